@@ -1,0 +1,32 @@
+#pragma once
+
+#include "deco/tissues.h"
+
+#include <array>
+
+/// Tolerated ambient pressures and the safe ascent depth of one tissue state.
+struct Ceilings
+{
+    std::array<double, kCompartmentCount> ceiling {}; ///< kg/cm² absolute, index 0 = compartment 1
+    int governing = 1;            ///< compartment 1..16 with the highest ceiling
+    double maxCeiling = 0.0;      ///< kg/cm² absolute
+    double safeAscentDepth = 0.0; ///< metres; negative when the surface is within reach
+};
+
+/// Bühlmann tolerated ambient pressure (S - a) * b of every compartment, with
+/// a and b weighted by the nitrogen and helium pressures, S their sum. A
+/// compartment holding no inert gas at all takes the nitrogen coefficients,
+/// (0 - a) * b, so that every ceiling stays a number.
+void compartmentCeilings(const TissueState &tissues, std::array<double, kCompartmentCount> &out);
+
+/// The first compartment (1-based) whose ceiling no later one strictly exceeds.
+int governingCompartment(const std::array<double, kCompartmentCount> &ceiling);
+
+/// Depth in metres equivalent to an absolute pressure: (p - 1.0) / 0.1.
+inline double depthOfPressure(double pressure)
+{
+    return (pressure - 1.0) / 0.1;
+}
+
+/// Ceilings, governing compartment and safe ascent depth, from scratch.
+void computeCeilings(const TissueState &tissues, Ceilings &out);

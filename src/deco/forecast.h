@@ -1,0 +1,29 @@
+#pragma once
+
+#include "deco/tissues.h"
+
+#include <cstdint>
+#include <string>
+
+/// What the no-decompression forecast found.
+struct ForecastResult
+{
+    std::int64_t steps = 0;          ///< forecast steps taken
+    std::int64_t elapsedSeconds = 0; ///< steps * step length, exact
+    std::string text;                ///< "0", minutes to 0.1 ("15,5", "12") or "Вечн"
+};
+
+/// Longest forecast time: 2000 minutes.
+inline constexpr std::int64_t kForecastLimitSeconds = 120000;
+
+/// Runs the loading and ceilings forward on a copy of \a tissues, holding
+/// the loop's partial pressures, until the safe ascent depth reaches 0 m or
+/// more, or the time passes 2000 minutes. \a stepSeconds below 1 is taken as
+/// 1. The elapsed time is counted in whole seconds so the 2000-minute bound
+/// and the 18-second "0" rule hold exactly.
+ForecastResult noDecoForecast(const TissueState &tissues, double ppN2, double ppHe,
+        double conservatismPercent, int stepSeconds);
+
+/// The text for an elapsed forecast time: "Вечн" beyond the bound, "0" up to
+/// and including 18 seconds, else the minutes rounded to 0.1.
+std::string forecastText(std::int64_t elapsedSeconds);

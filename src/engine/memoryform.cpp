@@ -1,0 +1,107 @@
+#include "engine/memoryform.h"
+
+#include "util/numtext.h"
+
+#include <algorithm>
+
+MemoryForm::MemoryForm()
+{
+    for (const FieldInfo &f : kFields)
+        m_fields[editIndex(f.edit)].text = f.defaultText;
+    for (const CheckInfo &c : kChecks)
+        m_checks[int(c.check)] = c.defaultChecked;
+    m_sliderLabels = {"0", "0", "0", ""};
+}
+
+std::string_view MemoryForm::text(Edit field) const
+{
+    return m_fields[editIndex(field)].text;
+}
+
+void MemoryForm::setText(Edit field, std::string_view text)
+{
+    Field &f = m_fields[editIndex(field)];
+    if (f.text == text)
+        return;
+    f.text.assign(text);
+    f.decimalKnown = false;
+    f.wholeKnown = false;
+    f.numberKnown = false;
+}
+
+double MemoryForm::decimal(Edit field) const
+{
+    const Field &f = m_fields[editIndex(field)];
+    if (!f.decimalKnown) {
+        f.decimalValue = numtext::parseDecimal(f.text); // a failure is not remembered
+        f.decimalKnown = true;
+    }
+    return f.decimalValue;
+}
+
+int MemoryForm::whole(Edit field) const
+{
+    const Field &f = m_fields[editIndex(field)];
+    if (!f.wholeKnown) {
+        f.wholeValue = numtext::parseWhole(f.text);
+        f.wholeKnown = true;
+    }
+    return f.wholeValue;
+}
+
+void MemoryForm::setNumber(Edit field, double value)
+{
+    Field &f = m_fields[editIndex(field)];
+    // The cylinder fields are rewritten every tick, mostly with the value they
+    // already show; skip formatting the same text again.
+    if (f.numberKnown && f.numberValue == value)
+        return;
+    setText(field, numtext::formatGeneral(value));
+    f.numberKnown = true;
+    f.numberValue = value;
+}
+
+int MemoryForm::position(Slider slider) const
+{
+    return m_positions[int(slider)];
+}
+
+void MemoryForm::setPosition(Slider slider, int position)
+{
+    const int index = int(slider);
+    const int clamped = std::clamp(position, 0, kSliders[index].max);
+    m_positions[index] = clamped;
+    switch (slider) {
+    case Slider::TrackBarO2burn:
+        m_sliderLabels[index] = numtext::formatGeneral(clamped / 10.0);
+        break;
+    case Slider::trackbarmaxdepth:
+    case Slider::trackbarsetstartdepth:
+        m_sliderLabels[index] = std::to_string(clamped);
+        break;
+    case Slider::trackbarspeed:
+        break;
+    }
+}
+
+const std::string &MemoryForm::sliderLabel(Slider slider) const
+{
+    return m_sliderLabels[int(slider)];
+}
+
+bool MemoryForm::isChecked(Check box) const
+{
+    return m_checks[int(box)];
+}
+
+void MemoryForm::setChecked(Check box, bool checked)
+{
+    bool &state = m_checks[int(box)];
+    if (state == checked)
+        return;
+    state = checked;
+    if (isSetpointBox(box))
+        m_checks[int(otherSetpointBox(box))] = false;
+    else if (box == Check::CheckBox4)
+        m_label15Colour = checked ? kCaptionSilver : kCaptionBlue;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "engine/parametersource.h"
+#include "util/readout.h"
+
+#include <array>
+#include <string>
+
+inline constexpr Rgb kCaptionBlue {108, 108, 255};
+inline constexpr Rgb kCaptionSilver {192, 192, 192};
+
+/// The main window's inputs without a window: field texts, slider positions
+/// and check states, holding the design defaults at first, with the same
+/// reactions as the window (setpoint boxes exclude each other, CheckBox4
+/// greys the diluent solenoid caption, sliders update their value labels).
+/// Used by the scenario runner, the tests and the benchmarks.
+class MemoryForm final : public ParameterSource
+{
+public:
+    MemoryForm();
+
+    std::string_view text(Edit field) const override;
+    void setText(Edit field, std::string_view text) override;
+    int position(Slider slider) const override;
+    void setPosition(Slider slider, int position) override;
+    bool isChecked(Check box) const override;
+    void setChecked(Check box, bool checked) override;
+    LoopDetails loopDetails() const override { return m_details; }
+    void setLoopDetails(const LoopDetails &details) override { m_details = details; }
+
+    double decimal(Edit field) const override;
+    int whole(Edit field) const override;
+    void setNumber(Edit field, double value) override;
+
+    /// Text colour of Label15, the diluent solenoid flow caption.
+    Rgb label15Colour() const { return m_label15Colour; }
+    /// The value label beside a slider (LabelO2burncurrent, labelsetmaxdepth,
+    /// labelsetstartdepth; the speed slider has none and gives "").
+    const std::string &sliderLabel(Slider slider) const;
+
+private:
+    // A field remembers what its current text parses to, so a tick that reads
+    // the same unchanged texts many times parses each of them once.
+    struct Field
+    {
+        std::string text;
+        mutable bool decimalKnown = false;
+        mutable bool wholeKnown = false;
+        mutable double decimalValue = 0.0;
+        mutable int wholeValue = 0;
+        bool numberKnown = false; // text was written by setNumber(numberValue)
+        double numberValue = 0.0;
+    };
+
+    std::array<Field, kEditCount> m_fields;
+    std::array<int, kSliderCount> m_positions {};
+    std::array<std::string, kSliderCount> m_sliderLabels;
+    std::array<bool, kCheckCount> m_checks {};
+    LoopDetails m_details {6.0, 1.0, 6.0, 2.0};
+    Rgb m_label15Colour = kCaptionSilver;
+};

@@ -1,0 +1,497 @@
+#include "engine/simulation.h"
+
+#include "deco/decodisplay.h"
+#include "deco/forecast.h"
+#include "util/error.h"
+#include "util/numtext.h"
+
+#include <algorithm>
+
+using numtext::nearest1;
+using numtext::nearest2;
+
+namespace {
+
+constexpr std::int64_t kMsPerDay = 86400000;
+
+// A picture coordinate from a computed position; far-off values are pinned so
+// the conversion to int stays defined (they lie outside any window anyway).
+int pixel(double v)
+{
+    const double r = numtext::nearest(v);
+    if (!(r == r))
+        return 0;
+    return int(std::clamp(r, -1.0e7, 1.0e7));
+}
+
+double band(double setpoint)
+{
+    return setpoint / 100.0 * 5.0;
+}
+
+} // namespace
+
+Simulation::Simulation(ParameterSource &params, SimulationState &state, DiveHistory &history)
+    : m_params(params), m_state(state), m_history(history)
+{
+}
+
+double Simulation::ambientPressure() const
+{
+    return 0.1 * m_state.currentDepthM + 1.0;
+}
+
+// A rate per minute applied for one tick: rate / (60000 / TickMs), in this
+// form, with TickMs read from its field at each use.
+double Simulation::perTick(double ratePerMinute) const
+{
+    const double stepsPerMinute = checkedDivide(60000.0, m_params.tickMs());
+    return checkedDivide(ratePerMinute, stepsPerMinute);
+}
+
+void Simulation::fillEmptyFields()
+{
+    for (int i = 0; i < kEditCount; ++i) {
+        if (m_params.text(editAt(i)).empty())
+            m_params.setText(editAt(i), "0");
+    }
+}
+
+void Simulation::start()
+{
+    RunControls &c = m_view.controls;
+    SimulationState &s = m_state;
+    c.Button4 = true;
+    c.buttonstart = false;
+    c.Button2 = false;
+    s.o2SupplyLeft = m_params.o2SupplyVolume();
+    s.dilSupplyLeft = m_params.dilSupplyVolume();
+    s.loopO2Percent = m_params.startPPO2() * 100.0;
+    c.timerOn = true;
+    s.loopGas = m_params.startLoopVolume();
+    s.o2BypassHeld = false;
+    s.dilBypassHeld = false;
+    s.currentDepthM = m_params.startDepth();
+    s.loopPPO2 = m_params.startPPO2();
+    c.BitBtn1 = true;
+    c.BitBtn2 = s.dilBypassAvailable;
+    c.Button10 = false;
+    fillEmptyFields();
+    startTissues(s.tissues, m_params.startTissueN2(), m_params.startTissueHe());
+}
+
+void Simulation::pause()
+{
+    RunControls &c = m_view.controls;
+    c.timerOn = false;
+    c.Button1 = true;
+    c.Button2 = true;
+    c.Button4 = false;
+    c.BitBtn1 = false;
+    c.BitBtn2 = false;
+    c.Button10 = true;
+}
+
+void Simulation::resume()
+{
+    RunControls &c = m_view.controls;
+    c.timerOn = true;
+    c.Button2 = false;
+    c.Button1 = false;
+    c.buttonstart = false;
+    c.Button4 = true;
+    c.BitBtn1 = true;
+    c.BitBtn2 = true; // whatever the type allows: the next tick corrects it
+    c.Button10 = false;
+    fillEmptyFields();
+}
+
+void Simulation::reset()
+{
+    RunControls &c = m_view.controls;
+    ConsoleView &v = m_view.console;
+    SimulationState &s = m_state;
+
+    m_params.setPosition(Slider::TrackBarO2burn, 0);
+    s.o2ConsumptionLpm = 0.0;
+    m_params.setPosition(Slider::trackbarsetstartdepth, 0);
+    m_params.setPosition(Slider::trackbarmaxdepth, 0);
+    s.maxDepthM = 0;
+
+    v.o2Used.setText("0");
+    v.dilUsed.setText("0");
+    v.co2.setText("0");
+    v.ppo2.setText("N/A");
+    v.ppn2.setText("N/A");
+    v.depth.setText("N/A");
+    v.diveTime.setText("");
+    v.pphe.setText("N/A");
+
+    s.o2Used = 0.0;
+    s.o2Metabolised = 0.0;
+    s.dilUsed = 0.0;
+    s.loopPPO2 = 0.0;
+    s.simClockMs = kSimClockStartMs;
+    s.currentDepthM = 0.0;
+
+    c.Button1 = false;
+    c.Button4 = false;
+    c.buttonstart = true;
+
+    s.loopGas = m_params.startLoopVolume();
+
+    v.diverTop = pixel(m_params.startDepth() * 4.81) + 73;
+    c.startDepthLocked = false;
+    m_params.setChecked(Check::CheckBox1, false);
+    m_params.setChecked(Check::CheckBox2, false);
+    m_params.setChecked(Check::Cradiobutton1, true);
+    c.BitBtn1 = false;
+    c.BitBtn2 = false;
+    for (Check lamp : {Check::Cradiobutton2, Check::Cradiobutton3, Check::CheckBox5, Check::CheckBox7})
+        m_params.setChecked(lamp, true);
+    m_history.clear();
+    c.Button10 = false;
+    // Nothing from here on can fail, so the idle look of the decompression
+    // display (warning, Label62, bar and table) is set in one go.
+    resetDecoDisplay(m_view.deco, m_params.text(Edit::Edit15), m_params.text(Edit::Edit17));
+}
+
+void Simulation::tick()
+{
+    m_state.o2ConsumptionLpm = m_params.o2Consumption();
+    m_state.maxDepthM = m_params.maxDepth();
+    normaliseTickMs();
+    setTimerInterval();
+    const double dilO2Percent = m_params.dilO2Percent();
+    const double dilHePercent = m_params.dilHePercent();
+    valveLampRefresh();
+    m_view.controls.BitBtn2 = m_state.dilBypassAvailable;
+    moveDepth();
+    metabolismStep(dilO2Percent);
+    valveRules(dilO2Percent);
+    compositionStep(dilO2Percent, dilHePercent);
+    colourPpo2();
+    showReadouts();
+    normaliseDecoStep();
+    if (m_params.text(Edit::Edit22).empty())
+        m_params.setText(Edit::Edit22, "0");
+    decoStep();
+    drawCounterlung();
+    placeDiver();
+    m_history.record(m_state.simClockMs, m_state.currentDepthM, m_state.loopPPO2,
+            m_state.ceilings.safeAscentDepth);
+    advanceClock();
+}
+
+void Simulation::normaliseTickMs()
+{
+    if (m_params.tickMsWhole() > 1000)
+        m_params.setText(Edit::Edit20, "1000");
+    if (m_params.tickMsWhole() < 10)
+        m_params.setText(Edit::Edit20, "10");
+}
+
+void Simulation::normaliseDecoStep()
+{
+    if (m_params.decoStepSeconds() < 1)
+        m_params.setText(Edit::Edit21, "1");
+    if (m_params.decoStepSeconds() > 60)
+        m_params.setText(Edit::Edit21, "60");
+}
+
+void Simulation::setTimerInterval()
+{
+    const int tickMs = m_params.tickMsWhole();
+    const auto shortening = numtext::nearestInt(tickMs / 100.0 * m_params.simSpeed());
+    const auto interval = tickMs - shortening;
+    m_view.controls.timerIntervalMs = interval < 1 ? 1 : int(interval);
+}
+
+void Simulation::valveLampRefresh()
+{
+    m_state.valveLampCounter += 1;
+    if (m_state.valveLampCounter > 5) {
+        for (Check lamp : {Check::Cradiobutton3, Check::Cradiobutton2, Check::CheckBox5, Check::CheckBox7})
+            m_params.setChecked(lamp, true);
+        m_state.valveLampCounter = 0;
+    }
+}
+
+void Simulation::moveDepth()
+{
+    SimulationState &s = m_state;
+    const double target = s.maxDepthM;
+    if (target > s.currentDepthM) {
+        s.currentDepthM = s.currentDepthM + perTick(m_params.descentRate());
+        if (target < s.currentDepthM)
+            s.currentDepthM = target;
+        m_view.controls.startDepthLocked = true;
+    }
+    if (target < s.currentDepthM) {
+        s.currentDepthM = s.currentDepthM - perTick(m_params.ascentRate());
+        if (target > s.currentDepthM)
+            s.currentDepthM = target;
+        m_view.controls.startDepthLocked = true;
+    }
+}
+
+void Simulation::metabolismStep(double dilO2Percent)
+{
+    SimulationState &s = m_state;
+    const double uptake = perTick(s.o2ConsumptionLpm);
+    s.loopO2Gas = s.loopGas / 100.0 * s.loopO2Percent;
+    double x = s.loopO2Gas - uptake;
+    x = perTick(m_params.o2ConstantFlow()) + x;
+    const double co2 = uptake * kRespiratoryQuotient;
+    x = m_params.regenerationRatio() * co2 + x;
+    s.loopGas = s.loopGas + (x - s.loopO2Gas);
+    s.loopO2Gas = x;
+
+    const double dilFlow = perTick(m_params.dilConstantFlow());
+    s.dilUsed += dilFlow;
+    s.loopGas += dilFlow;
+    s.loopO2Gas += dilFlow / 100.0 * dilO2Percent;
+
+    s.o2SupplyLeft -= perTick(m_params.o2ConstantFlow());
+    s.o2Metabolised += uptake;
+    s.o2Used += perTick(m_params.o2ConstantFlow());
+    s.dilSupplyLeft -= dilFlow;
+}
+
+void Simulation::addDiluent(double amount, double dilO2Percent)
+{
+    SimulationState &s = m_state;
+    s.dilUsed += amount;
+    s.loopGas += amount;
+    s.loopO2Gas += amount / 100.0 * dilO2Percent;
+    s.dilSupplyLeft -= amount;
+}
+
+void Simulation::addOxygen(double amount)
+{
+    SimulationState &s = m_state;
+    s.loopGas += amount;
+    s.loopO2Gas += amount;
+    s.o2Used += amount;
+    s.o2SupplyLeft -= amount;
+}
+
+void Simulation::ventLoop(double amount)
+{
+    SimulationState &s = m_state;
+    const double o2Percent = checkedDivide(s.loopO2Gas * 100.0, s.loopGas);
+    s.loopGas -= amount;
+    s.loopO2Gas -= amount / 100.0 * o2Percent;
+}
+
+void Simulation::valveRules(double dilO2Percent)
+{
+    SimulationState &s = m_state;
+    ParameterSource &p = m_params;
+    const double ppo2 = s.loopPPO2; // as the previous tick left it
+
+    // 1, 2: the diluent solenoid holds PPO2 down to 5 % above each setpoint.
+    if (!p.dilSolenoidDisabled() && p.setpoint1Active()
+            && p.setpoint1() + band(p.setpoint1()) < ppo2) {
+        addDiluent(perTick(p.dilSolenoidFlow()), dilO2Percent);
+        p.setChecked(Check::Cradiobutton3, false);
+    }
+    if (!p.dilSolenoidDisabled() && p.setpoint2Active()
+            && p.setpoint2() + band(p.setpoint2()) < ppo2) {
+        addDiluent(perTick(p.dilSolenoidFlow()), dilO2Percent);
+        p.setChecked(Check::Cradiobutton3, false);
+    }
+    // 3: a stuck diluent solenoid delivers whatever else says.
+    if (p.dilSolenoidStuck()) {
+        addDiluent(perTick(p.dilSolenoidFlow()), dilO2Percent);
+        p.setChecked(Check::Cradiobutton3, false);
+    }
+    // 4: diluent bypass.
+    if (s.dilBypassHeld && p.dilBypassFlow() > 0.0) {
+        addDiluent(perTick(p.dilBypassFlow()), dilO2Percent);
+        p.setChecked(Check::CheckBox7, false);
+    }
+    // 5: the automatic valve refills a squeezed loop to exactly its threshold.
+    {
+        const LoopDetails details = p.loopDetails();
+        const double threshold = details.advThreshold();
+        const double ambient = ambientPressure();
+        if (threshold > s.loopGas / ambient) {
+            const double amount = threshold * ambient - s.loopGas;
+            if (!p.advOnOxygen()) {
+                addDiluent(amount, dilO2Percent);
+                p.setChecked(Check::CheckBox7, false);
+            } else {
+                addOxygen(amount);
+                p.setChecked(Check::CheckBox5, false);
+            }
+        }
+    }
+    // 6, 7: the oxygen solenoid holds PPO2 up to each setpoint.
+    if (p.setpoint1Active() && p.setpoint1() > ppo2) {
+        addOxygen(perTick(p.o2SolenoidFlow()));
+        p.setChecked(Check::Cradiobutton2, false);
+    }
+    if (p.setpoint2Active() && p.setpoint2() > ppo2) {
+        addOxygen(perTick(p.o2SolenoidFlow()));
+        p.setChecked(Check::Cradiobutton2, false);
+    }
+    // 8: stuck oxygen solenoid.
+    if (p.o2SolenoidStuck()) {
+        addOxygen(perTick(p.o2SolenoidFlow()));
+        p.setChecked(Check::Cradiobutton2, false);
+    }
+    // 9: oxygen bypass; unlike the diluent bypass a zero flow still opens the lamp.
+    if (s.o2BypassHeld) {
+        addOxygen(perTick(p.o2BypassFlow()));
+        p.setChecked(Check::CheckBox5, false);
+    }
+    // 10: the over-pressure valve vents an expanding loop to exactly its
+    // threshold; its lamp closes at the eleventh quiet tick since it last closed.
+    {
+        const double threshold = p.loopDetails().opvThreshold();
+        const double ambient = ambientPressure();
+        if (s.loopGas / ambient > threshold) {
+            ventLoop(s.loopGas - threshold * ambient);
+            p.setChecked(Check::Cradiobutton1, false);
+        } else {
+            s.opvLampCounter += 1;
+            if (s.opvLampCounter > 10) {
+                s.opvLampCounter = 0;
+                p.setChecked(Check::Cradiobutton1, true);
+            }
+        }
+    }
+}
+
+void Simulation::compositionStep(double dilO2Percent, double dilHePercent)
+{
+    SimulationState &s = m_state;
+    s.loopO2Percent = checkedDivide(s.loopO2Gas * 100.0, s.loopGas);
+    s.loopInertGas = s.loopGas - s.loopO2Gas;
+    if (s.loopInertGas <= 0.0) {
+        s.loopN2Gas = 0.0;
+        s.loopHeGas = 0.0;
+    } else {
+        // The inert part is always split in the diluent's ratio of nitrogen to
+        // helium, whatever gas brought it into the loop.
+        s.dilEquivalentGas =
+                checkedDivide(100.0, checkedDivide(100.0 - dilO2Percent, s.loopInertGas));
+        s.loopN2Gas = (100.0 - dilO2Percent - dilHePercent) * (s.dilEquivalentGas / 100.0);
+        s.loopHeGas = s.loopInertGas - s.loopN2Gas;
+    }
+    s.loopN2Percent = checkedDivide(s.loopN2Gas * 100.0, s.loopGas);
+    s.loopHePercent = checkedDivide(s.loopHeGas * 100.0, s.loopGas);
+    const double ambient = ambientPressure();
+    s.loopPPO2 = ambient * (s.loopO2Percent / 100.0);
+    s.loopPPN2 = ambient * (s.loopN2Percent / 100.0);
+    s.loopPPHe = ambient * (s.loopHePercent / 100.0);
+}
+
+void Simulation::colourPpo2()
+{
+    const double ppo2 = m_state.loopPPO2;
+    Rgb &colour = m_view.console.ppo2Colour;
+    // Outside the 5 % band red, inside blue, exactly on its edge unchanged;
+    // the second setpoint, when active too, has the last word.
+    auto judge = [&](double setpoint) {
+        const double b = band(setpoint);
+        if (setpoint + b < ppo2)
+            colour = kPpo2Red;
+        else if (setpoint - b > ppo2)
+            colour = kPpo2Red;
+        if (setpoint - b < ppo2 && setpoint + b > ppo2)
+            colour = kPpo2Blue;
+    };
+    if (m_params.setpoint1Active())
+        judge(m_params.setpoint1());
+    if (m_params.setpoint2Active())
+        judge(m_params.setpoint2());
+}
+
+void Simulation::showReadouts()
+{
+    const SimulationState &s = m_state;
+    ConsoleView &v = m_view.console;
+    v.o2Used.setNumber(nearest1(s.o2Used));
+    v.co2.setNumber(nearest1(kRespiratoryQuotient * s.o2Metabolised));
+    v.dilUsed.setNumber(nearest1(s.dilUsed));
+    m_params.setNumber(Edit::Edit7, nearest1(s.o2SupplyLeft));
+    m_params.setNumber(Edit::Edit10, nearest1(s.dilSupplyLeft));
+    v.loopVolume.setNumber(nearest1(checkedDivide(s.loopGas, ambientPressure())));
+    v.depth.setNumber(nearest1(s.currentDepthM));
+    // The start-depth slider follows the depth as the label shows it.
+    const double shownDepth = numtext::shownValue(v.depth.value());
+    m_params.setPosition(Slider::trackbarsetstartdepth, pixel(shownDepth));
+    v.ppo2.setNumber(nearest2(s.loopPPO2));
+    v.ppn2.setNumber(nearest2(s.loopPPN2));
+    v.pphe.setNumber(nearest2(s.loopPPHe));
+}
+
+void Simulation::decoStep()
+{
+    SimulationState &s = m_state;
+    // Both fields are read before the first compartment changes, so a bad
+    // text leaves the tissues as the previous tick left them.
+    const double tickMs = m_params.tickMs();
+    const double conservatism = m_params.conservatism();
+    tissueLoadingStep(s.tissues, s.loadFractions, tickMs, s.loopPPN2, s.loopPPHe, conservatism);
+    computeCeilings(s.tissues, s.ceilings);
+    showDecoState(m_view.deco, s.tissues, s.ceilings, s.currentDepthM, s.noDecoTimeText);
+}
+
+void Simulation::drawCounterlung()
+{
+    ConsoleView &v = m_view.console;
+    v.counterlung = CounterlungLook::Blank;
+    // The loop volume as its label shows it, in percent of the maximum.
+    const double shownVolume = numtext::shownValue(v.loopVolume.value());
+    const double percent = checkedDivide(shownVolume * 100.0, m_params.maxLoopVolume());
+    const double height = 0.9 * percent;
+    const double margin = (90.0 - height) / 2.0;
+    const double top = 5.0 + margin;
+    const double bottom = 95.0 - margin;
+    v.ellipseTop = pixel(top);
+    v.ellipseBottom = pixel(bottom);
+    v.counterlung = CounterlungLook::Ellipse;
+    v.opvLampTop = pixel(top + 100.0);
+}
+
+void Simulation::placeDiver()
+{
+    const int p = m_params.startDepth();
+    if (4 < p && p < 96)
+        m_view.console.diverTop = pixel(p * 4.81) + 53;
+    else if (p < 4)
+        m_view.console.diverTop = 73;
+}
+
+void Simulation::advanceClock()
+{
+    m_state.simClockMs = m_state.simClockMs + std::int64_t(m_params.tickMsWhole());
+    const std::int64_t ofDay = ((m_state.simClockMs % kMsPerDay) + kMsPerDay) % kMsPerDay;
+    m_view.console.diveTime.setTimeOfDay(ofDay);
+}
+
+void Simulation::updateNoDecoTime()
+{
+    // The tick keeps the step within 1..60 s; between ticks (before the first
+    // dive, in a pause) the field may hold anything, and a step below 1 would
+    // never reach the forecast's bound. Apply the tick's limits here too.
+    normaliseDecoStep();
+    const int stepSeconds = m_params.decoStepSeconds();
+    const double conservatism = m_params.conservatism();
+    const ForecastResult result = noDecoForecast(
+            m_state.tissues, m_state.loopPPN2, m_state.loopPPHe, conservatism, stepSeconds);
+    m_state.noDecoTimeText = result.text;
+    m_view.deco.noDecoTime = m_state.noDecoTimeText;
+}
+
+void Simulation::bypassMouse(Bypass which, bool pressed)
+{
+    const RunControls &c = m_view.controls;
+    if (which == Bypass::O2 && c.BitBtn1)
+        m_state.o2BypassHeld = pressed;
+    else if (which == Bypass::Diluent && c.BitBtn2)
+        m_state.dilBypassHeld = pressed;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "engine/mainview.h"
+#include "engine/parametersource.h"
+#include "engine/simulationstate.h"
+#include "graph/divehistory.h"
+
+enum class Bypass { O2, Diluent };
+
+/// Run control and the simulation tick over one dive. The handlers work in
+/// a fixed order of steps; a conversion or division error ends a handler at
+/// the step that meets it (the exception carries the message) and the steps
+/// before stay done, in the state and in the view alike.
+class Simulation
+{
+public:
+    Simulation(ParameterSource &params, SimulationState &state, DiveHistory &history);
+
+    /// "ПОГРУЖЕНИЕ" (buttonstartClick).
+    void start();
+    /// "ПАУЗА" (Button4Click).
+    void pause();
+    /// "ПРОДОЛЖИТЬ" (Button1Click).
+    void resume();
+    /// "СБРОС" (Button2Click).
+    void reset();
+    /// One timer tick (TimerPPO2Timer): moves the diver, mixes the loop, fires
+    /// the valves, loads the tissues, records the history, advances the clock.
+    void tick();
+    /// "Обновить бездек. время" (Button5Click): the no-decompression forecast.
+    void updateNoDecoTime();
+    /// Mouse press or release on a bypass button; ignored while it is disabled.
+    void bypassMouse(Bypass which, bool pressed);
+
+    const MainView &view() const { return m_view; }
+    const SimulationState &state() const { return m_state; }
+    SimulationState &state() { return m_state; }
+    const DiveHistory &history() const { return m_history; }
+    ParameterSource &params() { return m_params; }
+
+private:
+    double perTick(double ratePerMinute) const;
+    void normaliseTickMs();
+    void normaliseDecoStep();
+    void setTimerInterval();
+    void fillEmptyFields();
+    void valveLampRefresh();
+    void moveDepth();
+    void metabolismStep(double dilO2Percent);
+    void valveRules(double dilO2Percent);
+    void compositionStep(double dilO2Percent, double dilHePercent);
+    void colourPpo2();
+    void showReadouts();
+    void decoStep();
+    void drawCounterlung();
+    void placeDiver();
+    void advanceClock();
+
+    void addDiluent(double amount, double dilO2Percent);
+    void addOxygen(double amount);
+    void ventLoop(double amount);
+    double ambientPressure() const;
+
+    ParameterSource &m_params;
+    SimulationState &m_state;
+    DiveHistory &m_history;
+    MainView m_view;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "deco/ceilings.h"
+#include "deco/tissues.h"
+#include "graph/divehistory.h"
+
+#include <cstdint>
+#include <string>
+
+/// Carbon dioxide produced per litre of oxygen taken up; the scrubber absorbs
+/// it in the tick in which it is produced.
+inline constexpr double kRespiratoryQuotient = 0.82;
+
+/// The run-time variables of the one simulated dive. Gas amounts are litres
+/// at 1 kg/cm², pressures kg/cm² absolute, depths metres (positive down).
+/// Default construction gives the state at program start.
+struct SimulationState
+{
+    double currentDepthM = 0.0;
+    int maxDepthM = 0;           ///< target depth, read from its slider every tick
+    double o2ConsumptionLpm = 0; ///< diver's oxygen uptake, l/min
+    std::int64_t simClockMs = kSimClockStartMs;
+
+    double loopGas = 0.0;
+    double loopO2Gas = 0.0;
+    double loopInertGas = 0.0;
+    double dilEquivalentGas = 0.0;
+    double loopN2Gas = 0.0;
+    double loopHeGas = 0.0;
+    double loopO2Percent = 0.0;
+    double loopN2Percent = 0.0;
+    double loopHePercent = 0.0;
+    double loopPPO2 = 0.0;
+    double loopPPN2 = 0.0;
+    double loopPPHe = 0.0;
+
+    double o2Used = 0.0;        ///< l taken from the oxygen cylinder since reset
+    double dilUsed = 0.0;       ///< l taken from the diluent cylinder since reset
+    double o2Metabolised = 0.0; ///< l taken up by the diver since reset
+    double o2SupplyLeft = 0.0;  ///< may go negative: cylinders are not limited
+    double dilSupplyLeft = 0.0;
+
+    bool o2BypassHeld = false;
+    bool dilBypassHeld = false;
+    bool dilBypassAvailable = true; ///< false for the O2 CCR type
+
+    std::int32_t valveLampCounter = 0;
+    std::int32_t opvLampCounter = 0;
+
+    TissueState tissues;
+    LoadFractions loadFractions; ///< of the last tick length, kept between ticks
+    Ceilings ceilings;
+    std::string noDecoTimeText; ///< the last forecast's text; empty until the first
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+/// Number texts as the program writes and reads them. The program's decimal
+/// separator is the comma; a point is accepted on input since users type both.
+/// Nothing here depends on the process locale.
+namespace numtext {
+
+/// Parses a decimal number ("5,5", "5.5", "-1e3", " 7 "). Surrounding blanks
+/// are ignored. Throws LoopwrightError "'%s' is not a valid floating point
+/// value" for anything else, the empty text included.
+double parseDecimal(std::string_view text);
+
+/// Parses a whole number in the 32-bit range. Throws LoopwrightError
+/// "'%s' is not a valid integer value" otherwise.
+int parseWhole(std::string_view text);
+
+/// The whole number nearest to x, a half going to the even neighbour.
+double nearest(double x);
+/// nearest(x / (1/10)) * (1/10): x rounded to one decimal, computed in this form.
+double nearest1(double x);
+/// nearest(x / (1/100)) * (1/100): x rounded to two decimals.
+double nearest2(double x);
+/// nearest(x) as a whole number; x must lie within the 64-bit range.
+std::int64_t nearestInt(double x);
+
+/// General format: up to 15 significant digits, no trailing zeros, comma
+/// separator, fixed notation from 1E-5 up to 15 integer digits, scientific
+/// ("1,5E20", "1E-6") outside. -0 is written "0".
+std::string formatGeneral(double x);
+
+/// The number that reading the general-format text of \a x back gives (the
+/// program reads some of its own labels back as numbers). Throws like
+/// parseDecimal for a text that is not a number ("NAN", "INF").
+double shownValue(double x);
+
+/// The "0.##" format: at most two decimals (halves away from zero, on the
+/// 15-digit decimal value), no trailing zeros, at least one integer digit,
+/// comma separator.
+std::string formatHash2(double x);
+
+/// The long time format "H:mm:ss" of a time of day given in milliseconds
+/// (0 <= ms < 86 400 000); milliseconds are dropped.
+std::string formatLongTime(std::int64_t msOfDay);
+
+} // namespace numtext
