@@ -8,8 +8,8 @@
 struct Ceilings
 {
     std::array<double, kCompartmentCount> ceiling {}; ///< kg/cm² absolute, index 0 = compartment 1
-    int governing = 1;            ///< compartment 1..16 with the highest ceiling
-    double maxCeiling = 0.0;      ///< kg/cm² absolute
+    int governing = 1; ///< compartment 1..16 with the highest ceiling
+    double maxCeiling = 0.0; ///< kg/cm² absolute
     double safeAscentDepth = 0.0; ///< metres; negative when the surface is within reach
 };
 

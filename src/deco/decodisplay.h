@@ -21,8 +21,8 @@ struct DecoView
     int ceilingBar = 100; ///< 0..100, filled from the bottom
     bool warningVisible = false;
     std::array<Readout, kCompartmentCount> ceilingCells; ///< Label43..Label58
-    std::array<Readout, kCompartmentCount> heCells;      ///< Label85..Label107
-    std::array<Readout, kCompartmentCount> n2Cells;      ///< Label27..Label42
+    std::array<Readout, kCompartmentCount> heCells; ///< Label85..Label107
+    std::array<Readout, kCompartmentCount> n2Cells; ///< Label27..Label42
 
     DecoView();
 };

@@ -8,9 +8,9 @@
 /// What the no-decompression forecast found.
 struct ForecastResult
 {
-    std::int64_t steps = 0;          ///< forecast steps taken
+    std::int64_t steps = 0; ///< forecast steps taken
     std::int64_t elapsedSeconds = 0; ///< steps * step length, exact
-    std::string text;                ///< "0", minutes to 0.1 ("15,5", "12") or "Вечн"
+    std::string text; ///< "0", minutes to 0.1 ("15,5", "12") or "Вечн"
 };
 
 /// Longest forecast time: 2000 minutes.

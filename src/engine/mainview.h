@@ -8,14 +8,14 @@
 struct RunControls
 {
     bool buttonstart = true; ///< "ПОГРУЖЕНИЕ"
-    bool Button4 = false;    ///< "ПАУЗА"
-    bool Button1 = false;    ///< "ПРОДОЛЖИТЬ"
-    bool Button2 = true;     ///< "СБРОС"
-    bool BitBtn1 = false;    ///< "Байпас О2"
-    bool BitBtn2 = false;    ///< "Байпас Ди"
-    bool Button10 = false;   ///< "График погружения"
+    bool Button4 = false; ///< "ПАУЗА"
+    bool Button1 = false; ///< "ПРОДОЛЖИТЬ"
+    bool Button2 = true; ///< "СБРОС"
+    bool BitBtn1 = false; ///< "Байпас О2"
+    bool BitBtn2 = false; ///< "Байпас Ди"
+    bool Button10 = false; ///< "График погружения"
     bool timerOn = false;
-    int timerIntervalMs = 1000;    ///< the interval the last tick set
+    int timerIntervalMs = 1000; ///< the interval the last tick set
     bool startDepthLocked = false; ///< once the diver moved, until reset
 };
 
@@ -39,21 +39,21 @@ enum class CounterlungLook { Design, Blank, Ellipse };
 /// What the instrument console shows.
 struct ConsoleView
 {
-    Readout ppo2 {"N/A"};       ///< labelppo2
+    Readout ppo2 {"N/A"}; ///< labelppo2
     Rgb ppo2Colour = kPpo2Blue; ///< its text colour
-    Readout depth {"N/A"};      ///< labeldepth
+    Readout depth {"N/A"}; ///< labeldepth
     Readout diveTime {"0.00.00"}; ///< Label3
-    Readout ppn2 {"N/A"};       ///< labelppn2
-    Readout pphe {"N/A"};       ///< Labelpphe
+    Readout ppn2 {"N/A"}; ///< labelppn2
+    Readout pphe {"N/A"}; ///< Labelpphe
     Readout loopVolume {"N/A"}; ///< Label80
-    Readout o2Used;             ///< Label16
-    Readout dilUsed;            ///< Label17
-    Readout co2;                ///< Label18
+    Readout o2Used; ///< Label16
+    Readout dilUsed; ///< Label17
+    Readout co2; ///< Label18
     CounterlungLook counterlung = CounterlungLook::Design;
-    int ellipseTop = 5;     ///< y of the ellipse's bounding box in imgcounterlung
+    int ellipseTop = 5; ///< y of the ellipse's bounding box in imgcounterlung
     int ellipseBottom = 95;
-    int opvLampTop = 104;   ///< Cradiobutton1's top, in window coordinates
-    int diverTop = 73;      ///< imgmain's top, in window coordinates
+    int opvLampTop = 104; ///< Cradiobutton1's top, in window coordinates
+    int diverTop = 73; ///< imgmain's top, in window coordinates
 };
 
 /// Everything the main window copies into its widgets after a handler.

@@ -7,9 +7,31 @@
 
 /// The edit fields of the main window, by their designer's names.
 enum class Edit : std::uint8_t {
-    Edit1 = 1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12,
-    Edit13, Edit14, Edit15, Edit16, Edit17, Edit18, Edit19, Edit20, Edit21, Edit22, Edit23,
-    Edit24, Edit25
+    Edit1 = 1,
+    Edit2,
+    Edit3,
+    Edit4,
+    Edit5,
+    Edit6,
+    Edit7,
+    Edit8,
+    Edit9,
+    Edit10,
+    Edit11,
+    Edit12,
+    Edit13,
+    Edit14,
+    Edit15,
+    Edit16,
+    Edit17,
+    Edit18,
+    Edit19,
+    Edit20,
+    Edit21,
+    Edit22,
+    Edit23,
+    Edit24,
+    Edit25
 };
 inline constexpr int kEditCount = 25;
 inline constexpr int editIndex(Edit e)
@@ -22,14 +44,28 @@ inline constexpr Edit editAt(int index)
 }
 
 /// The four sliders of the main window.
-enum class Slider : std::uint8_t { TrackBarO2burn, trackbarmaxdepth, trackbarsetstartdepth, trackbarspeed };
+enum class Slider : std::uint8_t {
+    TrackBarO2burn,
+    trackbarmaxdepth,
+    trackbarsetstartdepth,
+    trackbarspeed
+};
 inline constexpr int kSliderCount = 4;
 
 /// The check boxes of the main window: the six inputs and the five valve lamps
 /// (checked means closed).
 enum class Check : std::uint8_t {
-    CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7, CheckBox8,
-    Cradiobutton1, Cradiobutton2, Cradiobutton3
+    CheckBox1,
+    CheckBox2,
+    CheckBox3,
+    CheckBox4,
+    CheckBox5,
+    CheckBox6,
+    CheckBox7,
+    CheckBox8,
+    Cradiobutton1,
+    Cradiobutton2,
+    Cradiobutton3
 };
 inline constexpr int kCheckCount = 11;
 

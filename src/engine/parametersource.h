@@ -50,36 +50,36 @@ public:
     virtual void setNumber(Edit field, double value);
 
     // One getter per parameter; units in the comments.
-    double maxLoopVolume() const { return decimal(Edit::Edit1); }   ///< l
+    double maxLoopVolume() const { return decimal(Edit::Edit1); } ///< l
     double startLoopVolume() const { return decimal(Edit::Edit2); } ///< l at 1 kg/cm²
-    double descentRate() const { return decimal(Edit::Edit3); }     ///< m/min
-    double minLoopVolume() const { return decimal(Edit::Edit4); }   ///< l, never used by the engine
-    double startPPO2() const { return decimal(Edit::Edit5); }       ///< kg/cm²
-    double setpoint1() const { return decimal(Edit::Edit6); }       ///< kg/cm²
-    double o2SupplyVolume() const { return decimal(Edit::Edit7); }  ///< l at 1 kg/cm²
-    double setpoint2() const { return decimal(Edit::Edit8); }       ///< kg/cm²
-    double ascentRate() const { return decimal(Edit::Edit9); }      ///< m/min
+    double descentRate() const { return decimal(Edit::Edit3); } ///< m/min
+    double minLoopVolume() const { return decimal(Edit::Edit4); } ///< l, never used by the engine
+    double startPPO2() const { return decimal(Edit::Edit5); } ///< kg/cm²
+    double setpoint1() const { return decimal(Edit::Edit6); } ///< kg/cm²
+    double o2SupplyVolume() const { return decimal(Edit::Edit7); } ///< l at 1 kg/cm²
+    double setpoint2() const { return decimal(Edit::Edit8); } ///< kg/cm²
+    double ascentRate() const { return decimal(Edit::Edit9); } ///< m/min
     double dilSupplyVolume() const { return decimal(Edit::Edit10); } ///< l at 1 kg/cm²
     double o2SolenoidFlow() const { return decimal(Edit::Edit11); } ///< l/min
     double o2ConstantFlow() const { return decimal(Edit::Edit12); } ///< l/min
     double dilSolenoidFlow() const { return decimal(Edit::Edit13); } ///< l/min
-    double dilO2Percent() const { return decimal(Edit::Edit14); }   ///< %
-    double startTissueN2() const { return decimal(Edit::Edit15); }  ///< kg/cm²
-    double dilHePercent() const { return decimal(Edit::Edit16); }   ///< %
-    double startTissueHe() const { return decimal(Edit::Edit17); }  ///< kg/cm²
+    double dilO2Percent() const { return decimal(Edit::Edit14); } ///< %
+    double startTissueN2() const { return decimal(Edit::Edit15); } ///< kg/cm²
+    double dilHePercent() const { return decimal(Edit::Edit16); } ///< %
+    double startTissueHe() const { return decimal(Edit::Edit17); } ///< kg/cm²
     double regenerationRatio() const { return decimal(Edit::Edit18); } ///< l O2 per l CO2
     double dilConstantFlow() const { return decimal(Edit::Edit19); } ///< l/min
-    int tickMsWhole() const { return whole(Edit::Edit20); }          ///< ms, 10..1000 once normalised
-    double tickMs() const { return decimal(Edit::Edit20); }          ///< the same text as a decimal
-    int decoStepSeconds() const { return whole(Edit::Edit21); }      ///< s, 1..60 once normalised
-    double conservatism() const { return decimal(Edit::Edit22); }    ///< %
-    double dilBypassFlow() const { return decimal(Edit::Edit23); }   ///< l/min
-    double o2BypassFlow() const { return decimal(Edit::Edit24); }    ///< l/min
+    int tickMsWhole() const { return whole(Edit::Edit20); } ///< ms, 10..1000 once normalised
+    double tickMs() const { return decimal(Edit::Edit20); } ///< the same text as a decimal
+    int decoStepSeconds() const { return whole(Edit::Edit21); } ///< s, 1..60 once normalised
+    double conservatism() const { return decimal(Edit::Edit22); } ///< %
+    double dilBypassFlow() const { return decimal(Edit::Edit23); } ///< l/min
+    double o2BypassFlow() const { return decimal(Edit::Edit24); } ///< l/min
 
     double o2Consumption() const { return position(Slider::TrackBarO2burn) / 10.0; } ///< l/min
-    int maxDepth() const { return position(Slider::trackbarmaxdepth); }             ///< m
-    int startDepth() const { return position(Slider::trackbarsetstartdepth); }      ///< m
-    int simSpeed() const { return position(Slider::trackbarspeed); }                ///< % faster
+    int maxDepth() const { return position(Slider::trackbarmaxdepth); } ///< m
+    int startDepth() const { return position(Slider::trackbarsetstartdepth); } ///< m
+    int simSpeed() const { return position(Slider::trackbarspeed); } ///< % faster
 
     bool setpoint1Active() const { return isChecked(Check::CheckBox6); }
     bool setpoint2Active() const { return isChecked(Check::CheckBox8); }

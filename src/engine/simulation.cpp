@@ -1,5 +1,7 @@
 #include "engine/simulation.h"
 
+#include "engine/console.h"
+
 #include "deco/decodisplay.h"
 #include "deco/forecast.h"
 #include "util/error.h"
@@ -14,16 +16,6 @@ namespace {
 
 constexpr std::int64_t kMsPerDay = 86400000;
 
-// A picture coordinate from a computed position; far-off values are pinned so
-// the conversion to int stays defined (they lie outside any window anyway).
-int pixel(double v)
-{
-    const double r = numtext::nearest(v);
-    if (!(r == r))
-        return 0;
-    return int(std::clamp(r, -1.0e7, 1.0e7));
-}
-
 double band(double setpoint)
 {
     return setpoint / 100.0 * 5.0;
@@ -33,8 +25,7 @@ double band(double setpoint)
 
 Simulation::Simulation(ParameterSource &params, SimulationState &state, DiveHistory &history)
     : m_params(params), m_state(state), m_history(history)
-{
-}
+{ }
 
 double Simulation::ambientPressure() const
 {
@@ -147,7 +138,8 @@ void Simulation::reset()
     m_params.setChecked(Check::Cradiobutton1, true);
     c.BitBtn1 = false;
     c.BitBtn2 = false;
-    for (Check lamp : {Check::Cradiobutton2, Check::Cradiobutton3, Check::CheckBox5, Check::CheckBox7})
+    for (Check lamp :
+            {Check::Cradiobutton2, Check::Cradiobutton3, Check::CheckBox5, Check::CheckBox7})
         m_params.setChecked(lamp, true);
     m_history.clear();
     c.Button10 = false;
@@ -211,7 +203,8 @@ void Simulation::valveLampRefresh()
 {
     m_state.valveLampCounter += 1;
     if (m_state.valveLampCounter > 5) {
-        for (Check lamp : {Check::Cradiobutton3, Check::Cradiobutton2, Check::CheckBox5, Check::CheckBox7})
+        for (Check lamp :
+                {Check::Cradiobutton3, Check::Cradiobutton2, Check::CheckBox5, Check::CheckBox7})
             m_params.setChecked(lamp, true);
         m_state.valveLampCounter = 0;
     }
@@ -390,23 +383,12 @@ void Simulation::compositionStep(double dilO2Percent, double dilHePercent)
 
 void Simulation::colourPpo2()
 {
-    const double ppo2 = m_state.loopPPO2;
+    // With both setpoints active the second one has the last word.
     Rgb &colour = m_view.console.ppo2Colour;
-    // Outside the 5 % band red, inside blue, exactly on its edge unchanged;
-    // the second setpoint, when active too, has the last word.
-    auto judge = [&](double setpoint) {
-        const double b = band(setpoint);
-        if (setpoint + b < ppo2)
-            colour = kPpo2Red;
-        else if (setpoint - b > ppo2)
-            colour = kPpo2Red;
-        if (setpoint - b < ppo2 && setpoint + b > ppo2)
-            colour = kPpo2Blue;
-    };
     if (m_params.setpoint1Active())
-        judge(m_params.setpoint1());
+        colour = judgePpo2Colour(colour, m_params.setpoint1(), m_state.loopPPO2);
     if (m_params.setpoint2Active())
-        judge(m_params.setpoint2());
+        colour = judgePpo2Colour(colour, m_params.setpoint2(), m_state.loopPPO2);
 }
 
 void Simulation::showReadouts()
@@ -444,26 +426,18 @@ void Simulation::drawCounterlung()
 {
     ConsoleView &v = m_view.console;
     v.counterlung = CounterlungLook::Blank;
-    // The loop volume as its label shows it, in percent of the maximum.
+    // The loop volume as its label shows it, against the maximum loop volume.
     const double shownVolume = numtext::shownValue(v.loopVolume.value());
-    const double percent = checkedDivide(shownVolume * 100.0, m_params.maxLoopVolume());
-    const double height = 0.9 * percent;
-    const double margin = (90.0 - height) / 2.0;
-    const double top = 5.0 + margin;
-    const double bottom = 95.0 - margin;
-    v.ellipseTop = pixel(top);
-    v.ellipseBottom = pixel(bottom);
+    const CounterlungShape shape = counterlungShape(shownVolume, m_params.maxLoopVolume());
+    v.ellipseTop = shape.top;
+    v.ellipseBottom = shape.bottom;
     v.counterlung = CounterlungLook::Ellipse;
-    v.opvLampTop = pixel(top + 100.0);
+    v.opvLampTop = shape.opvLampTop;
 }
 
 void Simulation::placeDiver()
 {
-    const int p = m_params.startDepth();
-    if (4 < p && p < 96)
-        m_view.console.diverTop = pixel(p * 4.81) + 53;
-    else if (p < 4)
-        m_view.console.diverTop = 73;
+    m_view.console.diverTop = diverTopFor(m_params.startDepth(), m_view.console.diverTop);
 }
 
 void Simulation::advanceClock()

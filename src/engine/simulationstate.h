@@ -17,7 +17,7 @@ inline constexpr double kRespiratoryQuotient = 0.82;
 struct SimulationState
 {
     double currentDepthM = 0.0;
-    int maxDepthM = 0;           ///< target depth, read from its slider every tick
+    int maxDepthM = 0; ///< target depth, read from its slider every tick
     double o2ConsumptionLpm = 0; ///< diver's oxygen uptake, l/min
     std::int64_t simClockMs = kSimClockStartMs;
 
@@ -34,10 +34,10 @@ struct SimulationState
     double loopPPN2 = 0.0;
     double loopPPHe = 0.0;
 
-    double o2Used = 0.0;        ///< l taken from the oxygen cylinder since reset
-    double dilUsed = 0.0;       ///< l taken from the diluent cylinder since reset
+    double o2Used = 0.0; ///< l taken from the oxygen cylinder since reset
+    double dilUsed = 0.0; ///< l taken from the diluent cylinder since reset
     double o2Metabolised = 0.0; ///< l taken up by the diver since reset
-    double o2SupplyLeft = 0.0;  ///< may go negative: cylinders are not limited
+    double o2SupplyLeft = 0.0; ///< may go negative: cylinders are not limited
     double dilSupplyLeft = 0.0;
 
     bool o2BypassHeld = false;

@@ -54,8 +54,8 @@ struct Digits
 Digits decimalDigits(double magnitude)
 {
     char buffer[48];
-    const auto result =
-            std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+    const auto result = std::to_chars(
+            buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
     // "d.ddddddddddddddde[+-]xx"
     Digits d {};
     d.digit[0] = buffer[0];
@@ -252,8 +252,9 @@ std::string formatLongTime(std::int64_t msOfDay)
 {
     const std::int64_t seconds = msOfDay / 1000;
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
-            static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+    std::snprintf(buffer, sizeof buffer, "%lld:%02lld:%02lld",
+            static_cast<long long>(seconds / 3600), static_cast<long long>(seconds / 60 % 60),
+            static_cast<long long>(seconds % 60));
     return buffer;
 }
 

@@ -1,0 +1,294 @@
+#include "deco/ceilings.h"
+#include "deco/decodisplay.h"
+#include "deco/forecast.h"
+#include "deco/tissues.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+TissueState uniform(double n2, double he)
+{
+    TissueState t;
+    startTissues(t, n2, he);
+    return t;
+}
+
+TEST(TissueLoading, OneSecondStepOfTheFastestCompartment)
+{
+    LoadFractions f;
+    f.update(1000.0 / 60000.0);
+    EXPECT_NEAR(f.n2()[0], 0.0028839466654108, 1e-17);
+
+    TissueState t = uniform(0.79, 0.0);
+    tissueLoadingStep(t, f, 1000.0, 3.16, 0.0, 0.0);
+    EXPECT_NEAR(t.n2[0], 0.7968349535970236, 1e-15);
+
+    TissueState c = uniform(0.79, 0.0);
+    tissueLoadingStep(c, f, 1000.0, 3.16, 0.0, 10.0);
+    EXPECT_NEAR(c.n2[0], 0.7977462807432935, 1e-15);
+
+    // Negative conservatism lowers the inspired pressure; nothing limits it.
+    TissueState n = uniform(0.79, 0.0);
+    tissueLoadingStep(n, f, 1000.0, 3.16, 0.0, -10.0);
+    EXPECT_LT(n.n2[0], t.n2[0]);
+}
+
+TEST(TissueLoading, EquilibriumAndHeliumFreeLoopsStayPut)
+{
+    LoadFractions f;
+    TissueState t = uniform(1.5, 0.0);
+    for (int i = 0; i < 100; ++i)
+        tissueLoadingStep(t, f, 100.0, 1.5, 0.0, 0.0);
+    for (int i = 0; i < kCompartmentCount; ++i) {
+        EXPECT_EQ(t.n2[i], 1.5);
+        EXPECT_EQ(t.he[i], 0.0);
+    }
+}
+
+TEST(TissueLoading, FractionsFollowAChangedStep)
+{
+    LoadFractions f;
+    TissueState a = uniform(0.79, 0.0);
+    tissueLoadingStep(a, f, 1000.0, 3.16, 0.0, 0.0);
+    tissueLoadingStep(a, f, 100.0, 3.16, 0.0, 0.0);
+    LoadFractions fresh;
+    TissueState b = uniform(0.79, 0.0);
+    tissueLoadingStep(b, fresh, 1000.0, 3.16, 0.0, 0.0);
+    LoadFractions fresh2;
+    tissueLoadingStep(b, fresh2, 100.0, 3.16, 0.0, 0.0);
+    EXPECT_EQ(a.n2, b.n2);
+}
+
+struct CeilingCase
+{
+    double n2;
+    double he;
+    int governing;
+    double maxCeiling;
+    double safeDepth;
+};
+
+class UniformTissueCeilings : public testing::TestWithParam<CeilingCase>
+{ };
+
+TEST_P(UniformTissueCeilings, GoverningCompartmentAndSafeDepth)
+{
+    const CeilingCase &c = GetParam();
+    Ceilings out;
+    computeCeilings(uniform(c.n2, c.he), out);
+    EXPECT_EQ(out.governing, c.governing);
+    EXPECT_NEAR(out.maxCeiling, c.maxCeiling, 1e-8);
+    EXPECT_NEAR(out.safeAscentDepth, c.safeDepth, 1e-7);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, UniformTissueCeilings,
+        testing::Values(CeilingCase {0.79, 0.0, 16, 0.53796169, -4.6203831},
+                CeilingCase {3.16, 0.0, 16, 2.82572269, 18.2572269},
+                CeilingCase {0.79, 0.5, 16, 0.90195031, -0.9804969}));
+
+TEST(Ceilings, MixedGasCoefficientsAreWeightedByPressure)
+{
+    TissueState t = uniform(0.79, 0.0);
+    t.n2[0] = 1.0;
+    t.he[0] = 1.0;
+    std::array<double, kCompartmentCount> c {};
+    compartmentCeilings(t, c);
+    EXPECT_NEAR(c[0], 0.2318405375, 1e-12);
+    const TissueState at30 = uniform(3.16, 0.0);
+    compartmentCeilings(at30, c);
+    EXPECT_NEAR(c[0], 0.9596, 1e-4);
+}
+
+TEST(Ceilings, EqualHighestCeilingsGoToTheLowerCompartment)
+{
+    std::array<double, kCompartmentCount> c {};
+    c.fill(-1.0);
+    c[4] = 2.0;
+    c[9] = 2.0;
+    EXPECT_EQ(governingCompartment(c), 5);
+    EXPECT_EQ(depthOfPressure(1.0), 0.0);
+}
+
+// Before the first dive every pressure is 0; the weighting would divide 0 by
+// 0. Such a compartment takes the nitrogen coefficients, so every ceiling and
+// the safe depth stay numbers.
+TEST(Ceilings, RegressionEmptyCompartmentsGiveNumbersNotNaN)
+{
+    Ceilings out;
+    computeCeilings(uniform(0.0, 0.0), out);
+    for (int i = 0; i < kCompartmentCount; ++i) {
+        const Compartment &k = kCompartmentTable[i];
+        EXPECT_EQ(out.ceiling[i], (0.0 - k.n2CoefA) * k.n2CoefB);
+    }
+    EXPECT_TRUE(std::isfinite(out.safeAscentDepth));
+    TissueState cancelling = uniform(1.0, -1.0); // negative start values are allowed
+    computeCeilings(cancelling, out);
+    EXPECT_TRUE(std::isfinite(out.safeAscentDepth));
+}
+
+TEST(DecoDisplay, SurfaceDefaultsShowTheDesignTable)
+{
+    const TissueState t = uniform(0.79, 0.0);
+    Ceilings c;
+    computeCeilings(t, c);
+    DecoView v;
+    showDecoState(v, t, c, 0.0, "");
+    const char *ceilings[] = {"-0,24", "-0,14", "-0,05", "0,03", "0,1", "0,19", "0,26", "0,3",
+            "0,34", "0,38", "0,41", "0,44", "0,48", "0,49", "0,52", "0,54"};
+    for (int i = 0; i < kCompartmentCount; ++i) {
+        EXPECT_EQ(v.ceilingCells[i].display(), ceilings[i]) << "compartment " << i + 1;
+        EXPECT_EQ(v.n2Cells[i].display(), "0,79");
+        EXPECT_EQ(v.heCells[i].display(), "0");
+    }
+    EXPECT_EQ(v.safeAscentDepth.display(), "-4,6");
+    EXPECT_EQ(v.ceilingBar, 100);
+    EXPECT_FALSE(v.warningVisible);
+    EXPECT_EQ(v.noDecoTime, "");
+}
+
+struct WarningCase
+{
+    double safeDepth;
+    double depth;
+    bool warning;
+    int bar;
+    const char *text;
+};
+
+class DecoWarning : public testing::TestWithParam<WarningCase>
+{ };
+
+TEST_P(DecoWarning, BarAndWarningFollowTheSafeDepth)
+{
+    const WarningCase &w = GetParam();
+    Ceilings c;
+    c.safeAscentDepth = w.safeDepth;
+    DecoView v;
+    showDecoState(v, TissueState {}, c, w.depth, "12");
+    EXPECT_EQ(v.warningVisible, w.warning);
+    EXPECT_EQ(v.safeAscentBackground, w.warning ? kWarningRed : kWindowColour);
+    EXPECT_EQ(v.ceilingBar, w.bar);
+    EXPECT_EQ(v.safeAscentDepth.display(), w.text);
+    EXPECT_EQ(v.noDecoTime, "12");
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, DecoWarning,
+        testing::Values(WarningCase {12.5, 10.0, true, 88, "12,5"},
+                WarningCase {13.5, 20.0, false, 86, "13,5"},
+                WarningCase {10.0, 10.0, false, 90, "10"},
+                WarningCase {140.0, 150.0, false, 0, "140"},
+                WarningCase {-4.62, 0.0, false, 100, "-4,6"}));
+
+TEST(DecoDisplay, ResetShowsTheStartFieldsAsTyped)
+{
+    DecoView v;
+    v.warningVisible = true;
+    v.safeAscentBackground = kWarningRed;
+    v.noDecoTime = "15,5";
+    resetDecoDisplay(v, "0,8x", "0");
+    EXPECT_EQ(v.n2Cells[15].display(), "0,8x");
+    EXPECT_EQ(v.heCells[0].display(), "0");
+    EXPECT_EQ(v.ceilingCells[7].display(), "0");
+    EXPECT_EQ(v.safeAscentDepth.display(), "0");
+    EXPECT_FALSE(v.warningVisible);
+    EXPECT_EQ(v.safeAscentBackground, kWindowColour);
+    EXPECT_EQ(v.noDecoTime, "15,5");
+}
+
+struct ForecastCase
+{
+    double ppN2;
+    double conservatism;
+    int step;
+    std::int64_t steps;
+    const char *text;
+};
+
+class Forecast : public testing::TestWithParam<ForecastCase>
+{ };
+
+TEST_P(Forecast, FromSurfaceSaturation)
+{
+    const ForecastCase &f = GetParam();
+    const ForecastResult r =
+            noDecoForecast(uniform(0.79, 0.0), f.ppN2, 0.0, f.conservatism, f.step);
+    EXPECT_EQ(r.steps, f.steps);
+    EXPECT_EQ(r.text, f.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dives, Forecast,
+        testing::Values(ForecastCase {3.16, 0.0, 10, 93, "15,5"},
+                ForecastCase {3.16, 10.0, 10, 73, "12,2"}, ForecastCase {3.95, 0.0, 10, 52, "8,7"},
+                ForecastCase {1.185, 0.0, 10, 12001, "Вечн"},
+                ForecastCase {1.185, 0.0, 60, 2001, "Вечн"},
+                ForecastCase {1.185, 0.0, 1, 120001, "Вечн"}));
+
+TEST(Forecast, ElapsedTimeTexts)
+{
+    EXPECT_EQ(forecastText(18), "0");
+    EXPECT_EQ(forecastText(19), "0,3");
+    EXPECT_EQ(forecastText(30), "0,5");
+    EXPECT_EQ(forecastText(2710), "45,2");
+    EXPECT_EQ(forecastText(720), "12");
+    EXPECT_EQ(forecastText(120000), "2000");
+    EXPECT_EQ(forecastText(120001), "Вечн");
+    EXPECT_EQ(forecastText(9), "0");
+    EXPECT_EQ(forecastText(33), "0,6"); // 5.5 tenths, half to even
+    EXPECT_EQ(forecastText(39), "0,6"); // 6.5 tenths, half to even
+}
+
+TEST(Forecast, BeyondTheLimitAlreadyGivesOneStep)
+{
+    const TissueState saturated = uniform(3.16, 0.0); // safe depth 18 m
+    EXPECT_EQ(noDecoForecast(saturated, 3.16, 0.0, 0.0, 10).text, "0");
+    EXPECT_EQ(noDecoForecast(saturated, 3.16, 0.0, 0.0, 18).text, "0");
+    EXPECT_EQ(noDecoForecast(saturated, 3.16, 0.0, 0.0, 19).text, "0,3");
+    EXPECT_EQ(noDecoForecast(saturated, 3.16, 0.0, 0.0, 30).text, "0,5");
+    // Below one second the forecast would never reach its bound: taken as 1.
+    EXPECT_EQ(noDecoForecast(saturated, 3.16, 0.0, 0.0, -5).elapsedSeconds, 1);
+}
+
+TEST(Forecast, EmptyTissuesAndAnEmptyLoopNeverNeedAStop)
+{
+    EXPECT_EQ(noDecoForecast(TissueState {}, 0.0, 0.0, 0.0, 10).text, "Вечн");
+}
+
+TEST(Forecast, LeavesTheLiveTissuesAlone)
+{
+    const TissueState t = uniform(0.79, 0.2);
+    const TissueState copy = t;
+    const std::string first = noDecoForecast(t, 3.16, 0.5, 0.0, 10).text;
+    EXPECT_EQ(noDecoForecast(t, 3.16, 0.5, 0.0, 10).text, first);
+    EXPECT_EQ(t.n2, copy.n2);
+    EXPECT_EQ(t.he, copy.he);
+}
+
+// At constant inspired pressure Pi a compartment from P0 reaches the pressure
+// M0 = a + 1/b whose ceiling is the surface after t = -T½ log2((Pi - M0) /
+// (Pi - P0)); the forecast's answer is the first whole step at or after the
+// earliest such time over the 16 compartments.
+TEST(Forecast, AgreesWithTheClosedFormNoStopTime)
+{
+    for (double depth : {18.0, 21.0, 25.0, 30.0, 35.0, 40.0, 50.0}) {
+        const double pi = (1.0 + depth / 10.0) * 0.79;
+        double earliest = 1e300;
+        for (const Compartment &k : kCompartmentTable) {
+            const double m0 = k.n2CoefA + 1.0 / k.n2CoefB;
+            if (pi > m0)
+                earliest =
+                        std::min(earliest, -k.n2HalfTimeMin * std::log2((pi - m0) / (pi - 0.79)));
+        }
+        for (int step : {1, 10, 60}) {
+            const ForecastResult r = noDecoForecast(uniform(0.79, 0.0), pi, 0.0, 0.0, step);
+            const double minutes = r.elapsedSeconds / 60.0;
+            const double h = step / 60.0;
+            EXPECT_GE(minutes, earliest - 1e-9) << depth << " m, step " << step;
+            EXPECT_LT(minutes, earliest + h + 1e-9) << depth << " m, step " << step;
+        }
+    }
+}
+
+} // namespace

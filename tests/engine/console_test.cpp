@@ -1,0 +1,186 @@
+#include "engine/console.h"
+#include "engine/loopdetails.h"
+#include "rig.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ColourCase
+{
+    Rgb before;
+    double ppo2;
+    Rgb after;
+};
+
+class Ppo2Colour : public testing::TestWithParam<ColourCase>
+{ };
+
+TEST_P(Ppo2Colour, AgainstASetpointOfOne)
+{
+    EXPECT_EQ(judgePpo2Colour(GetParam().before, 1.0, GetParam().ppo2), GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, Ppo2Colour,
+        testing::Values(ColourCase {kPpo2Blue, 1.10, kPpo2Red},
+                ColourCase {kPpo2Blue, 0.90, kPpo2Red}, ColourCase {kPpo2Red, 1.00, kPpo2Blue},
+                ColourCase {kPpo2Red, 0.95, kPpo2Red}, ColourCase {kPpo2Blue, 0.95, kPpo2Blue},
+                ColourCase {kPpo2Red, 1.05, kPpo2Red}, ColourCase {kPpo2Blue, 1.05, kPpo2Blue}));
+
+TEST(Ppo2Colour, TheSecondSetpointHasTheLastWord)
+{
+    Rgb c = judgePpo2Colour(kPpo2Red, 1.0, 1.0);
+    EXPECT_EQ(c, kPpo2Blue);
+    c = judgePpo2Colour(c, 1.5, 1.0);
+    EXPECT_EQ(c, kPpo2Red);
+}
+
+TEST(Ppo2Colour, TheTickColoursTheReadout)
+{
+    Rig r;
+    r.sim.start();
+    r.tick(); // 0.3 at the surface against 1.0
+    EXPECT_EQ(r.sim.view().console.ppo2Colour, kPpo2Red);
+    EXPECT_EQ(r.sim.view().console.ppo2.display(), r.sim.view().console.ppo2.display());
+}
+
+TEST(Counterlung, EllipseAndOverPressureLamp)
+{
+    const std::tuple<double, double, CounterlungShape> cases[] = {{5.6, 14.0, {32, 68, 132}},
+            {7.0, 14.0, {28, 72, 128}}, {14.0, 14.0, {5, 95, 105}}, {0.0, 14.0, {50, 50, 150}},
+            {21.0, 14.0, {-18, 118, 82}}};
+    for (const auto &[volume, maximum, shape] : cases) {
+        const CounterlungShape s = counterlungShape(volume, maximum);
+        EXPECT_EQ(s.top, shape.top) << volume;
+        EXPECT_EQ(s.bottom, shape.bottom) << volume;
+        EXPECT_EQ(s.opvLampTop, shape.opvLampTop) << volume;
+    }
+    EXPECT_THROW(counterlungShape(5.0, 0.0), LoopwrightError);
+}
+
+TEST(Diver, SinksWithTheStartDepthSlider)
+{
+    const std::tuple<int, int, int> cases[] = {{10, 0, 101}, {3, 500, 73}, {0, 500, 73},
+            {4, 500, 500}, {5, 0, 77}, {95, 0, 510}, {96, 500, 500}, {100, 400, 400}};
+    for (const auto &[position, before, after] : cases)
+        EXPECT_EQ(diverTopFor(position, before), after) << position;
+}
+
+TEST(Readouts, TheTickWritesWhatTheStateHolds)
+{
+    Rig r;
+    r.form.setPosition(Slider::trackbarmaxdepth, 30);
+    r.sim.start();
+    r.ticks(124);
+    const ConsoleView &v = r.sim.view().console;
+    const SimulationState &s = r.state;
+    EXPECT_EQ(v.depth.display(), numtext::formatGeneral(numtext::nearest1(s.currentDepthM)));
+    EXPECT_EQ(v.ppo2.display(), numtext::formatGeneral(numtext::nearest2(s.loopPPO2)));
+    EXPECT_EQ(v.ppn2.display(), numtext::formatGeneral(numtext::nearest2(s.loopPPN2)));
+    EXPECT_EQ(v.loopVolume.display(),
+            numtext::formatGeneral(numtext::nearest1(s.loopGas / (1 + 0.1 * s.currentDepthM))));
+    EXPECT_EQ(v.depth.display(), "6,2"); // 124 ticks of 0.05 m
+    EXPECT_EQ(r.form.position(Slider::trackbarsetstartdepth), 6);
+    EXPECT_EQ(r.form.sliderLabel(Slider::trackbarsetstartdepth), "6");
+    EXPECT_EQ(v.diverTop, 82); // nearest(6 * 4.81) + 53
+    EXPECT_EQ(v.counterlung, CounterlungLook::Ellipse);
+}
+
+TEST(MemoryForm, SetpointBoxesExcludeEachOther)
+{
+    MemoryForm f;
+    f.setChecked(Check::CheckBox8, true);
+    EXPECT_FALSE(f.isChecked(Check::CheckBox6));
+    f.setChecked(Check::CheckBox6, true);
+    EXPECT_TRUE(f.isChecked(Check::CheckBox6));
+    EXPECT_FALSE(f.isChecked(Check::CheckBox8));
+    f.setChecked(Check::CheckBox6, false);
+    EXPECT_FALSE(f.isChecked(Check::CheckBox6));
+    EXPECT_FALSE(f.isChecked(Check::CheckBox8));
+}
+
+TEST(MemoryForm, DiluentSolenoidSwitchGreysItsCaption)
+{
+    MemoryForm f;
+    EXPECT_EQ(f.label15Colour(), kCaptionSilver);
+    f.setChecked(Check::CheckBox4, false);
+    EXPECT_EQ(f.label15Colour(), kCaptionBlue);
+    f.setChecked(Check::CheckBox4, true);
+    EXPECT_EQ(f.label15Colour(), kCaptionSilver);
+}
+
+TEST(MemoryForm, SlidersClampAndLabelTheirValues)
+{
+    MemoryForm f;
+    f.setPosition(Slider::TrackBarO2burn, 15);
+    EXPECT_EQ(f.sliderLabel(Slider::TrackBarO2burn), "1,5");
+    EXPECT_EQ(f.o2Consumption(), 1.5);
+    f.setPosition(Slider::TrackBarO2burn, 60);
+    EXPECT_EQ(f.position(Slider::TrackBarO2burn), 50);
+    f.setPosition(Slider::trackbarspeed, 120);
+    EXPECT_EQ(f.simSpeed(), 99);
+    f.setPosition(Slider::trackbarmaxdepth, -3);
+    EXPECT_EQ(f.sliderLabel(Slider::trackbarmaxdepth), "0");
+}
+
+TEST(MemoryForm, AnEditedTextIsParsedAnew)
+{
+    MemoryForm f;
+    EXPECT_EQ(f.descentRate(), 30.0);
+    f.setText(Edit::Edit3, "12,5");
+    EXPECT_EQ(f.descentRate(), 12.5);
+    f.setText(Edit::Edit3, "x");
+    EXPECT_THROW(f.descentRate(), LoopwrightError);
+    EXPECT_THROW(f.descentRate(), LoopwrightError);
+    f.setNumber(Edit::Edit3, 7.5);
+    EXPECT_EQ(f.text(Edit::Edit3), "7,5");
+    f.setText(Edit::Edit3, "8");
+    f.setNumber(Edit::Edit3, 7.5);
+    EXPECT_EQ(f.text(Edit::Edit3), "7,5");
+}
+
+struct DetailsCase
+{
+    LoopDetailTexts texts;
+    const char *minLoop;
+    const char *maxLoop;
+    const char *startLoop;
+};
+
+class LoopDetailsDerivation : public testing::TestWithParam<DetailsCase>
+{ };
+
+TEST_P(LoopDetailsDerivation, FillsTheLoopVolumeFields)
+{
+    MemoryForm f;
+    deriveLoopDetails(GetParam().texts, f);
+    EXPECT_EQ(f.text(Edit::Edit4), GetParam().minLoop);
+    EXPECT_EQ(f.text(Edit::Edit1), GetParam().maxLoop);
+    EXPECT_EQ(f.text(Edit::Edit2), GetParam().startLoop);
+}
+
+INSTANTIATE_TEST_SUITE_P(Volumes, LoopDetailsDerivation,
+        testing::Values(DetailsCase {{"6", "1", "6", "2"}, "3", "14", "8"},
+                DetailsCase {{"6,5", "1,2", "6", "2,3"}, "3,5", "14,8", "8,8"},
+                DetailsCase {{"0,1", "0,2", "0,3", "0,4"}, "0,6", "0,8", "0,5"}));
+
+TEST(LoopDetailsDerivation, ABadTextStopsAtTheFirstStepThatReadsIt)
+{
+    MemoryForm f;
+    deriveLoopDetails({}, f);
+    const LoopDetails before = f.loopDetails();
+    try {
+        deriveLoopDetails({"7", "2", "", "3"}, f);
+        FAIL();
+    } catch (const LoopwrightError &e) {
+        EXPECT_STREQ(e.what(), "'' is not a valid floating point value");
+    }
+    EXPECT_EQ(f.text(Edit::Edit4), "5"); // written before the empty counterlung text was read
+    EXPECT_EQ(f.text(Edit::Edit1), "14");
+    EXPECT_EQ(f.text(Edit::Edit2), "8");
+    EXPECT_EQ(f.loopDetails().lungVolumeInhale, before.lungVolumeInhale);
+    EXPECT_EQ(before.advThreshold(), 8.0);
+    EXPECT_EQ(before.opvThreshold(), 9.0);
+}
+
+} // namespace

@@ -1,0 +1,390 @@
+#include "rig.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct IntervalCase
+{
+    const char *tickMs;
+    int speed;
+    int interval;
+};
+
+class TimerInterval : public testing::TestWithParam<IntervalCase>
+{ };
+
+TEST_P(TimerInterval, SpeedShortensTheWaitNotTheSimulatedTime)
+{
+    Rig r;
+    r.set(Edit::Edit20, GetParam().tickMs);
+    r.form.setPosition(Slider::trackbarspeed, GetParam().speed);
+    r.sim.start();
+    EXPECT_EQ(r.tick(), "");
+    EXPECT_EQ(r.sim.view().controls.timerIntervalMs, GetParam().interval);
+    EXPECT_EQ(r.state.simClockMs - kSimClockStartMs, numtext::parseWhole(r.text(Edit::Edit20)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TimerInterval,
+        testing::Values(IntervalCase {"100", 0, 100}, IntervalCase {"100", 99, 1},
+                IntervalCase {"10", 99, 1}, IntervalCase {"50", 5, 48}, IntervalCase {"50", 7, 46},
+                IntervalCase {"5", 0, 10}, IntervalCase {"2000", 50, 500}));
+
+struct NormaliseCase
+{
+    Edit field;
+    const char *typed;
+    const char *shown;
+};
+
+class Normalisation : public testing::TestWithParam<NormaliseCase>
+{ };
+
+TEST_P(Normalisation, TheTickWritesTheLimitsBack)
+{
+    Rig r;
+    r.sim.start();
+    r.set(GetParam().field, GetParam().typed);
+    EXPECT_EQ(r.tick(), "");
+    EXPECT_EQ(r.text(GetParam().field), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, Normalisation,
+        testing::Values(NormaliseCase {Edit::Edit20, "5", "10"},
+                NormaliseCase {Edit::Edit20, "2000", "1000"},
+                NormaliseCase {Edit::Edit20, "1000", "1000"},
+                NormaliseCase {Edit::Edit20, "10", "10"},
+                NormaliseCase {Edit::Edit20, " 50", " 50"}, NormaliseCase {Edit::Edit21, "0", "1"},
+                NormaliseCase {Edit::Edit21, "61", "60"}, NormaliseCase {Edit::Edit21, "-5", "1"},
+                NormaliseCase {Edit::Edit21, "75", "60"}, NormaliseCase {Edit::Edit21, "60", "60"},
+                NormaliseCase {Edit::Edit21, "1", "1"}, NormaliseCase {Edit::Edit22, "", "0"},
+                NormaliseCase {Edit::Edit22, "15", "15"}));
+
+struct Enables
+{
+    bool start, pause, resume, reset, o2Bypass, dilBypass, graph, timer;
+};
+
+void expectEnables(const RunControls &c, Enables e, const char *when)
+{
+    SCOPED_TRACE(when);
+    EXPECT_EQ(c.buttonstart, e.start);
+    EXPECT_EQ(c.Button4, e.pause);
+    EXPECT_EQ(c.Button1, e.resume);
+    EXPECT_EQ(c.Button2, e.reset);
+    EXPECT_EQ(c.BitBtn1, e.o2Bypass);
+    EXPECT_EQ(c.BitBtn2, e.dilBypass);
+    EXPECT_EQ(c.Button10, e.graph);
+    EXPECT_EQ(c.timerOn, e.timer);
+}
+
+TEST(RunControl, EnabledStatesThroughADive)
+{
+    Rig r;
+    const RunControls &c = r.sim.view().controls;
+    expectEnables(c, {true, false, false, true, false, false, false, false}, "program start");
+    EXPECT_EQ(c.timerIntervalMs, 1000);
+    EXPECT_EQ(runState(c), RunState::Idle);
+    r.sim.start();
+    expectEnables(c, {false, true, false, false, true, true, false, true}, "start");
+    EXPECT_EQ(runState(c), RunState::Running);
+    r.sim.pause();
+    expectEnables(c, {false, false, true, true, false, false, true, false}, "pause");
+    EXPECT_EQ(runState(c), RunState::Paused);
+    r.state.dilBypassAvailable = false;
+    r.sim.resume();
+    // Continue enables the diluent bypass whatever the type allows; the next
+    // tick puts it right.
+    expectEnables(c, {false, true, false, false, true, true, false, true}, "continue");
+    r.tick();
+    EXPECT_FALSE(c.BitBtn2);
+    r.sim.pause();
+    r.sim.reset();
+    expectEnables(c, {true, false, false, true, false, false, false, false}, "reset");
+    EXPECT_EQ(runState(c), RunState::Idle);
+    r.sim.start();
+    EXPECT_FALSE(c.BitBtn2) << "an O2 CCR has no diluent bypass";
+}
+
+TEST(RunControl, DepthComesToRestExactlyAtTheTarget)
+{
+    Rig r;
+    r.form.setPosition(Slider::trackbarmaxdepth, 10);
+    r.sim.start();
+    r.tick();
+    EXPECT_EQ(r.state.currentDepthM, 0.05);
+    r.ticks(198);
+    EXPECT_LT(r.state.currentDepthM, 10.0);
+    r.ticks(1);
+    EXPECT_EQ(r.state.currentDepthM, 10.0);
+    r.ticks(50);
+    EXPECT_EQ(r.state.currentDepthM, 10.0);
+    // The target moved up: ascent at 15 m/min, stopping exactly at it.
+    r.form.setPosition(Slider::trackbarmaxdepth, 5);
+    r.tick();
+    EXPECT_DOUBLE_EQ(r.state.currentDepthM, 10.0 - 0.025);
+    r.ticks(250);
+    EXPECT_EQ(r.state.currentDepthM, 5.0);
+}
+
+TEST(RunControl, ClockAdvancesByTheTickWhateverTheSpeed)
+{
+    Rig r;
+    r.set(Edit::Edit20, "1000");
+    r.form.setPosition(Slider::trackbarspeed, 50);
+    r.sim.start();
+    EXPECT_EQ(r.sim.view().console.diveTime.display(), "0.00.00");
+    r.ticks(60);
+    EXPECT_EQ(r.sim.view().console.diveTime.display(), "0:01:00");
+    r.ticks(30);
+    EXPECT_EQ(r.sim.view().console.diveTime.display(), "0:01:30");
+    EXPECT_EQ(r.state.simClockMs, kSimClockStartMs + 90000);
+}
+
+TEST(RunControl, PauseAndContinueLeaveTheDiveAlone)
+{
+    Rig r;
+    r.form.setPosition(Slider::trackbarmaxdepth, 20);
+    r.sim.start();
+    r.ticks(30);
+    const SimulationState before = r.state;
+    r.sim.pause();
+    r.sim.resume();
+    EXPECT_EQ(r.state.simClockMs, before.simClockMs);
+    EXPECT_EQ(r.state.currentDepthM, before.currentDepthM);
+    EXPECT_EQ(r.state.loopGas, before.loopGas);
+    EXPECT_EQ(r.state.tissues.n2, before.tissues.n2);
+}
+
+TEST(RunControl, ResetBringsTheNextDiveBackToTheStart)
+{
+    Rig r;
+    r.set(Edit::Edit20, "1000");
+    r.form.setPosition(Slider::trackbarmaxdepth, 20);
+    r.form.setPosition(Slider::TrackBarO2burn, 10);
+    r.sim.start();
+    r.ticks(70);
+    r.form.setChecked(Check::CheckBox1, true);
+    r.sim.pause();
+    r.set(Edit::Edit15, "0,8x");
+    r.sim.reset();
+
+    const ConsoleView &v = r.sim.view().console;
+    EXPECT_EQ(r.form.position(Slider::trackbarmaxdepth), 0);
+    EXPECT_EQ(r.form.position(Slider::TrackBarO2burn), 0);
+    EXPECT_EQ(r.form.sliderLabel(Slider::TrackBarO2burn), "0");
+    EXPECT_EQ(r.state.o2ConsumptionLpm, 0.0);
+    EXPECT_EQ(v.o2Used.display(), "0");
+    EXPECT_EQ(v.ppo2.display(), "N/A");
+    EXPECT_EQ(v.pphe.display(), "N/A");
+    EXPECT_EQ(v.diveTime.display(), "");
+    EXPECT_EQ(v.diverTop, 73);
+    EXPECT_EQ(r.state.simClockMs, kSimClockStartMs);
+    EXPECT_EQ(r.state.o2Used, 0.0);
+    EXPECT_EQ(r.state.loopGas, 7.0);
+    EXPECT_FALSE(r.form.isChecked(Check::CheckBox1));
+    for (Check lamp : {Check::Cradiobutton1, Check::Cradiobutton2, Check::Cradiobutton3,
+                 Check::CheckBox5, Check::CheckBox7})
+        EXPECT_TRUE(r.form.isChecked(lamp));
+    EXPECT_EQ(r.history.count(), 0);
+    EXPECT_EQ(r.history.depth()[1], 0.0);
+    EXPECT_EQ(r.sim.view().deco.n2Cells[0].display(), "0,8x");
+    EXPECT_EQ(r.sim.view().deco.ceilingCells[3].display(), "0");
+    EXPECT_FALSE(r.sim.view().controls.startDepthLocked);
+
+    r.set(Edit::Edit15, "0,79");
+    r.sim.start();
+    r.tick();
+    EXPECT_EQ(r.history.depth()[0], 0.0); // entry 0 again: the clock was back at its start
+    EXPECT_EQ(r.state.simClockMs, kSimClockStartMs + 1000);
+}
+
+TEST(RunControl, AStartThatFailsHasAlreadyMovedTheButtons)
+{
+    Rig r;
+    r.set(Edit::Edit7, "");
+    EXPECT_EQ(r.attempt([&] { r.sim.start(); }), "'' is not a valid floating point value");
+    const RunControls &c = r.sim.view().controls;
+    EXPECT_FALSE(c.buttonstart);
+    EXPECT_FALSE(c.Button2);
+    EXPECT_TRUE(c.Button4);
+    EXPECT_FALSE(c.timerOn);
+    r.sim.pause();
+    r.sim.reset();
+    EXPECT_EQ(runState(c), RunState::Idle);
+    EXPECT_TRUE(c.buttonstart);
+}
+
+TEST(RunControl, StartFillsEmptyFieldsAndStartsTheTissues)
+{
+    Rig r;
+    r.set(Edit::Edit19, "");
+    r.set(Edit::Edit25, "");
+    r.set(Edit::Edit15, "1,2");
+    r.set(Edit::Edit17, "0.3");
+    r.sim.start();
+    EXPECT_EQ(r.text(Edit::Edit19), "0");
+    EXPECT_EQ(r.text(Edit::Edit25), "0");
+    for (int i = 0; i < kCompartmentCount; ++i) {
+        EXPECT_EQ(r.state.tissues.n2[i], 1.2);
+        EXPECT_EQ(r.state.tissues.he[i], 0.3);
+    }
+}
+
+TEST(RunControl, AFailingReadEndsTheTickAtItsStep)
+{
+    Rig r;
+    r.form.setPosition(Slider::trackbarmaxdepth, 30);
+    r.sim.start();
+    r.tick();
+    const std::int64_t clock = r.state.simClockMs;
+    r.set(Edit::Edit12, "abc");
+    EXPECT_EQ(r.tick(), "'abc' is not a valid floating point value");
+    EXPECT_EQ(r.state.currentDepthM, 0.1); // the depth moved before the failing step
+    EXPECT_EQ(r.state.simClockMs, clock); // the clock did not
+    EXPECT_TRUE(r.sim.view().controls.timerOn);
+    EXPECT_EQ(r.tick(), "'abc' is not a valid floating point value");
+    r.set(Edit::Edit12, "0,8");
+    EXPECT_EQ(r.tick(), "");
+    EXPECT_EQ(r.state.simClockMs, clock + 100);
+}
+
+TEST(RunControl, ABadTickLengthFailsBeforeAnythingMoves)
+{
+    Rig r;
+    r.form.setPosition(Slider::trackbarmaxdepth, 30);
+    r.sim.start();
+    r.set(Edit::Edit20, "1,5");
+    EXPECT_EQ(r.tick(), "'1,5' is not a valid integer value");
+    EXPECT_EQ(r.state.currentDepthM, 0.0);
+    r.set(Edit::Edit20, "100");
+    r.set(Edit::Edit21, "x");
+    EXPECT_EQ(r.tick(), "'x' is not a valid integer value");
+    EXPECT_EQ(r.state.currentDepthM, 0.05);
+    EXPECT_EQ(r.sim.view().console.depth.display(), "0"); // readouts of this tick are done
+    EXPECT_EQ(r.state.tissues.n2[0], 0.79); // the tissues are not
+}
+
+TEST(RunControl, StartDepthSliderFollowsTheDiverAndLocksOnceMoved)
+{
+    Rig r;
+    r.form.setPosition(Slider::trackbarsetstartdepth, 12);
+    r.form.setPosition(Slider::trackbarmaxdepth, 12);
+    r.sim.start();
+    EXPECT_EQ(r.state.currentDepthM, 12.0);
+    r.tick();
+    EXPECT_FALSE(r.sim.view().controls.startDepthLocked);
+    r.form.setPosition(Slider::trackbarsetstartdepth, 40); // a drag while not locked
+    r.tick();
+    EXPECT_EQ(r.form.position(Slider::trackbarsetstartdepth), 12);
+    EXPECT_EQ(r.sim.view().console.diverTop, 111); // nearest(12 * 4.81) + 53
+    r.form.setPosition(Slider::trackbarmaxdepth, 20);
+    r.tick();
+    EXPECT_TRUE(r.sim.view().controls.startDepthLocked);
+}
+
+TEST(RunControl, CylinderFieldsShowWhatIsLeft)
+{
+    Rig r;
+    r.set(Edit::Edit7, "100");
+    r.set(Edit::Edit12, "60"); // 0.1 l per 100 ms tick
+    r.form.setChecked(Check::CheckBox6, false);
+    r.sim.start();
+    r.tick();
+    EXPECT_EQ(r.text(Edit::Edit7), "99,9");
+    r.set(Edit::Edit7, "5000"); // typing during a dive changes nothing
+    r.tick();
+    EXPECT_EQ(r.text(Edit::Edit7), "99,8");
+    r.set(Edit::Edit12, "6"); // the constant flow changes from the next tick
+    r.tick();
+    EXPECT_NEAR(r.state.o2SupplyLeft, 99.79, 1e-9);
+    r.sim.pause();
+    r.sim.reset();
+    r.sim.start();
+    EXPECT_EQ(r.state.o2SupplyLeft, 99.8); // the next dive starts with what the field shows
+}
+
+TEST(RunControl, AZeroMaximumLoopVolumeEndsTheTickAtTheCounterlung)
+{
+    Rig r;
+    r.set(Edit::Edit20, "1000");
+    r.set(Edit::Edit1, "0");
+    r.sim.start();
+    EXPECT_EQ(r.tick(), "Floating point division by zero");
+    EXPECT_EQ(r.state.simClockMs, kSimClockStartMs);
+    EXPECT_EQ(r.sim.view().console.counterlung, CounterlungLook::Blank);
+    EXPECT_EQ(r.tick(), "Floating point division by zero");
+
+    Rig empty;
+    empty.quietLoop();
+    empty.set(Edit::Edit1, "0");
+    empty.set(Edit::Edit2, "0,01");
+    empty.set(Edit::Edit5, "1");
+    empty.sim.start();
+    EXPECT_EQ(empty.tick(), "Invalid floating point operation"); // the label shows 0 as well
+}
+
+TEST(RunControl, HistoryTakesAMinuteSample)
+{
+    Rig r;
+    r.set(Edit::Edit20, "1000");
+    r.form.setPosition(Slider::trackbarmaxdepth, 5);
+    r.sim.start();
+    r.ticks(60);
+    EXPECT_EQ(r.history.count(), 0);
+    r.tick();
+    EXPECT_EQ(r.history.count(), 1);
+    EXPECT_EQ(r.history.depth()[1], 5.0);
+    EXPECT_EQ(r.history.ppo2()[1], r.state.loopPPO2);
+}
+
+TEST(RunControl, BypassButtonsActOnlyWhileEnabled)
+{
+    Rig r;
+    r.sim.bypassMouse(Bypass::O2, true);
+    EXPECT_FALSE(r.state.o2BypassHeld);
+    r.sim.start();
+    r.sim.bypassMouse(Bypass::O2, true);
+    EXPECT_TRUE(r.state.o2BypassHeld);
+    r.sim.bypassMouse(Bypass::O2, false);
+    EXPECT_FALSE(r.state.o2BypassHeld);
+    r.state.dilBypassAvailable = false;
+    r.tick();
+    r.sim.bypassMouse(Bypass::Diluent, true);
+    EXPECT_FALSE(r.state.dilBypassHeld);
+}
+
+TEST(Forecast, PressedBetweenTicksUsesTheTicksLimits)
+{
+    Rig r;
+    r.set(Edit::Edit21, "0"); // would never reach the forecast's bound
+    r.sim.updateNoDecoTime();
+    EXPECT_EQ(r.text(Edit::Edit21), "1");
+    EXPECT_EQ(r.sim.view().deco.noDecoTime, "Вечн");
+
+    r.set(Edit::Edit21, "abc");
+    EXPECT_EQ(r.attempt([&] { r.sim.updateNoDecoTime(); }), "'abc' is not a valid integer value");
+    EXPECT_EQ(r.state.noDecoTimeText, "Вечн");
+}
+
+TEST(Forecast, RepeatsAndShowsOnEveryTick)
+{
+    Rig r;
+    r.set(Edit::Edit20, "1000");
+    r.form.setPosition(Slider::trackbarsetstartdepth, 30);
+    r.form.setPosition(Slider::trackbarmaxdepth, 30);
+    r.sim.start();
+    r.ticks(120);
+    r.sim.updateNoDecoTime();
+    const std::string first = r.state.noDecoTimeText;
+    r.sim.updateNoDecoTime();
+    EXPECT_EQ(r.state.noDecoTimeText, first);
+    EXPECT_NE(first, "Вечн");
+    r.tick();
+    EXPECT_EQ(r.sim.view().deco.noDecoTime, first);
+    r.sim.pause();
+    r.sim.reset();
+    EXPECT_EQ(r.sim.view().deco.noDecoTime, first);
+}
+
+} // namespace

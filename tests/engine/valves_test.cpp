@@ -1,0 +1,204 @@
+#include "rig.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr double kO2PerTick = 40.0 / 600.0; // O2 solenoid, 100 ms ticks
+constexpr double kDilPerTick = 180.0 / 600.0; // diluent solenoid
+
+// Forwards to a memory form but reports both setpoint boxes checked, which
+// the boxes' own reactions never allow from the window.
+class BothSetpoints final : public ParameterSource
+{
+public:
+    MemoryForm form;
+    std::string_view text(Edit f) const override { return form.text(f); }
+    void setText(Edit f, std::string_view t) override { form.setText(f, t); }
+    int position(Slider s) const override { return form.position(s); }
+    void setPosition(Slider s, int p) override { form.setPosition(s, p); }
+    bool isChecked(Check c) const override { return isSetpointBox(c) || form.isChecked(c); }
+    void setChecked(Check c, bool v) override { form.setChecked(c, v); }
+    LoopDetails loopDetails() const override { return {0.0, 1000.0, 0.0, 0.0}; }
+    void setLoopDetails(const LoopDetails &) override { }
+};
+
+struct Valves : testing::Test
+{
+    Rig r;
+    void SetUp() override
+    {
+        r.quietLoop();
+        r.sim.start();
+    }
+    // One tick with the PPO2 that the previous tick is taken to have left.
+    void tickAt(double ppo2)
+    {
+        r.state.loopPPO2 = ppo2;
+        ASSERT_EQ(r.tick(), "");
+    }
+    bool lamp(Check c) const { return r.form.isChecked(c); }
+};
+
+struct SolenoidCase
+{
+    double ppo2;
+    bool dilSolenoidOn;
+    double o2Added;
+    double dilAdded;
+};
+
+class SetpointControl : public testing::TestWithParam<SolenoidCase>
+{ };
+
+TEST_P(SetpointControl, OneTickOfFlowOutsideTheBand)
+{
+    const SolenoidCase &c = GetParam();
+    Rig r;
+    r.quietLoop();
+    r.form.setChecked(Check::CheckBox6, true);
+    r.form.setChecked(Check::CheckBox4, !c.dilSolenoidOn);
+    r.sim.start();
+    r.state.loopPPO2 = c.ppo2;
+    ASSERT_EQ(r.tick(), "");
+    EXPECT_NEAR(r.state.o2Used, c.o2Added, 1e-15);
+    EXPECT_NEAR(r.state.dilUsed, c.dilAdded, 1e-15);
+    EXPECT_EQ(r.form.isChecked(Check::Cradiobutton2), c.o2Added == 0.0);
+    EXPECT_EQ(r.form.isChecked(Check::Cradiobutton3), c.dilAdded == 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Setpoint1, SetpointControl,
+        testing::Values(SolenoidCase {0.99, false, kO2PerTick, 0.0},
+                SolenoidCase {1.0, true, 0.0, 0.0}, SolenoidCase {1.05, true, 0.0, 0.0},
+                SolenoidCase {1.04, true, 0.0, 0.0}, SolenoidCase {1.06, true, 0.0, kDilPerTick},
+                SolenoidCase {1.06, false, 0.0, 0.0}));
+
+TEST(SetpointControlBoth, EachActiveSetpointActsOnItsOwn)
+{
+    for (const auto &[ppo2, o2, dil] :
+            {std::tuple {1.2, kO2PerTick, kDilPerTick}, std::tuple {0.9, 2 * kO2PerTick, 0.0}}) {
+        BothSetpoints source;
+        source.form.setChecked(Check::CheckBox4, false);
+        source.form.setText(Edit::Edit12, "0");
+        SimulationState state;
+        DiveHistory history;
+        Simulation sim(source, state, history);
+        sim.start();
+        state.loopPPO2 = ppo2;
+        sim.tick();
+        EXPECT_NEAR(state.o2Used, o2, 1e-15) << ppo2;
+        EXPECT_NEAR(state.dilUsed, dil, 1e-15) << ppo2;
+        EXPECT_FALSE(source.form.isChecked(Check::Cradiobutton2));
+        EXPECT_EQ(source.form.isChecked(Check::Cradiobutton3), dil == 0.0);
+    }
+}
+
+TEST_F(Valves, StuckSolenoidsDeliverWhateverElseSays)
+{
+    r.form.setChecked(Check::CheckBox2, true); // the diluent solenoid is also switched off
+    r.form.setChecked(Check::CheckBox1, true);
+    tickAt(1.0);
+    EXPECT_NEAR(r.state.dilUsed, kDilPerTick, 1e-15);
+    EXPECT_NEAR(r.state.o2Used, kO2PerTick, 1e-15);
+    EXPECT_FALSE(lamp(Check::Cradiobutton3));
+    EXPECT_FALSE(lamp(Check::Cradiobutton2));
+}
+
+TEST_F(Valves, BypassesWithNoFlow)
+{
+    r.set(Edit::Edit23, "0");
+    r.set(Edit::Edit24, "0");
+    r.sim.bypassMouse(Bypass::Diluent, true);
+    r.sim.bypassMouse(Bypass::O2, true);
+    tickAt(1.0);
+    EXPECT_EQ(r.state.dilUsed, 0.0);
+    EXPECT_TRUE(lamp(Check::CheckBox7)) << "no diluent flow, no lamp";
+    EXPECT_EQ(r.state.o2Used, 0.0);
+    EXPECT_FALSE(lamp(Check::CheckBox5)) << "the oxygen bypass opens its lamp all the same";
+}
+
+TEST_F(Valves, BypassesDeliverTheirFlow)
+{
+    r.sim.bypassMouse(Bypass::Diluent, true);
+    r.sim.bypassMouse(Bypass::O2, true);
+    tickAt(1.0);
+    EXPECT_NEAR(r.state.dilUsed, kDilPerTick, 1e-15);
+    EXPECT_NEAR(r.state.o2Used, kO2PerTick, 1e-15);
+}
+
+TEST_F(Valves, LampsCloseOnEverySixthTickUnlessTheValveKeepsActing)
+{
+    r.form.setChecked(Check::CheckBox1, true);
+    tickAt(1.0);
+    r.form.setChecked(Check::CheckBox1, false);
+    for (int t = 2; t <= 5; ++t) {
+        tickAt(1.0);
+        EXPECT_FALSE(lamp(Check::Cradiobutton2)) << "tick " << t;
+    }
+    tickAt(1.0);
+    EXPECT_TRUE(lamp(Check::Cradiobutton2)) << "closed by the sixth tick's refresh";
+
+    r.form.setChecked(Check::CheckBox1, true);
+    for (int t = 0; t < 12; ++t) {
+        tickAt(1.0);
+        EXPECT_FALSE(lamp(Check::Cradiobutton2));
+    }
+}
+
+class AutomaticValve : public testing::TestWithParam<bool>
+{ };
+
+TEST_P(AutomaticValve, RestoresExactlyTheThresholdOnDescent)
+{
+    const bool onOxygen = GetParam();
+    Rig r;
+    r.quietLoop();
+    r.form.setLoopDetails({6.0, 1.0, 6.0, 2.0}); // threshold 8 l
+    r.set(Edit::Edit2, "8");
+    r.form.setChecked(Check::CheckBox3, onOxygen);
+    r.form.setPosition(Slider::trackbarmaxdepth, 10);
+    r.sim.start();
+    ASSERT_EQ(r.tick(), "");
+    const double ambient = 1.005;
+    EXPECT_NEAR(r.state.loopGas / ambient, 8.0, 1e-12);
+    EXPECT_NEAR(onOxygen ? r.state.o2Used : r.state.dilUsed, 8.0 * ambient - 8.0, 1e-12);
+    EXPECT_EQ(r.form.isChecked(Check::CheckBox5), !onOxygen);
+    EXPECT_EQ(r.form.isChecked(Check::CheckBox7), onOxygen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Feeds, AutomaticValve, testing::Bool());
+
+TEST(OverPressureValve, VentsTheExcessOnAscentKeepingTheMix)
+{
+    Rig r;
+    r.quietLoop();
+    r.form.setLoopDetails({6.0, 1.0, 6.0, 2.0}); // vents above 9 l
+    r.set(Edit::Edit2, "18");
+    r.form.setPosition(Slider::trackbarsetstartdepth, 10);
+    r.form.setPosition(Slider::trackbarmaxdepth, 10);
+    r.sim.start();
+    ASSERT_EQ(r.tick(), "");
+    EXPECT_TRUE(r.form.isChecked(Check::Cradiobutton1)) << "9 l is not above the threshold";
+    r.form.setPosition(Slider::trackbarmaxdepth, 5);
+    ASSERT_EQ(r.tick(), "");
+    EXPECT_NEAR(r.state.loopGas / (0.1 * r.state.currentDepthM + 1.0), 9.0, 1e-12);
+    EXPECT_NEAR(r.state.loopO2Percent, 30.0, 1e-12);
+    EXPECT_FALSE(r.form.isChecked(Check::Cradiobutton1));
+}
+
+TEST(OverPressureValve, LampClosesAtTheEleventhQuietTick)
+{
+    Rig r;
+    r.quietLoop();
+    r.form.setLoopDetails({6.0, 1.0, 6.0, 2.0});
+    r.set(Edit::Edit2, "10");
+    r.sim.start();
+    ASSERT_EQ(r.tick(), ""); // vents from 10 to 9 l
+    EXPECT_FALSE(r.form.isChecked(Check::Cradiobutton1));
+    r.ticks(10);
+    EXPECT_FALSE(r.form.isChecked(Check::Cradiobutton1));
+    r.tick();
+    EXPECT_TRUE(r.form.isChecked(Check::Cradiobutton1));
+}
+
+} // namespace

@@ -1,0 +1,192 @@
+#include "util/error.h"
+#include "util/numtext.h"
+#include "util/readout.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using namespace numtext;
+
+struct DecimalCase
+{
+    const char *text;
+    double value;
+};
+
+class ParseDecimalAccepts : public testing::TestWithParam<DecimalCase>
+{ };
+
+TEST_P(ParseDecimalAccepts, EitherSeparatorAndSurroundingBlanks)
+{
+    EXPECT_EQ(parseDecimal(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParseDecimalAccepts,
+        testing::Values(DecimalCase {"5,5", 5.5}, DecimalCase {"5.5", 5.5},
+                DecimalCase {" 7 ", 7.0}, DecimalCase {"-0,3", -0.3}, DecimalCase {"+2", 2.0},
+                DecimalCase {"9999,9", 9999.9}, DecimalCase {"1e3", 1000.0},
+                DecimalCase {"1,5E-2", 0.015}, DecimalCase {",5", 0.5}, DecimalCase {"0,1", 0.1}));
+
+class ParseDecimalRejects : public testing::TestWithParam<const char *>
+{ };
+
+TEST_P(ParseDecimalRejects, WithTheConversionMessage)
+{
+    const std::string text = GetParam();
+    try {
+        parseDecimal(text);
+        FAIL() << "accepted '" << text << "'";
+    } catch (const LoopwrightError &e) {
+        EXPECT_EQ(std::string(e.what()), "'" + text + "' is not a valid floating point value");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParseDecimalRejects,
+        testing::Values("", " ", "abc", "1,5,3", "1,5.3", "inf", "nan", "NAN", "--1", "+-1", "1 2",
+                "0x10", "1e", "12a", "1e999", "N/A"));
+
+TEST(ParseWhole, RangeAndSigns)
+{
+    EXPECT_EQ(parseWhole("100"), 100);
+    EXPECT_EQ(parseWhole(" -5 "), -5);
+    EXPECT_EQ(parseWhole("+7"), 7);
+    EXPECT_EQ(parseWhole("-2147483648"), std::numeric_limits<int>::min());
+    EXPECT_EQ(parseWhole("2147483647"), std::numeric_limits<int>::max());
+    for (const char *bad : {"", "1,5", "1.0", "abc", "2147483648", "-2147483649", "-", "1e3",
+                 "99999999999999999999"}) {
+        try {
+            parseWhole(bad);
+            ADD_FAILURE() << "accepted '" << bad << "'";
+        } catch (const LoopwrightError &e) {
+            EXPECT_EQ(std::string(e.what()),
+                    "'" + std::string(bad) + "' is not a valid integer value");
+        }
+    }
+}
+
+TEST(Nearest, HalvesGoToTheEvenNeighbour)
+{
+    const std::pair<double, double> cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.5, 0}, {1.5, 2},
+            {2.4999999999999996, 2}, {9.9, 10}, {-0.4, 0}, {4503599627370497.0, 4503599627370497.0},
+            {1e300, 1e300}};
+    for (const auto &[x, expected] : cases)
+        EXPECT_EQ(nearest(x), expected) << x;
+    EXPECT_TRUE(std::isnan(nearest(std::nan(""))));
+    EXPECT_TRUE(std::signbit(nearest(-0.3))); // -0 shows as "0" all the same
+}
+
+struct FormatCase
+{
+    double value;
+    const char *text;
+};
+
+class GeneralFormat : public testing::TestWithParam<FormatCase>
+{ };
+
+TEST_P(GeneralFormat, FifteenDigitsCommaNoTrailingZeros)
+{
+    EXPECT_EQ(formatGeneral(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, GeneralFormat,
+        testing::Values(FormatCase {5.5, "5,5"}, FormatCase {5.0, "5"}, FormatCase {-0.0, "0"},
+                FormatCase {0.1 + 0.2, "0,3"}, FormatCase {1.0 / 3.0, "0,333333333333333"},
+                FormatCase {9999.9, "9999,9"}, FormatCase {-4.6, "-4,6"},
+                FormatCase {123456789012345.0, "123456789012345"}, FormatCase {1e15, "1E15"},
+                FormatCase {1.5e20, "1,5E20"}, FormatCase {0.00001, "0,00001"},
+                FormatCase {0.000001, "1E-6"}, FormatCase {-1.5e-7, "-1,5E-7"},
+                FormatCase {0.9999999999999999, "1"},
+                FormatCase {std::numeric_limits<double>::infinity(), "INF"}));
+
+// Display rounding: nearest1/nearest2 then the general format.
+TEST(DisplayRounding, ReadoutsShowRoundedValues)
+{
+    EXPECT_EQ(formatGeneral(nearest2(0.456)), "0,46");
+    EXPECT_EQ(formatGeneral(nearest1(12.0)), "12");
+    EXPECT_EQ(formatGeneral(nearest1(12.34)), "12,3");
+    EXPECT_EQ(formatGeneral(nearest2(-0.2373)), "-0,24");
+    EXPECT_EQ(formatGeneral(nearest2(0.7968349)), "0,8");
+    EXPECT_EQ(formatGeneral(nearest1(-4.6203831)), "-4,6");
+    EXPECT_EQ(formatGeneral(nearest2(-0.001)), "0");
+    EXPECT_EQ(formatGeneral(nearest1(0.05)), "0"); // 0.5 tenths, half to even
+}
+
+TEST(ShownValue, ReadsBackWhatTheLabelShows)
+{
+    // 3 * 0.1 is 0.30000000000000004; the label shows 0,3 and reads back 0.3.
+    EXPECT_EQ(shownValue(nearest1(0.3)), 0.3);
+    EXPECT_EQ(shownValue(3 * 0.1), 0.3);
+    EXPECT_EQ(shownValue(nearest2(5.555)), 5.56);
+    EXPECT_EQ(shownValue(1.0 / 3.0), 0.333333333333333);
+    EXPECT_EQ(shownValue(-7.0), -7.0);
+    try {
+        shownValue(std::nan(""));
+        FAIL();
+    } catch (const LoopwrightError &e) {
+        EXPECT_STREQ(e.what(), "'NAN' is not a valid floating point value");
+    }
+}
+
+class Hash2Format : public testing::TestWithParam<FormatCase>
+{ };
+
+TEST_P(Hash2Format, AtMostTwoDecimalsHalvesUp)
+{
+    EXPECT_EQ(formatHash2(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, Hash2Format,
+        testing::Values(FormatCase {12.5, "12,5"}, FormatCase {3.0, "3"},
+                FormatCase {1.456, "1,46"}, FormatCase {1.455, "1,46"}, FormatCase {2.675, "2,68"},
+                FormatCase {-20.0, "-20"}, FormatCase {0.004, "0"}, FormatCase {-0.004, "0"},
+                FormatCase {0.005, "0,01"}, FormatCase {0.5, "0,5"}, FormatCase {-17.5, "-17,5"},
+                FormatCase {99.999, "100"}, FormatCase {1e20, "100000000000000000000"},
+                FormatCase {123456.78, "123456,78"}, FormatCase {1e-30, "0"}));
+
+TEST(LongTimeFormat, HoursWithoutLeadingZero)
+{
+    EXPECT_EQ(formatLongTime(0), "0:00:00");
+    EXPECT_EQ(formatLongTime(90000), "0:01:30");
+    EXPECT_EQ(formatLongTime(330999), "0:05:30");
+    EXPECT_EQ(formatLongTime(36000000), "10:00:00");
+    EXPECT_EQ(formatLongTime(86399999), "23:59:59");
+}
+
+TEST(CheckedDivide, ZeroDivisorsFailWithThePlatformMessages)
+{
+    EXPECT_EQ(checkedDivide(1.0, 4.0), 0.25);
+    try {
+        checkedDivide(1.0, 0.0);
+        FAIL();
+    } catch (const LoopwrightError &e) {
+        EXPECT_STREQ(e.what(), "Floating point division by zero");
+    }
+    try {
+        checkedDivide(0.0, -0.0);
+        FAIL();
+    } catch (const LoopwrightError &e) {
+        EXPECT_STREQ(e.what(), "Invalid floating point operation");
+    }
+}
+
+TEST(Readout, ComparesWhatItShows)
+{
+    Readout a("N/A");
+    Readout b("N/A");
+    EXPECT_EQ(a, b);
+    a.setNumber(0.3);
+    EXPECT_EQ(a.display(), "0,3");
+    EXPECT_FALSE(a == b);
+    b.setNumber(0.3);
+    EXPECT_EQ(a, b);
+    b.setTimeOfDay(90000);
+    EXPECT_EQ(b.display(), "0:01:30");
+    EXPECT_FALSE(a == b);
+}
+
+} // namespace

@@ -1,0 +1,37 @@
+// loopwright-sim: runs a dive scenario through the simulation engine without
+// a window and writes the trace of every tick as CSV to standard output.
+
+#include "scenario.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+int main(int argc, char **argv)
+{
+    if (argc != 2 || std::string_view(argv[1]) == "--help") {
+        std::cerr << "usage: loopwright-sim SCENARIO\n"
+                     "Runs a dive scenario and writes a CSV trace of every tick to standard "
+                     "output.\n";
+        return 2;
+    }
+    const std::string path = argv[1];
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::cerr << path << ": cannot open the scenario\n";
+        return 2;
+    }
+    std::ostringstream content;
+    content << in.rdbuf();
+    auto parsed = parseScenario(content.str());
+    if (const auto *error = std::get_if<ScenarioError>(&parsed)) {
+        std::cerr << path << ":" << error->line << ": " << error->reason << '\n';
+        return 2;
+    }
+    std::ios::sync_with_stdio(false);
+    ScenarioRunner runner;
+    const int status =
+            runner.run(std::get<std::vector<ScenarioCommand>>(parsed), std::cout, std::cerr);
+    std::cout.flush();
+    return status;
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "engine/memoryform.h"
+#include "engine/simulation.h"
+
+#include <array>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+/// One line of a dive scenario, already checked.
+struct ScenarioCommand
+{
+    enum class Kind {
+        Field,
+        Slider,
+        Check,
+        Details,
+        DilBypassAvailable,
+        Start,
+        Pause,
+        Continue,
+        Reset,
+        Press,
+        Release,
+        Ticks,
+        Minutes,
+        Forecast
+    };
+    Kind kind = Kind::Start;
+    int line = 0;
+    std::string word; ///< the command as written, for messages
+    Edit edit = Edit::Edit1;
+    Slider slider = Slider::TrackBarO2burn;
+    Check check = Check::CheckBox1;
+    Bypass bypass = Bypass::O2;
+    std::string text; ///< field text
+    std::array<std::string, 4> details; ///< loop detail texts
+    long long count = 0; ///< slider position, tick count, 0/1 flags
+    double minutes = 0.0;
+};
+
+struct ScenarioError
+{
+    int line = 0;
+    std::string reason;
+};
+
+/// Checks a whole scenario before anything runs: unknown commands and names
+/// and malformed lines give the first error with its line number.
+std::variant<std::vector<ScenarioCommand>, ScenarioError> parseScenario(std::string_view text);
+
+/// Runs checked commands on a fresh simulation (every input at its default,
+/// as at program start) and writes the trace as CSV.
+class ScenarioRunner
+{
+public:
+    ScenarioRunner();
+
+    /// Returns the exit status: 0, or 1 when a command is not allowed in the
+    /// current run state (the message goes to \a errors and the run stops).
+    /// Errors that a handler meets (a field that does not convert) are
+    /// reported on \a errors as the window's message box would show them, and
+    /// the run goes on.
+    int run(const std::vector<ScenarioCommand> &commands, std::ostream &trace,
+            std::ostream &errors);
+
+    static const char *traceHeader();
+
+    const Simulation &simulation() const { return m_simulation; }
+    const MemoryForm &form() const { return m_form; }
+    long long ticksRun() const { return m_ticks; }
+
+private:
+    bool execute(const ScenarioCommand &c, std::ostream &trace, std::ostream &errors);
+    void runTick(std::ostream &trace);
+    void writeRow(std::ostream &trace, const char *event, const std::string &text);
+
+    MemoryForm m_form;
+    SimulationState m_state;
+    DiveHistory m_history;
+    Simulation m_simulation;
+    long long m_ticks = 0;
+};
