@@ -114,34 +114,6 @@ int parseWhole(std::string_view text)
     return static_cast<int>(value);
 }
 
-double nearest(double x)
-{
-    // Adding and taking away 2^52 leaves a whole number rounded in the default
-    // mode, to nearest with halves to even; this is several times faster than
-    // a call of nearbyint on the baseline x86-64 instruction set.
-    constexpr double kTwo52 = 4503599627370496.0;
-    const double magnitude = std::fabs(x);
-    if (!(magnitude < kTwo52))
-        return x; // already whole, or not a number
-    const double rounded = (magnitude + kTwo52) - kTwo52;
-    return std::copysign(rounded, x);
-}
-
-double nearest1(double x)
-{
-    return nearest(x / (1.0 / 10.0)) * (1.0 / 10.0);
-}
-
-double nearest2(double x)
-{
-    return nearest(x / (1.0 / 100.0)) * (1.0 / 100.0);
-}
-
-std::int64_t nearestInt(double x)
-{
-    return static_cast<std::int64_t>(nearest(x));
-}
-
 double shownValue(double x)
 {
     // Values rounded to tenths or hundredths by nearest1/nearest2 are k * 0.1
@@ -155,8 +127,41 @@ double shownValue(double x)
     return parseDecimal(formatGeneral(x));
 }
 
+namespace {
+// Most texts the program writes are values rounded to tenths or hundredths,
+// k * 0.1 or k * 0.01; their 15-digit form is the exact decimal k/10 or
+// k/100, written here from the whole number k without a conversion of the
+// double.
+bool formatScaledWhole(double x, std::string &out)
+{
+    for (const auto &[scale, decimals] : {std::pair {10.0, 1}, std::pair {100.0, 2}}) {
+        const double k = nearest(x * scale);
+        if (!(std::fabs(k) < 1e14) || k * (1.0 / scale) != x)
+            continue;
+        auto digits = static_cast<long long>(std::fabs(k));
+        int places = decimals;
+        while (places > 0 && digits % 10 == 0) {
+            digits /= 10;
+            --places;
+        }
+        std::string text = std::to_string(digits);
+        if (places > 0) {
+            if (int(text.size()) <= places)
+                text.insert(0, std::size_t(places + 1 - int(text.size())), '0');
+            text.insert(text.size() - std::size_t(places), 1, ',');
+        }
+        out = (k < 0 && digits != 0) ? "-" + text : text;
+        return true;
+    }
+    return false;
+}
+} // namespace
+
 std::string formatGeneral(double x)
 {
+    std::string fast;
+    if (formatScaledWhole(x, fast))
+        return fast;
     if (std::isnan(x))
         return "NAN";
     if (std::isinf(x))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,13 +20,33 @@ double parseDecimal(std::string_view text);
 int parseWhole(std::string_view text);
 
 /// The whole number nearest to x, a half going to the even neighbour.
-double nearest(double x);
+inline double nearest(double x)
+{
+    // Adding and taking away 2^52 leaves a whole number rounded in the default
+    // mode, to nearest with halves to even; several times faster than a call
+    // of nearbyint on the baseline x86-64 instruction set.
+    constexpr double kTwo52 = 4503599627370496.0;
+    const double magnitude = std::fabs(x);
+    if (!(magnitude < kTwo52))
+        return x; // already whole, or not a number
+    const double rounded = (magnitude + kTwo52) - kTwo52;
+    return std::copysign(rounded, x);
+}
 /// nearest(x / (1/10)) * (1/10): x rounded to one decimal, computed in this form.
-double nearest1(double x);
+inline double nearest1(double x)
+{
+    return nearest(x / (1.0 / 10.0)) * (1.0 / 10.0);
+}
 /// nearest(x / (1/100)) * (1/100): x rounded to two decimals.
-double nearest2(double x);
+inline double nearest2(double x)
+{
+    return nearest(x / (1.0 / 100.0)) * (1.0 / 100.0);
+}
 /// nearest(x) as a whole number; x must lie within the 64-bit range.
-std::int64_t nearestInt(double x);
+inline std::int64_t nearestInt(double x)
+{
+    return static_cast<std::int64_t>(nearest(x));
+}
 
 /// General format: up to 15 significant digits, no trailing zeros, comma
 /// separator, fixed notation from 1E-5 up to 15 integer digits, scientific

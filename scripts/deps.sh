@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that Loopwright needs and that are missing:
+# the compiler and build tools, Qt 6 Widgets, GoogleTest, Google Benchmark
+# and the fonts the window is drawn with. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build
+    qt6-base-dev
+    libgtest-dev libbenchmark-dev
+    fonts-dejavu-core fonts-liberation2 fonts-wine
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,300 @@
+#include "scenario.h"
+
+#include "deco/compartments.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+struct SimRun
+{
+    int status = 0;
+    std::string trace;
+    std::string errors;
+    std::vector<std::vector<std::string>> rows; // without the header
+};
+
+std::vector<std::string> splitCsv(const std::string &line)
+{
+    std::vector<std::string> out(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"')
+                out.back() += '"', ++i;
+            else if (c == '"')
+                quoted = false;
+            else
+                out.back() += c;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            out.emplace_back();
+        } else {
+            out.back() += c;
+        }
+    }
+    return out;
+}
+
+SimRun runScenario(const std::string &text)
+{
+    SimRun run;
+    auto parsed = parseScenario(text);
+    if (auto *error = std::get_if<ScenarioError>(&parsed)) {
+        run.status = 2;
+        run.errors = std::to_string(error->line) + ": " + error->reason;
+        return run;
+    }
+    std::ostringstream trace;
+    std::ostringstream errors;
+    ScenarioRunner runner;
+    run.status = runner.run(std::get<std::vector<ScenarioCommand>>(parsed), trace, errors);
+    run.trace = trace.str();
+    run.errors = errors.str();
+    std::istringstream lines(run.trace);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, ScenarioRunner::traceHeader());
+    while (std::getline(lines, line))
+        run.rows.push_back(splitCsv(line));
+    return run;
+}
+
+double num(const std::vector<std::string> &row, int column)
+{
+    return std::stod(row.at(std::size_t(column)));
+}
+
+enum Column {
+    Event, Tick, ClockMs, Depth, LoopGasCol, LoopO2Gas, Ppo2, Ppn2, Pphe, O2Used, DilUsed,
+    O2Metabolised, O2Left, DilLeft, SafeDepth, Governing, TissueN2First, TissueN2Last,
+    TissueHeFirst, TissueHeLast, Lamps, Interval, HistoryCount, Text
+};
+
+struct BadLine
+{
+    const char *scenario;
+    const char *error;
+};
+
+class MalformedScenario : public testing::TestWithParam<BadLine> { };
+
+TEST_P(MalformedScenario, IsRejectedWithItsLineBeforeAnythingRuns)
+{
+    const SimRun run = runScenario(GetParam().scenario);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.errors, GetParam().error);
+    EXPECT_TRUE(run.trace.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, MalformedScenario,
+        testing::Values(BadLine {"start\nfly 3\n", "2: unknown command 'fly'"},
+                BadLine {"# comment\n\nfield Depth 3\n", "3: unknown field 'Depth'"},
+                BadLine {"field\n", "1: 'field' expects a field name and its text"},
+                BadLine {"slider MaxDepth deep\n", "1: the position must be a whole number, not 'deep'"},
+                BadLine {"slider Gauge 3\n", "1: unknown slider 'Gauge'"},
+                BadLine {"check CheckBox5 1\n", "1: unknown check box 'CheckBox5'"},
+                BadLine {"check AdvOnOxygen 2\n", "1: expected 0 or 1, not '2'"},
+                BadLine {"details 6 1 6\n", "1: 'details' expects four volumes: inhale, exhale, counterlung and dead space"},
+                BadLine {"start now\n", "1: 'start' expects no arguments"},
+                BadLine {"ticks -1\n", "1: the number of ticks cannot be negative"},
+                BadLine {"minutes soon\n", "1: the minutes must be a number, not 'soon'"},
+                BadLine {"press Hose\n", "1: unknown bypass button 'Hose' (O2Bypass or DilBypass)"},
+                BadLine {"start\r\nticks 1 2\r\n", "2: 'ticks' expects a number of ticks"}));
+
+TEST(Scenario, CommandsTheRunStateDoesNotAllowStopTheRun)
+{
+    SimRun run = runScenario("pause\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "line 1: 'pause' is not allowed while the pause button is disabled (the idle simulation)\n");
+    run = runScenario("start\nticks 2\npause\nticks 1\nstart\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.rows.size(), 2u);
+    EXPECT_EQ(run.errors, "line 4: 'ticks' is not allowed unless the simulation is running (the paused simulation)\n");
+}
+
+TEST(Scenario, HandlerErrorsAreReportedAndTheRunGoesOn)
+{
+    const SimRun run = runScenario("field StartTissueN2 -\nstart\nfield Edit3 abc\nslider MaxDepth 10\n"
+                                "ticks 2\nfield Edit3 30\nticks 1\nfield DecoStepSeconds x\nforecast\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.errors, "line 2: start: '-' is not a valid floating point value\n"
+                          "line 9: forecast: 'x' is not a valid integer value\n");
+    ASSERT_EQ(run.rows.size(), 4u);
+    EXPECT_EQ(run.rows[0][Text], "'abc' is not a valid floating point value");
+    EXPECT_EQ(run.rows[2][Text], "");
+    EXPECT_EQ(run.rows[3][Event], "forecast");
+}
+
+TEST(Scenario, MinutesAddUpTheTicksOwnLengths)
+{
+    const SimRun run = runScenario("field TickMs 5\nstart\nminutes 0,01\nfield TickMs 700\nminutes 1\n");
+    // 5 ms becomes 10 ms at the first tick: 60 ticks make 0.6 s; then 86 ticks of 700 ms.
+    ASSERT_EQ(run.rows.size(), 60u + 86u);
+    EXPECT_EQ(num(run.rows.back(), ClockMs), 600 + 86 * 700);
+    EXPECT_EQ(run.rows.back()[Interval], "700");
+}
+
+TEST(Scenario, MinutesRefuseToCountAnUnreadableTickLength)
+{
+    const SimRun run = runScenario("start\nfield TickMs abc\nminutes 1\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.rows.size(), 1u);
+    EXPECT_EQ(run.errors, "line 3: 'minutes' cannot count simulated time: 'abc' is not a valid integer value\n");
+}
+
+TEST(Scenario, TheStartDepthSliderIgnoresTheMouseOnceLocked)
+{
+    const SimRun run = runScenario("slider StartDepth 8\nslider MaxDepth 10\nstart\nticks 1\n"
+                                "slider StartDepth 50\nticks 1\n");
+    EXPECT_NEAR(num(run.rows[1], Depth), 8.1, 1e-12);
+}
+
+TEST(Scenario, TextsWithCommasAreQuoted)
+{
+    const SimRun run = runScenario("field DilO2Percent 1,2,3\nstart\nticks 1\n");
+    EXPECT_NE(run.trace.find("\"'1,2,3' is not a valid floating point value\""), std::string::npos);
+}
+
+// A descent at constant loop composition: a 21 % oxygen loop topped up by
+// the automatic valve with a diluent of the same mix (nothing else acts), so
+// the loop volume, the partial pressures, the depth and the tissue pressures
+// follow closed forms tick by tick.
+TEST(ScenarioTrace, QuietDescentFollowsClosedForms)
+{
+    const SimRun run = runScenario(R"(
+field TickMs 1000
+field StartPPO2 0,21
+field DilO2Percent 21
+field O2ConstantFlow 0
+field DescentRate 10
+check Setpoint1Active 0
+details 8 1000 0 0
+start
+slider MaxDepth 30
+minutes 10
+forecast
+)");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    ASSERT_EQ(run.rows.size(), 601u);
+    double n2First = 0.79;
+    double n2Last = 0.79;
+    const Compartment &c1 = kCompartmentTable[0];
+    const Compartment &c16 = kCompartmentTable[15];
+    for (int t = 1; t <= 600; ++t) {
+        const auto &row = run.rows[std::size_t(t - 1)];
+        const double depth = std::min(30.0, t / 6.0);
+        const double ambient = 1.0 + depth / 10.0;
+        ASSERT_NEAR(num(row, Depth), depth, 1e-9) << t;
+        ASSERT_NEAR(num(row, Ppo2), 0.21 * ambient, 1e-12) << t;
+        ASSERT_NEAR(num(row, Ppn2), 0.79 * ambient, 1e-12) << t;
+        ASSERT_EQ(num(row, ClockMs), 1000.0 * t);
+        ASSERT_NEAR(num(row, LoopGasCol), 8.0 * ambient, 1e-9) << t;
+        n2First += (0.79 * ambient - n2First) * (1 - std::exp2(-1.0 / 60.0 / c1.n2HalfTimeMin));
+        n2Last += (0.79 * ambient - n2Last) * (1 - std::exp2(-1.0 / 60.0 / c16.n2HalfTimeMin));
+        ASSERT_NEAR(num(row, TissueN2First), n2First, 1e-9) << t;
+        ASSERT_NEAR(num(row, TissueN2Last), n2Last, 1e-9) << t;
+        ASSERT_EQ(num(row, HistoryCount), double((t - 1) / 60));
+    }
+    // The no-stop time at 30 m from these tissues, minute by minute from the
+    // closed form of every compartment.
+    const auto &forecast = run.rows.back();
+    EXPECT_EQ(forecast[Event], "forecast");
+    double earliest = 1e300;
+    for (int i = 0; i < kCompartmentCount; ++i) {
+        const Compartment &k = kCompartmentTable[std::size_t(i)];
+        const double pi = 0.79 * 4.0;
+        // Tissue pressure after the descent, from the trace's own arithmetic.
+        double p = 0.79;
+        for (int t = 1; t <= 600; ++t)
+            p += (0.79 * (1.0 + std::min(30.0, t / 6.0) / 10.0) - p)
+                    * (1 - std::exp2(-1.0 / 60.0 / k.n2HalfTimeMin));
+        const double m0 = k.n2CoefA + 1.0 / k.n2CoefB;
+        if (pi > m0)
+            earliest = std::min(earliest, -k.n2HalfTimeMin * std::log2((pi - m0) / (pi - p)));
+    }
+    std::string shownText = forecast[Text];
+    std::replace(shownText.begin(), shownText.end(), ',', '.');
+    const double shown = std::stod(shownText);
+    EXPECT_GE(shown + 0.05, earliest);
+    EXPECT_LE(shown - 0.05, earliest + 10.0 / 60.0);
+}
+
+// The examples, against traces kept in the repository (every tenth tick and
+// every forecast): any change in the engine's arithmetic shows up here.
+class ExampleTrace : public testing::TestWithParam<const char *> { };
+
+TEST_P(ExampleTrace, MatchesTheKeptTrace)
+{
+    const std::string name = GetParam();
+    std::ifstream scenario(std::string(LOOPWRIGHT_SOURCE_DIR) + "/examples/" + name + ".scn");
+    ASSERT_TRUE(scenario) << name;
+    std::stringstream text;
+    text << scenario.rdbuf();
+    const SimRun run = runScenario(text.str());
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.errors, "");
+
+    std::ifstream golden(std::string(LOOPWRIGHT_SOURCE_DIR) + "/tests/tools/golden/" + name + ".csv");
+    ASSERT_TRUE(golden) << name;
+    std::string line;
+    std::getline(golden, line);
+    ASSERT_EQ(line, ScenarioRunner::traceHeader());
+    std::size_t matched = 0;
+    for (const auto &row : run.rows) {
+        if (row[Event] != "forecast" && std::stoll(row[Tick]) % 10 != 0)
+            continue;
+        ASSERT_TRUE(std::getline(golden, line)) << "trace longer than kept at tick " << row[Tick];
+        const auto kept = splitCsv(line);
+        ASSERT_EQ(kept.size(), row.size());
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i == Event || i == Lamps || i == Text) {
+                ASSERT_EQ(row[i], kept[i]) << "tick " << row[Tick] << " column " << i;
+            } else {
+                const double a = std::stod(row[i]);
+                const double b = std::stod(kept[i]);
+                ASSERT_NEAR(a, b, 1e-9 * std::max(1.0, std::fabs(b)))
+                        << "tick " << row[Tick] << " column " << i;
+            }
+        }
+        ++matched;
+    }
+    EXPECT_FALSE(std::getline(golden, line)) << "trace shorter than kept";
+    EXPECT_GT(matched, 50u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleTrace,
+        testing::Values("eccr-30m", "o2ccr-shallow", "trimix-60m", "stuck-solenoid"),
+        [](const auto &info) {
+            std::string n = info.param;
+            for (char &c : n)
+                c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+            return n;
+        });
+
+// The program itself: exit status and message of a malformed scenario.
+TEST(LoopwrightSim, RejectsAMalformedScenarioWithLineAndReason)
+{
+    const std::string dir = testing::TempDir();
+    const std::string path = dir + "/malformed.scn";
+    std::ofstream(path) << "start\nticks 3\nwait 5\n";
+    const std::string command = std::string(LOOPWRIGHT_SIM) + " " + path + " > " + dir
+            + "/out.csv 2> " + dir + "/err.txt";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    std::ifstream err(dir + "/err.txt");
+    std::string message;
+    std::getline(err, message);
+    EXPECT_EQ(message, path + ":3: unknown command 'wait'");
+}
+
+} // namespace
