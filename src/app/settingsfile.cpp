@@ -1,0 +1,537 @@
+#include "app/settingsfile.h"
+
+#include "app/cp1251.h"
+#include "util/error.h"
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <optional>
+#include <unordered_set>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimBlanks(std::string_view s)
+{
+    while (!s.empty() && isBlank(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && isBlank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+enum class Kind { Other, Header, Entry };
+
+// One line of the file as byte offsets: its text is [begin, end), its line
+// end [end, next). Lines cover the file without gaps, so copying the ranges
+// of the lines to keep reproduces them byte for byte.
+struct Line
+{
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::size_t next = 0;
+    Kind kind = Kind::Other;
+    std::string_view name; // section name or key, Windows-1251, trimmed
+    std::size_t valueBegin = 0; // entries: just after the first '='
+};
+
+std::vector<Line> parseLines(std::string_view bytes)
+{
+    std::vector<Line> lines;
+    bool inSection = false;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        Line line;
+        line.begin = pos;
+        line.end = std::min(bytes.find_first_of(kLineEnd, pos), bytes.size());
+        line.next = line.end;
+        if (line.next < bytes.size()) {
+            const bool crLf = bytes.compare(line.next, 2, kLineEnd) == 0;
+            line.next += crLf ? 2 : 1;
+        }
+        const std::string_view text = bytes.substr(pos, line.end - pos);
+        std::string_view head = text;
+        while (!head.empty() && isBlank(head.front())) {
+            head.remove_prefix(1);
+        }
+        if (!head.empty() && head.front() == '[') {
+            // A header without its ']' still ends the section before it, so
+            // that the entries after a damaged header are not taken for
+            // entries of the previous section.
+            head.remove_prefix(1);
+            line.kind = Kind::Header;
+            line.name = trimBlanks(head.substr(0, head.find(']')));
+            inSection = true;
+        } else if (const std::size_t eq = text.find('='); inSection && eq != text.npos) {
+            line.kind = Kind::Entry;
+            line.name = trimBlanks(text.substr(0, eq));
+            line.valueBegin = pos + eq + 1;
+        }
+        lines.push_back(line);
+        pos = line.next;
+    }
+    return lines;
+}
+
+// Line indices [header, end) of a section.
+struct Section
+{
+    std::size_t header;
+    std::size_t end;
+};
+
+std::optional<Section> findSection(
+        const std::vector<Line> &lines, std::string_view name, std::size_t from = 0)
+{
+    for (std::size_t i = from; i < lines.size(); ++i) {
+        if (lines[i].kind == Kind::Header && cp1251::equalNoCase(lines[i].name, name)) {
+            std::size_t end = i + 1;
+            while (end < lines.size() && lines[end].kind != Kind::Header) {
+                ++end;
+            }
+            return Section {i, end};
+        }
+    }
+    return std::nullopt;
+}
+
+bool isEntry(const Line &line, std::string_view key)
+{
+    return line.kind == Kind::Entry && cp1251::equalNoCase(line.name, key);
+}
+
+std::optional<std::size_t> findKey(
+        const std::vector<Line> &lines, const Section &section, std::string_view key)
+{
+    for (std::size_t i = section.header + 1; i < section.end; ++i) {
+        if (isEntry(lines[i], key)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+bool isBlankLine(std::string_view bytes, const Line &line)
+{
+    return trimBlanks(bytes.substr(line.begin, line.end - line.begin)).empty();
+}
+
+enum class Load { Read, Absent, Failed };
+
+// Reads the whole file. Anything that is not a regular file fails, so that a
+// directory or a FIFO at the path can neither hang a read nor be replaced.
+Load loadFile(const fs::path &path, std::string &bytes)
+{
+    bytes.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        return errno == ENOENT || errno == ENOTDIR ? Load::Absent : Load::Failed;
+    }
+    struct stat st
+    { };
+    Load result = Load::Read;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        result = Load::Failed;
+    } else {
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n > 0) {
+                bytes.append(buffer, static_cast<std::size_t>(n));
+            } else if (n == 0) {
+                break;
+            } else if (errno != EINTR) {
+                result = Load::Failed;
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    if (result != Load::Read) {
+        bytes.clear();
+    }
+    return result;
+}
+
+// The file as a read sees it: absent and unreadable both read as empty.
+std::string readForLookup(const fs::path &path)
+{
+    std::string bytes;
+    loadFile(path, bytes);
+    return bytes;
+}
+
+bool hasLineBreak(std::string_view s)
+{
+    return s.find_first_of(kLineEnd) != s.npos;
+}
+
+// Empty when the Windows-1251 \a section and \a key read back as themselves
+// once written; else the message for the user.
+std::string nameProblem(std::string_view section, std::string_view key,
+        std::string_view sectionUtf8, std::string_view keyUtf8)
+{
+    const auto blankEnds = [](std::string_view s) {
+        return !s.empty() && (isBlank(s.front()) || isBlank(s.back()));
+    };
+    std::string_view bad;
+    if (section.find(']') != section.npos || hasLineBreak(section) || blankEnds(section)) {
+        bad = sectionUtf8;
+    } else if (key.find('=') != key.npos || hasLineBreak(key) || blankEnds(key)
+            || (!key.empty() && key.front() == '[')) {
+        bad = keyUtf8;
+    } else {
+        return {};
+    }
+    return "Имя «" + std::string(bad) + "» нельзя сохранить в файле настроек";
+}
+
+std::optional<bool> parseState(std::string_view text)
+{
+    text = trimBlanks(text);
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        text.remove_prefix(1);
+    }
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    if (hex) {
+        text.remove_prefix(2);
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    bool nonZero = false;
+    for (const char c : text) {
+        const bool digit = (c >= '0' && c <= '9')
+                || (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
+        if (!digit) {
+            return std::nullopt;
+        }
+        nonZero = nonZero || c != '0';
+    }
+    // Only zero or not matters, so a number of any length is fine.
+    return nonZero;
+}
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// A name for the temporary file that no other writer, in this process or
+// another, picks at the same time; O_EXCL catches the rest.
+fs::path temporaryPath(const fs::path &target)
+{
+    static std::atomic<unsigned> counter {0};
+    const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
+    return target.parent_path()
+            / ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-"
+                    + std::to_string(counter++) + "-" + std::to_string(tick & 0xFFFFFF));
+}
+
+} // namespace
+
+struct SettingsFile::Contents
+{
+    std::string bytes;
+    bool existed = false;
+};
+
+SettingsFile::SettingsFile(const fs::path &path) : m_path(fs::absolute(path)) { }
+
+std::string SettingsFile::ReadString(
+        std::string_view section, std::string_view key, std::string_view defaultValue) const
+{
+    const std::string bytes = readForLookup(m_path);
+    const std::vector<Line> lines = parseLines(bytes);
+    const auto found = findSection(lines, cp1251::fromUtf8(section));
+    if (!found) {
+        return std::string(defaultValue);
+    }
+    const auto entry = findKey(lines, *found, cp1251::fromUtf8(key));
+    if (!entry) {
+        return std::string(defaultValue);
+    }
+    const Line &line = lines[*entry];
+    const std::size_t length = std::min(line.end - line.valueBegin, kMaxValueLength);
+    return cp1251::toUtf8(std::string_view(bytes).substr(line.valueBegin, length));
+}
+
+void SettingsFile::WriteString(
+        std::string_view section, std::string_view key, std::string_view value)
+{
+    const std::string sectionBytes = cp1251::fromUtf8(section);
+    const std::string keyBytes = cp1251::fromUtf8(key);
+    if (const std::string problem = nameProblem(sectionBytes, keyBytes, section, key);
+            !problem.empty()) {
+        throw LoopwrightError(problem);
+    }
+    std::string valueBytes = cp1251::fromUtf8(value);
+    // A line break would end the entry and start a line of its own, which
+    // could even read as a header or an entry of someone else.
+    for (char &c : valueBytes) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+
+    const Contents old = loadForWrite();
+    const std::string_view bytes = old.bytes;
+    const std::vector<Line> lines = parseLines(bytes);
+    const std::string entry = keyBytes + "=" + valueBytes + std::string(kLineEnd);
+    std::string out;
+    out.reserve(bytes.size() + entry.size() + sectionBytes.size() + 4);
+
+    const auto found = findSection(lines, sectionBytes);
+    if (!found) {
+        out = bytes;
+        if (!out.empty() && out.back() != '\r' && out.back() != '\n') {
+            out += kLineEnd;
+        }
+        out += "[" + sectionBytes + "]" + std::string(kLineEnd) + entry;
+    } else if (const auto at = findKey(lines, *found, keyBytes)) {
+        // Keep everything up to the '=' as it is (the key's spelling, blanks)
+        // and the line's own line end.
+        const Line &line = lines[*at];
+        out.append(bytes.substr(0, line.valueBegin));
+        out.append(valueBytes);
+        out.append(bytes.substr(line.end));
+    } else {
+        // After the section's last non-blank line, so that blank lines
+        // separating it from the next section stay between them.
+        std::size_t last = found->end - 1;
+        while (last > found->header && isBlankLine(bytes, lines[last])) {
+            --last;
+        }
+        const Line &line = lines[last];
+        out.append(bytes.substr(0, line.next));
+        if (line.next == line.end) {
+            out += kLineEnd;
+        }
+        out.append(entry);
+        out.append(bytes.substr(line.next));
+    }
+    replaceContents(old, out);
+}
+
+bool SettingsFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const
+{
+    // A default that no stored value can equal: a read value comes from
+    // Windows-1251 bytes, which never decode to U+FFFF.
+    static const std::string kAbsent = "\xEF\xBF\xBF";
+    const std::string text = ReadString(section, key, kAbsent);
+    if (text == kAbsent) {
+        return defaultValue;
+    }
+    return parseState(text).value_or(defaultValue);
+}
+
+void SettingsFile::WriteBool(std::string_view section, std::string_view key, bool value)
+{
+    WriteString(section, key, value ? "1" : "0");
+}
+
+std::vector<std::string> SettingsFile::ReadSectionKeys(std::string_view section) const
+{
+    std::vector<std::string> keys;
+    const std::string bytes = readForLookup(m_path);
+    const std::vector<Line> lines = parseLines(bytes);
+    const auto found = findSection(lines, cp1251::fromUtf8(section));
+    if (!found) {
+        return keys;
+    }
+    std::unordered_set<std::string> seen;
+    std::size_t used = 0;
+    for (std::size_t i = found->header + 1; i < found->end; ++i) {
+        const Line &line = lines[i];
+        if (line.kind != Kind::Entry) {
+            continue;
+        }
+        std::string folded(line.name);
+        for (char &c : folded) {
+            c = static_cast<char>(cp1251::foldCase(static_cast<unsigned char>(c)));
+        }
+        if (!seen.insert(std::move(folded)).second) {
+            continue; // only the first entry of a key is ever read
+        }
+        used += line.name.size() + 1;
+        if (used > kKeyListBytes) {
+            break;
+        }
+        keys.push_back(cp1251::toUtf8(line.name));
+    }
+    return keys;
+}
+
+bool SettingsFile::SectionExists(std::string_view section) const
+{
+    const std::string bytes = readForLookup(m_path);
+    const std::vector<Line> lines = parseLines(bytes);
+    const auto found = findSection(lines, cp1251::fromUtf8(section));
+    if (!found) {
+        return false;
+    }
+    for (std::size_t i = found->header + 1; i < found->end; ++i) {
+        if (lines[i].kind == Kind::Entry) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void SettingsFile::EraseSection(std::string_view section)
+{
+    const std::string name = cp1251::fromUtf8(section);
+    const Contents old = loadForWrite();
+    const std::string_view bytes = old.bytes;
+    const std::vector<Line> lines = parseLines(bytes);
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t kept = 0; // lines before this index are copied or dropped
+    // Every copy of the section goes: erasing only the first would bring a
+    // later duplicate to life.
+    while (const auto found = findSection(lines, name, kept)) {
+        out.append(bytes.substr(lines[kept].begin, lines[found->header].begin - lines[kept].begin));
+        kept = found->end;
+    }
+    if (kept < lines.size()) {
+        out.append(bytes.substr(lines[kept].begin));
+    }
+    replaceContents(old, out);
+}
+
+void SettingsFile::DeleteKey(std::string_view section, std::string_view key) noexcept
+{
+    try {
+        const std::string keyBytes = cp1251::fromUtf8(key);
+        const Contents old = loadForWrite();
+        const std::string_view bytes = old.bytes;
+        const std::vector<Line> lines = parseLines(bytes);
+        const auto found = findSection(lines, cp1251::fromUtf8(section));
+        if (!found) {
+            return;
+        }
+        // Duplicates of the key go too, or the next one would read in its
+        // place and the key would seem not deleted.
+        std::string out;
+        out.reserve(bytes.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const bool inside = i > found->header && i < found->end;
+            if (!(inside && isEntry(lines[i], keyBytes))) {
+                out.append(bytes.substr(lines[i].begin, lines[i].next - lines[i].begin));
+            }
+        }
+        replaceContents(old, out);
+    } catch (...) {
+        // Deleting is best effort by contract: the caller goes on either way.
+    }
+}
+
+SettingsFile::Contents SettingsFile::loadForWrite() const
+{
+    Contents c;
+    const Load load = loadFile(m_path, c.bytes);
+    // A file that exists but cannot be read must not be replaced by one that
+    // holds only the new entry.
+    if (load == Load::Failed) {
+        failWrite();
+    }
+    c.existed = load == Load::Read;
+    return c;
+}
+
+void SettingsFile::replaceContents(const Contents &old, const std::string &newBytes) const
+{
+    // Writing through a symbolic link updates the file it points to rather
+    // than replacing the link with a plain file.
+    fs::path target = m_path;
+    std::error_code error;
+    if (fs::is_symlink(m_path, error)) {
+        const fs::path resolved = fs::canonical(m_path, error);
+        if (!error) {
+            target = resolved;
+        }
+    }
+    const fs::path folder = target.parent_path();
+
+    // A read-only file must refuse the change, although renaming over it
+    // would work. The same checks stand in for the write when nothing
+    // changes, so that a save into a read-only place is reported whether or
+    // not it had anything new to store.
+    const bool writable = (!old.existed || ::access(target.c_str(), W_OK) == 0)
+            && ::access(folder.c_str(), W_OK | X_OK) == 0;
+    if (!writable) {
+        failWrite();
+    }
+    if (newBytes == old.bytes) {
+        return;
+    }
+
+    struct stat original
+    { };
+    const bool keepMode = old.existed && ::stat(target.c_str(), &original) == 0;
+    fs::path temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = temporaryPath(target);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    if (fd < 0) {
+        failWrite();
+    }
+    if (keepMode) {
+        // Ownership can only be kept by a privileged writer; the mode always.
+        if (original.st_uid != ::geteuid() || original.st_gid != ::getegid()) {
+            if (::fchown(fd, original.st_uid, original.st_gid) != 0) {
+                // Not fatal: the new file then belongs to the writer.
+            }
+        }
+        ::fchmod(fd, original.st_mode & 07777);
+    }
+    // The file must be on the disk before it takes the old one's place, or a
+    // crash could leave an empty file under the real name.
+    const bool written = writeAll(fd, newBytes) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(temp.c_str(), target.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        failWrite();
+    }
+    // Make the rename itself durable; the new contents are already safe, so
+    // a folder that cannot be synced is no failure.
+    if (const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+}
+
+void SettingsFile::failWrite() const
+{
+    throw LoopwrightError("Unable to write to " + m_path.string());
+}

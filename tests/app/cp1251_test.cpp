@@ -1,0 +1,86 @@
+#include "app/cp1251.h"
+
+#include <gtest/gtest.h>
+
+#include <iconv.h>
+
+namespace {
+
+TEST(Cp1251, EveryByteRoundTrips)
+{
+    std::string all;
+    for (int b = 0; b < 256; ++b) {
+        all += static_cast<char>(b);
+    }
+    EXPECT_EQ(cp1251::fromUtf8(cp1251::toUtf8(all)), all);
+}
+
+// The hand-written table against the C library's converter, where it has one.
+TEST(Cp1251, TableAgreesWithIconv)
+{
+    iconv_t cd = iconv_open("UTF-8", "CP1251");
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        GTEST_SKIP() << "iconv has no CP1251 here";
+    }
+    for (int b = 0x80; b < 0x100; ++b) {
+        if (b == 0x98) {
+            continue; // unassigned in the code page
+        }
+        char in[1] = {static_cast<char>(b)};
+        char out[8] = {};
+        char *inPtr = in;
+        char *outPtr = out;
+        std::size_t inLeft = 1;
+        std::size_t outLeft = sizeof out;
+        ASSERT_NE(iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft), static_cast<std::size_t>(-1)) << b;
+        EXPECT_EQ(cp1251::toUtf8(std::string(1, in[0])), std::string(out, outPtr)) << "byte " << b;
+    }
+    iconv_close(cd);
+}
+
+struct Conversion
+{
+    const char *utf8;
+    const char *bytes;
+};
+
+class Cp1251FromUtf8 : public testing::TestWithParam<Conversion>
+{ };
+
+TEST_P(Cp1251FromUtf8, Converts)
+{
+    EXPECT_EQ(cp1251::fromUtf8(GetParam().utf8), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Cp1251FromUtf8,
+        testing::Values(Conversion {"Настройка 1", "\xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE0 1"},
+                Conversion {"Ёё№€", "\xA8\xB8\xB9\x88"},
+                Conversion {"a✓b", "a?b"}, // not in the code page
+                Conversion {"a\xC0\xAF", "a??"}, // overlong '/'
+                Conversion {"\xED\xA0\x80", "???"}, // a surrogate
+                Conversion {"\xD0", "?"}, // cut short
+                Conversion {"\xF0\x9F\x98\x80z", "?z"})); // outside the BMP
+
+TEST(Cp1251, FirstUnencodableNamesTheCharacter)
+{
+    EXPECT_EQ(cp1251::firstUnencodable("Ёлка 1"), "");
+    EXPECT_EQ(cp1251::firstUnencodable("ab✓c★"), "✓");
+    EXPECT_EQ(cp1251::firstUnencodable("a\xFFz"), "\xFF");
+}
+
+TEST(Cp1251, LettersFoldLatinAndCyrillicOnly)
+{
+    const auto same = [](const char *a, const char *b) {
+        return cp1251::equalNoCase(cp1251::fromUtf8(a), cp1251::fromUtf8(b));
+    };
+    EXPECT_TRUE(same("TEdit", "tedit"));
+    EXPECT_TRUE(same("НАСТРОЙКА ЁЖ", "настройка ёж"));
+    EXPECT_TRUE(same("АЯ", "ая")); // both ends of the main alphabet
+    EXPECT_TRUE(same("ЎІЇЄҐЂЏ", "ўіїєґђџ"));
+    EXPECT_FALSE(same("Е", "Ё"));
+    EXPECT_FALSE(same("[", "{")); // differ by the same bit as letters
+    EXPECT_FALSE(same("@", "`"));
+    EXPECT_FALSE(same("TEdit", "TEdit1"));
+}
+
+} // namespace
