@@ -10,9 +10,7 @@ Rgb judgePpo2Colour(Rgb current, double setpoint, double ppo2)
 {
     const double band = setpoint / 100.0 * 5.0;
     Rgb colour = current;
-    if (setpoint + band < ppo2)
-        colour = kPpo2Red;
-    else if (setpoint - band > ppo2)
+    if (setpoint + band < ppo2 || setpoint - band > ppo2)
         colour = kPpo2Red;
     if (setpoint - band < ppo2 && setpoint + band > ppo2)
         colour = kPpo2Blue;
