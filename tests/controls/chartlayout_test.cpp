@@ -1,0 +1,354 @@
+#include "controls/chartlayout.h"
+#include "controls/tplotseries.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Fixed metrics: 6 pixels per character (UTF-8 aware), lines 13 pixels high,
+// title lines 22 high and wrapped at the box width.
+class FakeMeasurer : public TextMeasurer
+{
+public:
+    static int characters(std::string_view text)
+    {
+        int n = 0;
+        for (char c : text)
+            if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+                ++n;
+        return n;
+    }
+    int textWidth(ChartFont, std::string_view text) const override { return 6 * characters(text); }
+    int lineHeight(ChartFont font) const override { return font == ChartFont::Title ? 22 : 13; }
+    TextExtent wrappedExtent(ChartFont, std::string_view text, int boxWidth) const override
+    {
+        const int width = 6 * characters(text);
+        const int lines = width <= boxWidth ? 1 : (width + boxWidth - 1) / boxWidth;
+        return {std::min(width, boxWidth), 22 * lines};
+    }
+};
+
+struct Chart : SeriesOwner
+{
+    ChartOptions options;
+    std::vector<std::unique_ptr<TPlotSeries>> series;
+    ChartLayout layout;
+    FakeMeasurer measurer;
+    int changes = 0;
+
+    Chart()
+    {
+        options.showLegend = false;
+        options.showTitle = false;
+    }
+    void seriesChanged() override { ++changes; }
+    TPlotSeries &add(SeriesKind kind, std::vector<std::pair<double, double>> points = {})
+    {
+        series.push_back(std::make_unique<TPlotSeries>(kind, this));
+        for (auto [x, y] : points)
+            series.back()->AddXY(x, y);
+        return *series.back();
+    }
+    void run(int width, int height) { layout.run(options, series, measurer, width, height); }
+    std::vector<double> yValues() const
+    {
+        std::vector<double> v;
+        for (const AxisTick &t : layout.yTicks())
+            v.push_back(t.value);
+        return v;
+    }
+    std::vector<std::string> xLabels() const
+    {
+        std::vector<std::string> v;
+        for (const AxisTick &t : layout.xTicks())
+            v.push_back(t.label);
+        return v;
+    }
+};
+
+struct StepsCase
+{
+    int n;
+    double lo;
+    double hi;
+    double step;
+    double start;
+};
+
+class AxisStepsTest : public ::testing::TestWithParam<StepsCase>
+{ };
+
+TEST_P(AxisStepsTest, TidyStepAndStart)
+{
+    const StepsCase c = GetParam();
+    const AxisSteps s = ChartLayout::axisSteps(c.n, c.lo, c.hi);
+    EXPECT_NEAR(s.step, c.step, 1e-12);
+    EXPECT_NEAR(s.start, c.start, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AxisStepsTest,
+        ::testing::Values(StepsCase {15, 0, 30, 2.5, 0}, // raw 30/14, p = 1
+                StepsCase {7, -20, 0, 3.5, -21}, // trunc start lies above lo: one step lower
+                StepsCase {7, 5, 5, 1.0, 2}, // no span: unit step around the value
+                StepsCase {2, 0, 250, 150, 0}, // d is at least 2
+                StepsCase {3, -1, 10, 10, -10}, // the step grows until the ticks reach hi
+                StepsCase {3, 0, 0.75, 0.4, 0}, // p = 0.1
+                StepsCase {15, 0, 3500, 250, 0})); // p = 100
+
+TEST(ChartLayout, GraphSizedChartHasFifteenXTicksAndSevenYTicks)
+{
+    Chart c;
+    c.add(SeriesKind::Line, {{0, 0}, {10, -20}, {30, -5}});
+    c.run(799, 391);
+    EXPECT_EQ(c.layout.plot(), (ChartRect {60, 20, 779, 331}));
+    EXPECT_EQ(c.layout.markSize(), 3);
+    EXPECT_EQ(c.yValues(), (std::vector<double> {-21, -17.5, -14, -10.5, -7, -3.5, 0}));
+    EXPECT_EQ(c.layout.yTicks().front().y, 331);
+    EXPECT_EQ(c.layout.yTicks().back().y, 20);
+    EXPECT_EQ(c.layout.zeroLine(), 20);
+    const std::vector<std::string> labels = c.xLabels();
+    ASSERT_EQ(labels.size(), 15u);
+    EXPECT_EQ(labels[0], "0");
+    EXPECT_EQ(labels[1], "2,5");
+    EXPECT_EQ(labels[14], "35");
+    EXPECT_EQ(c.layout.xTicks()[14].x, 779);
+    // 719 pixels for 35 minutes; the point at minute 10, depth 20.
+    const ChartPoint &p = c.series[0]->points()[1];
+    EXPECT_EQ(p.px, 60 + 205); // 10 * 719 / 35 = 205.4
+    EXPECT_EQ(p.py, 331 - 15); // (-20 + 21) * 311 / 21 = 14.8
+    EXPECT_EQ(p.hit, (ChartRect {262, 313, 268, 319}));
+}
+
+TEST(ChartLayout, MarkSizeFollowsWidthRoundedHalfToEven)
+{
+    for (auto [width, size] : {std::pair {799, 3}, {625, 2}, {875, 4}, {100, 1}, {0, 1}}) {
+        Chart c;
+        c.run(width, 200);
+        EXPECT_EQ(c.layout.markSize(), size) << width;
+    }
+}
+
+TEST(ChartLayout, ScaleDividesTickLabelsAndSentinelShowsTilde)
+{
+    Chart c;
+    c.options.axisYScale = 10.0f;
+    c.add(SeriesKind::Line, {{0, 0}, {1, 30}});
+    c.run(799, 391);
+    EXPECT_EQ(c.layout.yTicks()[1].label, "0,5");
+    EXPECT_EQ(ChartLayout::tickLabel(1.7e308), "~");
+    EXPECT_EQ(ChartLayout::tickLabel(-17.5), "-17,5");
+    EXPECT_EQ(ChartLayout::tickLabel(1.456), "1,46");
+}
+
+TEST(ChartLayout, TitleTakesRoomAboveThePlotAndSpansIt)
+{
+    Chart c;
+    c.options.showTitle = true;
+    c.options.title = "История дайва"; // 13 characters, 78 pixels
+    c.add(SeriesKind::Line, {{0, 0}, {1, 1}});
+    c.run(400, 300);
+    EXPECT_EQ(c.layout.title(), (ChartRect {60, 20, 380, 42}));
+    EXPECT_EQ(c.layout.plot().top, 52);
+
+    c.options.title = std::string(100, 'x'); // 600 pixels in a 360-pixel box: two lines
+    c.run(400, 300);
+    EXPECT_EQ(c.layout.plot().top, 20 + 44 + 10);
+}
+
+TEST(ChartLayout, LegendRowsAndWidthNarrowThePlot)
+{
+    Chart c;
+    c.options.showLegend = true;
+    c.options.showTitle = true;
+    c.options.title = "T";
+    c.add(SeriesKind::Line, {{0, 0}, {1, 1}}).SetCaption("  Глубина ");
+    c.add(SeriesKind::Line).SetCaption("a\r\n bbbbbbbbbb\n");
+    c.add(SeriesKind::Bar).SetCaption("");
+    c.run(400, 300);
+    EXPECT_EQ(c.series[0]->legendRowTop, 10);
+    EXPECT_EQ(c.series[1]->legendRowTop, 32);
+    EXPECT_EQ(c.series[2]->legendRowTop, 60); // two lines of 13
+    const int width = 60 + 42; // the widest trimmed line, 10 characters
+    EXPECT_EQ(c.layout.legend(), (ChartRect {380 - width, 52, 380, 52 + 90}));
+    EXPECT_EQ(c.layout.plot().right, 380 - width - 20);
+    EXPECT_EQ(c.layout.title().right, c.layout.plot().right);
+    EXPECT_EQ(ChartLayout::captionLines("a\r\n bbb \n\nc"),
+            (std::vector<std::string> {"a", "bbb", "", "c"}));
+}
+
+TEST(ChartLayout, OverlappingXLabelsAreSkipped)
+{
+    Chart c;
+    c.options.axisXOnePerValue = true;
+    c.add(SeriesKind::Line, {{10, 0}, {20, 1}, {30, 2}, {40, 3}});
+    c.run(110, 200); // 30 pixels of plot: ticks 10 apart, labels 12 wide
+    ASSERT_EQ(c.layout.xTicks().size(), 4u);
+    EXPECT_EQ(c.layout.xTicks()[1].x, 70);
+    EXPECT_EQ(c.layout.drawnXLabels(c.measurer), (std::vector<int> {0, 2}));
+}
+
+TEST(ChartLayout, LabelAtTheClientEdgeIsSkipped)
+{
+    Chart c;
+    c.options.axisXOnePerValue = true;
+    c.add(SeriesKind::Line, {{1e20, 0}, {2e20, 0}});
+    c.run(200, 200);
+    // The first label, 21 digits, is 126 pixels wide around x = 60: its left
+    // edge is not right of 0.
+    EXPECT_EQ(c.layout.drawnXLabels(c.measurer), (std::vector<int> {1}));
+}
+
+TEST(ChartLayout, ClientToValueInsideThePlotOnly)
+{
+    Chart c;
+    c.add(SeriesKind::Line, {{0, 0}, {10, -20}, {30, -5}});
+    double vx = 99;
+    double vy = 99;
+    EXPECT_FALSE(c.layout.clientToValue(100, 100, vx, vy)); // never laid out
+    c.run(799, 391);
+    ASSERT_TRUE(c.layout.clientToValue(60, 20, vx, vy));
+    EXPECT_DOUBLE_EQ(vx, 0.0);
+    EXPECT_DOUBLE_EQ(vy, 0.0);
+    ASSERT_TRUE(c.layout.clientToValue(778, 330, vx, vy));
+    EXPECT_NEAR(vx, 718 * 35.0 / 719, 1e-12);
+    EXPECT_NEAR(vy, 1 * 21.0 / 311 - 21, 1e-12);
+    vx = vy = 99;
+    for (auto [x, y] : {std::pair {779, 100}, {100, 331}, {59, 100}, {100, 19}}) {
+        EXPECT_FALSE(c.layout.clientToValue(x, y, vx, vy)) << x << "," << y;
+        EXPECT_EQ(vx, 99);
+        EXPECT_EQ(vy, 99);
+    }
+}
+
+TEST(ChartLayout, ClientToValueWithoutDataIsFalse)
+{
+    Chart c;
+    double vx = 0;
+    double vy = 0;
+    c.add(SeriesKind::Line);
+    c.run(400, 300);
+    EXPECT_TRUE(c.layout.noData());
+    EXPECT_TRUE(c.layout.yTicks().empty());
+    EXPECT_FALSE(c.layout.clientToValue(100, 100, vx, vy));
+
+    c.series[0]->AddXY(1, 1);
+    c.run(400, 300);
+    EXPECT_TRUE(c.layout.clientToValue(100, 100, vx, vy));
+    c.series.clear(); // as Clear leaves it: the old mapping must not answer
+    c.run(400, 300);
+    EXPECT_FALSE(c.layout.clientToValue(100, 100, vx, vy));
+}
+
+TEST(ChartLayout, OnePerValueSingleValueSitsAtThePlotLeft)
+{
+    Chart c;
+    c.options.axisXOnePerValue = true;
+    c.add(SeriesKind::Line, {{7, 1}, {7, 3}});
+    c.run(400, 300);
+    ASSERT_EQ(c.layout.xTicks().size(), 1u);
+    EXPECT_EQ(c.layout.xTicks()[0].x, 60);
+    EXPECT_EQ(c.series[0]->points()[1].px, 60);
+    double vx = 0;
+    double vy = 0;
+    ASSERT_TRUE(c.layout.clientToValue(300, 100, vx, vy));
+    EXPECT_EQ(vx, 7);
+}
+
+TEST(ChartLayout, OnePerValueReadsTheNearestTickFirstOnATie)
+{
+    Chart c;
+    c.options.axisXOnePerValue = true;
+    c.add(SeriesKind::Line, {{5, 1}, {1, 2}, {3, 0}, {3, 4}});
+    c.run(140, 300); // 60 pixels: ticks at 60, 90, 120
+    ASSERT_EQ(c.xLabels(), (std::vector<std::string> {"1", "3", "5"}));
+    double vx = 0;
+    double vy = 0;
+    ASSERT_TRUE(c.layout.clientToValue(75, 100, vx, vy));
+    EXPECT_EQ(vx, 1);
+    ASSERT_TRUE(c.layout.clientToValue(76, 100, vx, vy));
+    EXPECT_EQ(vx, 3);
+    EXPECT_EQ(c.series[0]->points()[0].px, 120);
+}
+
+TEST(ChartLayout, BarsShareSlotsAroundTheZeroLine)
+{
+    Chart c;
+    TPlotSeries &bars = c.add(SeriesKind::Bar, {{1, 10}, {2, -5}, {3, 20}});
+    c.run(400, 300);
+    EXPECT_TRUE(c.layout.onePerValue());
+    EXPECT_EQ(c.yValues(), (std::vector<double> {-7, 0, 7, 14, 21}));
+    EXPECT_EQ(c.layout.zeroLine(), 185);
+    EXPECT_EQ(c.layout.barSlotWidth(), 107);
+    EXPECT_EQ(c.layout.xTicks()[0].x, 113); // half a slot in
+    EXPECT_EQ(c.layout.xTicks()[1].x, 220);
+    // Bar width rounded(107 / 2) = 54, offset rounded(-53.5 + 27 + 5.4) = -21,
+    // drawn width rounded(43.2) = 43.
+    EXPECT_EQ(bars.points()[0].hit, (ChartRect {92, 106, 135, 185}));
+    EXPECT_EQ(bars.points()[1].hit, (ChartRect {199, 185, 242, 224}));
+}
+
+TEST(ChartLayout, SecondBarSeriesSitsBesideTheFirst)
+{
+    Chart c;
+    c.add(SeriesKind::Bar, {{1, 10}, {2, 5}});
+    TPlotSeries &second = c.add(SeriesKind::Bar, {{1, 4}, {2, 8}});
+    c.run(400, 300);
+    // Slot 160, bar width rounded(160 / 3) = 53: offsets -80 + 26.5 + 53 + 5.3.
+    EXPECT_EQ(c.layout.barSlotWidth(), 160);
+    EXPECT_EQ(second.points()[0].hit.left - second.points()[0].px, 5);
+    EXPECT_EQ(second.points()[0].hit.width(), 42);
+}
+
+TEST(ChartLayout, SmoothSeriesRefillsItsInterpolatedSpline)
+{
+    Chart c;
+    TPlotSeries &s = c.add(SeriesKind::Smooth, {{0, 1}, {1, 2}, {2, 1.5}});
+    for (int round = 0; round < 2; ++round) {
+        c.run(400, 300);
+        ASSERT_EQ(s.spline().NumberOfPoints(), 3);
+        EXPECT_TRUE(s.spline().Interpolated());
+        EXPECT_EQ(s.spline().Fragments(), 60);
+        EXPECT_EQ(s.spline().FGetPoint(2).x, float(s.points()[1].px));
+        EXPECT_EQ(s.spline().FGetPoint(2).y, float(s.points()[1].py));
+    }
+    for (int i = 0; i < 40; ++i)
+        s.AddXY(3 + i, 1);
+    c.run(400, 300);
+    EXPECT_EQ(s.spline().Fragments(), 600);
+}
+
+TEST(ChartLayout, SeriesFoldsStartFromTheSentinels)
+{
+    Chart c;
+    TPlotSeries &s = c.add(SeriesKind::Line);
+    EXPECT_EQ(s.minX(), 1.7e308);
+    EXPECT_EQ(s.maxY(), -1.7e308);
+    s.AddXY(3, -2);
+    s.AddXY(-1, 4);
+    EXPECT_EQ(s.minX(), -1);
+    EXPECT_EQ(s.maxX(), 3);
+    EXPECT_EQ(s.minY(), -2);
+    EXPECT_EQ(s.maxY(), 4);
+    const int before = c.changes;
+    s.SetCaption("Series"); // unchanged: no notice
+    s.SetCaption("Глубина");
+    EXPECT_EQ(c.changes, before + 1);
+}
+
+TEST(ChartLayout, SmoothSeriesRefusesPointsItsSplineCannotHold)
+{
+    Chart c;
+    TPlotSeries &s = c.add(SeriesKind::Smooth);
+    for (int i = 0; i < TBSpline::kMaxPoints; ++i)
+        s.AddXY(i, 0);
+    EXPECT_THROW(s.AddXY(0, 0), std::exception);
+    EXPECT_EQ(int(s.points().size()), TBSpline::kMaxPoints);
+    c.run(400, 300);
+    EXPECT_EQ(s.spline().NumberOfPoints(), TBSpline::kMaxPoints);
+}
+
+} // namespace

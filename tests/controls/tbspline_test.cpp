@@ -1,0 +1,316 @@
+#include "controls/tbspline.h"
+
+#include "util/error.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+
+namespace {
+
+TBSpline splineThrough(std::initializer_list<SplinePoint> points, bool interpolated)
+{
+    TBSpline s;
+    for (const SplinePoint &p : points)
+        s.AddPoint(p.x, p.y);
+    s.SetInterpolated(interpolated);
+    return s;
+}
+
+void expectNear(SplinePoint actual, SplinePoint expected, float tolerance = 1e-4f)
+{
+    EXPECT_NEAR(actual.x, expected.x, tolerance);
+    EXPECT_NEAR(actual.y, expected.y, tolerance);
+}
+
+std::string messageOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const LoopwrightError &e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+// Index errors: every accessor names itself and the bad index, and changes
+// nothing.
+struct IndexCase
+{
+    const char *name;
+    std::function<void(TBSpline &)> action;
+    const char *message;
+};
+
+class SplineIndexErrors : public ::testing::TestWithParam<IndexCase>
+{ };
+
+TEST_P(SplineIndexErrors, ReportMethodAndIndex)
+{
+    TBSpline s = splineThrough({{0, 0}, {1, 1}, {2, 0}}, false);
+    EXPECT_EQ(messageOf([&] { GetParam().action(s); }), GetParam().message);
+    EXPECT_EQ(s.NumberOfPoints(), 3);
+    EXPECT_EQ(s.FGetPoint(3), (SplinePoint {2, 0}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Accessors, SplineIndexErrors,
+        ::testing::Values(IndexCase {"GetPointZero", [](TBSpline &s) { s.FGetPoint(0); },
+                                  "List index out of bounds in TBSpline.FGetPoint. (0)."},
+                IndexCase {"SetPointPastEnd", [](TBSpline &s) { s.FSetPoint(4, {}); },
+                        "List index out of bounds in TBSpline.FSetPoint. (4)."},
+                IndexCase {"GetKnuckleZero", [](TBSpline &s) { s.FGetKnuckle(0); },
+                        "List index out of bounds in TBSpline.FGetKnuckle. (0)."},
+                IndexCase {"SetKnucklePastEnd", [](TBSpline &s) { s.FSetKnuckle(4, true); },
+                        "List index out of bounds in TBSpline.FSetKnuckle. (4)."},
+                IndexCase {"GetVertexBelowPhantom", [](TBSpline &s) { s.FGetVertex(-1); },
+                        "List index out of bounds in TBSpline.FGetVertex. (-1)."},
+                IndexCase {"GetVertexPastPhantom", [](TBSpline &s) { s.FGetVertex(5); },
+                        "List index out of bounds in TBSpline.FGetVertex. (5)."},
+                IndexCase {"SetVertexPastPhantom", [](TBSpline &s) { s.FSetVertex(5, {}); },
+                        "List index out of bounds in TBSpline.FSetVertex. (5)."}),
+        [](const auto &info) { return std::string(info.param.name); });
+
+TEST(TBSpline, EmptySplineHasNoVertexToWriteOrKnuckleToRead)
+{
+    TBSpline s;
+    EXPECT_EQ(messageOf([&] {
+        s.FSetVertex(0, {1, 1});
+    }),
+            "List index out of bounds in TBSpline.FSetVertex. (0).");
+    EXPECT_EQ(messageOf([&] { s.FGetKnuckle(0); }),
+            "List index out of bounds in TBSpline.FGetKnuckle. (0).");
+}
+
+TEST(TBSpline, StoreGrowsBy25AndKeepsPointsAndKnuckles)
+{
+    TBSpline s;
+    EXPECT_EQ(s.capacity(), 0);
+    for (int i = 1; i <= 25; ++i)
+        s.AddPoint(float(i), float(-i));
+    EXPECT_EQ(s.capacity(), 25);
+    s.FSetKnuckle(7, true);
+    s.AddPoint(26, -26);
+    EXPECT_EQ(s.capacity(), 50);
+    EXPECT_EQ(s.FGetPoint(7), (SplinePoint {7, -7}));
+    EXPECT_EQ(s.FGetPoint(26), (SplinePoint {26, -26}));
+    EXPECT_TRUE(s.FGetKnuckle(7));
+    EXPECT_FALSE(s.FGetKnuckle(8));
+}
+
+TEST(TBSpline, PointBeyondTheStoreLimitIsRefused)
+{
+    TBSpline s;
+    for (int i = 0; i < TBSpline::kMaxPoints; ++i)
+        s.AddPoint(float(i), 0);
+    EXPECT_EQ(messageOf([&] { s.AddPoint(1, 1); }),
+            "Too many points in TBSpline.AddPoint: a spline holds at most 8191 points.");
+    EXPECT_EQ(s.NumberOfPoints(), TBSpline::kMaxPoints);
+    EXPECT_EQ(s.FGetPoint(TBSpline::kMaxPoints), (SplinePoint {8190, 0}));
+}
+
+TEST(TBSpline, FirstAndLastPointAreNeverKnuckles)
+{
+    TBSpline s = splineThrough({{0, 0}, {1, 1}, {2, 0}}, false);
+    s.FSetKnuckle(1, true);
+    s.FSetKnuckle(3, true);
+    EXPECT_FALSE(s.FGetKnuckle(1));
+    EXPECT_FALSE(s.FGetKnuckle(3));
+    EXPECT_EQ(s.FGetVertex(0), (SplinePoint {-1, -1})); // builds: nv stays 3
+    EXPECT_EQ(s.NumberOfVertices(), 3);
+}
+
+TEST(TBSpline, SinglePointCollapsesToTheOrigin)
+{
+    TBSpline s = splineThrough({{40, 25}}, true);
+    for (double t : {0.0, 0.5, 1.0})
+        EXPECT_EQ(s.Value(t), (SplinePoint {0, 0}));
+    s.SetFragments(4);
+    EXPECT_EQ(s.polyline(), std::vector<SplinePixel>(5, SplinePixel {0, 0}));
+    EXPECT_EQ(s.FGetVertex(0), (SplinePoint {0, 0}));
+}
+
+TEST(TBSpline, TwoPointsGiveTheStraightSegment)
+{
+    TBSpline s = splineThrough({{10, 20}, {30, 60}}, true);
+    for (double t : {0.0, 0.25, 0.5, 0.8, 1.0})
+        expectNear(s.Value(t), {float(10 + 20 * t), float(20 + 40 * t)});
+    EXPECT_EQ(s.NumberOfVertices(), 2);
+    EXPECT_EQ(s.FGetVertex(0), (SplinePoint {-10, -20}));
+    EXPECT_EQ(s.FGetVertex(3), (SplinePoint {50, 100}));
+}
+
+TEST(TBSpline, ThreeCollinearEvenPointsStayOnTheLine)
+{
+    TBSpline s = splineThrough({{0, 0}, {5, 10}, {10, 20}}, true);
+    expectNear(s.Value(0.5), {5, 10});
+    for (double t : {0.1, 0.3, 0.7, 0.9})
+        expectNear(s.Value(t), {float(10 * t), float(20 * t)});
+}
+
+// A straight line of evenly spaced vertices: the first derivative per knot
+// is the spacing and the second derivative vanishes, everywhere.
+TEST(TBSpline, DerivativesOfAnEvenLine)
+{
+    TBSpline s = splineThrough({{0, 0}, {2, 1}, {4, 2}, {6, 3}, {8, 4}}, false);
+    for (double t : {0.0, 0.1, 0.37, 0.5, 0.9, 1.0}) {
+        expectNear(s.firstDerivative(t), {2, 1});
+        expectNear(s.secondDerivative(t), {0, 0});
+    }
+}
+
+TEST(TBSpline, InterpolationPassesThroughEveryPoint)
+{
+    TBSpline s = splineThrough({{0, 0}, {10, 35}, {20, -5}, {30, 40}, {45, 12}, {50, 50}}, true);
+    const int n = s.NumberOfPoints();
+    for (int k = 1; k <= n; ++k)
+        expectNear(s.Value(double(k - 1) / (n - 1)), s.FGetPoint(k), 1e-3f);
+}
+
+TEST(TBSpline, WithoutInterpolationOnlyTheEndsAreHit)
+{
+    TBSpline s = splineThrough({{0, 0}, {10, 30}, {20, 0}}, false);
+    expectNear(s.Value(0), {0, 0});
+    expectNear(s.Value(1), {20, 0});
+    // The middle of a B-spline over (0, 30, 0) with the mirrored ends is 4/6 of the peak.
+    expectNear(s.Value(0.5), {10, 20});
+}
+
+TEST(TBSpline, KnuckleMakesACornerThroughThePoint)
+{
+    TBSpline s = splineThrough({{0, 0}, {10, 10}, {20, 0}, {30, 10}}, true);
+    s.FSetKnuckle(2, true);
+    EXPECT_EQ(s.FGetVertex(1), (SplinePoint {0, 0}));
+    EXPECT_EQ(s.NumberOfVertices(), 6);
+    // The knuckle's middle copy is vertex 3: parameter (3 - 1) / (6 - 1).
+    expectNear(s.Value(0.4), {10, 10}, 1e-3f);
+    // A corner: the curve comes in along the straight line from point 1 and
+    // stops there (zero speed), where it turns.
+    const SplinePoint before = s.Value(0.3);
+    EXPECT_NEAR(before.x, before.y, 1e-4f);
+    EXPECT_GT(before.x, 9.0f);
+    expectNear(s.firstDerivative(0.4), {0, 0}, 1e-3f);
+    EXPECT_GT(s.firstDerivative(0.45).x, 0.0f);
+    EXPECT_LT(s.firstDerivative(0.45).y, 0.0f);
+}
+
+TEST(TBSpline, ChangesMakeItUnbuiltAndValueRebuilds)
+{
+    TBSpline s = splineThrough({{0, 0}, {10, 30}, {20, 0}}, true);
+    s.Value(0.5);
+    EXPECT_TRUE(s.isBuilt());
+    EXPECT_EQ(s.boundsMax(), (SplinePoint {20, 30}));
+    s.SetInterpolated(true); // unchanged: stays built
+    EXPECT_TRUE(s.isBuilt());
+    s.FSetPoint(2, {10, -30});
+    EXPECT_FALSE(s.isBuilt());
+    EXPECT_EQ(s.boundsMin(), (SplinePoint {0, 0}));
+    EXPECT_EQ(s.boundsMax(), (SplinePoint {1, 1}));
+    expectNear(s.Value(0.5), {10, -30}, 1e-3f);
+    EXPECT_EQ(s.boundsMin(), (SplinePoint {0, -30}));
+}
+
+// With 250 points or more the system is not solved: the vertices are the
+// points and the curve only approximates the inner ones.
+class LongSplines : public ::testing::TestWithParam<int>
+{ };
+
+TEST_P(LongSplines, SolveOnlyBelow250Vertices)
+{
+    const int n = GetParam();
+    TBSpline s;
+    for (int i = 0; i < n; ++i)
+        s.AddPoint(float(i), i % 2 == 0 ? 0.0f : 10.0f);
+    s.SetInterpolated(true);
+    expectNear(s.Value(0), {0, 0}, 1e-3f);
+    expectNear(s.Value(1), s.FGetPoint(n), 1e-3f);
+    const int k = n / 4 * 2; // an even point number: a peak of height 10
+    const SplinePoint middle = s.Value(double(k - 1) / (n - 1));
+    if (n <= TBSpline::kMaxSolvedVertices) {
+        EXPECT_NEAR(middle.y, 10.0f, 1e-2f);
+    } else {
+        EXPECT_EQ(s.FGetVertex(k), s.FGetPoint(k));
+        EXPECT_NEAR(middle.y, 10.0f * 4 / 6, 1e-3f);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, LongSplines, ::testing::Values(248, 249, 250, 601));
+
+TEST(TBSpline, FragmentsStayWithinOneTo600)
+{
+    TBSpline s;
+    EXPECT_EQ(s.Fragments(), 100);
+    for (auto [set, stored] : {std::pair {1000, 600}, {600, 600}, {20, 20}, {0, 1}, {-3, 1}}) {
+        s.SetFragments(set);
+        EXPECT_EQ(s.Fragments(), stored) << set;
+    }
+    s.Clear();
+    EXPECT_EQ(s.Fragments(), 100);
+    EXPECT_FALSE(s.Interpolated());
+}
+
+TEST(TBSpline, OneFragmentDrawsTheChord)
+{
+    TBSpline s = splineThrough({{0, 0}, {10, 30}, {21, 0}}, true);
+    s.SetFragments(0);
+    EXPECT_EQ(s.polyline(), (std::vector<SplinePixel> {{0, 0}, {21, 0}}));
+}
+
+TEST(TBSpline, PolylineRoundsHalvesToEven)
+{
+    TBSpline s = splineThrough({{0.5f, 1.5f}, {2.5f, 3.5f}}, false);
+    s.SetFragments(1);
+    EXPECT_EQ(s.polyline(), (std::vector<SplinePixel> {{0, 2}, {2, 4}}));
+}
+
+TEST(TBSpline, ExtremesWidenTheGivenBox)
+{
+    TBSpline s = splineThrough({{3, -2}, {7, 9}, {-1, 4}}, false);
+    SplinePoint lo {0, 0};
+    SplinePoint hi {5, 5};
+    s.extremes(lo, hi);
+    EXPECT_EQ(lo, (SplinePoint {-1, -2}));
+    EXPECT_EQ(hi, (SplinePoint {7, 9}));
+}
+
+TEST(TBSpline, KnownXOnTwoPoints)
+{
+    TBSpline s = splineThrough({{10, 0}, {20, 40}}, true);
+    SplineResults r;
+    ASSERT_TRUE(s.KnownX(15, r));
+    ASSERT_EQ(r.count, 1);
+    EXPECT_FLOAT_EQ(r.parameters[0], 0.5f);
+    expectNear(r.points[0], {15, 20});
+    EXPECT_FALSE(s.KnownX(25, r));
+    EXPECT_EQ(r.count, 0);
+
+    TBSpline vertical = splineThrough({{5, 0}, {5, 10}}, false);
+    ASSERT_TRUE(vertical.KnownX(5, r));
+    EXPECT_FLOAT_EQ(r.parameters[0], 0.5f);
+}
+
+TEST(TBSpline, KnownXAndKnownYFindEveryCrossing)
+{
+    // Up, down, up: the height 5 is crossed three times, x = 12 once.
+    TBSpline s = splineThrough({{0, 0}, {10, 10}, {20, 0}, {30, 10}}, true);
+    SplineResults r;
+    ASSERT_TRUE(s.KnownY(5, r));
+    ASSERT_EQ(r.count, 3);
+    for (int i = 0; i < r.count; ++i) {
+        EXPECT_EQ(r.points[std::size_t(i)].y, 5.0f);
+        EXPECT_NEAR(s.Value(r.parameters[std::size_t(i)]).y, 5.0f, 1e-3f);
+    }
+    EXPECT_LT(r.points[0].x, r.points[1].x);
+
+    // x runs evenly from 0 to 30 (x = 30 t); 12.1 lies inside one scan step.
+    ASSERT_TRUE(s.KnownX(12.1f, r));
+    ASSERT_EQ(r.count, 1);
+    EXPECT_EQ(r.points[0].x, 12.1f);
+    EXPECT_NEAR(r.parameters[0], 12.1f / 30, 1e-5f);
+    EXPECT_FALSE(s.KnownX(31, r));
+    TBSpline empty;
+    EXPECT_FALSE(empty.KnownY(0, r));
+}
+
+} // namespace
