@@ -7,7 +7,7 @@
 MemoryForm::MemoryForm()
 {
     for (const FieldInfo &f : kFields)
-        m_fields[editIndex(f.edit)].text = f.defaultText;
+        m_fields[editIndex(f.edit)].assign(f.defaultText);
     for (const CheckInfo &c : kChecks)
         m_checks[int(c.check)] = c.defaultChecked;
     m_sliderLabels = {"0", "0", "0", ""};
@@ -15,50 +15,33 @@ MemoryForm::MemoryForm()
 
 std::string_view MemoryForm::text(Edit field) const
 {
-    return m_fields[editIndex(field)].text;
+    return m_fields[editIndex(field)].text();
 }
 
 void MemoryForm::setText(Edit field, std::string_view text)
 {
-    Field &f = m_fields[editIndex(field)];
-    if (f.text == text)
-        return;
-    f.text.assign(text);
-    f.decimalKnown = false;
-    f.wholeKnown = false;
-    f.numberKnown = false;
+    m_fields[editIndex(field)].assign(text);
 }
 
 double MemoryForm::decimal(Edit field) const
 {
-    const Field &f = m_fields[editIndex(field)];
-    if (!f.decimalKnown) {
-        f.decimalValue = numtext::parseDecimal(f.text); // a failure is not remembered
-        f.decimalKnown = true;
-    }
-    return f.decimalValue;
+    return m_fields[editIndex(field)].decimal();
 }
 
 int MemoryForm::whole(Edit field) const
 {
-    const Field &f = m_fields[editIndex(field)];
-    if (!f.wholeKnown) {
-        f.wholeValue = numtext::parseWhole(f.text);
-        f.wholeKnown = true;
-    }
-    return f.wholeValue;
+    return m_fields[editIndex(field)].whole();
 }
 
 void MemoryForm::setNumber(Edit field, double value)
 {
-    Field &f = m_fields[editIndex(field)];
+    FieldText &f = m_fields[editIndex(field)];
     // The cylinder fields are rewritten every tick, mostly with the value they
     // already show; skip formatting the same text again.
-    if (f.numberKnown && f.numberValue == value)
+    if (f.showsNumber(value))
         return;
-    setText(field, numtext::formatGeneral(value));
-    f.numberKnown = true;
-    f.numberValue = value;
+    f.assign(numtext::formatGeneral(value));
+    f.rememberNumber(value);
 }
 
 int MemoryForm::position(Slider slider) const

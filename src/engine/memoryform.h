@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/fieldtext.h"
 #include "engine/parametersource.h"
 #include "util/readout.h"
 
@@ -39,20 +40,7 @@ public:
     const std::string &sliderLabel(Slider slider) const;
 
 private:
-    // A field remembers what its current text parses to, so a tick that reads
-    // the same unchanged texts many times parses each of them once.
-    struct Field
-    {
-        std::string text;
-        mutable bool decimalKnown = false;
-        mutable bool wholeKnown = false;
-        mutable double decimalValue = 0.0;
-        mutable int wholeValue = 0;
-        bool numberKnown = false; // text was written by setNumber(numberValue)
-        double numberValue = 0.0;
-    };
-
-    std::array<Field, kEditCount> m_fields;
+    std::array<FieldText, kEditCount> m_fields;
     std::array<int, kSliderCount> m_positions {};
     std::array<std::string, kSliderCount> m_sliderLabels;
     std::array<bool, kCheckCount> m_checks {};
