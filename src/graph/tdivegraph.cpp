@@ -1,0 +1,266 @@
+#include "graph/tdivegraph.h"
+
+#include "controls/tplotchart.h"
+#include "graph/divehistory.h"
+#include "util/numtext.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QPalette>
+#include <QShowEvent>
+#include <QStringList>
+#include <QWheelEvent>
+
+namespace {
+
+constexpr int kClientWidth = 799;
+constexpr int kClientHeight = 558;
+constexpr int kWheelStep = 20;
+constexpr int kWheelNotch = 120; // angle delta of one notch of a standard wheel
+// The lower chart starts this far above the bottom of the upper one and hides
+// the upper chart's time labels.
+constexpr int kChartOverlap = 59;
+
+QString format(double value)
+{
+    return QString::fromStdString(numtext::formatHash2(value));
+}
+
+// "MS Sans Serif" is rarely installed outside Windows; the next faces have
+// close metrics, so the fixed-size legend labels still fit their text.
+QFont windowFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+            QStringLiteral("Liberation Sans")});
+    font.setPixelSize(11);
+    return font;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QColor &colour)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    pal.setColor(QPalette::Window, QColor(255, 255, 255));
+    label->setPalette(pal);
+    label->setAutoFillBackground(true);
+    // Readouts follow the pointer; they must not take its moves from the chart.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setMargin(0);
+    label->setIndent(0);
+    return label;
+}
+
+TPlotChart *makeChart(
+        QWidget *parent, const char *name, const QString &title, const QString &axisYTitle)
+{
+    auto *chart = new TPlotChart(parent);
+    chart->setObjectName(QString::fromLatin1(name));
+    chart->setCursor(Qt::CrossCursor);
+    chart->SetShowLegend(false);
+    chart->SetShowTitle(false);
+    chart->SetShowXGrid(true);
+    chart->SetShowYGrid(true);
+    chart->SetTitle(title);
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPixelSize(19);
+    chart->SetTitleFont(titleFont);
+    chart->SetAxisXTitle(QStringLiteral("Время (минуты)"));
+    chart->SetAxisYTitle(axisYTitle);
+    chart->SetAxisXOnePerValue(false);
+    chart->SetAxisXScale(1.0f);
+    chart->SetAxisYScale(1.0f);
+    chart->SetMonochrome(false);
+    chart->SetSoftColors(false);
+    return chart;
+}
+
+void place(QLabel *label, int left, int top, const QString &text)
+{
+    label->setText(text);
+    label->adjustSize();
+    label->move(left, top);
+}
+
+} // namespace
+
+TDiveGraph::TDiveGraph(const DiveHistory &history, QWidget *parent)
+    : QDialog(parent,
+            Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_history(history)
+{
+    setObjectName(QStringLiteral("DiveGraph"));
+    setWindowTitle(QStringLiteral("График погружения"));
+    setFont(windowFont());
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 255));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    m_chart = makeChart(
+            this, "Chart", QStringLiteral("История дайва"), QStringLiteral("Глубина (метры)"));
+    m_chart->setGeometry(0, 0, 801, 393);
+    auto *label4 = makeLabel(
+            m_chart->clientArea(), "Label4", QStringLiteral("----- Глубина"), QColor(255, 0, 0));
+    label4->setGeometry(58, 4, 65, 13);
+    auto *label3 = makeLabel(m_chart->clientArea(), "Label3",
+            QStringLiteral("----- Безопасная глубина"), QColor(0, 0, 255));
+    label3->setGeometry(128, 4, 153, 13);
+    m_label1 = makeLabel(m_chart->clientArea(), "Label1", QString(), QColor(0, 0, 0));
+    m_label1->move(505, 5);
+    m_label2 = makeLabel(m_chart->clientArea(), "Label2", QString(), QColor(0, 0, 0));
+    m_label2->move(611, 5);
+
+    m_chart1 = makeChart(this, "Chart1", QStringLiteral("PPO2"), QStringLiteral("PPO2 (Кг/см2)"));
+    m_chart1->setGeometry(-1, 336, 801, 224);
+    m_label5 = makeLabel(m_chart1->clientArea(), "Label5", QString(), QColor(0, 0, 0));
+    m_label5->move(502, 3);
+    m_label6 = makeLabel(m_chart1->clientArea(), "Label6", QString(), QColor(0, 0, 0));
+    m_label6->move(611, 3);
+    for (QLabel *label : {m_label1, m_label2, m_label5, m_label6})
+        label->adjustSize();
+
+    connect(m_chart, &TPlotChart::mouseMoved, this, &TDiveGraph::ChartMouseMove);
+    connect(m_chart1, &TPlotChart::mouseMoved, this, &TDiveGraph::Chart1MouseMove);
+}
+
+void TDiveGraph::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TDiveGraph::FormShow()
+{
+    const int n = m_history.count();
+    m_chart->BeginUpdate();
+    TPlotSeries *depth = m_chart->AddSeries(SeriesKind::Line);
+    depth->SetCaption("Глубина");
+    // Depths are plotted negative so that deeper lies lower.
+    for (int i = 0; i <= n; ++i)
+        depth->AddXY(i, -1.0 * m_history.depth()[std::size_t(i)]);
+    TPlotSeries *safe = m_chart->AddSeries(SeriesKind::Line);
+    safe->SetCaption("Безопасная глубина");
+    for (int i = 0; i <= n; ++i)
+        safe->AddXY(i, -1.0 * m_history.safeDepth()[std::size_t(i)]);
+    m_chart->EndUpdate();
+
+    m_chart1->BeginUpdate();
+    TPlotSeries *ppo2 = m_chart1->AddSeries(SeriesKind::Smooth);
+    ppo2->SetCaption("PPO2");
+    for (int i = 0; i <= n; ++i)
+        ppo2->AddXY(i, m_history.ppo2()[std::size_t(i)]);
+    m_chart1->EndUpdate();
+}
+
+void TDiveGraph::FormClose()
+{
+    m_chart->Clear();
+    m_chart1->Clear();
+    setResult(1);
+}
+
+void TDiveGraph::done(int)
+{
+    FormClose();
+    QDialog::done(1);
+}
+
+TDiveGraph::Readout TDiveGraph::depthReadout(int x, bool inside, double minutes, double chartValue)
+{
+    Readout r;
+    if (inside) {
+        r.time = QStringLiteral(" Время: ") + format(minutes) + QStringLiteral("  ");
+        r.value = QStringLiteral(" Глубина: ") + format(-chartValue) + QStringLiteral("  ");
+    } else {
+        r.time = QStringLiteral("За гранью");
+        r.value = QStringLiteral("возможного");
+    }
+    const int p = x <= 700 ? x : 700;
+    r.top = 5;
+    r.timeLeft = p - 70;
+    r.valueLeft = p + 10;
+    return r;
+}
+
+TDiveGraph::Readout TDiveGraph::ppo2Readout(int x, bool inside, double minutes, double ppo2)
+{
+    Readout r;
+    if (inside) {
+        r.time = QStringLiteral("Время: ") + format(minutes) + QStringLiteral("  ");
+        r.value = QStringLiteral("PPO2: ") + format(ppo2) + QStringLiteral("  ");
+    } else {
+        r.time = QStringLiteral("За гранью");
+        r.value = QStringLiteral("возможного");
+    }
+    const int p = x <= 710 ? x : 710;
+    r.top = 5;
+    r.timeLeft = p - 70;
+    r.valueLeft = p + 10;
+    return r;
+}
+
+void TDiveGraph::ChartMouseMove(int x, int y)
+{
+    double vx = 0.0;
+    double vy = 0.0;
+    const bool inside = m_chart->ClientToValue(x, y, vx, vy);
+    const Readout r = depthReadout(x, inside, vx, vy);
+    place(m_label1, r.timeLeft, r.top, r.time);
+    place(m_label2, r.valueLeft, r.top, r.value);
+}
+
+void TDiveGraph::Chart1MouseMove(int x, int y)
+{
+    double vx = 0.0;
+    double vy = 0.0;
+    const bool inside = m_chart1->ClientToValue(x, y, vx, vy);
+    const Readout r = ppo2Readout(x, inside, vx, vy);
+    place(m_label5, r.timeLeft, r.top, r.time);
+    place(m_label6, r.valueLeft, r.top, r.value);
+}
+
+void TDiveGraph::FormMouseWheelUp()
+{
+    resizeBy(-kWheelStep);
+}
+
+void TDiveGraph::FormMouseWheelDown()
+{
+    resizeBy(kWheelStep);
+}
+
+void TDiveGraph::resizeBy(int delta)
+{
+    // W and H are the outer size, border and caption included.
+    const QSize frame = frameGeometry().size() - size();
+    const int h = frameGeometry().height() + delta;
+    const int w = frameGeometry().width() + delta;
+    setFixedSize(w - frame.width(), h - frame.height());
+
+    m_chart->resize(w, int(numtext::nearest(h / 100.0 * 60)));
+    m_chart1->resize(w, int(numtext::nearest(h / 100.0 * 45)));
+    m_chart1->move(m_chart1->x(), m_chart->height() - kChartOverlap);
+}
+
+void TDiveGraph::wheelEvent(QWheelEvent *event)
+{
+    // One step per notch; fine-grained wheels and touchpads add up to one.
+    m_wheelRemainder += event->angleDelta().y();
+    while (m_wheelRemainder >= kWheelNotch) {
+        m_wheelRemainder -= kWheelNotch;
+        FormMouseWheelUp();
+    }
+    while (m_wheelRemainder <= -kWheelNotch) {
+        m_wheelRemainder += kWheelNotch;
+        FormMouseWheelDown();
+    }
+    // Not marked as handled: the wheel message goes on as before.
+    event->ignore();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class DiveHistory;
+class QLabel;
+class QShowEvent;
+class QWheelEvent;
+class TPlotChart;
+
+/// The dive graph window: depth and safe ascent depth (upper chart) and loop
+/// PPO2 (lower chart) against dive minutes, with mouse readouts and wheel
+/// resizing. Shown modally while the simulation is paused; it reads the
+/// history each time it is shown and drops the curves when it closes.
+class TDiveGraph : public QDialog
+{
+    Q_OBJECT
+
+public:
+    /// What a readout pair shows and where: texts and left edges in the
+    /// chart's client pixels (both labels sit at the same top).
+    struct Readout
+    {
+        QString time;
+        QString value;
+        int timeLeft = 0;
+        int valueLeft = 0;
+        int top = 0;
+    };
+
+    /// \a history must outlive the window.
+    explicit TDiveGraph(const DiveHistory &history, QWidget *parent = nullptr);
+
+    /// Readout of the upper chart for pointer x (client pixels) and the
+    /// values under it (\a inside false: pointer outside the plot).
+    static Readout depthReadout(int x, bool inside, double minutes, double chartValue);
+    /// Readout of the lower chart.
+    static Readout ppo2Readout(int x, bool inside, double minutes, double ppo2);
+
+    /// Fills both charts from the history.
+    void FormShow();
+    /// Removes every curve and sets the modal result to 1.
+    void FormClose();
+    /// Pointer moves over the charts, in client pixels.
+    void ChartMouseMove(int x, int y);
+    void Chart1MouseMove(int x, int y);
+    /// One wheel notch: the whole window 20 pixels smaller or larger.
+    void FormMouseWheelUp();
+    void FormMouseWheelDown();
+
+    /// Every way of closing (close box, Escape, done) clears the charts.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    void resizeBy(int delta);
+
+    const DiveHistory &m_history;
+    TPlotChart *m_chart = nullptr;
+    TPlotChart *m_chart1 = nullptr;
+    QLabel *m_label1 = nullptr;
+    QLabel *m_label2 = nullptr;
+    QLabel *m_label5 = nullptr;
+    QLabel *m_label6 = nullptr;
+    int m_wheelRemainder = 0;
+};

@@ -1,0 +1,255 @@
+#include "graph/tdivegraph.h"
+
+#include "controls/tplotchart.h"
+#include "graph/divehistory.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+class GraphApplication : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "divegraph_test";
+        static char *argv[] = {name, nullptr};
+        m_app = new QApplication(argc, argv);
+    }
+    void TearDown() override { delete m_app; }
+
+private:
+    QApplication *m_app = nullptr;
+};
+
+const auto *const kEnvironment = ::testing::AddGlobalTestEnvironment(new GraphApplication);
+
+// A 40-minute dive sampled as the simulation does, one step per second:
+// down at 30 m/min to 30 m, bottom time, up at 10 m/min with stops at 5 and 3 m.
+DiveHistory fortyMinuteDive()
+{
+    DiveHistory h;
+    std::int64_t clock = kSimClockStartMs;
+    for (int step = 0; step <= 40 * 60; ++step) {
+        const double t = step / 60.0;
+        double depth = 30.0;
+        if (t < 1)
+            depth = 30 * t;
+        else if (t >= 25)
+            depth = t < 27.5 ? 30 - 10 * (t - 25) : t < 33 ? 5 : t < 36 ? 3 : std::max(0.0, 39 - t);
+        const double ppo2 = std::min(1.3, 0.7 + 0.02 * depth) + 0.03 * std::sin(t);
+        const double safe = t < 25 ? std::clamp((t - 8) * 0.27, 0.0, 4.5) : 4.5 - (t - 25) * 0.35;
+        h.record(clock, depth, ppo2, safe);
+        clock += 1000;
+    }
+    return h;
+}
+
+TPlotChart *chartNamed(const TDiveGraph &g, const char *name)
+{
+    return g.findChild<TPlotChart *>(QString::fromLatin1(name));
+}
+
+QLabel *labelNamed(const TDiveGraph &g, const char *name)
+{
+    return g.findChild<QLabel *>(QString::fromLatin1(name));
+}
+
+TEST(TDiveGraph, WindowAndControlsAsDesigned)
+{
+    const DiveHistory h;
+    TDiveGraph g(h);
+    EXPECT_EQ(g.windowTitle(), QStringLiteral("График погружения"));
+    EXPECT_EQ(g.size(), QSize(799, 558));
+    EXPECT_EQ(g.minimumSize(), g.maximumSize());
+    TPlotChart *chart = chartNamed(g, "Chart");
+    TPlotChart *chart1 = chartNamed(g, "Chart1");
+    ASSERT_TRUE(chart && chart1);
+    EXPECT_EQ(chart->geometry(), QRect(0, 0, 801, 393));
+    EXPECT_EQ(chart1->geometry(), QRect(-1, 336, 801, 224));
+    EXPECT_FALSE(chart->ShowLegend());
+    EXPECT_FALSE(chart1->ShowTitle());
+    EXPECT_EQ(chart->AxisYTitle(), QStringLiteral("Глубина (метры)"));
+    EXPECT_EQ(chart1->AxisYTitle(), QStringLiteral("PPO2 (Кг/см2)"));
+    EXPECT_EQ(chart1->Title(), QStringLiteral("PPO2"));
+    EXPECT_EQ(chart1->AxisXTitle(), QStringLiteral("Время (минуты)"));
+
+    QLabel *label4 = labelNamed(g, "Label4");
+    QLabel *label3 = labelNamed(g, "Label3");
+    ASSERT_TRUE(label4 && label3);
+    EXPECT_EQ(label4->parentWidget(), chart->clientArea());
+    EXPECT_EQ(label4->geometry(), QRect(58, 4, 65, 13));
+    EXPECT_EQ(label3->geometry(), QRect(128, 4, 153, 13));
+    EXPECT_EQ(label4->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(label3->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    // The fixed-size legend labels must hold their text in the font we got.
+    EXPECT_LE(label4->sizeHint().width(), 65);
+    EXPECT_LE(label3->sizeHint().width(), 153);
+    EXPECT_EQ(labelNamed(g, "Label5")->parentWidget(), chart1->clientArea());
+}
+
+TEST(TDiveGraph, ShowPlotsTheHistoryAndCloseClearsIt)
+{
+    const DiveHistory h = fortyMinuteDive();
+    ASSERT_EQ(h.count(), 40);
+    TDiveGraph g(h);
+    TPlotChart *chart = chartNamed(g, "Chart");
+    TPlotChart *chart1 = chartNamed(g, "Chart1");
+    for (int opening = 0; opening < 2; ++opening) {
+        g.show();
+        ASSERT_EQ(chart->seriesCount(), 2) << "opening " << opening;
+        ASSERT_EQ(chart1->seriesCount(), 1);
+        const TPlotSeries *depth = chart->series(0);
+        EXPECT_EQ(depth->Caption(), "Глубина");
+        EXPECT_EQ(chart->series(1)->Caption(), "Безопасная глубина");
+        EXPECT_EQ(chart1->series(0)->Caption(), "PPO2");
+        EXPECT_EQ(chart1->series(0)->kind(), SeriesKind::Smooth);
+        ASSERT_EQ(depth->points().size(), 41u);
+        EXPECT_EQ(depth->points()[10].x, 10.0);
+        EXPECT_EQ(depth->points()[10].y, -30.0);
+        EXPECT_EQ(chart1->series(0)->points()[40].y, h.ppo2()[40]);
+        g.close();
+        EXPECT_EQ(g.result(), 1);
+        EXPECT_EQ(chart->seriesCount(), 0);
+        EXPECT_EQ(chart1->seriesCount(), 0);
+    }
+}
+
+TEST(TDiveGraph, EmptyHistoryPlotsOnePointAtTheOrigin)
+{
+    const DiveHistory h;
+    TDiveGraph g(h);
+    g.show();
+    for (const char *name : {"Chart", "Chart1"}) {
+        TPlotChart *chart = chartNamed(g, name);
+        for (int i = 0; i < chart->seriesCount(); ++i) {
+            ASSERT_EQ(chart->series(i)->points().size(), 1u);
+            EXPECT_EQ(chart->series(i)->points()[0].x, 0.0);
+            EXPECT_EQ(chart->series(i)->points()[0].y, 0.0);
+        }
+    }
+    g.reject(); // Escape: the curves go as well
+    EXPECT_EQ(chartNamed(g, "Chart")->seriesCount(), 0);
+}
+
+struct ReadoutCase
+{
+    const char *name;
+    bool lower;
+    int x;
+    bool inside;
+    double vx;
+    double vy;
+    const char *time;
+    const char *value;
+    int timeLeft;
+    int valueLeft;
+};
+
+class Readouts : public ::testing::TestWithParam<ReadoutCase>
+{ };
+
+TEST_P(Readouts, TextAndPlace)
+{
+    const ReadoutCase c = GetParam();
+    const TDiveGraph::Readout r = c.lower ? TDiveGraph::ppo2Readout(c.x, c.inside, c.vx, c.vy)
+                                          : TDiveGraph::depthReadout(c.x, c.inside, c.vx, c.vy);
+    EXPECT_EQ(r.time, QString::fromUtf8(c.time));
+    EXPECT_EQ(r.value, QString::fromUtf8(c.value));
+    EXPECT_EQ(r.timeLeft, c.timeLeft);
+    EXPECT_EQ(r.valueLeft, c.valueLeft);
+    EXPECT_EQ(r.top, 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Readouts,
+        ::testing::Values(ReadoutCase {"DepthNegatedClampedAt700", false, 750, true, 12.5, -20,
+                                  " Время: 12,5  ", " Глубина: 20  ", 630, 710},
+                ReadoutCase {"DepthFollowsPointer", false, 300, true, 3, -1.456, " Время: 3  ",
+                        " Глубина: 1,46  ", 230, 310},
+                ReadoutCase {
+                        "DepthOutside", false, 10, false, 0, 0, "За гранью", "возможного", -60, 20},
+                ReadoutCase {"DepthAtTheClamp", false, 700, false, 0, 0, "За гранью", "возможного",
+                        630, 710},
+                ReadoutCase {"Ppo2NotNegatedClampedAt710", true, 750, true, 39.996, 1.456,
+                        "Время: 40  ", "PPO2: 1,46  ", 640, 720},
+                ReadoutCase {"Ppo2Outside", true, 711, false, 0, 0, "За гранью", "возможного", 640,
+                        720}),
+        [](const auto &info) { return std::string(info.param.name); });
+
+TEST(TDiveGraph, PointerMovesPlaceTheLabels)
+{
+    const DiveHistory h = fortyMinuteDive();
+    TDiveGraph g(h);
+    g.show();
+    g.ChartMouseMove(750, 5); // above the plot area
+    QLabel *label1 = labelNamed(g, "Label1");
+    QLabel *label2 = labelNamed(g, "Label2");
+    EXPECT_EQ(label1->text(), QStringLiteral("За гранью"));
+    EXPECT_EQ(label2->text(), QStringLiteral("возможного"));
+    EXPECT_EQ(label1->pos(), QPoint(630, 5));
+    EXPECT_EQ(label2->pos(), QPoint(710, 5));
+
+    // The plot's top-left pixel is minute 0 at the top tick, depth 0.
+    const ChartRect plot = chartNamed(g, "Chart")->layout().plot();
+    g.ChartMouseMove(plot.left, plot.top);
+    EXPECT_EQ(label1->text(), QStringLiteral(" Время: 0  "));
+    EXPECT_EQ(label2->text(), QStringLiteral(" Глубина: 0  "));
+    EXPECT_EQ(label1->pos(), QPoint(plot.left - 70, 5));
+
+    g.Chart1MouseMove(750, 100);
+    EXPECT_EQ(labelNamed(g, "Label5")->pos(), QPoint(640, 5));
+    EXPECT_EQ(labelNamed(g, "Label6")->pos(), QPoint(720, 5));
+    EXPECT_TRUE(labelNamed(g, "Label6")->text().startsWith(QStringLiteral("PPO2: ")));
+}
+
+TEST(TDiveGraph, WheelResizesWindowAndCharts)
+{
+    const DiveHistory h;
+    TDiveGraph g(h);
+    g.show();
+    const QSize frame = g.frameGeometry().size() - g.size();
+    g.setFixedSize(799, 600 - frame.height()); // outer height 600
+    g.FormMouseWheelDown();
+    EXPECT_EQ(g.frameGeometry().height(), 620);
+    EXPECT_EQ(g.frameGeometry().width(), 799 + frame.width() + 20);
+    TPlotChart *chart = chartNamed(g, "Chart");
+    TPlotChart *chart1 = chartNamed(g, "Chart1");
+    EXPECT_EQ(chart->height(), 372);
+    EXPECT_EQ(chart1->height(), 279);
+    EXPECT_EQ(chart1->y(), 313);
+    EXPECT_EQ(chart1->x(), -1);
+    EXPECT_EQ(chart->width(), g.frameGeometry().width());
+
+    // A real wheel notch away from the user shrinks the window again.
+    QWheelEvent up(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 120), Qt::NoButton,
+            Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&g, &up);
+    EXPECT_EQ(g.frameGeometry().height(), 600);
+    EXPECT_EQ(chart->height(), 360);
+    EXPECT_EQ(chart1->height(), 270);
+    EXPECT_EQ(chart1->y(), 301);
+    EXPECT_EQ(chart->layout().clientHeight(), 358);
+}
+
+// Not a check: leaves a picture of a realistic dive next to the test
+// program for people to look at.
+TEST(TDiveGraph, RendersAFortyMinuteDive)
+{
+    const DiveHistory h = fortyMinuteDive();
+    TDiveGraph g(h);
+    g.show();
+    const QPixmap picture = g.grab();
+    EXPECT_EQ(picture.size(), QSize(799, 558));
+    EXPECT_TRUE(picture.save(QStringLiteral("graph-window.png")));
+}
+
+} // namespace
