@@ -154,10 +154,16 @@ void ChartLayout::run(const ChartOptions &options,
     m_plot = {m_plot.left + kMargin, m_plot.top + kMargin, m_plot.right - kMargin,
             m_plot.bottom - kMargin};
 
+    const TextExtent legend = measureLegend(options, series, measurer);
     m_titleShown = options.showTitle && !options.title.empty();
     if (m_titleShown) {
-        const TextExtent box =
-                measurer.wrappedExtent(ChartFont::Title, options.title, m_plot.width());
+        // Wrap the title in the width it is finally drawn in, between the
+        // y axis room and the legend: wrapped in the wider box it could need
+        // more lines than the height it was given, and lose the last ones.
+        int boxWidth = m_plot.width() - kYAxisRoom;
+        if (m_legendShown)
+            boxWidth -= legend.width + kLegendGap;
+        const TextExtent box = measurer.wrappedExtent(ChartFont::Title, options.title, boxWidth);
         m_title = {m_plot.left, m_plot.top, m_plot.left + box.width, m_plot.top + box.height};
         m_plot.top = m_title.bottom + kTitleGap;
     } else {
@@ -185,7 +191,7 @@ void ChartLayout::run(const ChartOptions &options,
     }
     m_yOrigin = m_plot.bottom;
 
-    buildLegend(options, series, measurer);
+    placeLegend(legend);
     m_hasData = !series.empty() && !m_noData;
     buildXAxis(options, series);
     placePoints(series);
@@ -223,14 +229,12 @@ void ChartLayout::buildYAxis(
     m_yPerUnit = perUnit;
 }
 
-void ChartLayout::buildLegend(const ChartOptions &options,
+TextExtent ChartLayout::measureLegend(const ChartOptions &options,
         std::vector<std::unique_ptr<TPlotSeries>> &series, const TextMeasurer &measurer)
 {
     m_legendShown = options.showLegend && !series.empty();
-    if (!m_legendShown) {
-        m_legend = {};
-        return;
-    }
+    if (!m_legendShown)
+        return {};
     const int h = measurer.lineHeight(ChartFont::Normal);
     int top = kLegendPadding;
     int width = 0;
@@ -244,9 +248,16 @@ void ChartLayout::buildLegend(const ChartOptions &options,
         if (i + 1 < series.size())
             top += kLegendRowGap;
     }
-    width += kLegendTextIndent;
-    top += kLegendPadding;
-    m_legend = {m_plot.right - width, m_plot.top, m_plot.right, m_plot.top + top};
+    return {width + kLegendTextIndent, top + kLegendPadding};
+}
+
+void ChartLayout::placeLegend(TextExtent size)
+{
+    if (!m_legendShown) {
+        m_legend = {};
+        return;
+    }
+    m_legend = {m_plot.right - size.width, m_plot.top, m_plot.right, m_plot.top + size.height};
     m_plot.right = m_legend.left - kLegendGap;
     if (m_titleShown)
         m_title.right = m_plot.right;

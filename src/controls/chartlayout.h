@@ -88,8 +88,10 @@ public:
 private:
     void buildYAxis(
             const ChartOptions &options, const std::vector<std::unique_ptr<TPlotSeries>> &series);
-    void buildLegend(const ChartOptions &options, std::vector<std::unique_ptr<TPlotSeries>> &series,
-            const TextMeasurer &measurer);
+    /// Sets the series' legend rows; returns the legend's size (0 x 0 when not shown).
+    TextExtent measureLegend(const ChartOptions &options,
+            std::vector<std::unique_ptr<TPlotSeries>> &series, const TextMeasurer &measurer);
+    void placeLegend(TextExtent size);
     void buildXAxis(
             const ChartOptions &options, const std::vector<std::unique_ptr<TPlotSeries>> &series);
     void placePoints(std::vector<std::unique_ptr<TPlotSeries>> &series);

@@ -154,9 +154,23 @@ TEST(ChartLayout, TitleTakesRoomAboveThePlotAndSpansIt)
     EXPECT_EQ(c.layout.title(), (ChartRect {60, 20, 380, 42}));
     EXPECT_EQ(c.layout.plot().top, 52);
 
-    c.options.title = std::string(100, 'x'); // 600 pixels in a 360-pixel box: two lines
+    c.options.title = std::string(100, 'x'); // 600 pixels in a 320-pixel box: two lines
     c.run(400, 300);
     EXPECT_EQ(c.layout.plot().top, 20 + 44 + 10);
+}
+
+TEST(ChartLayout, TitleWrapsInTheWidthLeftBesideTheLegend)
+{
+    Chart c;
+    c.options.showTitle = true;
+    c.options.showLegend = true;
+    c.options.title = std::string(40, 'x'); // 240 pixels
+    c.add(SeriesKind::Line, {{0, 0}, {1, 1}}).SetCaption("Series"); // legend 36 + 42 wide
+    c.run(400, 300);
+    // Drawn between x = 60 and 380 - 78 - 20 = 282: 222 pixels, two lines.
+    EXPECT_EQ(c.layout.title(), (ChartRect {60, 20, 282, 64}));
+    EXPECT_EQ(c.layout.plot().top, 74);
+    EXPECT_EQ(c.layout.legend(), (ChartRect {302, 74, 380, 74 + 40}));
 }
 
 TEST(ChartLayout, LegendRowsAndWidthNarrowThePlot)
