@@ -50,21 +50,33 @@ struct Line
     std::size_t valueBegin = 0; // entries: just after the first '='
 };
 
-std::vector<Line> parseLines(std::string_view bytes)
+// Splits the file into classified lines, one at a time.
+class LineScanner
 {
-    std::vector<Line> lines;
-    bool inSection = false;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        Line line;
+public:
+    explicit LineScanner(std::string_view bytes) : m_bytes(bytes) { }
+
+    bool next(Line &line)
+    {
+        const std::size_t pos = m_pos;
+        if (pos >= m_bytes.size()) {
+            return false;
+        }
+        std::size_t end = pos;
+        while (end < m_bytes.size() && m_bytes[end] != '\r' && m_bytes[end] != '\n') {
+            ++end;
+        }
+        line = Line {};
         line.begin = pos;
-        line.end = std::min(bytes.find_first_of(kLineEnd, pos), bytes.size());
-        line.next = line.end;
-        if (line.next < bytes.size()) {
-            const bool crLf = bytes.compare(line.next, 2, kLineEnd) == 0;
+        line.end = end;
+        line.next = end;
+        if (end < m_bytes.size()) {
+            const bool crLf = m_bytes.compare(end, 2, kLineEnd) == 0;
             line.next += crLf ? 2 : 1;
         }
-        const std::string_view text = bytes.substr(pos, line.end - pos);
+        m_pos = line.next;
+
+        const std::string_view text = m_bytes.substr(pos, end - pos);
         std::string_view head = text;
         while (!head.empty() && isBlank(head.front())) {
             head.remove_prefix(1);
@@ -76,16 +88,50 @@ std::vector<Line> parseLines(std::string_view bytes)
             head.remove_prefix(1);
             line.kind = Kind::Header;
             line.name = trimBlanks(head.substr(0, head.find(']')));
-            inSection = true;
-        } else if (const std::size_t eq = text.find('='); inSection && eq != text.npos) {
+            m_inSection = true;
+        } else if (const std::size_t eq = text.find('='); m_inSection && eq != text.npos) {
             line.kind = Kind::Entry;
             line.name = trimBlanks(text.substr(0, eq));
             line.valueBegin = pos + eq + 1;
         }
+        return true;
+    }
+
+private:
+    std::string_view m_bytes;
+    std::size_t m_pos = 0;
+    bool m_inSection = false;
+};
+
+std::vector<Line> parseLines(std::string_view bytes)
+{
+    std::vector<Line> lines;
+    LineScanner scanner(bytes);
+    for (Line line; scanner.next(line);) {
         lines.push_back(line);
-        pos = line.next;
     }
     return lines;
+}
+
+// Shows \a visit the lines of the first section named \a name, after its
+// header, until it returns false. Reads stop as early as they can this way,
+// and build no list of lines. False when there is no such section.
+template<typename Visit>
+bool visitSection(std::string_view bytes, std::string_view name, Visit visit)
+{
+    LineScanner scanner(bytes);
+    bool inside = false;
+    for (Line line; scanner.next(line);) {
+        if (line.kind == Kind::Header) {
+            if (inside) {
+                return true;
+            }
+            inside = cp1251::equalNoCase(line.name, name);
+        } else if (inside && !visit(line)) {
+            return true;
+        }
+    }
+    return inside;
 }
 
 // Line indices [header, end) of a section.
@@ -133,6 +179,8 @@ bool isBlankLine(std::string_view bytes, const Line &line)
 
 enum class Load { Read, Absent, Failed };
 
+using Stat = struct stat;
+
 // Reads the whole file. Anything that is not a regular file fails, so that a
 // directory or a FIFO at the path can neither hang a read nor be replaced.
 Load loadFile(const fs::path &path, std::string &bytes)
@@ -142,17 +190,23 @@ Load loadFile(const fs::path &path, std::string &bytes)
     if (fd < 0) {
         return errno == ENOENT || errno == ENOTDIR ? Load::Absent : Load::Failed;
     }
-    struct stat st
-    { };
+    Stat st {};
     Load result = Load::Read;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         result = Load::Failed;
     } else {
-        char buffer[65536];
+        // Room for one byte more than the size, so that the end of the file
+        // normally shows with the second read; a file that grows meanwhile
+        // is read whole all the same.
+        std::size_t got = 0;
+        bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
         for (;;) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (got == bytes.size()) {
+                bytes.resize(bytes.size() * 2);
+            }
+            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
             if (n > 0) {
-                bytes.append(buffer, static_cast<std::size_t>(n));
+                got += static_cast<std::size_t>(n);
             } else if (n == 0) {
                 break;
             } else if (errno != EINTR) {
@@ -160,6 +214,7 @@ Load loadFile(const fs::path &path, std::string &bytes)
                 break;
             }
         }
+        bytes.resize(got);
     }
     ::close(fd);
     if (result != Load::Read) {
@@ -267,18 +322,16 @@ std::string SettingsFile::ReadString(
         std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
     const std::string bytes = readForLookup(m_path);
-    const std::vector<Line> lines = parseLines(bytes);
-    const auto found = findSection(lines, cp1251::fromUtf8(section));
-    if (!found) {
-        return std::string(defaultValue);
-    }
-    const auto entry = findKey(lines, *found, cp1251::fromUtf8(key));
-    if (!entry) {
-        return std::string(defaultValue);
-    }
-    const Line &line = lines[*entry];
-    const std::size_t length = std::min(line.end - line.valueBegin, kMaxValueLength);
-    return cp1251::toUtf8(std::string_view(bytes).substr(line.valueBegin, length));
+    const std::string keyBytes = cp1251::fromUtf8(key);
+    std::optional<std::string_view> value;
+    visitSection(bytes, cp1251::fromUtf8(section), [&](const Line &line) {
+        if (isEntry(line, keyBytes)) {
+            const std::size_t length = std::min(line.end - line.valueBegin, kMaxValueLength);
+            value = std::string_view(bytes).substr(line.valueBegin, length);
+        }
+        return !value;
+    });
+    return value ? cp1251::toUtf8(*value) : std::string(defaultValue);
 }
 
 void SettingsFile::WriteString(
@@ -359,48 +412,38 @@ std::vector<std::string> SettingsFile::ReadSectionKeys(std::string_view section)
 {
     std::vector<std::string> keys;
     const std::string bytes = readForLookup(m_path);
-    const std::vector<Line> lines = parseLines(bytes);
-    const auto found = findSection(lines, cp1251::fromUtf8(section));
-    if (!found) {
-        return keys;
-    }
     std::unordered_set<std::string> seen;
     std::size_t used = 0;
-    for (std::size_t i = found->header + 1; i < found->end; ++i) {
-        const Line &line = lines[i];
+    visitSection(bytes, cp1251::fromUtf8(section), [&](const Line &line) {
         if (line.kind != Kind::Entry) {
-            continue;
+            return true;
         }
         std::string folded(line.name);
         for (char &c : folded) {
             c = static_cast<char>(cp1251::foldCase(static_cast<unsigned char>(c)));
         }
         if (!seen.insert(std::move(folded)).second) {
-            continue; // only the first entry of a key is ever read
+            return true; // only the first entry of a key is ever read
         }
         used += line.name.size() + 1;
         if (used > kKeyListBytes) {
-            break;
+            return false;
         }
         keys.push_back(cp1251::toUtf8(line.name));
-    }
+        return true;
+    });
     return keys;
 }
 
 bool SettingsFile::SectionExists(std::string_view section) const
 {
     const std::string bytes = readForLookup(m_path);
-    const std::vector<Line> lines = parseLines(bytes);
-    const auto found = findSection(lines, cp1251::fromUtf8(section));
-    if (!found) {
-        return false;
-    }
-    for (std::size_t i = found->header + 1; i < found->end; ++i) {
-        if (lines[i].kind == Kind::Entry) {
-            return true;
-        }
-    }
-    return false;
+    bool hasKey = false;
+    visitSection(bytes, cp1251::fromUtf8(section), [&](const Line &line) {
+        hasKey = line.kind == Kind::Entry;
+        return !hasKey;
+    });
+    return hasKey;
 }
 
 void SettingsFile::EraseSection(std::string_view section)
@@ -491,8 +534,7 @@ void SettingsFile::replaceContents(const Contents &old, const std::string &newBy
         return;
     }
 
-    struct stat original
-    { };
+    Stat original {};
     const bool keepMode = old.existed && ::stat(target.c_str(), &original) == 0;
     fs::path temp;
     int fd = -1;

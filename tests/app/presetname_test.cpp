@@ -10,6 +10,11 @@ struct NameCase
     const char *problem;
 };
 
+void PrintTo(const NameCase &c, std::ostream *os)
+{
+    *os << '"' << c.name << '"';
+}
+
 class PresetName : public testing::TestWithParam<NameCase>
 { };
 
