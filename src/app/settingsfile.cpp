@@ -3,6 +3,7 @@
 #include "app/cp1251.h"
 #include "util/error.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -484,9 +485,19 @@ void SettingsFile::DeleteKey(std::string_view section, std::string_view key) noe
         out.reserve(bytes.size());
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const bool inside = i > found->header && i < found->end;
-            if (!(inside && isEntry(lines[i], keyBytes))) {
-                out.append(bytes.substr(lines[i].begin, lines[i].next - lines[i].begin));
+            if (inside && isEntry(lines[i], keyBytes)) {
+                continue;
             }
+            const std::string_view line =
+                    bytes.substr(lines[i].begin, lines[i].next - lines[i].begin);
+            // With the entry gone, a line ending in a lone CR could meet an
+            // empty line ending in LF and the two would read as one line with
+            // a CR LF end; such empty lines go too, so that every line left
+            // is one of the old lines, unchanged.
+            if (!out.empty() && out.back() == '\r' && line.front() == '\n') {
+                continue;
+            }
+            out.append(line);
         }
         replaceContents(old, out);
     } catch (...) {

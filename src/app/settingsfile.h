@@ -14,7 +14,9 @@
 /// The object only remembers the path: every call reads the file afresh, and
 /// every change rewrites it at once, atomically (a temporary file in the same
 /// folder is written, flushed to disk and renamed over the old one), so an
-/// interrupted or refused save leaves the previous file whole.
+/// interrupted or refused save leaves the previous file whole. A change that
+/// would leave the file as it is writes nothing, but still fails when the
+/// file or its folder is read-only, as the write would.
 ///
 /// Reading rules, chosen so that hand-edited and damaged files read sensibly:
 /// - Lines end at CR LF, a lone CR or a lone LF; the last line needs no end.

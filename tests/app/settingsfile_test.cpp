@@ -153,7 +153,7 @@ TEST_F(SettingsFileTest, ValuesAreCutAt2047Characters)
     f.WriteString("A", "latin", latin);
     f.WriteString("A", "cyrillic", cyrillic);
     EXPECT_EQ(f.ReadString("A", "latin", ""), latin.substr(0, 2047));
-    EXPECT_EQ(f.ReadString("A", "cyrillic", ""), cyrillic.substr(0, 2 * 2047));
+    EXPECT_EQ(f.ReadString("A", "cyrillic", ""), cyrillic.substr(0, std::size_t {2} * 2047));
     EXPECT_NE(bytes().find(std::string(3000, '\xE6')), std::string::npos) << "the file keeps all";
     f.WriteString("A", "edge", latin.substr(0, 2047));
     EXPECT_EQ(f.ReadString("A", "edge", ""), latin.substr(0, 2047));
@@ -285,6 +285,8 @@ INSTANTIATE_TEST_SUITE_P(Files, SettingsChange,
                 ChangeCase {"DeleteRemovesTheLineAndDuplicates",
                         "[L]\r\nX=\r\nY=\r\nx=\r\n[M]\r\nx=\r\n", Op::Delete, "l", "x", "",
                         "[L]\r\nY=\r\n[M]\r\nx=\r\n"},
+                ChangeCase {"DeleteKeepsLoneCrLinesApart", "[L]\rk=1\n\n\ny=2", Op::Delete, "L",
+                        "k", "", "[L]\ry=2"},
                 ChangeCase {"DeleteAbsentChangesNothing", "[L]\r\nY=\r\n", Op::Delete, "L", "x", "",
                         "[L]\r\nY=\r\n"}),
         [](const auto &info) { return std::string(info.param.name); });

@@ -56,6 +56,40 @@ std::vector<std::string> candidateSections(std::string_view bytes)
     return names;
 }
 
+// The file's lines, each with its own line end.
+std::vector<std::string_view> linesOf(std::string_view bytes)
+{
+    std::vector<std::string_view> lines;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t next = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
+        if (next < bytes.size()) {
+            next += bytes.compare(next, 2, "\r\n") == 0 ? 2 : 1;
+        }
+        lines.push_back(bytes.substr(pos, next - pos));
+        pos = next;
+    }
+    return lines;
+}
+
+// Whether \a after is \a before with whole lines taken out, the rest untouched.
+bool onlyLinesRemoved(std::string_view before, std::string_view after)
+{
+    const std::vector<std::string_view> a = linesOf(before);
+    const std::vector<std::string_view> b = linesOf(after);
+    std::size_t i = 0;
+    for (const std::string_view line : b) {
+        while (i < a.size() && a[i] != line) {
+            ++i;
+        }
+        if (i == a.size()) {
+            return false;
+        }
+        ++i;
+    }
+    return true;
+}
+
 std::size_t characters(const std::string &utf8)
 {
     return cp1251::fromUtf8(utf8).size();
@@ -166,7 +200,12 @@ std::string run(std::string_view bytes, const std::filesystem::path &folder)
         return "a false state reads back true";
     }
 
+    const std::string beforeDelete = readBytes(path);
     file.DeleteKey(section, key);
+    const std::string beforeErase = readBytes(path);
+    if (!onlyLinesRemoved(beforeDelete, beforeErase)) {
+        return "deleting changed other lines";
+    }
     if (file.ReadString(section, key, kMissing) != kMissing) {
         return "a deleted key still reads";
     }
@@ -176,6 +215,9 @@ std::string run(std::string_view bytes, const std::filesystem::path &folder)
 
     const std::string &erased = sections[(h >> 24) % sections.size()];
     file.EraseSection(erased);
+    if (!onlyLinesRemoved(beforeErase, readBytes(path))) {
+        return "erasing changed other lines";
+    }
     if (file.SectionExists(erased) || !file.ReadSectionKeys(erased).empty()) {
         return "an erased section still exists";
     }
