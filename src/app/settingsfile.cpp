@@ -104,73 +104,33 @@ private:
     bool m_inSection = false;
 };
 
-std::vector<Line> parseLines(std::string_view bytes)
-{
-    std::vector<Line> lines;
-    LineScanner scanner(bytes);
-    for (Line line; scanner.next(line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // Shows \a visit the lines of the first section named \a name, after its
-// header, until it returns false. Reads stop as early as they can this way,
-// and build no list of lines. False when there is no such section.
+// header, until it returns false. Everything works in one pass over the file
+// and stops as early as it can, building no list of lines. Returns the
+// section's header line, or nothing when there is no such section.
 template<typename Visit>
-bool visitSection(std::string_view bytes, std::string_view name, Visit visit)
+std::optional<Line> visitSection(std::string_view bytes, std::string_view name, Visit visit)
 {
     LineScanner scanner(bytes);
-    bool inside = false;
+    std::optional<Line> header;
     for (Line line; scanner.next(line);) {
         if (line.kind == Kind::Header) {
-            if (inside) {
-                return true;
+            if (header) {
+                break;
             }
-            inside = cp1251::equalNoCase(line.name, name);
-        } else if (inside && !visit(line)) {
-            return true;
+            if (cp1251::equalNoCase(line.name, name)) {
+                header = line;
+            }
+        } else if (header && !visit(line)) {
+            break;
         }
     }
-    return inside;
-}
-
-// Line indices [header, end) of a section.
-struct Section
-{
-    std::size_t header;
-    std::size_t end;
-};
-
-std::optional<Section> findSection(
-        const std::vector<Line> &lines, std::string_view name, std::size_t from = 0)
-{
-    for (std::size_t i = from; i < lines.size(); ++i) {
-        if (lines[i].kind == Kind::Header && cp1251::equalNoCase(lines[i].name, name)) {
-            std::size_t end = i + 1;
-            while (end < lines.size() && lines[end].kind != Kind::Header) {
-                ++end;
-            }
-            return Section {i, end};
-        }
-    }
-    return std::nullopt;
+    return header;
 }
 
 bool isEntry(const Line &line, std::string_view key)
 {
     return line.kind == Kind::Entry && cp1251::equalNoCase(line.name, key);
-}
-
-std::optional<std::size_t> findKey(
-        const std::vector<Line> &lines, const Section &section, std::string_view key)
-{
-    for (std::size_t i = section.header + 1; i < section.end; ++i) {
-        if (isEntry(lines[i], key)) {
-            return i;
-        }
-    }
-    return std::nullopt;
 }
 
 bool isBlankLine(std::string_view bytes, const Line &line)
@@ -355,39 +315,42 @@ void SettingsFile::WriteString(
 
     const Contents old = loadForWrite();
     const std::string_view bytes = old.bytes;
-    const std::vector<Line> lines = parseLines(bytes);
-    const std::string entry = keyBytes + "=" + valueBytes + std::string(kLineEnd);
-    std::string out;
-    out.reserve(bytes.size() + entry.size() + sectionBytes.size() + 4);
+    std::optional<Line> entry;
+    std::optional<Line> last; // the section's last non-blank line
+    const auto header = visitSection(bytes, sectionBytes, [&](const Line &line) {
+        if (isEntry(line, keyBytes)) {
+            entry = line;
+        } else if (!isBlankLine(bytes, line)) {
+            last = line;
+        }
+        return !entry;
+    });
 
-    const auto found = findSection(lines, sectionBytes);
-    if (!found) {
+    const std::string newLine = keyBytes + "=" + valueBytes + std::string(kLineEnd);
+    std::string out;
+    out.reserve(bytes.size() + newLine.size() + sectionBytes.size() + 4);
+    if (entry) {
+        // Keep everything up to the '=' as it is (the key's spelling, blanks)
+        // and the line's own line end.
+        out.append(bytes.substr(0, entry->valueBegin));
+        out.append(valueBytes);
+        out.append(bytes.substr(entry->end));
+    } else if (header) {
+        // After the section's last non-blank line, so that blank lines
+        // separating it from the next section stay between them.
+        const Line &after = last ? *last : *header;
+        out.append(bytes.substr(0, after.next));
+        if (after.next == after.end) { // the file's last line, without its end
+            out += kLineEnd;
+        }
+        out.append(newLine);
+        out.append(bytes.substr(after.next));
+    } else {
         out = bytes;
         if (!out.empty() && out.back() != '\r' && out.back() != '\n') {
             out += kLineEnd;
         }
-        out += "[" + sectionBytes + "]" + std::string(kLineEnd) + entry;
-    } else if (const auto at = findKey(lines, *found, keyBytes)) {
-        // Keep everything up to the '=' as it is (the key's spelling, blanks)
-        // and the line's own line end.
-        const Line &line = lines[*at];
-        out.append(bytes.substr(0, line.valueBegin));
-        out.append(valueBytes);
-        out.append(bytes.substr(line.end));
-    } else {
-        // After the section's last non-blank line, so that blank lines
-        // separating it from the next section stay between them.
-        std::size_t last = found->end - 1;
-        while (last > found->header && isBlankLine(bytes, lines[last])) {
-            --last;
-        }
-        const Line &line = lines[last];
-        out.append(bytes.substr(0, line.next));
-        if (line.next == line.end) {
-            out += kLineEnd;
-        }
-        out.append(entry);
-        out.append(bytes.substr(line.next));
+        out += "[" + sectionBytes + "]" + std::string(kLineEnd) + newLine;
     }
     replaceContents(old, out);
 }
@@ -452,18 +415,19 @@ void SettingsFile::EraseSection(std::string_view section)
     const std::string name = cp1251::fromUtf8(section);
     const Contents old = loadForWrite();
     const std::string_view bytes = old.bytes;
-    const std::vector<Line> lines = parseLines(bytes);
     std::string out;
     out.reserve(bytes.size());
-    std::size_t kept = 0; // lines before this index are copied or dropped
     // Every copy of the section goes: erasing only the first would bring a
     // later duplicate to life.
-    while (const auto found = findSection(lines, name, kept)) {
-        out.append(bytes.substr(lines[kept].begin, lines[found->header].begin - lines[kept].begin));
-        kept = found->end;
-    }
-    if (kept < lines.size()) {
-        out.append(bytes.substr(lines[kept].begin));
+    bool dropping = false;
+    LineScanner scanner(bytes);
+    for (Line line; scanner.next(line);) {
+        if (line.kind == Kind::Header) {
+            dropping = cp1251::equalNoCase(line.name, name);
+        }
+        if (!dropping) {
+            out.append(bytes.substr(line.begin, line.next - line.begin));
+        }
     }
     replaceContents(old, out);
 }
@@ -471,33 +435,33 @@ void SettingsFile::EraseSection(std::string_view section)
 void SettingsFile::DeleteKey(std::string_view section, std::string_view key) noexcept
 {
     try {
+        const std::string name = cp1251::fromUtf8(section);
         const std::string keyBytes = cp1251::fromUtf8(key);
         const Contents old = loadForWrite();
         const std::string_view bytes = old.bytes;
-        const std::vector<Line> lines = parseLines(bytes);
-        const auto found = findSection(lines, cp1251::fromUtf8(section));
-        if (!found) {
-            return;
-        }
-        // Duplicates of the key go too, or the next one would read in its
-        // place and the key would seem not deleted.
         std::string out;
         out.reserve(bytes.size());
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const bool inside = i > found->header && i < found->end;
-            if (inside && isEntry(lines[i], keyBytes)) {
+        bool seen = false; // the first section of that name has begun
+        bool inside = false; // and this line belongs to it
+        LineScanner scanner(bytes);
+        for (Line line; scanner.next(line);) {
+            if (line.kind == Kind::Header) {
+                inside = !seen && cp1251::equalNoCase(line.name, name);
+                seen = seen || inside;
+            } else if (inside && isEntry(line, keyBytes)) {
+                // Duplicates of the key go too, or the next one would read in
+                // its place and the key would seem not deleted.
                 continue;
             }
-            const std::string_view line =
-                    bytes.substr(lines[i].begin, lines[i].next - lines[i].begin);
+            const std::string_view text = bytes.substr(line.begin, line.next - line.begin);
             // With the entry gone, a line ending in a lone CR could meet an
             // empty line ending in LF and the two would read as one line with
             // a CR LF end; such empty lines go too, so that every line left
             // is one of the old lines, unchanged.
-            if (!out.empty() && out.back() == '\r' && line.front() == '\n') {
+            if (!out.empty() && out.back() == '\r' && text.front() == '\n') {
                 continue;
             }
-            out.append(line);
+            out.append(text);
         }
         replaceContents(old, out);
     } catch (...) {
