@@ -87,7 +87,8 @@ public:
     /// lines. Throws like WriteString when the file cannot be written.
     void EraseSection(std::string_view section);
 
-    /// Removes the entries of \a key in \a section. A failure is ignored.
+    /// Removes the lines of \a key (duplicates included) from the first
+    /// section named \a section. A failure is ignored.
     void DeleteKey(std::string_view section, std::string_view key) noexcept;
 
 private:
