@@ -67,7 +67,7 @@ const SchemeColors *schemeColors(ColorScheme scheme)
     return nullptr;
 }
 
-Rgb toRgb(const QColor &c)
+ChannelRgb toRgb(const QColor &c)
 {
     return {c.red(), c.green(), c.blue()};
 }
@@ -84,7 +84,8 @@ void paintGradient(QPainter &p, const PixelRect &r, const QColor &from, const QC
 {
     const bool columns = direction == GradientDirection::leftToRight;
     int i = 0;
-    for (const Rgb &c : gradientLines(toRgb(from), toRgb(to), columns ? r.width() : r.height())) {
+    for (const ChannelRgb &c :
+            gradientLines(toRgb(from), toRgb(to), columns ? r.width() : r.height())) {
         const QColor colour(c.red, c.green, c.blue);
         if (columns) {
             p.fillRect(r.left + i, r.top, 1, r.height(), colour);

@@ -168,9 +168,9 @@ std::vector<std::int64_t> tickSteps(TickStyle style, int frequency, int min, int
     return steps;
 }
 
-std::vector<Rgb> gradientLines(Rgb from, Rgb to, int lines)
+std::vector<ChannelRgb> gradientLines(ChannelRgb from, ChannelRgb to, int lines)
 {
-    std::vector<Rgb> colours;
+    std::vector<ChannelRgb> colours;
     if (lines <= 0) {
         return colours;
     }

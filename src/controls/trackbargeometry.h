@@ -33,13 +33,13 @@ struct PixelRect
 };
 
 /// A colour as three 0..255 channels.
-struct Rgb
+struct ChannelRgb
 {
     int red = 0;
     int green = 0;
     int blue = 0;
 
-    bool operator==(const Rgb &) const = default;
+    bool operator==(const ChannelRgb &) const = default;
 };
 
 /// Where the thumb stands: the slider's Position and the thumb's pixel offset
@@ -127,4 +127,4 @@ std::vector<std::int64_t> tickSteps(TickStyle style, int frequency, int min, int
 /// each channel starts at its \a from value and grows by (to - from) / lines per
 /// line, line i taking the rounded channels. The last line stops one step
 /// short of \a to. Empty for lines <= 0.
-std::vector<Rgb> gradientLines(Rgb from, Rgb to, int lines);
+std::vector<ChannelRgb> gradientLines(ChannelRgb from, ChannelRgb to, int lines);

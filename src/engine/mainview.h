@@ -17,6 +17,8 @@ struct RunControls
     bool timerOn = false;
     int timerIntervalMs = 1000; ///< the interval the last tick set
     bool startDepthLocked = false; ///< once the diver moved, until reset
+
+    friend bool operator==(const RunControls &, const RunControls &) = default;
 };
 
 enum class RunState { Idle, Running, Paused };

@@ -210,7 +210,7 @@ TEST(TrackBarMouse, DisablingEndsADrag)
 // Colour of line i of a gradient of n lines.
 QRgb line(const QColor &from, const QColor &to, int n, int i)
 {
-    const Rgb c = gradientLines({from.red(), from.green(), from.blue()},
+    const ChannelRgb c = gradientLines({from.red(), from.green(), from.blue()},
             {to.red(), to.green(), to.blue()}, n)[static_cast<std::size_t>(i)];
     return qRgb(c.red, c.green, c.blue) & 0xFFFFFF;
 }

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "engine/fieldtext.h"
+#include "engine/parametersource.h"
+
+#include <QObject>
+
+#include <array>
+
+class QCheckBox;
+class QLineEdit;
+class TGradientTrackBar;
+
+/// The engine's inputs read from the main window's widgets. Each field's
+/// text is mirrored as UTF-8 whenever the widget's text changes, so the
+/// engine's many reads per tick cost no conversion; writes go to the widgets,
+/// whose change and click reactions run as for a user's edit.
+class FormParameterSource final : public QObject, public ParameterSource
+{
+    Q_OBJECT
+
+public:
+    FormParameterSource(const std::array<QLineEdit *, kEditCount> &edits,
+            const std::array<TGradientTrackBar *, kSliderCount> &sliders,
+            const std::array<QCheckBox *, kCheckCount> &checks, QObject *parent = nullptr);
+
+    std::string_view text(Edit field) const override;
+    void setText(Edit field, std::string_view text) override;
+    int position(Slider slider) const override;
+    void setPosition(Slider slider, int position) override;
+    bool isChecked(Check box) const override;
+    void setChecked(Check box, bool checked) override;
+    LoopDetails loopDetails() const override { return m_details; }
+    void setLoopDetails(const LoopDetails &details) override { m_details = details; }
+
+    double decimal(Edit field) const override;
+    int whole(Edit field) const override;
+    void setNumber(Edit field, double value) override;
+
+private:
+    std::array<QLineEdit *, kEditCount> m_edits;
+    std::array<TGradientTrackBar *, kSliderCount> m_sliders;
+    std::array<QCheckBox *, kCheckCount> m_checks;
+    std::array<FieldText, kEditCount> m_texts;
+    LoopDetails m_details; // kept for the loop details dialog: 0 until it sets them
+};

@@ -1,0 +1,148 @@
+#pragma once
+
+#include "engine/mainview.h"
+#include "engine/parameters.h"
+#include "engine/simulation.h"
+#include "errorfilter.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class CounterlungView;
+class FormParameterSource;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class TAboutForm;
+class TDiveGraph;
+class TGradientTrackBar;
+class TLoopdetales;
+
+/// The main window: every input, the instrument console, the tissue table,
+/// the run buttons and the simulation timer. It only shows and forwards: the
+/// engine reads the inputs through a parameter source over these widgets, and
+/// after every handler the window copies the engine's view into the widgets
+/// whose text, colour or position changed.
+class TForm1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /// \a state and \a history belong to the application and outlive the window.
+    TForm1(SimulationState &state, DiveHistory &history, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    /// The windows the main window opens; set once they exist.
+    void setDialogs(TAboutForm *about, TDiveGraph *graph, TLoopdetales *details);
+
+    /// Where error messages go; by default an application-modal message box
+    /// that does not block the handler (tests count the messages instead).
+    void setErrorSink(std::function<void(const QString &)> sink);
+
+    ParameterSource &params();
+    Simulation &simulation() { return *m_simulation; }
+
+    QLineEdit *edit(Edit field) const { return m_edits[editIndex(field)]; }
+    TGradientTrackBar *slider(Slider s) const { return m_sliders[int(s)]; }
+    QCheckBox *check(Check box) const { return m_checks[int(box)]; }
+    QTimer &timer() { return m_timer; }
+
+    // The handlers, named after their controls and events.
+    void buttonstartClick();
+    void Button4Click();
+    void Button1Click();
+    void Button2Click();
+    void Button5Click();
+    void TimerPPO2Timer();
+    void Button9Click();
+    void Button10Click();
+    void Button11Click();
+
+    /// Shows \a message as the window reports an error.
+    void reportError(const QString &message);
+
+private:
+    void buildDataBlock();
+    void buildPresetBox();
+    void buildDecoBlock();
+    void buildSliderColumns();
+    void buildConsole();
+    void buildTank();
+    void buildRunButtons();
+    void connectReactions();
+
+    QLabel *makeLabel(const char *name, int x, int y, const QString &text, const QFont &font,
+            const QColor &textColour, const QColor &background = QColor());
+    QPushButton *makeButton(const char *name, const QRect &rect, const QString &text,
+            const QFont &font, const QString &hint = QString());
+    QCheckBox *makeCheck(Check box, int x, int y, const QString &text, const QString &hint,
+            const QColor &background);
+
+    /// Runs a button handler: the error it meets is reported, and in any case
+    /// the view is applied, since what the handler did before stays done.
+    template<typename Handler>
+    void runHandler(Handler &&handler);
+    void applyView();
+    void applyControls(const RunControls &c);
+
+    std::unique_ptr<FormParameterSource> m_params;
+    std::unique_ptr<Simulation> m_simulation;
+    QTimer m_timer;
+    RepeatedErrorFilter m_tickErrors;
+    std::function<void(const QString &)> m_errorSink;
+
+    TAboutForm *m_about = nullptr;
+    TDiveGraph *m_graph = nullptr;
+    TLoopdetales *m_details = nullptr;
+
+    std::array<QLineEdit *, kEditCount> m_edits {};
+    std::array<TGradientTrackBar *, kSliderCount> m_sliders {};
+    std::array<QCheckBox *, kCheckCount> m_checks {};
+    std::array<QRadioButton *, 4> m_types {}; // RadioButton2..RadioButton5
+    QListWidget *m_presets = nullptr;
+
+    QPushButton *m_buttonstart = nullptr;
+    QPushButton *m_button4 = nullptr;
+    QPushButton *m_button1 = nullptr;
+    QPushButton *m_button2 = nullptr;
+    QPushButton *m_bitBtn1 = nullptr;
+    QPushButton *m_bitBtn2 = nullptr;
+    QPushButton *m_button10 = nullptr;
+
+    QLabel *m_label15 = nullptr; // DilSolenoidFlow caption, greyed by CheckBox4
+    QLabel *m_labelO2burncurrent = nullptr;
+    QLabel *m_labelsetmaxdepth = nullptr;
+    QLabel *m_labelsetstartdepth = nullptr;
+
+    // Console and decompression display.
+    QLabel *m_labelppo2 = nullptr;
+    QLabel *m_labeldepth = nullptr;
+    QLabel *m_label3 = nullptr;
+    QLabel *m_labelppn2 = nullptr;
+    QLabel *m_labelpphe = nullptr;
+    QLabel *m_label80 = nullptr;
+    QLabel *m_label16 = nullptr;
+    QLabel *m_label17 = nullptr;
+    QLabel *m_label18 = nullptr;
+    QLabel *m_imgmain = nullptr;
+    CounterlungView *m_imgcounterlung = nullptr;
+    QLabel *m_label62 = nullptr;
+    QLabel *m_label63 = nullptr;
+    QLabel *m_label66 = nullptr;
+    QProgressBar *m_progressBar1 = nullptr;
+    std::array<QLabel *, 16> m_ceilingCells {};
+    std::array<QLabel *, 16> m_heCells {};
+    std::array<QLabel *, 16> m_n2Cells {};
+
+    MainView m_shown; // what the widgets show now
+    bool m_setpointRuleRunning = false;
+    bool m_startDepthLocked = false;
+};

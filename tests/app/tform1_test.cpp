@@ -1,0 +1,292 @@
+// The real main window, offscreen: run control, readouts, lamps, the table,
+// the warning and the bar against the engine, and how errors are shown.
+
+#include "app/taboutform.h"
+#include "app/tform1.h"
+#include "app/tloopdetales.h"
+#include "controls/tgradienttrackbar.h"
+#include "graph/tdivegraph.h"
+#include "util/numtext.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using numtext::formatGeneral;
+using numtext::nearest1;
+using numtext::nearest2;
+
+struct Window : testing::Test
+{
+    SimulationState state;
+    DiveHistory history;
+    TForm1 form {state, history};
+    TAboutForm about {&form};
+    TDiveGraph graph {history, &form};
+    TLoopdetales details {form.params(), &form};
+    QStringList messages;
+
+    void SetUp() override
+    {
+        form.setDialogs(&about, &graph, &details);
+        form.setErrorSink([this](const QString &m) { messages << m; });
+        QObject::connect(&details, &TLoopdetales::failed, &form, &TForm1::reportError);
+        details.derive();
+        form.show();
+    }
+    template<typename T = QWidget>
+    T *child(const char *name) const
+    {
+        T *w = form.findChild<T *>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString text(const char *label) const { return child<QLabel>(label)->text(); }
+    QPushButton *button(const char *name) const { return child<QPushButton>(name); }
+    void ticks(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            form.TimerPPO2Timer();
+    }
+    static QString shown(double v) { return QString::fromStdString(formatGeneral(v)); }
+};
+
+TEST_F(Window, StartsIdleWithTheDesignLook)
+{
+    EXPECT_EQ(form.size(), QSize(774, 588));
+    EXPECT_EQ(form.pos(), QPoint(0, 0));
+    EXPECT_EQ(form.windowTitle(), "Loopwright (Бэта - для тестов и вдумчивого использования)");
+    for (const char *name : {"Button4", "Button1", "Button10", "BitBtn1", "BitBtn2"})
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    EXPECT_TRUE(button("buttonstart")->isEnabled());
+    EXPECT_FALSE(form.timer().isActive());
+    EXPECT_EQ(text("Label3"), "0.00.00");
+    EXPECT_EQ(form.edit(Edit::Edit4)->text(), "3");
+    EXPECT_EQ(form.edit(Edit::Edit1)->text(), "14");
+    EXPECT_EQ(form.edit(Edit::Edit2)->text(), "8");
+    EXPECT_EQ(
+            child<QLabel>("Label15")->palette().color(QPalette::WindowText), QColor(192, 192, 192));
+    EXPECT_FALSE(child<QLabel>("Label66")->isVisible());
+}
+
+TEST_F(Window, ADiveShowsWhatTheEngineComputes)
+{
+    form.edit(Edit::Edit20)->setText("1000");
+    form.slider(Slider::trackbarmaxdepth)->setPosition(30);
+    EXPECT_EQ(text("labelsetmaxdepth"), "30");
+    form.slider(Slider::TrackBarO2burn)->setPosition(15);
+    EXPECT_EQ(text("LabelO2burncurrent"), "1,5");
+    QTest::mouseClick(button("buttonstart"), Qt::LeftButton);
+    EXPECT_TRUE(form.timer().isActive());
+    EXPECT_FALSE(button("buttonstart")->isEnabled());
+    EXPECT_TRUE(button("Button4")->isEnabled());
+    EXPECT_TRUE(button("BitBtn1")->isEnabled());
+    EXPECT_TRUE(button("BitBtn2")->isEnabled());
+    EXPECT_EQ(form.timer().interval(), 1000); // as the last tick set it: none yet
+
+    ticks(150);
+    const SimulationState &s = state;
+    EXPECT_EQ(s.currentDepthM, 30.0);
+    EXPECT_EQ(text("labeldepth"), "30");
+    EXPECT_EQ(text("labelppo2"), shown(nearest2(s.loopPPO2)));
+    EXPECT_EQ(text("labelppn2"), shown(nearest2(s.loopPPN2)));
+    EXPECT_EQ(text("Label80"), shown(nearest1(s.loopGas / 4.0)));
+    EXPECT_EQ(text("Label16"), shown(nearest1(s.o2Used)));
+    EXPECT_EQ(text("Label3"), "0:02:30");
+    EXPECT_EQ(form.edit(Edit::Edit7)->text(), shown(nearest1(s.o2SupplyLeft)));
+    EXPECT_EQ(form.slider(Slider::trackbarsetstartdepth)->position(), 30);
+    EXPECT_EQ(text("labelsetstartdepth"), "30");
+    EXPECT_EQ(child<QLabel>("imgmain")->y(), 197); // nearest(30 * 4.81) + 53
+    EXPECT_EQ(child<QCheckBox>("Cradiobutton1")->y(), form.simulation().view().console.opvLampTop);
+    for (Check lamp : {Check::Cradiobutton1, Check::Cradiobutton2, Check::Cradiobutton3,
+                 Check::CheckBox5, Check::CheckBox7})
+        EXPECT_EQ(form.check(lamp)->isChecked(), form.params().isChecked(lamp));
+    EXPECT_EQ(text("Label27"), shown(nearest2(s.tissues.n2[0])));
+    EXPECT_EQ(text("Label42"), shown(nearest2(s.tissues.n2[15])));
+    EXPECT_EQ(text("Label43"), shown(nearest2(s.ceilings.ceiling[0])));
+    EXPECT_EQ(text("Label62"), shown(nearest1(s.ceilings.safeAscentDepth)));
+    EXPECT_EQ(child<QProgressBar>("ProgressBar1")->value(), 100);
+    EXPECT_EQ(form.timer().interval(), 1000);
+
+    // A diver far shallower than his ceiling sees the warning.
+    state.tissues.n2.fill(6.0); // a ceiling near 46 m
+    form.slider(Slider::trackbarmaxdepth)->setPosition(0);
+    ticks(1);
+    EXPECT_TRUE(child<QLabel>("Label66")->isVisible());
+    EXPECT_EQ(child<QLabel>("Label62")->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(
+            child<QProgressBar>("ProgressBar1")->value(), form.simulation().view().deco.ceilingBar);
+    EXPECT_LT(child<QProgressBar>("ProgressBar1")->value(), 100);
+
+    QTest::mouseClick(button("Button4"), Qt::LeftButton);
+    EXPECT_FALSE(form.timer().isActive());
+    EXPECT_TRUE(button("Button10")->isEnabled());
+    EXPECT_TRUE(button("Button1")->isEnabled());
+    const std::int64_t clock = s.simClockMs;
+    QTest::mouseClick(button("Button1"), Qt::LeftButton);
+    EXPECT_TRUE(form.timer().isActive());
+    EXPECT_EQ(s.simClockMs, clock);
+    QTest::mouseClick(button("Button4"), Qt::LeftButton);
+    QTest::mouseClick(button("Button2"), Qt::LeftButton);
+    EXPECT_TRUE(button("buttonstart")->isEnabled());
+    EXPECT_EQ(text("labelppo2"), "N/A");
+    EXPECT_EQ(text("Label3"), "");
+    EXPECT_EQ(text("Label16"), "0");
+    EXPECT_EQ(text("Label27"), "0,79");
+    EXPECT_FALSE(child<QLabel>("Label66")->isVisible());
+    EXPECT_EQ(child<QLabel>("imgmain")->y(), 73);
+    EXPECT_EQ(text("labelsetmaxdepth"), "0");
+    EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
+}
+
+TEST_F(Window, AFieldThatStaysInvalidIsReportedOnceWhileTicksGoOn)
+{
+    form.slider(Slider::trackbarmaxdepth)->setPosition(20);
+    form.buttonstartClick();
+    ticks(5);
+    form.edit(Edit::Edit12)->setText("0,8x");
+    const double depth = state.currentDepthM;
+    ticks(20);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], "'0,8x' is not a valid floating point value");
+    EXPECT_GT(state.currentDepthM, depth) << "ticks go on up to the failing step";
+    EXPECT_TRUE(form.timer().isActive());
+    form.edit(Edit::Edit12)->setText("abc"); // a new message is news
+    ticks(3);
+    EXPECT_EQ(messages.size(), 2);
+    form.edit(Edit::Edit12)->setText("0,8");
+    const std::int64_t clock = state.simClockMs;
+    ticks(3);
+    EXPECT_EQ(state.simClockMs, clock + 300);
+    EXPECT_EQ(messages.size(), 2);
+    form.edit(Edit::Edit12)->setText("abc"); // after a success the same text is news again
+    ticks(2);
+    EXPECT_EQ(messages.size(), 3);
+}
+
+TEST_F(Window, HandlerErrorsAreShownAndWhatWasDoneStays)
+{
+    form.edit(Edit::Edit7)->setText("");
+    form.buttonstartClick();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], "'' is not a valid floating point value");
+    EXPECT_FALSE(button("buttonstart")->isEnabled());
+    EXPECT_TRUE(button("Button4")->isEnabled());
+    EXPECT_FALSE(form.timer().isActive());
+}
+
+TEST_F(Window, CheckBoxReactionsAndLamps)
+{
+    QCheckBox *sp1 = form.check(Check::CheckBox6);
+    QCheckBox *sp2 = form.check(Check::CheckBox8);
+    QTest::mouseClick(sp2, Qt::LeftButton);
+    EXPECT_TRUE(sp2->isChecked());
+    EXPECT_FALSE(sp1->isChecked());
+    QTest::mouseClick(sp1, Qt::LeftButton);
+    EXPECT_TRUE(sp1->isChecked());
+    EXPECT_FALSE(sp2->isChecked());
+    QTest::mouseClick(form.check(Check::CheckBox4), Qt::LeftButton, {}, QPoint(7, 8));
+    EXPECT_FALSE(form.check(Check::CheckBox4)->isChecked());
+    EXPECT_EQ(
+            child<QLabel>("Label15")->palette().color(QPalette::WindowText), QColor(108, 108, 255));
+    QCheckBox *lamp = form.check(Check::Cradiobutton2);
+    QTest::mouseClick(lamp, Qt::LeftButton, {}, QPoint(7, 7));
+    EXPECT_TRUE(lamp->isChecked()) << "a lamp does not follow clicks";
+}
+
+TEST_F(Window, BypassButtonsHoldWhilePressed)
+{
+    form.buttonstartClick();
+    QTest::mousePress(button("BitBtn1"), Qt::LeftButton);
+    EXPECT_TRUE(state.o2BypassHeld);
+    QTest::mouseRelease(button("BitBtn1"), Qt::LeftButton);
+    EXPECT_FALSE(state.o2BypassHeld);
+}
+
+TEST_F(Window, TheStartDepthSliderIsLockedOnceTheDiverMoved)
+{
+    TGradientTrackBar *start = form.slider(Slider::trackbarsetstartdepth);
+    auto drag = [start](int y) {
+        const QPoint thumb(start->width() / 2, start->thumbOffset() + 5);
+        QTest::mousePress(start, Qt::LeftButton, {}, thumb);
+        QMouseEvent move(QEvent::MouseMove, QPointF(thumb.x(), y),
+                start->mapToGlobal(QPointF(thumb.x(), y)), Qt::NoButton, Qt::LeftButton,
+                Qt::NoModifier);
+        QApplication::sendEvent(start, &move);
+        QTest::mouseRelease(start, Qt::LeftButton, {}, QPoint(thumb.x(), y));
+    };
+    drag(240);
+    EXPECT_EQ(start->position(), 50);
+    EXPECT_EQ(text("labelsetstartdepth"), "50");
+    form.slider(Slider::trackbarmaxdepth)->setPosition(60);
+    form.buttonstartClick();
+    ticks(1);
+    drag(30);
+    EXPECT_EQ(start->position(), 50);
+    form.Button4Click();
+    form.Button2Click();
+    drag(30);
+    EXPECT_NE(start->position(), 0) << "unlocked by reset";
+}
+
+TEST_F(Window, LoopDetailsDoneWithAnEmptyFieldReportsAndCloses)
+{
+    details.field(2)->setText("");
+    details.field(1)->setText("2");
+    details.show();
+    details.Button1Click();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], "'' is not a valid floating point value");
+    EXPECT_FALSE(details.isVisible());
+    EXPECT_EQ(form.edit(Edit::Edit4)->text(), "4");
+    EXPECT_EQ(form.edit(Edit::Edit1)->text(), "14");
+    EXPECT_EQ(form.params().loopDetails().lungVolumeExhale, 1.0);
+}
+
+TEST_F(Window, DialogsOpenWhereTheyBelong)
+{
+    form.move(40, 30);
+    QPoint aboutPos;
+    QTimer::singleShot(0, &about, [&] {
+        aboutPos = about.frameGeometry().topLeft();
+        about.accept();
+    });
+    form.Button9Click(); // the frame's size is known once the dialog has been shown
+    QTimer::singleShot(0, &about, [&] {
+        aboutPos = about.frameGeometry().topLeft();
+        about.accept();
+    });
+    form.Button9Click();
+    const QRect main = form.frameGeometry();
+    const QRect dialog = about.frameGeometry();
+    EXPECT_EQ(aboutPos.x(), int(main.left() + main.width() / 2.0 - dialog.width() / 2.0));
+    EXPECT_EQ(aboutPos.y(), int(main.top() + main.height() / 2.0 - dialog.height() / 2.0));
+
+    form.buttonstartClick();
+    form.Button4Click();
+    QPoint graphPos;
+    QTimer::singleShot(0, &graph, [&] {
+        graphPos = graph.frameGeometry().topLeft();
+        graph.done(1);
+    });
+    form.Button10Click();
+    EXPECT_EQ(graphPos, form.frameGeometry().topLeft());
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

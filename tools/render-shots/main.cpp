@@ -1,0 +1,98 @@
+// render-shots: renders the program's windows offscreen during a scripted
+// dive and saves them as PNG files, so that a person can look at them.
+//
+//   QT_QPA_PLATFORM=offscreen render-shots OUTPUT_DIR
+
+#include "app/pictures.h"
+#include "app/taboutform.h"
+#include "app/tform1.h"
+#include "app/tloopdetales.h"
+#include "controls/tgradienttrackbar.h"
+#include "engine/simulationstate.h"
+#include "graph/tdivegraph.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget &w, const QString &dir, const char *name)
+{
+    const QString path = dir + QLatin1Char('/') + QLatin1String(name);
+    if (!w.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+void runMinutes(TForm1 &form, double minutes)
+{
+    const int ticks = int(minutes * 60000 / form.params().tickMsWhole());
+    for (int i = 0; i < ticks; ++i)
+        form.TimerPPO2Timer();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: render-shots OUTPUT_DIR\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(dir);
+
+    SimulationState state;
+    DiveHistory history;
+    TForm1 form(state, history);
+    TAboutForm about(&form);
+    TDiveGraph graph(history, &form);
+    TLoopdetales details(form.params(), &form);
+    form.setDialogs(&about, &graph, &details);
+    details.derive();
+    form.setErrorSink([](const QString &m) { std::fprintf(stderr, "%s\n", qPrintable(m)); });
+    form.show();
+    bool ok = save(form, dir, "main-idle.png");
+
+    // An eCCR dive to 30 m on one-second ticks.
+    ParameterSource &p = form.params();
+    p.setText(Edit::Edit20, "1000");
+    p.setText(Edit::Edit11, "6");
+    p.setText(Edit::Edit13, "20");
+    p.setText(Edit::Edit6, "1,2");
+    p.setChecked(Check::CheckBox4, false);
+    p.setPosition(Slider::TrackBarO2burn, 10);
+    form.buttonstartClick();
+    p.setPosition(Slider::trackbarmaxdepth, 30);
+    runMinutes(form, 25);
+    form.Button5Click();
+    runMinutes(form, 0.5);
+    ok = save(form, dir, "main-30m.png") && ok;
+    p.setPosition(Slider::trackbarmaxdepth, 5);
+    runMinutes(form, 10);
+    p.setPosition(Slider::trackbarmaxdepth, 0);
+    runMinutes(form, 5);
+    form.Button4Click();
+    ok = save(form, dir, "main-paused.png") && ok;
+
+    graph.move(0, 0);
+    graph.show();
+    ok = save(graph, dir, "graph.png") && ok;
+    graph.done(1);
+    about.show();
+    ok = save(about, dir, "about.png") && ok;
+    details.show();
+    ok = save(details, dir, "loopdetales.png") && ok;
+    const QString icon = dir + QStringLiteral("/loopwright.png");
+    ok = loopwrightIconPixmap(128).save(icon) && ok;
+    return ok ? 0 : 1;
+}
