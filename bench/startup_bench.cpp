@@ -4,10 +4,7 @@
 // milliseconds and exits; run it several times for a spread.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/startup_bench
 
-#include "app/taboutform.h"
-#include "app/tform1.h"
-#include "app/tloopdetales.h"
-#include "graph/tdivegraph.h"
+#include "app/loopwrightapp.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -45,17 +42,11 @@ int main(int argc, char **argv)
     clock.start();
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    SimulationState state;
-    DiveHistory history;
-    TForm1 form(state, history);
-    TAboutForm about(&form);
-    TDiveGraph graph(history, &form);
-    TLoopdetales details(form.params(), &form);
-    form.setDialogs(&about, &graph, &details);
-    details.derive();
+    LoopwrightApp program;
+    program.startUp();
     FirstPaint filter;
     filter.clock = &clock;
-    form.installEventFilter(&filter);
-    form.show();
+    program.form.installEventFilter(&filter);
+    program.form.show();
     return QApplication::exec();
 }

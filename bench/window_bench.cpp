@@ -8,11 +8,8 @@
 //                    showing the main window until it has painted once.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/window_bench
 
-#include "app/taboutform.h"
-#include "app/tform1.h"
-#include "app/tloopdetales.h"
+#include "app/loopwrightapp.h"
 #include "controls/tgradienttrackbar.h"
-#include "graph/tdivegraph.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,20 +20,12 @@
 
 namespace {
 
-struct Program
+struct Program : LoopwrightApp
 {
-    SimulationState state;
-    DiveHistory history;
-    TForm1 form {state, history};
-    TAboutForm about {&form};
-    TDiveGraph graph {history, &form};
-    TLoopdetales details {form.params(), &form};
-
     Program()
     {
-        form.setDialogs(&about, &graph, &details);
         form.setErrorSink([](const QString &) {});
-        details.derive();
+        startUp();
     }
     // An eCCR dive on its way down, valves working: readouts, lamps and the
     // table change as they do in use.

@@ -1,13 +1,7 @@
 // Loopwright: a closed-circuit rebreather dive trainer.
 
-#include "engine/simulationstate.h"
-#include "graph/divehistory.h"
-#include "graph/tdivegraph.h"
+#include "loopwrightapp.h"
 #include "pictures.h"
-#include "taboutform.h"
-#include "tform1.h"
-#include "tloopdetales.h"
-#include "util/error.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -44,24 +38,8 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("loopwright"));
     QApplication::setWindowIcon(loopwrightIcon());
 
-    // One simulation state and one history for the program's run.
-    SimulationState state;
-    DiveHistory history;
-
-    TForm1 form(state, history);
-    TAboutForm about(&form);
-    TDiveGraph graph(history, &form);
-    TLoopdetales details(form.params(), &form);
-    form.setDialogs(&about, &graph, &details);
-    QObject::connect(&details, &TLoopdetales::failed, &form, &TForm1::reportError);
-
-    // The loop details dialog derives the loop volume fields once at start-up.
-    try {
-        details.derive();
-    } catch (const LoopwrightError &e) {
-        form.reportError(QString::fromUtf8(e.what()));
-    }
-
-    form.show();
+    LoopwrightApp program;
+    program.startUp();
+    program.form.show();
     return QApplication::exec();
 }

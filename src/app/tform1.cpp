@@ -56,22 +56,23 @@ void setColours(QWidget *w, const QColor &text, const QColor &background)
     w->setPalette(p);
 }
 
+void setPaletteColour(QWidget *w, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette p = w->palette();
+    if (p.color(role) == colour)
+        return;
+    p.setColor(role, colour);
+    w->setPalette(p);
+}
+
 void setTextColour(QLabel *label, const QColor &colour)
 {
-    QPalette p = label->palette();
-    if (p.color(QPalette::WindowText) == colour)
-        return;
-    p.setColor(QPalette::WindowText, colour);
-    label->setPalette(p);
+    setPaletteColour(label, QPalette::WindowText, colour);
 }
 
 void setBackground(QLabel *label, const QColor &colour)
 {
-    QPalette p = label->palette();
-    if (p.color(QPalette::Window) == colour)
-        return;
-    p.setColor(QPalette::Window, colour);
-    label->setPalette(p);
+    setPaletteColour(label, QPalette::Window, colour);
 }
 
 // An input row of the data block: the field, its caption and the caption's hint.

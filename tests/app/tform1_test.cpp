@@ -1,11 +1,8 @@
 // The real main window, offscreen: run control, readouts, lamps, the table,
 // the warning and the bar against the engine, and how errors are shown.
 
-#include "app/taboutform.h"
-#include "app/tform1.h"
-#include "app/tloopdetales.h"
+#include "app/loopwrightapp.h"
 #include "controls/tgradienttrackbar.h"
-#include "graph/tdivegraph.h"
 #include "util/numtext.h"
 
 #include <QApplication>
@@ -27,20 +24,19 @@ using numtext::nearest2;
 
 struct Window : testing::Test
 {
-    SimulationState state;
-    DiveHistory history;
-    TForm1 form {state, history};
-    TAboutForm about {&form};
-    TDiveGraph graph {history, &form};
-    TLoopdetales details {form.params(), &form};
+    LoopwrightApp program;
+    SimulationState &state = program.state;
+    DiveHistory &history = program.history;
+    TForm1 &form = program.form;
+    TAboutForm &about = program.about;
+    TDiveGraph &graph = program.graph;
+    TLoopdetales &details = program.details;
     QStringList messages;
 
     void SetUp() override
     {
-        form.setDialogs(&about, &graph, &details);
         form.setErrorSink([this](const QString &m) { messages << m; });
-        QObject::connect(&details, &TLoopdetales::failed, &form, &TForm1::reportError);
-        details.derive();
+        program.startUp();
         form.show();
     }
     template<typename T = QWidget>

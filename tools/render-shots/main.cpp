@@ -3,13 +3,9 @@
 //
 //   QT_QPA_PLATFORM=offscreen render-shots OUTPUT_DIR
 
+#include "app/loopwrightapp.h"
 #include "app/pictures.h"
-#include "app/taboutform.h"
-#include "app/tform1.h"
-#include "app/tloopdetales.h"
 #include "controls/tgradienttrackbar.h"
-#include "engine/simulationstate.h"
-#include "graph/tdivegraph.h"
 
 #include <QApplication>
 #include <QDir>
@@ -51,14 +47,12 @@ int main(int argc, char **argv)
     const QString dir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(dir);
 
-    SimulationState state;
-    DiveHistory history;
-    TForm1 form(state, history);
-    TAboutForm about(&form);
-    TDiveGraph graph(history, &form);
-    TLoopdetales details(form.params(), &form);
-    form.setDialogs(&about, &graph, &details);
-    details.derive();
+    LoopwrightApp program;
+    TForm1 &form = program.form;
+    TDiveGraph &graph = program.graph;
+    TAboutForm &about = program.about;
+    TLoopdetales &details = program.details;
+    program.startUp();
     form.setErrorSink([](const QString &m) { std::fprintf(stderr, "%s\n", qPrintable(m)); });
     form.show();
     bool ok = save(form, dir, "main-idle.png");
