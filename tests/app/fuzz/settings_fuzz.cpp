@@ -30,6 +30,12 @@ const std::filesystem::path &folder()
         }
         return std::filesystem::path(pattern);
     }();
+    // Registered once the path exists, so that it runs before the path goes.
+    static const bool cleanup = std::atexit([] {
+        std::error_code error;
+        std::filesystem::remove_all(path, error);
+    }) == 0;
+    (void)cleanup;
     return path;
 }
 
