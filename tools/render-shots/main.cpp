@@ -47,7 +47,7 @@ int main(int argc, char **argv)
     const QString dir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(dir);
 
-    LoopwrightApp program;
+    LoopwrightApp program(std::nullopt); // the design state; no config.ini beside the tool
     TForm1 &form = program.form;
     TDiveGraph &graph = program.graph;
     TAboutForm &about = program.about;
@@ -71,6 +71,13 @@ int main(int argc, char **argv)
     form.Button5Click();
     runMinutes(form, 0.5);
     ok = save(form, dir, "main-30m.png") && ok;
+    // The four sliders as the dive left them at 30 m.
+    for (const auto &[which, name] :
+            {std::pair {Slider::trackbarmaxdepth, "slider-trackbarmaxdepth.png"},
+                    std::pair {Slider::trackbarsetstartdepth, "slider-trackbarsetstartdepth.png"},
+                    std::pair {Slider::TrackBarO2burn, "slider-TrackBarO2burn.png"},
+                    std::pair {Slider::trackbarspeed, "slider-trackbarspeed.png"}})
+        ok = save(*form.slider(which), dir, name) && ok;
     p.setPosition(Slider::trackbarmaxdepth, 5);
     runMinutes(form, 10);
     p.setPosition(Slider::trackbarmaxdepth, 0);
