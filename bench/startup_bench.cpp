@@ -42,7 +42,7 @@ int main(int argc, char **argv)
     clock.start();
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    LoopwrightApp program;
+    LoopwrightApp program(std::nullopt);
     program.startUp();
     FirstPaint filter;
     filter.clock = &clock;

@@ -22,7 +22,7 @@ namespace {
 
 struct Program : LoopwrightApp
 {
-    Program()
+    Program() : LoopwrightApp(std::nullopt)
     {
         form.setErrorSink([](const QString &) {});
         startUp();

@@ -7,15 +7,25 @@
 #include "tform1.h"
 #include "tloopdetales.h"
 
+#include <filesystem>
+#include <optional>
+
 /// The program's run: the one simulation state and dive history, and the
 /// four windows, created in their order (main window, About, graph, loop
 /// details) and kept until the end. Needs a QApplication.
 class LoopwrightApp
 {
 public:
-    LoopwrightApp();
+    /// "config.ini" in the folder of the program's executable.
+    static std::filesystem::path settingsBesideProgram();
 
-    /// What follows the windows' creation: the loop details dialog derives the
+    /// \a settingsFile is read at start-up and written on close and by the
+    /// named presets. Without one (tools, benchmarks) the windows keep their
+    /// design state and nothing is ever read or written.
+    explicit LoopwrightApp(std::optional<std::filesystem::path> settingsFile);
+
+    /// What follows the windows' creation: the main window loads its
+    /// settings, then the loop details dialog reads its own and derives the
     /// main window's loop volume fields (an error is reported, start-up goes on).
     void startUp();
 
@@ -25,4 +35,7 @@ public:
     TAboutForm about {&form};
     TDiveGraph graph {history, &form};
     TLoopdetales details {form.params(), &form};
+
+private:
+    std::optional<std::filesystem::path> m_settingsFile;
 };

@@ -38,7 +38,7 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("loopwright"));
     QApplication::setWindowIcon(loopwrightIcon());
 
-    LoopwrightApp program;
+    LoopwrightApp program(LoopwrightApp::settingsBesideProgram());
     program.startUp();
     program.form.show();
     return QApplication::exec();

@@ -5,14 +5,19 @@
 #include "controls/tgradienttrackbar.h"
 #include "counterlungview.h"
 #include "formparametersource.h"
+#include "formsettings.h"
 #include "graph/tdivegraph.h"
+#include "namedpresets.h"
 #include "pictures.h"
+#include "settingsfile.h"
 #include "taboutform.h"
 #include "tloopdetales.h"
+#include "typepresets.h"
 #include "util/error.h"
 #include "util/numtext.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -62,6 +67,14 @@ void setPaletteColour(QWidget *w, QPalette::ColorRole role, const QColor &colour
     if (p.color(role) == colour)
         return;
     p.setColor(role, colour);
+    w->setPalette(p);
+}
+
+void setPaletteColour(
+        QWidget *w, QPalette::ColorGroup group, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(group, role, colour);
     w->setPalette(p);
 }
 
@@ -158,6 +171,33 @@ protected:
     }
 };
 
+// A type radio button: a click checks it but never unchecks it. The window
+// keeps the four exclusive itself, because Qt's exclusive buttons cannot all
+// be unchecked, and no type at all is a valid state.
+class TypeRadioButton : public QRadioButton
+{
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void nextCheckState() override { setChecked(true); }
+};
+
+bool askCloseWithoutSaving(QWidget *parent, const QString &message)
+{
+    QMessageBox box(
+            QMessageBox::Critical, parent->windowTitle(), message, QMessageBox::NoButton, parent);
+    box.setInformativeText(QStringLiteral("Настройки не сохранены. Закрыть программу без "
+                                          "сохранения настроек?"));
+    QPushButton *discard =
+            box.addButton(QStringLiteral("Закрыть без сохранения"), QMessageBox::DestructiveRole);
+    QPushButton *stay = box.addButton(QStringLiteral("Не закрывать"), QMessageBox::RejectRole);
+    box.setDefaultButton(stay);
+    box.setEscapeButton(stay);
+    box.exec();
+    return box.clickedButton() == discard;
+}
+
 } // namespace
 
 TForm1::TForm1(SimulationState &state, DiveHistory &history, QWidget *parent) : QWidget(parent)
@@ -192,6 +232,9 @@ TForm1::TForm1(SimulationState &state, DiveHistory &history, QWidget *parent) : 
         box->setWindowModality(Qt::ApplicationModal);
         box->open(); // returns at once: the handler ends and the timer goes on
     };
+    m_closeQuestion = [this](const QString &message) {
+        return askCloseWithoutSaving(this, message);
+    };
 
     // FormCreate: the window opens at the screen's top-left corner; the
     // simulation starts as the state was constructed, the bypass and graph
@@ -220,6 +263,16 @@ void TForm1::setDialogs(TAboutForm *about, TDiveGraph *graph, TLoopdetales *deta
 void TForm1::setErrorSink(std::function<void(const QString &)> sink)
 {
     m_errorSink = std::move(sink);
+}
+
+void TForm1::setSettingsFile(std::optional<std::filesystem::path> path)
+{
+    m_settingsPath = std::move(path);
+}
+
+void TForm1::setCloseQuestion(std::function<bool(const QString &)> question)
+{
+    m_closeQuestion = std::move(question);
 }
 
 void TForm1::reportError(const QString &message)
@@ -260,6 +313,8 @@ QCheckBox *TForm1::makeCheck(
     check->setToolTip(hint);
     check->setChecked(kChecks[int(box)].defaultChecked);
     setColours(check, QColor(16, 68, 188), background);
+    // A type preset disables boxes; their captions grey out like the labels'.
+    setPaletteColour(check, QPalette::Disabled, QPalette::WindowText, kSilver);
     check->move(x, y);
     check->adjustSize();
     m_checks[int(box)] = check;
@@ -287,6 +342,7 @@ void TForm1::buildDataBlock()
         QLabel *label = makeLabel(row.label, 56, y + 2, QString::fromUtf8(row.caption),
                 windowFont(), colour, kRowLabel);
         label->setToolTip(QString::fromUtf8(row.labelHint));
+        m_captions[editIndex(row.edit)] = label;
         if (row.edit == Edit::Edit13)
             m_label15 = label;
     };
@@ -326,18 +382,21 @@ void TForm1::buildDataBlock()
 void TForm1::buildPresetBox()
 {
     const QFont arial = designFont(QStringLiteral("Arial"), 12, true);
-    makeButton("Button8", QRect(296, 292, 65, 17), QStringLiteral("Загрузить"), arial,
-            QStringLiteral("Загрузка сохранённой предустановки"));
-    makeButton("Button7", QRect(360, 292, 65, 17), QStringLiteral("Удалить"), arial,
-            QStringLiteral("Удалить выбранную запись"));
+    connect(makeButton("Button8", QRect(296, 292, 65, 17), QStringLiteral("Загрузить"), arial,
+                    QStringLiteral("Загрузка сохранённой предустановки")),
+            &QPushButton::clicked, this, &TForm1::Button8Click);
+    connect(makeButton("Button7", QRect(360, 292, 65, 17), QStringLiteral("Удалить"), arial,
+                    QStringLiteral("Удалить выбранную запись")),
+            &QPushButton::clicked, this, &TForm1::Button7Click);
     m_presets = new QListWidget(this);
     m_presets->setObjectName(QStringLiteral("ListBox1"));
     m_presets->setGeometry(296, 312, 130, 139);
     m_presets->setFont(designFont(QStringLiteral("Small Fonts"), 8));
     m_presets->setUniformItemSizes(true);
     m_presets->setStyleSheet(QStringLiteral("QListWidget::item { height: 10px; padding: 0px; }"));
-    makeButton("Button6", QRect(8, 416, 97, 20), QStringLiteral("Сохранить как:"), arial,
-            QStringLiteral("Добавить предустановку в базу"));
+    connect(makeButton("Button6", QRect(8, 416, 97, 20), QStringLiteral("Сохранить как:"), arial,
+                    QStringLiteral("Добавить предустановку в базу")),
+            &QPushButton::clicked, this, &TForm1::Button6Click);
     auto *name = new QLineEdit(QStringLiteral("Настройка 1"), this);
     name->setObjectName(QStringLiteral("Edit25"));
     name->setGeometry(112, 415, 153, 23);
@@ -364,20 +423,26 @@ void TForm1::buildPresetBox()
                     "Настройка всех параметров вручную"},
     };
     for (int i = 0; i < 4; ++i) {
-        auto *radio = new QRadioButton(QString::fromUtf8(types[i].caption), this);
+        auto *radio = new TypeRadioButton(QString::fromUtf8(types[i].caption), this);
         radio->setObjectName(QLatin1String(types[i].name));
+        radio->setAutoExclusive(false);
         radio->setGeometry(types[i].rect);
         radio->setToolTip(QString::fromUtf8(types[i].hint));
         setColours(radio, QColor(16, 68, 188), kDataBlock);
         m_types[i] = radio;
+        connect(radio, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                typeChecked(i);
+        });
     }
 
     auto *speed = new TGradientTrackBar(this);
     configureMainSlider(*speed, MainSlider::trackbarspeed);
     m_sliders[int(Slider::trackbarspeed)] = speed;
 
-    makeButton("Button3", QRect(296, 462, 58, 17), QStringLiteral("Дефолт"), arial,
-            QStringLiteral("Установка всех значений по умолчанию"));
+    connect(makeButton("Button3", QRect(296, 462, 58, 17), QStringLiteral("Дефолт"), arial,
+                    QStringLiteral("Установка всех значений по умолчанию")),
+            &QPushButton::clicked, this, &TForm1::Button3Click);
     QFont times = designFont(QStringLiteral("Times New Roman"), 11);
     QPushButton *about =
             makeButton("Button9", QRect(358, 462, 68, 17), QStringLiteral("О программе"), times);
@@ -404,6 +469,7 @@ void TForm1::buildDecoBlock()
         QLabel *label = makeLabel(row.label, 56, y + 2, QString::fromUtf8(row.caption),
                 windowFont(), index % 2 == 0 ? kBlueA : kBlueB, kRowLabel);
         label->setToolTip(QString::fromUtf8(row.labelHint));
+        m_captions[editIndex(row.edit)] = label;
         y += 20;
         ++index;
     }
@@ -848,4 +914,182 @@ void TForm1::applyView()
         readout(m_heCells[i], d.heCells[i], sd.heCells[i]);
         readout(m_n2Cells[i], d.n2Cells[i], sd.n2Cells[i]);
     }
+}
+
+void TForm1::Button3Click()
+{
+    runHandler([this] { applyDefaults(*this); });
+}
+
+void TForm1::typeChecked(int index)
+{
+    for (int i = 0; i < kTypeCount; ++i) {
+        if (i != index)
+            m_types[i]->setChecked(false);
+    }
+    switch (RebreatherType(index)) {
+    case RebreatherType::eCCR:
+        RadioButton2Click();
+        break;
+    case RebreatherType::mCCR:
+        RadioButton3Click();
+        break;
+    case RebreatherType::O2CCR:
+        RadioButton4Click();
+        break;
+    case RebreatherType::Manual:
+        RadioButton5Click();
+        break;
+    }
+}
+
+void TForm1::RadioButton2Click()
+{
+    applyTypePreset(RebreatherType::eCCR, *this);
+}
+
+void TForm1::RadioButton3Click()
+{
+    applyTypePreset(RebreatherType::mCCR, *this);
+}
+
+void TForm1::RadioButton4Click()
+{
+    applyTypePreset(RebreatherType::O2CCR, *this);
+}
+
+void TForm1::RadioButton5Click()
+{
+    applyTypePreset(RebreatherType::Manual, *this);
+}
+
+template<typename Operation>
+void TForm1::withSettingsFile(Operation &&operation)
+{
+    if (!m_settingsPath)
+        return;
+    runHandler([&] {
+        SettingsFile file(*m_settingsPath);
+        operation(file);
+    });
+}
+
+void TForm1::Button6Click()
+{
+    withSettingsFile([this](SettingsFile &file) { savePresetAs(file, *this); });
+}
+
+void TForm1::Button7Click()
+{
+    withSettingsFile([this](SettingsFile &file) { deleteSelectedPreset(file, *this); });
+}
+
+void TForm1::Button8Click()
+{
+    withSettingsFile([this](SettingsFile &file) { loadSelectedPreset(file, *this); });
+}
+
+bool TForm1::FormClose()
+{
+    if (!m_settingsPath)
+        return true;
+    try {
+        SettingsFile file(*m_settingsPath);
+        saveState(file, currentStateSections(), *this);
+        return true;
+    } catch (const LoopwrightError &e) {
+        // A folder that stays read-only would otherwise keep the program
+        // from ever closing: the user may give up the settings instead.
+        return m_closeQuestion && m_closeQuestion(QString::fromUtf8(e.what()));
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+std::string TForm1::text(Edit field) const
+{
+    return edit(field)->text().toStdString();
+}
+
+void TForm1::setText(Edit field, std::string_view text)
+{
+    edit(field)->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+}
+
+std::string TForm1::detailText(int index) const
+{
+    return m_details ? m_details->field(index)->text().toStdString() : std::string();
+}
+
+void TForm1::setDetailText(int index, std::string_view text)
+{
+    if (m_details)
+        m_details->field(index)->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+}
+
+bool TForm1::isTypeChecked(RebreatherType type) const
+{
+    return m_types[int(type)]->isChecked();
+}
+
+void TForm1::setTypeChecked(RebreatherType type, bool checked)
+{
+    m_types[int(type)]->setChecked(checked);
+}
+
+bool TForm1::isChecked(Check box) const
+{
+    return check(box)->isChecked();
+}
+
+void TForm1::setChecked(Check box, bool checked)
+{
+    check(box)->setChecked(checked);
+}
+
+void TForm1::setCheckEnabled(Check box, bool enabled)
+{
+    check(box)->setEnabled(enabled);
+}
+
+void TForm1::setFieldEnabled(Edit field, bool enabled)
+{
+    edit(field)->setEnabled(enabled);
+}
+
+void TForm1::setCaptionColour(Edit field, Rgb colour)
+{
+    if (QLabel *caption = m_captions[editIndex(field)])
+        setTextColour(caption, toQColor(colour));
+}
+
+void TForm1::setDilBypassAvailable(bool available)
+{
+    m_simulation->state().dilBypassAvailable = available;
+}
+
+void TForm1::setPosition(Slider s, int position)
+{
+    slider(s)->setPosition(position);
+}
+
+void TForm1::setPresetNames(const std::vector<std::string> &names)
+{
+    m_presets->clear();
+    for (const std::string &name : names)
+        m_presets->addItem(QString::fromStdString(name));
+}
+
+std::optional<std::string> TForm1::selectedPreset() const
+{
+    const QList<QListWidgetItem *> selected = m_presets->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return selected.front()->text().toStdString();
 }

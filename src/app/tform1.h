@@ -4,13 +4,16 @@
 #include "engine/parameters.h"
 #include "engine/simulation.h"
 #include "errorfilter.h"
+#include "formcontrols.h"
 
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class CounterlungView;
 class FormParameterSource;
@@ -30,8 +33,9 @@ class TLoopdetales;
 /// the run buttons and the simulation timer. It only shows and forwards: the
 /// engine reads the inputs through a parameter source over these widgets, and
 /// after every handler the window copies the engine's view into the widgets
-/// whose text, colour or position changed.
-class TForm1 : public QWidget
+/// whose text, colour or position changed. The defaults, the type presets
+/// and the settings file act on the controls through FormControls.
+class TForm1 : public QWidget, public FormControls
 {
     Q_OBJECT
 
@@ -46,6 +50,15 @@ public:
     /// Where error messages go; by default an application-modal message box
     /// that does not block the handler (tests count the messages instead).
     void setErrorSink(std::function<void(const QString &)> sink);
+
+    /// The settings file that closing writes and the named presets use; none
+    /// (the default) leaves closing and the preset buttons without effect.
+    void setSettingsFile(std::optional<std::filesystem::path> path);
+
+    /// Asked, with the error's text, when closing cannot write the settings
+    /// file: true closes without saving, false keeps the window open. By
+    /// default a message box offering both.
+    void setCloseQuestion(std::function<bool(const QString &)> question);
 
     ParameterSource &params();
     Simulation &simulation() { return *m_simulation; }
@@ -65,11 +78,45 @@ public:
     void Button9Click();
     void Button10Click();
     void Button11Click();
+    void Button3Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void RadioButton4Click();
+    void RadioButton5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
+    /// Writes the settings file; false when the window is to stay open.
+    bool FormClose();
 
     /// Shows \a message as the window reports an error.
     void reportError(const QString &message);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    // FormControls, over the widgets.
+    std::string text(Edit field) const override;
+    void setText(Edit field, std::string_view text) override;
+    std::string detailText(int index) const override;
+    void setDetailText(int index, std::string_view text) override;
+    bool isTypeChecked(RebreatherType type) const override;
+    void setTypeChecked(RebreatherType type, bool checked) override;
+    bool isChecked(Check box) const override;
+    void setChecked(Check box, bool checked) override;
+    void setCheckEnabled(Check box, bool enabled) override;
+    void setFieldEnabled(Edit field, bool enabled) override;
+    void setCaptionColour(Edit field, Rgb colour) override;
+    void setDilBypassAvailable(bool available) override;
+    void setPosition(Slider slider, int position) override;
+    void setPresetNames(const std::vector<std::string> &names) override;
+    std::optional<std::string> selectedPreset() const override;
+
+    void typeChecked(int index);
+    template<typename Operation>
+    void withSettingsFile(Operation &&operation);
+
     void buildDataBlock();
     void buildPresetBox();
     void buildDecoBlock();
@@ -98,6 +145,8 @@ private:
     QTimer m_timer;
     RepeatedErrorFilter m_tickErrors;
     std::function<void(const QString &)> m_errorSink;
+    std::function<bool(const QString &)> m_closeQuestion;
+    std::optional<std::filesystem::path> m_settingsPath;
 
     TAboutForm *m_about = nullptr;
     TDiveGraph *m_graph = nullptr;
@@ -106,7 +155,8 @@ private:
     std::array<QLineEdit *, kEditCount> m_edits {};
     std::array<TGradientTrackBar *, kSliderCount> m_sliders {};
     std::array<QCheckBox *, kCheckCount> m_checks {};
-    std::array<QRadioButton *, 4> m_types {}; // RadioButton2..RadioButton5
+    std::array<QRadioButton *, kTypeCount> m_types {}; // RadioButton2..RadioButton5
+    std::array<QLabel *, kEditCount> m_captions {}; // null for Edit22 and Edit25
     QListWidget *m_presets = nullptr;
 
     QPushButton *m_buttonstart = nullptr;

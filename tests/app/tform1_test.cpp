@@ -24,7 +24,7 @@ using numtext::nearest2;
 
 struct Window : testing::Test
 {
-    LoopwrightApp program;
+    LoopwrightApp program {std::nullopt};
     SimulationState &state = program.state;
     DiveHistory &history = program.history;
     TForm1 &form = program.form;

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QRadioButton>
 
 #include <cstdio>
 
@@ -56,6 +57,14 @@ int main(int argc, char **argv)
     form.setErrorSink([](const QString &m) { std::fprintf(stderr, "%s\n", qPrintable(m)); });
     form.show();
     bool ok = save(form, dir, "main-idle.png");
+
+    // The four rebreather types, ending with the eCCR of the dive below.
+    for (const char *type : {"mccr", "o2ccr", "manual", "eccr"}) {
+        const int index = QStringList({"eccr", "mccr", "o2ccr", "manual"}).indexOf(type);
+        form.findChild<QRadioButton *>(QStringLiteral("RadioButton%1").arg(index + 2))
+                ->setChecked(true);
+        ok = save(form, dir, qPrintable(QStringLiteral("main-%1.png").arg(type))) && ok;
+    }
 
     // An eCCR dive to 30 m on one-second ticks.
     ParameterSource &p = form.params();

@@ -1,0 +1,283 @@
+// The settings file as the program uses it: start-up, closing and the named
+// presets, on the real windows over a file in a temporary folder.
+
+#include "app/loopwrightapp.h"
+#include "app/presetname.h"
+#include "app/settingsfile.h"
+#include "tempfolder.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Settings : testing::Test
+{
+    TempFolder folder;
+    fs::path file = folder.path() / "config.ini";
+    std::unique_ptr<LoopwrightApp> program;
+    QStringList messages;
+    QStringList questions;
+    bool closeWithoutSaving = false;
+
+    // Starts the program afresh, as after closing it.
+    TForm1 &start()
+    {
+        program.reset();
+        program = std::make_unique<LoopwrightApp>(file);
+        form().setErrorSink([this](const QString &m) { messages << m; });
+        form().setCloseQuestion([this](const QString &m) {
+            questions << m;
+            return closeWithoutSaving;
+        });
+        program->startUp();
+        form().show();
+        return form();
+    }
+    TForm1 &form() const { return program->form; }
+    QString text(Edit e) const { return form().edit(e)->text(); }
+    bool checked(Check b) const { return form().check(b)->isChecked(); }
+    QLineEdit *detail(int i) const { return program->details.field(i); }
+    QRadioButton *radio(int i) const
+    {
+        return form().findChild<QRadioButton *>(QStringLiteral("RadioButton%1").arg(i + 2));
+    }
+    int checkedType() const
+    {
+        int type = -1;
+        for (int i = 3; i >= 0; --i)
+            type = radio(i)->isChecked() ? i : type;
+        return type;
+    }
+    QListWidget *list() const { return form().findChild<QListWidget *>("ListBox1"); }
+    QStringList names() const
+    {
+        QStringList n;
+        for (int i = 0; i < list()->count(); ++i)
+            n << list()->item(i)->text();
+        return n;
+    }
+    void saveAs(const QString &name) const
+    {
+        form().edit(Edit::Edit25)->setText(name);
+        form().Button6Click();
+    }
+    void load(int row) const
+    {
+        list()->setCurrentRow(row);
+        form().Button8Click();
+    }
+    void expectAllUnchecked() const
+    {
+        EXPECT_EQ(checkedType(), -1);
+        for (const CheckInfo &c : kChecks)
+            EXPECT_FALSE(checked(c.check)) << c.control;
+    }
+};
+
+TEST_F(Settings, FirstStartWithoutAFile)
+{
+    start();
+    for (const FieldInfo &f : kFields) {
+        const Edit e = f.edit;
+        const char *derived = e == Edit::Edit1 ? "14" : e == Edit::Edit2 ? "8" : "3";
+        const bool isDerived = e == Edit::Edit1 || e == Edit::Edit2 || e == Edit::Edit4;
+        EXPECT_EQ(text(e), isDerived ? derived : "") << editName(e);
+    }
+    expectAllUnchecked();
+    EXPECT_EQ(form().findChild<QWidget *>("Label15")->palette().color(QPalette::WindowText),
+            QColor(0x6C, 0x6C, 0xFF));
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_TRUE(form().close());
+    EXPECT_TRUE(fs::exists(file));
+}
+
+TEST_F(Settings, ReadsAFileTypedByHand)
+{
+    writeBytes(file,
+            "; typed by hand\n[tedit]\nEdit3=25\nEdit19=5\nEdit1=77\n"
+            "[tradiobutton]\nRadioButton4=1\n"
+            "[tcheckbox]\nCheckBox1=2\nCheckBox2=yes\nCheckBox3=0\nCheckBox8=1\nCheckBox6=1\n"
+            "[listboxvalue]\nB=\nA=\n");
+    start();
+    EXPECT_EQ(text(Edit::Edit3), "25");
+    EXPECT_EQ(text(Edit::Edit12), "") << "absent from the file";
+    EXPECT_EQ(text(Edit::Edit1), "14") << "the loop details derive it after loading";
+    // O2 CCR is applied after the texts and before the check states.
+    EXPECT_EQ(checkedType(), 2);
+    EXPECT_EQ(text(Edit::Edit19), "0");
+    EXPECT_FALSE(form().edit(Edit::Edit14)->isEnabled());
+    EXPECT_FALSE(checked(Check::CheckBox3));
+    EXPECT_FALSE(program->state.dilBypassAvailable);
+    EXPECT_TRUE(checked(Check::CheckBox1));
+    EXPECT_FALSE(checked(Check::CheckBox2));
+    // CheckBox8 is set after CheckBox6 and unchecks it, whatever the file's order.
+    EXPECT_FALSE(checked(Check::CheckBox6));
+    EXPECT_TRUE(checked(Check::CheckBox8));
+    EXPECT_EQ(names(), QStringList({"B", "A"}));
+}
+
+TEST_F(Settings, WritesWindows1251WithCrLfAndReadsItBack)
+{
+    start();
+    form().Button3Click();
+    form().edit(Edit::Edit3)->setText("abc");
+    form().edit(Edit::Edit25)->setText("Настройка 1");
+    detail(0)->setText("6,5"); // typed, not confirmed
+    ASSERT_TRUE(form().close());
+    EXPECT_EQ(readBytes(file),
+            "[TEdit]\r\nEdit1=11\r\nEdit2=7\r\nEdit3=abc\r\nEdit4=5,5\r\nEdit5=0,3\r\n"
+            "Edit6=1,0\r\nEdit7=9999,9\r\nEdit8=1,5\r\nEdit9=15\r\nEdit10=9999,9\r\n"
+            "Edit11=40\r\nEdit13=180\r\nEdit12=0,8\r\nEdit14=20,9\r\nEdit15=0,79\r\n"
+            "Edit16=0\r\nEdit17=0\r\nEdit18=0\r\nEdit19=0\r\nEdit20=100\r\nEdit21=10\r\n"
+            "Edit22=0\r\nEdit23=180\r\nEdit24=40\r\n"
+            "Edit25=\xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE0 1\r\n"
+            "[Detales]\r\nEdit1=6,5\r\nEdit2=1\r\nEdit3=6\r\nEdit4=2\r\n"
+            "[TRadioButton]\r\nRadioButton2=0\r\nRadioButton3=0\r\nRadioButton4=0\r\n"
+            "RadioButton5=1\r\n"
+            "[TCheckBox]\r\nCheckBox1=0\r\nCheckBox2=0\r\nCheckBox6=0\r\nCheckBox8=0\r\n"
+            "Cradiobutton2=0\r\nCradiobutton3=0\r\nCheckBox3=0\r\nCradiobutton1=0\r\n"
+            "CheckBox4=1\r\nCheckBox5=0\r\nCheckBox7=0\r\n");
+
+    start();
+    EXPECT_EQ(text(Edit::Edit3), "abc");
+    EXPECT_EQ(text(Edit::Edit25), "Настройка 1");
+    EXPECT_EQ(checkedType(), 3);
+    EXPECT_EQ(detail(0)->text(), "6,5");
+    EXPECT_EQ(text(Edit::Edit1), "14,5") << "derived from the stored loop details";
+    EXPECT_EQ(form().params().loopDetails().lungVolumeInhale, 6.5);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(Settings, ClosingLeavesTheListAndThePresetsAsTheyWere)
+{
+    const std::string others = "[Listboxvalue]\r\nA=\r\n[ATedit]\r\nEdit3=1\r\n"
+                               "a line of its own\r\n[ATCheckbox]\r\nCheckBox1=1\r\n";
+    writeBytes(file, others);
+    start();
+    ASSERT_TRUE(form().close());
+    const std::string after = readBytes(file);
+    EXPECT_EQ(after.substr(0, others.size()), others);
+    EXPECT_EQ(after.substr(others.size(), 9), "[TEdit]\r\n");
+    EXPECT_EQ(std::count(after.begin() + others.size(), after.end(), '['), 4);
+}
+
+struct FailedSave
+{
+    const char *name;
+    bool folderMissing; // else a folder stands where the file belongs
+    bool closeWithoutSaving;
+};
+
+class ClosingWithoutSaving : public Settings, public testing::WithParamInterface<FailedSave>
+{ };
+
+TEST_P(ClosingWithoutSaving, IsTheUsersChoice)
+{
+    if (GetParam().folderMissing)
+        file = folder.path() / "gone" / "config.ini";
+    else
+        fs::create_directory(file);
+    closeWithoutSaving = GetParam().closeWithoutSaving;
+    start();
+    EXPECT_EQ(form().close(), closeWithoutSaving);
+    EXPECT_EQ(form().isVisible(), !closeWithoutSaving);
+    EXPECT_EQ(
+            questions, QStringList {"Unable to write to " + QString::fromStdString(file.string())});
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ClosingWithoutSaving,
+        testing::Values(FailedSave {"MissingFolderStaysOpen", true, false},
+                FailedSave {"FolderInPlaceCloses", false, true}),
+        [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(Settings, SavingAgainKeepsThePlaceAndTakesTheNewContents)
+{
+    start();
+    form().edit(Edit::Edit3)->setText("10");
+    saveAs("Настройка 1");
+    saveAs("Б");
+    form().edit(Edit::Edit3)->setText("20");
+    saveAs("НАСТРОЙКА 1");
+    EXPECT_EQ(names(), QStringList({"Настройка 1", "Б"}));
+    EXPECT_TRUE(list()->selectedItems().isEmpty());
+    const std::string bytes = readBytes(file);
+    int sections = 0;
+    for (auto at = bytes.find("Tedit]"); at != std::string::npos; at = bytes.find("Tedit]", at + 1))
+        ++sections;
+    EXPECT_EQ(sections, 2);
+    load(0);
+    EXPECT_EQ(text(Edit::Edit3), "20");
+    EXPECT_EQ(text(Edit::Edit25), "НАСТРОЙКА 1");
+}
+
+TEST_F(Settings, DeletingRemovesExactlyThatPresetAndNeedsASelection)
+{
+    start();
+    saveAs("B");
+    const std::string withB = readBytes(file);
+    saveAs("A");
+    for (auto button : {&TForm1::Button7Click, &TForm1::Button8Click}) {
+        form().edit(Edit::Edit3)->setText("typed");
+        const std::string before = readBytes(file);
+        (form().*button)();
+        EXPECT_EQ(readBytes(file), before);
+        EXPECT_EQ(text(Edit::Edit3), "typed");
+    }
+    EXPECT_EQ(messages, QStringList(2, "List index out of bounds (-1)"));
+    list()->setCurrentRow(1);
+    form().Button7Click();
+    EXPECT_EQ(names(), QStringList({"B"}));
+    EXPECT_EQ(readBytes(file), withB);
+}
+
+TEST_F(Settings, LoadingTakesOnlyWhatThePresetStillHas)
+{
+    start();
+    form().Button3Click();
+    detail(0)->setText("7");
+    saveAs("A");
+    radio(2)->setChecked(true);
+    detail(0)->setText("9");
+    load(0);
+    EXPECT_EQ(checkedType(), 3);
+    EXPECT_EQ(detail(0)->text(), "7");
+    EXPECT_EQ(form().params().loopDetails().lungVolumeInhale, 6.0) << "until confirmed";
+
+    // Sections erased by hand: the loop details stay, the rest reads as empty.
+    radio(2)->setChecked(true);
+    detail(0)->setText("9");
+    SettingsFile settings(file);
+    for (const char *section : {"ATedit", "ADetales", "ATRadiobutton", "ATCheckbox"})
+        settings.EraseSection(section);
+    load(0);
+    EXPECT_EQ(detail(0)->text(), "9");
+    for (const FieldInfo &f : kFields)
+        EXPECT_EQ(text(f.edit), "") << editName(f.edit);
+    expectAllUnchecked();
+    EXPECT_FALSE(form().edit(Edit::Edit14)->isEnabled()) << "as the last type left it";
+}
+
+class NotSaved : public Settings, public testing::WithParamInterface<const char *>
+{ };
+
+TEST_P(NotSaved, LeavesTheFileAlone)
+{
+    start();
+    saveAs(QString::fromUtf8(GetParam()));
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_EQ(messages.join("").toStdString(), presetNameProblem(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, NotSaved, testing::Values("", "a=b", " Настройка"));
+
+} // namespace
