@@ -2,16 +2,11 @@
 #include "controls/tgradienttrackbar.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QImage>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPalette>
-#include <QPixmap>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -104,83 +99,6 @@ TEST(MainSliderDesign, StartDepthTicksEveryMetre)
     }
     EXPECT_EQ(img.pixel(28, 7) & 0xFFFFFF, rgbOf(w.color(C::BackColor)));
     EXPECT_EQ(img.pixel(28, 76) & 0xFFFFFF, rgbOf(w.color(C::BackColor)));
-}
-
-// --- A picture of the four sliders -----------------------------------------
-
-enum class Shown { plain, disabled, over, down };
-
-QPixmap shot(MainSlider which, int position, Shown shown)
-{
-    TGradientTrackBar w;
-    configureMainSlider(w, which);
-    w.setPosition(position);
-    const PixelRect r = w.trackGeometry().thumbRect(w.thumbOffset());
-    const QPointF centre((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    const bool pressed = shown == Shown::down;
-    QMouseEvent event(pressed ? QEvent::MouseButtonPress : QEvent::MouseMove, centre,
-            w.mapToGlobal(centre), pressed ? Qt::LeftButton : Qt::NoButton,
-            pressed ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    if (shown == Shown::over || pressed) {
-        QApplication::sendEvent(&w, &event);
-    }
-    w.setEnabled(shown != Shown::disabled);
-    return w.grab();
-}
-
-// Lays the sliders out side by side as the main window does, once per look,
-// with the speed slider of each look in a band below. Set
-// LOOPWRIGHT_SLIDER_PICTURE to a file name to keep the picture.
-TEST(MainSliderPicture, EveryDesignInEveryLook)
-{
-    struct Look
-    {
-        const char *caption;
-        int o2, maxDepth, startDepth, speed;
-        Shown shown;
-    };
-    const Look looks[] = {
-            {"at 0", 0, 0, 0, 0, Shown::plain},
-            {"middle", 25, 50, 37, 50, Shown::plain},
-            {"at Max", 50, 100, 100, 99, Shown::plain},
-            {"pointer over", 10, 20, 30, 20, Shown::over},
-            {"pressed", 40, 70, 80, 80, Shown::down},
-            {"disabled", 15, 60, 45, 30, Shown::disabled},
-    };
-    constexpr int kLooks = 6;
-    constexpr int kColumn = 150;
-    constexpr int kSpeedTop = 530;
-    QImage sheet(kColumn * kLooks, kSpeedTop + 2 * 50, QImage::Format_RGB32);
-    sheet.fill(QColor(0xA9D1FA));
-    QPainter p(&sheet);
-    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
-    p.setPen(Qt::black);
-    for (int i = 0; i < kLooks; ++i) {
-        const Look &look = looks[i];
-        const int x = i * kColumn + 10;
-        p.drawText(x, 15, QString::fromLatin1(look.caption));
-        // Same spacing as in the window, where the columns start at x = 429.
-        p.drawPixmap(x, 24, shot(MainSlider::TrackBarO2burn, look.o2, look.shown));
-        p.drawPixmap(x + 49, 24, shot(MainSlider::trackbarmaxdepth, look.maxDepth, look.shown));
-        p.drawPixmap(
-                x + 86, 24, shot(MainSlider::trackbarsetstartdepth, look.startDepth, look.shown));
-
-        const int sx = (i % 3) * 300 + 5;
-        const int sy = kSpeedTop + (i / 3) * 50;
-        p.drawText(sx, sy + 12, QString::fromLatin1(look.caption));
-        p.drawPixmap(sx, sy + 16, shot(MainSlider::trackbarspeed, look.speed, look.shown));
-    }
-    p.end();
-
-    // Spot checks that the looks reached the picture: the outline of the
-    // pressed depth thumb (70 -> offset 329) and of the disabled one (60 -> 282).
-    const auto at = [&](int x, int y) { return sheet.pixel(x, y) & 0xFFFFFF; };
-    EXPECT_EQ(at(4 * kColumn + 10 + 49 + 10, 24 + 329), 0xFFFBF0u);
-    EXPECT_EQ(at(5 * kColumn + 10 + 49 + 5, 24 + 282), 0xB5B5B5u);
-
-    if (const char *file = std::getenv("LOOPWRIGHT_SLIDER_PICTURE")) {
-        EXPECT_TRUE(sheet.save(QString::fromLocal8Bit(file)));
-    }
 }
 
 } // namespace
