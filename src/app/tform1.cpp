@@ -27,6 +27,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+// An input row of the data block: the field, its caption and the caption's hint.
+struct InputRow
+{
+    Edit edit;
+    const char *label;
+    const char *caption;
+    const char *labelHint;
+    const char *fieldHint;
+};
+
 namespace {
 
 const QColor kWindow(169, 209, 250); // #A9D1FA
@@ -87,16 +97,6 @@ void setBackground(QLabel *label, const QColor &colour)
 {
     setPaletteColour(label, QPalette::Window, colour);
 }
-
-// An input row of the data block: the field, its caption and the caption's hint.
-struct InputRow
-{
-    Edit edit;
-    const char *label;
-    const char *caption;
-    const char *labelHint;
-    const char *fieldHint;
-};
 
 constexpr InputRow kInputRows[] = {
         {Edit::Edit4, "Label4", "Минимальный объём контура (Литров) ", "", ""},
@@ -321,6 +321,25 @@ QCheckBox *TForm1::makeCheck(
     return check;
 }
 
+// An input field at (8, y) with its caption label beside it.
+void TForm1::addInputRow(const InputRow &row, int y, const QColor &captionColour)
+{
+    auto *field = new QLineEdit(this);
+    const FieldInfo &info = kFields[editIndex(row.edit)];
+    field->setObjectName(
+            QString::fromUtf8(editName(row.edit).data(), qsizetype(editName(row.edit).size())));
+    field->setText(QString::fromUtf8(info.defaultText.data(), qsizetype(info.defaultText.size())));
+    field->setGeometry(8, y, 45, 20);
+    field->setToolTip(QString::fromUtf8(row.fieldHint));
+    m_edits[editIndex(row.edit)] = field;
+    QLabel *label = makeLabel(row.label, 56, y + 2, QString::fromUtf8(row.caption), windowFont(),
+            captionColour, kRowLabel);
+    label->setToolTip(QString::fromUtf8(row.labelHint));
+    m_captions[editIndex(row.edit)] = label;
+    if (row.edit == Edit::Edit13)
+        m_label15 = label;
+}
+
 void TForm1::buildDataBlock()
 {
     auto *block = new QLabel(this);
@@ -329,27 +348,10 @@ void TForm1::buildDataBlock()
     block->setToolTip(QStringLiteral("Содержит поля для ввода исходных данных"));
     setColours(block, Qt::black, kDataBlock);
 
-    auto addRow = [this](const InputRow &row, int y, const QColor &colour) {
-        auto *field = new QLineEdit(this);
-        const FieldInfo &info = kFields[editIndex(row.edit)];
-        field->setObjectName(
-                QString::fromUtf8(editName(row.edit).data(), qsizetype(editName(row.edit).size())));
-        field->setText(
-                QString::fromUtf8(info.defaultText.data(), qsizetype(info.defaultText.size())));
-        field->setGeometry(8, y, 45, 20);
-        field->setToolTip(QString::fromUtf8(row.fieldHint));
-        m_edits[editIndex(row.edit)] = field;
-        QLabel *label = makeLabel(row.label, 56, y + 2, QString::fromUtf8(row.caption),
-                windowFont(), colour, kRowLabel);
-        label->setToolTip(QString::fromUtf8(row.labelHint));
-        m_captions[editIndex(row.edit)] = label;
-        if (row.edit == Edit::Edit13)
-            m_label15 = label;
-    };
     int y = 8;
     int index = 0;
     for (const InputRow &row : kInputRows) {
-        addRow(row, y, index % 2 == 0 ? kBlueA : kBlueB);
+        addInputRow(row, y, index % 2 == 0 ? kBlueA : kBlueB);
         y += 20;
         ++index;
     }
@@ -457,19 +459,7 @@ void TForm1::buildDecoBlock()
     int y = 484;
     int index = 1;
     for (const InputRow &row : kDecoRows) {
-        auto *field = new QLineEdit(this);
-        const FieldInfo &info = kFields[editIndex(row.edit)];
-        field->setObjectName(
-                QString::fromUtf8(editName(row.edit).data(), qsizetype(editName(row.edit).size())));
-        field->setText(
-                QString::fromUtf8(info.defaultText.data(), qsizetype(info.defaultText.size())));
-        field->setGeometry(8, y, 45, 20);
-        field->setToolTip(QString::fromUtf8(row.fieldHint));
-        m_edits[editIndex(row.edit)] = field;
-        QLabel *label = makeLabel(row.label, 56, y + 2, QString::fromUtf8(row.caption),
-                windowFont(), index % 2 == 0 ? kBlueA : kBlueB, kRowLabel);
-        label->setToolTip(QString::fromUtf8(row.labelHint));
-        m_captions[editIndex(row.edit)] = label;
+        addInputRow(row, y, index % 2 == 0 ? kBlueA : kBlueB);
         y += 20;
         ++index;
     }

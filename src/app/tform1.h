@@ -28,6 +28,7 @@ class TAboutForm;
 class TDiveGraph;
 class TGradientTrackBar;
 class TLoopdetales;
+struct InputRow;
 
 /// The main window: every input, the instrument console, the tissue table,
 /// the run buttons and the simulation timer. It only shows and forwards: the
@@ -117,6 +118,7 @@ private:
     template<typename Operation>
     void withSettingsFile(Operation &&operation);
 
+    void addInputRow(const InputRow &row, int y, const QColor &captionColour);
     void buildDataBlock();
     void buildPresetBox();
     void buildDecoBlock();
