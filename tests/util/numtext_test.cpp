@@ -1,6 +1,5 @@
 #include "util/error.h"
 #include "util/numtext.h"
-#include "util/readout.h"
 
 #include <gtest/gtest.h>
 
@@ -200,21 +199,6 @@ TEST(CheckedDivide, ZeroDivisorsFailWithThePlatformMessages)
     } catch (const LoopwrightError &e) {
         EXPECT_STREQ(e.what(), "Invalid floating point operation");
     }
-}
-
-TEST(Readout, ComparesWhatItShows)
-{
-    Readout a("N/A");
-    Readout b("N/A");
-    EXPECT_EQ(a, b);
-    a.setNumber(0.3);
-    EXPECT_EQ(a.display(), "0,3");
-    EXPECT_FALSE(a == b);
-    b.setNumber(0.3);
-    EXPECT_EQ(a, b);
-    b.setTimeOfDay(90000);
-    EXPECT_EQ(b.display(), "0:01:30");
-    EXPECT_FALSE(a == b);
 }
 
 } // namespace
