@@ -1,8 +1,8 @@
 // Opening the dive graph and repainting a chart, offscreen. Painting goes
 // through QWidget::grab(), which lays nothing out and paints every widget.
-#include "controls/tbspline.h"
+#include "controlmodel/tbspline.h"
 #include "controls/tplotchart.h"
-#include "graph/divehistory.h"
+#include "history/divehistory.h"
 #include "graph/tdivegraph.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 // Run: QT_QPA_PLATFORM=offscreen build/bench/startup_bench
 
 #include "app/loopwrightapp.h"
-#include "app/settingsfile.h"
+#include "profile/settingsfile.h"
 #include "engine/parameters.h"
 
 #include <QApplication>

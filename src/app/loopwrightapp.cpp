@@ -1,7 +1,7 @@
 #include "loopwrightapp.h"
 
-#include "formsettings.h"
-#include "settingsfile.h"
+#include "setup/formsettings.h"
+#include "profile/settingsfile.h"
 #include "util/error.h"
 
 #include <QCoreApplication>

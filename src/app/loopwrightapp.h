@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/simulationstate.h"
-#include "graph/divehistory.h"
+#include "history/divehistory.h"
 #include "graph/tdivegraph.h"
 #include "taboutform.h"
 #include "tform1.h"

@@ -3,8 +3,8 @@
 #include "engine/mainview.h"
 #include "engine/parameters.h"
 #include "engine/simulation.h"
-#include "errorfilter.h"
-#include "formcontrols.h"
+#include "util/errorfilter.h"
+#include "setup/formcontrols.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "controls/bsplinepainter.h"
 
-#include "controls/tbspline.h"
+#include "controlmodel/tbspline.h"
 #include "util/numtext.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/textmeasurer.h"
+#include "controlmodel/textmeasurer.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/trackbargeometry.h"
+#include "controlmodel/trackbargeometry.h"
 
 #include <QColor>
 #include <QWidget>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "controls/barpatterns.h"
-#include "controls/chartlayout.h"
+#include "controlmodel/chartlayout.h"
 #include "controls/fonttextmeasurer.h"
-#include "controls/tplotseries.h"
+#include "controlmodel/tplotseries.h"
 
 #include <QColor>
 #include <QFont>

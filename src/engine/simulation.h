@@ -3,7 +3,7 @@
 #include "engine/mainview.h"
 #include "engine/parametersource.h"
 #include "engine/simulationstate.h"
-#include "graph/divehistory.h"
+#include "history/divehistory.h"
 
 enum class Bypass { O2, Diluent };
 

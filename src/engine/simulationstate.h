@@ -2,7 +2,7 @@
 
 #include "deco/ceilings.h"
 #include "deco/tissues.h"
-#include "graph/divehistory.h"
+#include "history/divehistory.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #include "graph/tdivegraph.h"
 
 #include "controls/tplotchart.h"
-#include "graph/divehistory.h"
+#include "history/divehistory.h"
 #include "util/numtext.h"
 
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "app/presetname.h"
+#include "setup/presetname.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/settingsfile.h"
+#include "profile/settingsfile.h"
 
 #include "tempfolder.h"
 #include "util/error.h"

@@ -1,8 +1,8 @@
 #include "settingsinvariants.h"
 
-#include "app/cp1251.h"
-#include "app/presetname.h"
-#include "app/settingsfile.h"
+#include "profile/cp1251.h"
+#include "setup/presetname.h"
+#include "profile/settingsfile.h"
 #include "tempfolder.h"
 #include "util/error.h"
 

@@ -2,8 +2,8 @@
 // presets, on the real windows over a file in a temporary folder.
 
 #include "app/loopwrightapp.h"
-#include "app/presetname.h"
-#include "app/settingsfile.h"
+#include "setup/presetname.h"
+#include "profile/settingsfile.h"
 #include "tempfolder.h"
 
 #include <QCheckBox>

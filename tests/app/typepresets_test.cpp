@@ -1,8 +1,8 @@
 // The defaults and the four type presets step by step: the check boxes'
 // reactions run at each change, so the order of the steps decides the result.
 
-#include "app/formcontrols.h"
-#include "app/typepresets.h"
+#include "setup/formcontrols.h"
+#include "setup/typepresets.h"
 
 #include <gtest/gtest.h>
 

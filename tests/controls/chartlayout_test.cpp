@@ -1,5 +1,5 @@
-#include "controls/chartlayout.h"
-#include "controls/tplotseries.h"
+#include "controlmodel/chartlayout.h"
+#include "controlmodel/tplotseries.h"
 
 #include <gtest/gtest.h>
 

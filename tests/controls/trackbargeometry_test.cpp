@@ -1,4 +1,4 @@
-#include "controls/trackbargeometry.h"
+#include "controlmodel/trackbargeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "controls/tplotseries.h"
+#include "controlmodel/tplotseries.h"
 
 #include "util/error.h"
 

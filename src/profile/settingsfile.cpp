@@ -1,6 +1,6 @@
-#include "app/settingsfile.h"
+#include "profile/settingsfile.h"
 
-#include "app/cp1251.h"
+#include "profile/cp1251.h"
 #include "util/error.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "app/cp1251.h"
+#include "profile/cp1251.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "formsettings.h"
 
-#include "settingsfile.h"
+#include "profile/settingsfile.h"
 #include "typepresets.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "formsettings.h"
 #include "presetname.h"
-#include "settingsfile.h"
+#include "profile/settingsfile.h"
 #include "util/error.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/charttypes.h"
-#include "controls/tbspline.h"
+#include "controlmodel/charttypes.h"
+#include "controlmodel/tbspline.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "controls/chartlayout.h"
+#include "controlmodel/chartlayout.h"
 
-#include "controls/tplotseries.h"
+#include "controlmodel/tplotseries.h"
 #include "util/numtext.h"
 
 #include <algorithm>

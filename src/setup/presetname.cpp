@@ -1,6 +1,6 @@
-#include "app/presetname.h"
+#include "setup/presetname.h"
 
-#include "app/cp1251.h"
+#include "profile/cp1251.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "graph/divehistory.h"
+#include "history/divehistory.h"
 
 void DiveHistory::clear()
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/charttypes.h"
-#include "controls/textmeasurer.h"
+#include "controlmodel/charttypes.h"
+#include "controlmodel/textmeasurer.h"
 
 #include <memory>
 #include <string>

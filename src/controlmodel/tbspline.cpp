@@ -1,4 +1,4 @@
-#include "controls/tbspline.h"
+#include "controlmodel/tbspline.h"
 
 #include "util/error.h"
 #include "util/numtext.h"
