@@ -1,5 +1,8 @@
 #include "typepresets.h"
 
+#include <cstdint>
+#include <span>
+
 namespace {
 
 constexpr Rgb kBlueA {99, 135, 241}; // #6387F1
@@ -10,109 +13,102 @@ constexpr Rgb kBlueB {108, 108, 255}; // #6C6CFF
 // earlier reaction did (CheckBox4 greys Label15, which Edit13's own colour
 // then repaints in eCCR and the manual type).
 
-void field(FormControls &form, Edit e, bool enabled)
+// One step of a type preset. A type differs from another only in which
+// steps it takes and in their order.
+struct Step
+{
+    enum class Kind : std::uint8_t {
+        Field, ///< enable or disable a field and colour its caption to match
+        Zeroed, ///< a constant flow the type lacks: "0", then disabled
+        Box, ///< set a check box, then enable or disable it
+        OwnCaption, ///< the field's caption in its own colour
+        DilBypass, ///< whether the diluent bypass may be used
+    };
+    Kind kind;
+    std::uint8_t control; ///< an Edit or a Check, by its enum value
+    bool checked;
+    bool enabled;
+};
+
+constexpr Step on(Edit e)
+{
+    return {Step::Kind::Field, std::uint8_t(e), false, true};
+}
+constexpr Step off(Edit e)
+{
+    return {Step::Kind::Field, std::uint8_t(e), false, false};
+}
+constexpr Step zeroed(Edit e)
+{
+    return {Step::Kind::Zeroed, std::uint8_t(e), false, false};
+}
+constexpr Step box(Check b, bool checked, bool enabled)
+{
+    return {Step::Kind::Box, std::uint8_t(b), checked, enabled};
+}
+constexpr Step ownCaption(Edit e)
+{
+    return {Step::Kind::OwnCaption, std::uint8_t(e), false, true};
+}
+constexpr Step dilBypass(bool available)
+{
+    return {Step::Kind::DilBypass, 0, false, available};
+}
+
+using E = Edit;
+using C = Check;
+
+constexpr Step kEccr[] = {box(C::CheckBox6, true, true), box(C::CheckBox8, false, true),
+        on(E::Edit6), ownCaption(E::Edit8), on(E::Edit8), box(C::CheckBox2, false, true),
+        box(C::CheckBox1, false, true), box(C::CheckBox4, true, true), on(E::Edit14), on(E::Edit16),
+        on(E::Edit10), on(E::Edit13), dilBypass(true), on(E::Edit23), on(E::Edit11),
+        box(C::CheckBox3, false, false), zeroed(E::Edit19), zeroed(E::Edit18)};
+
+constexpr Step kMccr[] = {box(C::CheckBox2, false, false), box(C::CheckBox1, false, false),
+        box(C::CheckBox4, true, false), on(E::Edit14), on(E::Edit16), on(E::Edit10),
+        dilBypass(true), on(E::Edit23), box(C::CheckBox3, false, false),
+        box(C::CheckBox6, false, false), box(C::CheckBox8, false, false), off(E::Edit6),
+        off(E::Edit8), zeroed(E::Edit19), zeroed(E::Edit18), off(E::Edit13), off(E::Edit11)};
+
+constexpr Step kO2ccr[] = {box(C::CheckBox3, true, false), box(C::CheckBox6, false, false),
+        box(C::CheckBox8, false, false), box(C::CheckBox2, false, false),
+        box(C::CheckBox1, false, false), box(C::CheckBox4, true, false), off(E::Edit6),
+        off(E::Edit8), zeroed(E::Edit19), zeroed(E::Edit18), off(E::Edit14), off(E::Edit16),
+        off(E::Edit10), off(E::Edit13), dilBypass(false), off(E::Edit23), off(E::Edit11)};
+
+constexpr Step kManual[] = {on(E::Edit19), on(E::Edit18), box(C::CheckBox3, false, true),
+        box(C::CheckBox6, false, true), box(C::CheckBox8, false, true), on(E::Edit6), on(E::Edit8),
+        box(C::CheckBox2, false, true), on(E::Edit14), on(E::Edit16), on(E::Edit10), on(E::Edit13),
+        dilBypass(true), on(E::Edit23), on(E::Edit11), box(C::CheckBox2, false, true),
+        box(C::CheckBox1, false, true), box(C::CheckBox4, true, true)};
+
+void fieldEnabled(FormControls &form, Edit e, bool enabled)
 {
     form.setFieldEnabled(e, enabled);
     form.setCaptionColour(e, enabled ? captionOwnColour(e) : kCaptionDisabled);
 }
 
-// A constant-flow field that a type without it sets to "0" before greying.
-void zeroed(FormControls &form, Edit e)
+void apply(FormControls &form, const Step &step)
 {
-    form.setText(e, "0");
-    field(form, e, false);
-}
-
-void box(FormControls &form, Check b, bool checked, bool enabled)
-{
-    form.setChecked(b, checked);
-    form.setCheckEnabled(b, enabled);
-}
-
-void eccr(FormControls &f)
-{
-    box(f, Check::CheckBox6, true, true);
-    box(f, Check::CheckBox8, false, true);
-    field(f, Edit::Edit6, true);
-    f.setCaptionColour(Edit::Edit8, captionOwnColour(Edit::Edit8));
-    field(f, Edit::Edit8, true);
-    box(f, Check::CheckBox2, false, true);
-    box(f, Check::CheckBox1, false, true);
-    box(f, Check::CheckBox4, true, true);
-    field(f, Edit::Edit14, true);
-    field(f, Edit::Edit16, true);
-    field(f, Edit::Edit10, true);
-    field(f, Edit::Edit13, true);
-    f.setDilBypassAvailable(true);
-    field(f, Edit::Edit23, true);
-    field(f, Edit::Edit11, true);
-    box(f, Check::CheckBox3, false, false);
-    zeroed(f, Edit::Edit19);
-    zeroed(f, Edit::Edit18);
-}
-
-void mccr(FormControls &f)
-{
-    box(f, Check::CheckBox2, false, false);
-    box(f, Check::CheckBox1, false, false);
-    box(f, Check::CheckBox4, true, false);
-    field(f, Edit::Edit14, true);
-    field(f, Edit::Edit16, true);
-    field(f, Edit::Edit10, true);
-    f.setDilBypassAvailable(true);
-    field(f, Edit::Edit23, true);
-    box(f, Check::CheckBox3, false, false);
-    box(f, Check::CheckBox6, false, false);
-    box(f, Check::CheckBox8, false, false);
-    field(f, Edit::Edit6, false);
-    field(f, Edit::Edit8, false);
-    zeroed(f, Edit::Edit19);
-    zeroed(f, Edit::Edit18);
-    field(f, Edit::Edit13, false);
-    field(f, Edit::Edit11, false);
-}
-
-void o2ccr(FormControls &f)
-{
-    box(f, Check::CheckBox3, true, false);
-    box(f, Check::CheckBox6, false, false);
-    box(f, Check::CheckBox8, false, false);
-    box(f, Check::CheckBox2, false, false);
-    box(f, Check::CheckBox1, false, false);
-    box(f, Check::CheckBox4, true, false);
-    field(f, Edit::Edit6, false);
-    field(f, Edit::Edit8, false);
-    zeroed(f, Edit::Edit19);
-    zeroed(f, Edit::Edit18);
-    field(f, Edit::Edit14, false);
-    field(f, Edit::Edit16, false);
-    field(f, Edit::Edit10, false);
-    field(f, Edit::Edit13, false);
-    f.setDilBypassAvailable(false);
-    field(f, Edit::Edit23, false);
-    field(f, Edit::Edit11, false);
-}
-
-void manual(FormControls &f)
-{
-    field(f, Edit::Edit19, true);
-    field(f, Edit::Edit18, true);
-    box(f, Check::CheckBox3, false, true);
-    box(f, Check::CheckBox6, false, true);
-    box(f, Check::CheckBox8, false, true);
-    field(f, Edit::Edit6, true);
-    field(f, Edit::Edit8, true);
-    box(f, Check::CheckBox2, false, true);
-    field(f, Edit::Edit14, true);
-    field(f, Edit::Edit16, true);
-    field(f, Edit::Edit10, true);
-    field(f, Edit::Edit13, true);
-    f.setDilBypassAvailable(true);
-    field(f, Edit::Edit23, true);
-    field(f, Edit::Edit11, true);
-    box(f, Check::CheckBox2, false, true);
-    box(f, Check::CheckBox1, false, true);
-    box(f, Check::CheckBox4, true, true);
+    switch (step.kind) {
+    case Step::Kind::Field:
+        fieldEnabled(form, Edit(step.control), step.enabled);
+        break;
+    case Step::Kind::Zeroed:
+        form.setText(Edit(step.control), "0");
+        fieldEnabled(form, Edit(step.control), false);
+        break;
+    case Step::Kind::Box:
+        form.setChecked(Check(step.control), step.checked);
+        form.setCheckEnabled(Check(step.control), step.enabled);
+        break;
+    case Step::Kind::OwnCaption:
+        form.setCaptionColour(Edit(step.control), captionOwnColour(Edit(step.control)));
+        break;
+    case Step::Kind::DilBypass:
+        form.setDilBypassAvailable(step.enabled);
+        break;
+    }
 }
 
 void defaultText(FormControls &f, Edit e)
@@ -164,18 +160,7 @@ void applyDefaults(FormControls &f)
 
 void applyTypePreset(RebreatherType type, FormControls &form)
 {
-    switch (type) {
-    case RebreatherType::eCCR:
-        eccr(form);
-        break;
-    case RebreatherType::mCCR:
-        mccr(form);
-        break;
-    case RebreatherType::O2CCR:
-        o2ccr(form);
-        break;
-    case RebreatherType::Manual:
-        manual(form);
-        break;
-    }
+    static constexpr std::span<const Step> kPresets[kTypeCount] = {kEccr, kMccr, kO2ccr, kManual};
+    for (const Step &step : kPresets[int(type)])
+        apply(form, step);
 }
