@@ -280,21 +280,33 @@ INSTANTIATE_TEST_SUITE_P(Examples, ExampleTrace,
             return n;
         });
 
-// The program itself: exit status and message of a malformed scenario.
-TEST(LoopwrightSim, RejectsAMalformedScenarioWithLineAndReason)
+// The program itself: a scenario it cannot use and a trace it cannot write
+// are failures, with a message and their own exit status.
+TEST(LoopwrightSim, ReportsWhatWentWrongWithItsExitStatus)
 {
     const std::string dir = testing::TempDir();
-    const std::string path = dir + "/malformed.scn";
-    std::ofstream(path) << "start\nticks 3\nwait 5\n";
-    const std::string command = std::string(LOOPWRIGHT_SIM) + " " + path + " > " + dir
-            + "/out.csv 2> " + dir + "/err.txt";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 2);
-    std::ifstream err(dir + "/err.txt");
-    std::string message;
-    std::getline(err, message);
-    EXPECT_EQ(message, path + ":3: unknown command 'wait'");
+    std::ofstream(dir + "/malformed.scn") << "start\nticks 3\nwait 5\n";
+    const struct
+    {
+        std::string scenario, output;
+        int status;
+        std::string message;
+    } cases[] = {{dir + "/malformed.scn", dir + "/out.csv", 2,
+                         dir + "/malformed.scn:3: unknown command 'wait'"},
+            {dir, dir + "/out.csv", 2, dir + ": cannot read the scenario"},
+            {std::string(LOOPWRIGHT_SOURCE_DIR) + "/examples/eccr-30m.scn", "/dev/full", 3,
+                    "loopwright-sim: cannot write the trace to standard output"}};
+    for (const auto &c : cases) {
+        const std::string command = std::string(LOOPWRIGHT_SIM) + " " + c.scenario + " > "
+                + c.output + " 2> " + dir + "/err.txt";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), c.status) << c.scenario;
+        std::ifstream err(dir + "/err.txt");
+        std::string message;
+        std::getline(err, message);
+        EXPECT_EQ(message, c.message);
+    }
 }
 
 } // namespace
