@@ -181,6 +181,12 @@ TEST(LoopDetailsDerivation, ABadTextStopsAtTheFirstStepThatReadsIt)
     EXPECT_EQ(f.loopDetails().lungVolumeInhale, before.lungVolumeInhale);
     EXPECT_EQ(before.advThreshold(), 8.0);
     EXPECT_EQ(before.opvThreshold(), 9.0);
+    // Of two bad texts in one sum, the message names the one read first.
+    Rig r;
+    EXPECT_EQ(r.attempt([&] { deriveLoopDetails({"6", "a", "6", "b"}, r.form); }),
+            "'a' is not a valid floating point value");
+    EXPECT_EQ(r.attempt([&] { deriveLoopDetails({"c", "1", "d", "2"}, r.form); }),
+            "'c' is not a valid floating point value");
 }
 
 } // namespace

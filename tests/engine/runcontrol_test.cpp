@@ -213,6 +213,10 @@ TEST(RunControl, AStartThatFailsHasAlreadyMovedTheButtons)
     r.sim.reset();
     EXPECT_EQ(runState(c), RunState::Idle);
     EXPECT_TRUE(c.buttonstart);
+    r.set(Edit::Edit7, "100");
+    r.set(Edit::Edit15, "n");
+    r.set(Edit::Edit17, "he");
+    EXPECT_EQ(r.attempt([&] { r.sim.start(); }), "'n' is not a valid floating point value");
 }
 
 TEST(RunControl, StartFillsEmptyFieldsAndStartsTheTissues)
