@@ -16,14 +16,16 @@ void setSum(ParameterSource &params, Edit field, long double sum)
 
 void deriveLoopDetails(const LoopDetailTexts &texts, ParameterSource &params)
 {
-    // Sums in extended precision, written with 15 significant digits.
-    const long double minLoop = parsed(texts.exhale) + parsed(texts.deadSpace);
-    setSum(params, Edit::Edit4, minLoop);
-    const long double maxLoop =
-            (parsed(texts.inhale) + parsed(texts.deadSpace)) + parsed(texts.counterlung);
-    setSum(params, Edit::Edit1, maxLoop);
-    const long double startLoop = parsed(texts.inhale) + parsed(texts.deadSpace);
-    setSum(params, Edit::Edit2, startLoop);
+    // Sums in extended precision, written with 15 significant digits. Each
+    // text is parsed in a statement of its own, left operand first: the
+    // operands of + are evaluated in no fixed order, and with two bad texts
+    // the message must name the first one.
+    const long double exhale = parsed(texts.exhale);
+    setSum(params, Edit::Edit4, exhale + parsed(texts.deadSpace));
+    const long double inhale = parsed(texts.inhale);
+    const long double inhaleAndDeadSpace = inhale + parsed(texts.deadSpace);
+    setSum(params, Edit::Edit1, inhaleAndDeadSpace + parsed(texts.counterlung));
+    setSum(params, Edit::Edit2, inhaleAndDeadSpace);
     LoopDetails details;
     details.lungVolumeInhale = numtext::parseDecimal(texts.inhale);
     details.lungVolumeExhale = numtext::parseDecimal(texts.exhale);

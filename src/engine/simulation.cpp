@@ -68,7 +68,9 @@ void Simulation::start()
     c.BitBtn2 = s.dilBypassAvailable;
     c.Button10 = false;
     fillEmptyFields();
-    startTissues(s.tissues, m_params.startTissueN2(), m_params.startTissueHe());
+    // Nitrogen first: with both start fields bad, the message names that one.
+    const double startN2 = m_params.startTissueN2();
+    startTissues(s.tissues, startN2, m_params.startTissueHe());
 }
 
 void Simulation::pause()

@@ -29,14 +29,6 @@ TEST_F(LoopGas, UptakeTakesOxygenOutOfTheLoop)
     EXPECT_EQ(r.sim.view().console.co2.display(), "0,8"); // 0.82 l of carbon dioxide
 }
 
-TEST_F(LoopGas, TheStartGasIsThereBeforeTheFirstUptake)
-{
-    r.sim.start();
-    ASSERT_EQ(r.tick(), "");
-    EXPECT_NEAR(r.state.loopO2Gas, 2.1, 1e-12);
-    EXPECT_NEAR(r.state.loopGas, 7.0, 1e-12);
-}
-
 TEST_F(LoopGas, ARegenerativeCartridgeReleasesOxygen)
 {
     r.form.setPosition(Slider::TrackBarO2burn, 10);

@@ -21,8 +21,16 @@ int main(int argc, char **argv)
         std::cerr << path << ": cannot open the scenario\n";
         return 2;
     }
+    // Read piece by piece rather than through rdbuf(): a failing read (a
+    // folder opens, then every read fails) must not pass for an empty file.
     std::ostringstream content;
-    content << in.rdbuf();
+    char buffer[4096];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+        content.write(buffer, in.gcount());
+    if (in.bad()) {
+        std::cerr << path << ": cannot read the scenario\n";
+        return 2;
+    }
     auto parsed = parseScenario(content.str());
     if (const auto *error = std::get_if<ScenarioError>(&parsed)) {
         std::cerr << path << ":" << error->line << ": " << error->reason << '\n';
@@ -32,6 +40,10 @@ int main(int argc, char **argv)
     ScenarioRunner runner;
     const int status =
             runner.run(std::get<std::vector<ScenarioCommand>>(parsed), std::cout, std::cerr);
-    std::cout.flush();
+    // A lost trace is a failure whatever the run said (a full disk, a closed pipe).
+    if (!std::cout.flush()) {
+        std::cerr << "loopwright-sim: cannot write the trace to standard output\n";
+        return 3;
+    }
     return status;
 }
