@@ -1,6 +1,7 @@
 #include "deco/plan.h"
 
 #include "deco/ceilings.h"
+#include "util/numtext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,8 +60,8 @@ DecoPlan planAscent(TissueState tissues, double depthM, const AscentGas &gas)
     // Checked after every increase of t, even one that reached the surface.
     auto passedLimit = [&] {
         if (t > kForeverSeconds)
-            plan.forever = true;
-        return plan.forever;
+            plan.endless = true;
+        return plan.endless;
     };
     while (d > 0.0) {
         double next = 3.0 * std::ceil(d / 3.0) - 3.0;
@@ -83,10 +84,25 @@ DecoPlan planAscent(TissueState tissues, double depthM, const AscentGas &gas)
             ascent.breatheSecond(d);
             t += 1;
         } while (!passedLimit() && d != next);
-        if (plan.forever)
+        if (plan.endless)
             break;
     }
     plan.seconds = t;
     plan.ttsMinutes = int(std::ceil(double(t) / 60.0));
     return plan;
+}
+
+std::string stopDepthText(double depthM)
+{
+    return numtext::formatGeneral(numtext::nearest1(depthM));
+}
+
+std::string planSummary(const DecoPlan &plan)
+{
+    if (plan.endless)
+        return "Вечн";
+    std::string text = std::to_string(plan.ttsMinutes);
+    for (const DecoStop &stop : plan.stops)
+        text += ' ' + stopDepthText(stop.depthM) + '/' + std::to_string(stop.minutes);
+    return text;
 }

@@ -2,6 +2,7 @@
 
 #include "deco/tissues.h"
 
+#include <string>
 #include <vector>
 
 /// A decompression stop: its depth and the whole minutes spent there.
@@ -16,7 +17,7 @@ struct DecoStop
 /// What an ideal ascent from the current state takes.
 struct DecoPlan
 {
-    bool forever = false; ///< the ascent would take more than a day
+    bool endless = false; ///< the ascent would take more than a day
     long long seconds = 0; ///< the whole ascent, stops included
     int ttsMinutes = 0; ///< time to surface: seconds / 60 rounded up
     std::vector<DecoStop> stops; ///< deepest first; empty for a plain ascent
@@ -38,5 +39,12 @@ AscentGas inertSplit(double loopPPN2, double loopPPHe);
 
 /// Plans the ascent from \a depthM on a copy of \a tissues: one-second steps,
 /// stops every 3 m as long as the safe ascent depth lies deeper than the next
-/// stop, whole minutes at a stop. Past 86 400 s the plan is "forever".
+/// stop, whole minutes at a stop. Past 86 400 s the plan is "endless".
 DecoPlan planAscent(TissueState tissues, double depthM, const AscentGas &gas);
+
+/// The plan in one line: the time to surface in whole minutes, then each stop
+/// as DEPTH/MINUTES with the depth as the depth readout shows it
+/// ("14 9/1 6/2 3/5"); "Вечн" when the ascent never ends.
+std::string planSummary(const DecoPlan &plan);
+/// A stop depth as the depth readout shows depths: to 0.1 m, "13,9".
+std::string stopDepthText(double depthM);

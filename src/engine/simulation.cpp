@@ -52,6 +52,7 @@ void Simulation::start()
 {
     RunControls &c = m_view.controls;
     SimulationState &s = m_state;
+    s.oxygen = {};
     c.Button4 = true;
     c.buttonstart = false;
     c.Button2 = false;
@@ -104,6 +105,7 @@ void Simulation::reset()
     RunControls &c = m_view.controls;
     ConsoleView &v = m_view.console;
     SimulationState &s = m_state;
+    s.oxygen = {};
 
     m_params.setPosition(Slider::TrackBarO2burn, 0);
     s.o2ConsumptionLpm = 0.0;
@@ -170,6 +172,7 @@ void Simulation::tick()
     if (m_params.text(Edit::Edit22).empty())
         m_params.setText(Edit::Edit22, "0");
     decoStep();
+    m_state.oxygen.breathe(m_state.loopPPO2, m_params.tickMs() / 60000.0);
     drawCounterlung();
     placeDiver();
     m_history.record(m_state.simClockMs, m_state.currentDepthM, m_state.loopPPO2,
@@ -461,6 +464,28 @@ void Simulation::updateNoDecoTime()
             m_state.tissues, m_state.loopPPN2, m_state.loopPPHe, conservatism, stepSeconds);
     m_state.noDecoTimeText = result.text;
     m_view.deco.noDecoTime = m_state.noDecoTimeText;
+}
+
+DecoPlan Simulation::decoPlan() const
+{
+    const SimulationState &s = m_state;
+    AscentGas gas = inertSplit(s.loopPPN2, s.loopPPHe);
+    gas.ascentRateMpm = m_params.ascentRate();
+    gas.conservatismPercent = m_params.conservatism();
+    gas.setpoint = s.loopPPO2;
+    if (m_params.setpoint1Active())
+        gas.setpoint = m_params.setpoint1();
+    else if (m_params.setpoint2Active())
+        gas.setpoint = m_params.setpoint2();
+    return planAscent(s.tissues, s.currentDepthM, gas);
+}
+
+ForecastResult Simulation::liveNoDecoForecast() const
+{
+    const int stepSeconds = std::clamp(m_params.decoStepSeconds(), 1, 60);
+    const double conservatism = m_params.conservatism();
+    return noDecoForecast(
+            m_state.tissues, m_state.loopPPN2, m_state.loopPPHe, conservatism, stepSeconds);
 }
 
 void Simulation::bypassMouse(Bypass which, bool pressed)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "deco/forecast.h"
+#include "deco/plan.h"
 #include "engine/mainview.h"
 #include "engine/parametersource.h"
 #include "engine/simulationstate.h"
@@ -29,6 +31,13 @@ public:
     void tick();
     /// "Обновить бездек. время" (Button5Click): the no-decompression forecast.
     void updateNoDecoTime();
+    /// The ascent from the current state holding the active setpoint (the
+    /// loop's PPO2 when none is): reads the ascent rate, the conservatism and
+    /// the setpoint, in that order, and throws their conversion errors.
+    DecoPlan decoPlan() const;
+    /// The no-decompression forecast on the live state, its step limited to
+    /// 1..60 s without writing the field back; nothing is shown.
+    ForecastResult liveNoDecoForecast() const;
     /// Mouse press or release on a bypass button; ignored while it is disabled.
     void bypassMouse(Bypass which, bool pressed);
 

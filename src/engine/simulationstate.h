@@ -2,6 +2,7 @@
 
 #include "deco/ceilings.h"
 #include "deco/tissues.h"
+#include "engine/oxygenexposure.h"
 #include "history/divehistory.h"
 
 #include <cstdint>
@@ -51,4 +52,6 @@ struct SimulationState
     LoadFractions loadFractions; ///< of the last tick length, kept between ticks
     Ceilings ceilings;
     std::string noDecoTimeText; ///< the last forecast's text; empty until the first
+
+    OxygenExposure oxygen; ///< since the dive button or reset
 };

@@ -39,7 +39,7 @@ TEST(DecoPlan, StopsOfOneSlowCompartmentFollowTheClosedForm)
     // 10 -> 0 m at 7.5 m/min is 80 s of climbing on top of the stops.
     EXPECT_EQ(plan.seconds, 60 * (plan.stops[0].minutes + plan.stops[1].minutes) + 80);
     EXPECT_EQ(plan.ttsMinutes, plan.stops[0].minutes + plan.stops[1].minutes + 2);
-    EXPECT_FALSE(plan.forever);
+    EXPECT_FALSE(plan.endless);
 }
 
 TEST(DecoPlan, PlainAscentAndItsRounding)
@@ -66,7 +66,7 @@ TEST(DecoPlan, AnAscentThatCannotMoveIsForever)
     gas.setpoint = 1.3;
     gas.ascentRateMpm = 0.0;
     const DecoPlan plan = planAscent(t, 12.0, gas);
-    EXPECT_TRUE(plan.forever);
+    EXPECT_TRUE(plan.endless);
     EXPECT_EQ(plan.seconds, 86401);
 }
 

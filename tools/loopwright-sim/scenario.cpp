@@ -131,12 +131,13 @@ ScenarioCommand parseLine(std::string_view line)
         c.kind = Kind::DilBypassAvailable;
         c.count = flagArgument(args[0]);
     } else if (command == "start" || command == "pause" || command == "continue"
-            || command == "reset" || command == "forecast") {
+            || command == "reset" || command == "forecast" || command == "plan") {
         expectArguments(args, 0, command, "no arguments");
         c.kind = command == "start"     ? Kind::Start
                 : command == "pause"    ? Kind::Pause
                 : command == "continue" ? Kind::Continue
                 : command == "reset"    ? Kind::Reset
+                : command == "plan"     ? Kind::Plan
                                         : Kind::Forecast;
     } else if (command == "press" || command == "release") {
         expectArguments(args, 1, command, "O2Bypass or DilBypass");
@@ -231,7 +232,7 @@ const char *ScenarioRunner::traceHeader()
 {
     return "event,tick,clock_ms,depth,loop_gas,loop_o2_gas,ppo2,ppn2,pphe,o2_used,dil_used,"
            "o2_metabolised,o2_left,dil_left,safe_ascent_depth,governing,tissue_n2_1,"
-           "tissue_n2_16,tissue_he_1,tissue_he_16,lamps,interval_ms,history_count,text";
+           "tissue_n2_16,tissue_he_1,tissue_he_16,lamps,interval_ms,history_count,text,cns,otu";
 }
 
 void ScenarioRunner::writeRow(std::ostream &trace, const char *event, const std::string &text)
@@ -250,7 +251,8 @@ void ScenarioRunner::writeRow(std::ostream &trace, const char *event, const std:
           << number(s.tissues.n2[0]) << ',' << number(s.tissues.n2[15]) << ','
           << number(s.tissues.he[0]) << ',' << number(s.tissues.he[15]) << ',' << lamps << ','
           << m_simulation.view().controls.timerIntervalMs << ',' << m_history.count() << ','
-          << csvField(text) << '\n';
+          << csvField(text) << ',' << number(s.oxygen.cnsPercent) << ',' << number(s.oxygen.otu)
+          << '\n';
 }
 
 void ScenarioRunner::runTick(std::ostream &trace)
@@ -366,6 +368,18 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
         report([&] { m_simulation.updateNoDecoTime(); });
         writeRow(trace, "forecast", m_simulation.state().noDecoTimeText);
         break;
+    case Kind::Plan: {
+        // Like the window's dive computer, a plan that cannot be made says why
+        // in its own place rather than as a handler's error.
+        std::string text;
+        try {
+            text = planSummary(m_simulation.decoPlan());
+        } catch (const LoopwrightError &e) {
+            text = e.what();
+        }
+        writeRow(trace, "plan", text);
+        break;
+    }
     }
     return true;
 }

@@ -27,7 +27,8 @@ struct ScenarioCommand
         Release,
         Ticks,
         Minutes,
-        Forecast
+        Forecast,
+        Plan
     };
     Kind kind = Kind::Start;
     int line = 0;
