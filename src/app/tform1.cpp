@@ -750,6 +750,7 @@ void TForm1::runHandler(Handler &&handler)
 
 void TForm1::buttonstartClick()
 {
+    m_tickErrors.forget(); // a new run reports its failure anew
     runHandler([this] { m_simulation->start(); });
 }
 
@@ -760,11 +761,13 @@ void TForm1::Button4Click()
 
 void TForm1::Button1Click()
 {
+    m_tickErrors.forget();
     runHandler([this] { m_simulation->resume(); });
 }
 
 void TForm1::Button2Click()
 {
+    m_tickErrors.forget();
     runHandler([this] { m_simulation->reset(); });
 }
 
@@ -778,7 +781,7 @@ void TForm1::TimerPPO2Timer()
     std::string error;
     try {
         m_simulation->tick();
-        m_tickErrors.succeeded();
+        m_tickErrors.forget();
     } catch (const LoopwrightError &e) {
         error = e.what();
     }
