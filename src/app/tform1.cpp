@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -787,8 +788,11 @@ void TForm1::TimerPPO2Timer()
     }
     applyView();
     // A field that stays invalid fails every tick: say so once, and again
-    // only after a tick succeeded or the message changed.
-    if (!error.empty() && m_tickErrors.shouldShow(error))
+    // only after a tick succeeded or the message changed. A box opened while
+    // the user types or holds a mouse button would take the keys or swallow
+    // the release: the failure is left to the first tick after that.
+    const bool userBusy = m_params->isEditing() || QGuiApplication::mouseButtons() != Qt::NoButton;
+    if (!error.empty() && !userBusy && m_tickErrors.shouldShow(error))
         reportError(QString::fromStdString(error));
 }
 
