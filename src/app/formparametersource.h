@@ -15,6 +15,13 @@ class TGradientTrackBar;
 /// text is mirrored as UTF-8 whenever the widget's text changes, so the
 /// engine's many reads per tick cost no conversion; writes go to the widgets,
 /// whose change and click reactions run as for a user's edit.
+///
+/// A field the user is typing into (it has the keyboard focus and was edited
+/// since it got it or since the last Enter) is not mirrored: the engine goes
+/// on reading the text it held before, and its writes to that field go only
+/// to that text, so neither a half-typed number nor a write-back in the
+/// middle of the typing reaches the other side. Enter or the focus leaving
+/// the field finishes the edit: the typed text replaces the engine's.
 class FormParameterSource final : public QObject, public ParameterSource
 {
     Q_OBJECT
@@ -37,10 +44,20 @@ public:
     int whole(Edit field) const override;
     void setNumber(Edit field, double value) override;
 
+    /// Whether the user is typing into one of the fields.
+    bool isEditing() const { return m_editing >= 0; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void finishEdit();
+
     std::array<QLineEdit *, kEditCount> m_edits;
     std::array<TGradientTrackBar *, kSliderCount> m_sliders;
     std::array<QCheckBox *, kCheckCount> m_checks;
     std::array<FieldText, kEditCount> m_texts;
     LoopDetails m_details; // kept for the loop details dialog: 0 until it sets them
+    int m_editing = -1; // the field being typed into
+    bool m_typed = false; // the text change under way is the user's
 };

@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -750,6 +751,7 @@ void TForm1::runHandler(Handler &&handler)
 
 void TForm1::buttonstartClick()
 {
+    m_tickErrors.forget(); // a new run reports its failure anew
     runHandler([this] { m_simulation->start(); });
 }
 
@@ -760,11 +762,13 @@ void TForm1::Button4Click()
 
 void TForm1::Button1Click()
 {
+    m_tickErrors.forget();
     runHandler([this] { m_simulation->resume(); });
 }
 
 void TForm1::Button2Click()
 {
+    m_tickErrors.forget();
     runHandler([this] { m_simulation->reset(); });
 }
 
@@ -778,14 +782,17 @@ void TForm1::TimerPPO2Timer()
     std::string error;
     try {
         m_simulation->tick();
-        m_tickErrors.succeeded();
+        m_tickErrors.forget();
     } catch (const LoopwrightError &e) {
         error = e.what();
     }
     applyView();
     // A field that stays invalid fails every tick: say so once, and again
-    // only after a tick succeeded or the message changed.
-    if (!error.empty() && m_tickErrors.shouldShow(error))
+    // only after a tick succeeded or the message changed. A box opened while
+    // the user types or holds a mouse button would take the keys or swallow
+    // the release: the failure is left to the first tick after that.
+    const bool userBusy = m_params->isEditing() || QGuiApplication::mouseButtons() != Qt::NoButton;
+    if (!error.empty() && !userBusy && m_tickErrors.shouldShow(error))
         reportError(QString::fromStdString(error));
 }
 

@@ -5,8 +5,9 @@
 
 /// A handler that repeats (the simulation tick) meets the same failure again
 /// and again while a field stays invalid. Its message is shown once, and
-/// again only after the handler has succeeded or the message has changed, so
-/// the user is not buried under message boxes while the simulation goes on.
+/// again only after the handler has succeeded, the message has changed or a
+/// new run began, so the user is not buried under message boxes while the
+/// simulation goes on.
 class RepeatedErrorFilter
 {
 public:
@@ -18,8 +19,8 @@ public:
         m_shown = message;
         return true;
     }
-    /// The handler succeeded: the next failure is news again.
-    void succeeded() { m_shown.reset(); }
+    /// The handler succeeded or a new run begins: the next failure is news.
+    void forget() { m_shown.reset(); }
 
 private:
     std::optional<std::string> m_shown;
