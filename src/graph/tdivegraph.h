@@ -45,7 +45,9 @@ public:
     /// Pointer moves over the charts, in client pixels.
     void ChartMouseMove(int x, int y);
     void Chart1MouseMove(int x, int y);
-    /// One wheel notch: the whole window 20 pixels smaller or larger.
+    /// One wheel notch: the whole window 20 pixels smaller or larger, but
+    /// never below half its design size each way nor beyond the screen's
+    /// available area (such a notch does nothing).
     void FormMouseWheelUp();
     void FormMouseWheelDown();
 
