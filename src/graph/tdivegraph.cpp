@@ -241,7 +241,7 @@ void TDiveGraph::FormMouseWheelDown()
     resizeBy(kWheelStep);
 }
 
-void TDiveGraph::resizeBy(int delta)
+bool TDiveGraph::resizeBy(int delta)
 {
     // W and H are the outer size, border and caption included.
     const QSize frame = frameGeometry().size() - size();
@@ -256,25 +256,28 @@ void TDiveGraph::resizeBy(int delta)
             && (w > shownOn->availableGeometry().width()
                     || h > shownOn->availableGeometry().height());
     if (delta < 0 ? tooSmall : tooLarge)
-        return;
+        return false;
     setFixedSize(client);
 
     m_chart->resize(w, int(numtext::nearest(h / 100.0 * 60)));
     m_chart1->resize(w, int(numtext::nearest(h / 100.0 * 45)));
     m_chart1->move(m_chart1->x(), m_chart->height() - kChartOverlap);
+    return true;
 }
 
 void TDiveGraph::wheelEvent(QWheelEvent *event)
 {
     // One step per notch; fine-grained wheels and touchpads add up to one.
+    // Once a step meets a size limit the rest of a long spin is dropped, so
+    // however large the reported angle, the loop ends at the limit.
     m_wheelRemainder += event->angleDelta().y();
-    while (m_wheelRemainder >= kWheelNotch) {
-        m_wheelRemainder -= kWheelNotch;
-        FormMouseWheelUp();
-    }
-    while (m_wheelRemainder <= -kWheelNotch) {
-        m_wheelRemainder += kWheelNotch;
-        FormMouseWheelDown();
+    while (m_wheelRemainder >= kWheelNotch || m_wheelRemainder <= -kWheelNotch) {
+        const bool up = m_wheelRemainder > 0;
+        m_wheelRemainder += up ? -kWheelNotch : kWheelNotch;
+        if (!resizeBy(up ? -kWheelStep : kWheelStep)) {
+            m_wheelRemainder = 0;
+            break;
+        }
     }
     // Not marked as handled: the wheel message goes on as before.
     event->ignore();

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <cstdint>
+
 class DiveHistory;
 class QLabel;
 class QShowEvent;
@@ -59,7 +61,8 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
-    void resizeBy(int delta);
+    /// False, nothing changed, when the new size is outside the limits.
+    bool resizeBy(int delta);
 
     const DiveHistory &m_history;
     TPlotChart *m_chart = nullptr;
@@ -68,5 +71,5 @@ private:
     QLabel *m_label2 = nullptr;
     QLabel *m_label5 = nullptr;
     QLabel *m_label6 = nullptr;
-    int m_wheelRemainder = 0;
+    std::int64_t m_wheelRemainder = 0; // one event's angle plus less than a notch
 };

@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -182,15 +181,13 @@ TEST(TDiveGraph, PointerMovesPlaceTheLabels)
     EXPECT_TRUE(labelNamed(g, "Label6")->text().startsWith(QStringLiteral("PPO2: ")));
 }
 
-// Notches of a standard wheel: positive away from the user (smaller).
+// One spin of a standard wheel, \a notches long: positive away from the user
+// (smaller).
 void wheel(TDiveGraph &g, int notches)
 {
-    for (int i = 0; i < std::abs(notches); ++i) {
-        QWheelEvent e(QPointF(10, 10), QPointF(10, 10), QPoint(),
-                QPoint(0, notches > 0 ? 120 : -120), Qt::NoButton, Qt::NoModifier,
-                Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&g, &e);
-    }
+    QWheelEvent e(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 120 * notches),
+            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&g, &e);
 }
 
 TEST(TDiveGraph, WheelResizesWindowAndCharts)
