@@ -19,6 +19,15 @@ constexpr int kLegendPadding = 10;
 constexpr int kLegendTextIndent = 42; // marker sample and gaps around the text
 constexpr int kLegendGap = 20;
 constexpr double kSentinel = 1.7e308;
+// Values beyond this (and infinities and NaNs) are off every scale: they
+// neither stretch an axis, which would flatten the real data into one line,
+// nor get a place on the plot. Within it, tick labels keep whole digits.
+constexpr double kPlotLimit = 1e15;
+
+bool plottable(const ChartPoint &p)
+{
+    return std::fabs(p.x) <= kPlotLimit && std::fabs(p.y) <= kPlotLimit;
+}
 
 // Pixel coordinates are whole numbers rounded half to even. Values far
 // outside any screen are held at a bound instead of overflowing an int.
@@ -88,16 +97,27 @@ std::vector<std::string> splitLines(const std::string &text)
 
 AxisSteps ChartLayout::axisSteps(int tickCount, double lo, double hi)
 {
+    // An axis of infinite or undefined extent has no span to divide: it shows
+    // unit steps around whichever end is a number.
+    if (!std::isfinite(lo))
+        lo = std::isfinite(hi) ? hi : 0.0;
+    if (!std::isfinite(hi))
+        hi = lo;
     const int divisions = std::max(2, tickCount - 1);
-    const double raw = std::fabs(hi - lo) / divisions;
+    double raw = std::fabs(hi - lo) / divisions;
+    if (!std::isfinite(raw)) // the span of two huge ends overflows
+        raw = std::fabs(hi / divisions - lo / divisions);
     const double half = powerOfTen(raw) / 2.0;
-    // A step that no longer grows (non-finite or vanishing data spans) would
-    // loop for ever; the axis then shows what it has.
-    auto grow = [half](double &step) {
+    // A step grows by half the power of ten of raw, so about twenty turns
+    // reach any span; a step that no longer grows (vanishing spans, rounding
+    // at huge values) or a runaway count stops, and the axis shows what it has.
+    constexpr int kMaxTurns = 100;
+    int turns = 0;
+    auto grow = [half, &turns](double &step) {
         const double next = step + half;
         const bool grew = next > step;
         step = next;
-        return grew && std::isfinite(next);
+        return grew && std::isfinite(next) && ++turns < kMaxTurns;
     };
     double step = 0.0;
     while (step < raw) {
@@ -208,11 +228,13 @@ void ChartLayout::buildYAxis(
     double lo = TPlotSeries::kNoMinimum;
     double hi = TPlotSeries::kNoMaximum;
     for (const auto &s : series) {
-        if (s->points().empty())
-            continue;
-        lo = std::min(lo, s->minY());
-        hi = std::max(hi, s->maxY());
-        m_noData = false;
+        for (const ChartPoint &p : s->points()) {
+            if (!plottable(p))
+                continue;
+            lo = std::min(lo, p.y);
+            hi = std::max(hi, p.y);
+            m_noData = false;
+        }
     }
     if (m_noData)
         return;
@@ -281,8 +303,12 @@ void ChartLayout::buildXAxis(
         double lo = TPlotSeries::kNoMinimum;
         double hi = TPlotSeries::kNoMaximum;
         for (const auto &s : series) {
-            lo = std::min(lo, s->minX());
-            hi = std::max(hi, s->maxX());
+            for (const ChartPoint &p : s->points()) {
+                if (plottable(p)) {
+                    lo = std::min(lo, p.x);
+                    hi = std::max(hi, p.x);
+                }
+            }
         }
         const AxisSteps steps = axisSteps(n, lo, hi);
         const double perUnit = double(width) / std::max(1, n - 1) / steps.step;
@@ -303,7 +329,8 @@ void ChartLayout::buildXAxis(
     std::vector<double> xs;
     for (const auto &s : series)
         for (const ChartPoint &p : s->points())
-            xs.push_back(p.x);
+            if (plottable(p))
+                xs.push_back(p.x);
     std::sort(xs.begin(), xs.end());
     xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
     const int distinct = int(xs.size());
@@ -345,8 +372,12 @@ int ChartLayout::pixelY(double y) const
 
 void ChartLayout::placePoints(std::vector<std::unique_ptr<TPlotSeries>> &series)
 {
-    if (series.empty() || m_noData)
+    if (series.empty() || m_noData) {
+        for (auto &item : series)
+            for (ChartPoint &p : item->points())
+                p.plotted = false;
         return;
+    }
     const int barWidth = m_barCount > 0 ? rounded(double(m_barSlotWidth) / (m_barCount + 1)) : 0;
     const int s = m_markSize;
     int barsSeen = 0;
@@ -357,6 +388,11 @@ void ChartLayout::placePoints(std::vector<std::unique_ptr<TPlotSeries>> &series)
         case SeriesKind::Line:
         case SeriesKind::Smooth:
             for (ChartPoint &p : ser.points()) {
+                p.plotted = plottable(p);
+                if (!p.plotted) {
+                    p.hit = {};
+                    continue;
+                }
                 p.px = pixelX(p.x, p.px);
                 p.py = pixelY(p.y);
                 p.hit = {p.px - s, p.py - s, p.px + s, p.py + s};
@@ -373,6 +409,11 @@ void ChartLayout::placePoints(std::vector<std::unique_ptr<TPlotSeries>> &series)
                     -m_barSlotWidth / 2.0 + barWidth / 2.0 + barsSeen * barWidth + barWidth * 0.1);
             const int width = rounded(barWidth * 0.8);
             for (ChartPoint &p : ser.points()) {
+                p.plotted = plottable(p);
+                if (!p.plotted) {
+                    p.hit = {};
+                    continue;
+                }
                 p.px = pixelX(p.x, p.px);
                 p.py = pixelY(p.y);
                 const int left = p.px + offset;

@@ -36,6 +36,9 @@ public:
 
     /// Lays out a client area of width x height pixels and writes the
     /// series' pixel positions, hit rectangles, legend rows and splines.
+    /// Points with a coordinate that is not a number, infinite or beyond
+    /// +-1e15 are off every scale: they do not count for the axes and are
+    /// left unplotted (ChartPoint::plotted false, empty hit rectangle).
     void run(const ChartOptions &options, std::vector<std::unique_ptr<TPlotSeries>> &series,
             const TextMeasurer &measurer, int width, int height);
 
@@ -48,7 +51,8 @@ public:
     /// it would overlap the last one drawn.
     std::vector<int> drawnXLabels(const TextMeasurer &measurer) const;
 
-    /// Tidy step and first tick for \a tickCount ticks covering lo..hi.
+    /// Tidy step and first tick for \a tickCount ticks covering lo..hi; a
+    /// finite, positive step for any ends, infinite or NaN ones included.
     static AxisSteps axisSteps(int tickCount, double lo, double hi);
     /// "0.##" text of a tick value, "~" for the 1.7E308 sentinel.
     static std::string tickLabel(double value);

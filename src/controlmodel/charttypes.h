@@ -30,6 +30,7 @@ struct ChartPoint
     int px = 0; ///< pixel position, set by layout
     int py = 0;
     ChartRect hit; ///< marker box or bar rectangle
+    bool plotted = false; ///< set by layout; false for values off every scale
     std::string hint;
 };
 

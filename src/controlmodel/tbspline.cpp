@@ -288,7 +288,9 @@ SplinePoint TBSpline::weighted(double t, int order)
     // The curve point itself uses the parameter rounded to single precision.
     const double u = order == 0 ? double(float(exactU)) : exactU;
     const double firstRaw = std::trunc(u - 1.0);
-    int first = firstRaw < 0.0 ? 0 : (firstRaw > nv + 1 ? nv + 1 : int(firstRaw));
+    // A NaN parameter (from a curve of NaN points) must not reach the int
+    // conversion either.
+    int first = !(firstRaw >= 0.0) ? 0 : (firstRaw > nv + 1 ? nv + 1 : int(firstRaw));
     double x = 0.0;
     double y = 0.0;
     // Only vertices 0..nv + 1 exist; a parameter slightly outside [0, 1]
@@ -427,9 +429,17 @@ std::vector<SplinePixel> TBSpline::polyline()
 {
     std::vector<SplinePixel> pixels;
     pixels.reserve(std::size_t(m_fragments) + 1);
-    for (int i = 0; i <= m_fragments; ++i) {
-        const SplinePoint p = Value(double(i) / m_fragments);
-        pixels.push_back({int(numtext::nearest(p.x)), int(numtext::nearest(p.y))});
-    }
+    for (int i = 0; i <= m_fragments; ++i)
+        pixels.push_back(pixelOf(Value(double(i) / m_fragments)));
     return pixels;
+}
+
+SplinePixel TBSpline::pixelOf(SplinePoint point)
+{
+    auto whole = [](float v) {
+        constexpr double kLimit = 1 << 30;
+        const double clamped = std::clamp(double(v), -kLimit, kLimit);
+        return v != v ? 0 : int(numtext::nearest(clamped));
+    };
+    return {whole(point.x), whole(point.y)};
 }

@@ -96,6 +96,9 @@ public:
     /// The pixels that drawing joins: Fragments() + 1 curve points rounded
     /// half to even.
     std::vector<SplinePixel> polyline();
+    /// \a point rounded half to even to whole pixels; coordinates beyond any
+    /// screen are held at +-2^30 and NaN gives 0, so no conversion overflows.
+    static SplinePixel pixelOf(SplinePoint point);
 
     int NumberOfPoints() const { return m_count; }
     int capacity() const { return m_capacity; }

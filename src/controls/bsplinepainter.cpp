@@ -1,7 +1,6 @@
 #include "controls/bsplinepainter.h"
 
 #include "controlmodel/tbspline.h"
-#include "util/numtext.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -20,9 +19,7 @@ void BSplinePainter::draw(TBSpline &spline, QPainter &painter)
     painter.save();
     painter.setPen(QColor(255, 0, 0));
     for (int i = 1; i <= spline.NumberOfPoints(); ++i) {
-        const SplinePoint p = spline.FGetPoint(i);
-        const int x = int(numtext::nearest(p.x));
-        const int y = int(numtext::nearest(p.y));
+        const auto [x, y] = TBSpline::pixelOf(spline.FGetPoint(i));
         // The box (x - 2, y - 2)-(x + 2, y + 2), right and bottom exclusive.
         painter.drawEllipse(QRect(x - 2, y - 2, 3, 3));
     }

@@ -129,7 +129,12 @@ TPlotSeries *TPlotChart::AddSeries(SeriesKind kind)
 void TPlotChart::Clear()
 {
     m_series.clear();
-    relayoutAndRedraw();
+    // The ticks and the mapping go at once, even inside BeginUpdate: they
+    // belong to series that no longer exist, and a pointer read-out must not
+    // map through them.
+    layoutNow();
+    if (!m_updating)
+        m_client->update();
 }
 
 void TPlotChart::BeginUpdate()
@@ -472,11 +477,16 @@ void TPlotChart::paintSeries(QPainter &painter, int index)
     if (hasPixels) {
         switch (s.kind()) {
         case SeriesKind::Line: {
+            // A point off every scale breaks the line instead of pulling it away.
             QPolygon line;
-            line.reserve(qsizetype(s.points().size()));
-            for (const ChartPoint &p : s.points())
-                line.append(QPoint(p.px, p.py));
-            painter.drawPolyline(line);
+            for (const ChartPoint &p : s.points()) {
+                if (p.plotted)
+                    line.append(QPoint(p.px, p.py));
+                if (!p.plotted || &p == &s.points().back()) {
+                    painter.drawPolyline(line);
+                    line.clear();
+                }
+            }
             break;
         }
         case SeriesKind::Smooth:
@@ -484,13 +494,14 @@ void TPlotChart::paintSeries(QPainter &painter, int index)
             break;
         case SeriesKind::Bar:
             for (const ChartPoint &p : s.points())
-                if (p.hit.width() > 0 && p.hit.height() > 0)
+                if (p.plotted && p.hit.width() > 0 && p.hit.height() > 0)
                     painter.drawRect(outlineRect(p.hit.left, p.hit.top, p.hit.right, p.hit.bottom));
             break;
         }
         if (s.kind() != SeriesKind::Bar)
             for (const ChartPoint &p : s.points())
-                paintMarker(painter, shape, p.px, p.py, mark);
+                if (p.plotted)
+                    paintMarker(painter, shape, p.px, p.py, mark);
     }
 
     if (!m_layout.legendShown())

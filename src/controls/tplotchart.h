@@ -39,7 +39,8 @@ public:
     int seriesCount() const { return int(m_series.size()); }
     /// Series \a index in list order, 0 <= index < seriesCount().
     TPlotSeries *series(int index) const { return m_series.at(std::size_t(index)).get(); }
-    /// Removes every series, then lays out and repaints.
+    /// Removes every series and their ticks and mapping, also inside
+    /// BeginUpdate; repaints unless inside it.
     void Clear();
     /// Suppresses layout and painting until EndUpdate (not counted).
     void BeginUpdate();

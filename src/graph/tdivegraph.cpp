@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
+#include <QScreen>
 #include <QShowEvent>
 #include <QStringList>
 #include <QWheelEvent>
@@ -17,6 +18,10 @@ namespace {
 constexpr int kClientWidth = 799;
 constexpr int kClientHeight = 558;
 constexpr int kWheelStep = 20;
+// The wheel shrinks the window to no less than half its design size each way:
+// a quarter of its area, where both charts still show a few ticks.
+constexpr int kMinClientWidth = (kClientWidth + 1) / 2;
+constexpr int kMinClientHeight = (kClientHeight + 1) / 2;
 constexpr int kWheelNotch = 120; // angle delta of one notch of a standard wheel
 // The lower chart starts this far above the bottom of the upper one and hides
 // the upper chart's time labels.
@@ -236,30 +241,43 @@ void TDiveGraph::FormMouseWheelDown()
     resizeBy(kWheelStep);
 }
 
-void TDiveGraph::resizeBy(int delta)
+bool TDiveGraph::resizeBy(int delta)
 {
     // W and H are the outer size, border and caption included.
     const QSize frame = frameGeometry().size() - size();
     const int h = frameGeometry().height() + delta;
     const int w = frameGeometry().width() + delta;
-    setFixedSize(w - frame.width(), h - frame.height());
+    // A notch that would make the charts unreadable or the window larger
+    // than the screen is ignored; the window keeps its size.
+    const QSize client(w - frame.width(), h - frame.height());
+    const bool tooSmall = client.width() < kMinClientWidth || client.height() < kMinClientHeight;
+    const QScreen *shownOn = screen();
+    const bool tooLarge = shownOn
+            && (w > shownOn->availableGeometry().width()
+                    || h > shownOn->availableGeometry().height());
+    if (delta < 0 ? tooSmall : tooLarge)
+        return false;
+    setFixedSize(client);
 
     m_chart->resize(w, int(numtext::nearest(h / 100.0 * 60)));
     m_chart1->resize(w, int(numtext::nearest(h / 100.0 * 45)));
     m_chart1->move(m_chart1->x(), m_chart->height() - kChartOverlap);
+    return true;
 }
 
 void TDiveGraph::wheelEvent(QWheelEvent *event)
 {
     // One step per notch; fine-grained wheels and touchpads add up to one.
+    // Once a step meets a size limit the rest of a long spin is dropped, so
+    // however large the reported angle, the loop ends at the limit.
     m_wheelRemainder += event->angleDelta().y();
-    while (m_wheelRemainder >= kWheelNotch) {
-        m_wheelRemainder -= kWheelNotch;
-        FormMouseWheelUp();
-    }
-    while (m_wheelRemainder <= -kWheelNotch) {
-        m_wheelRemainder += kWheelNotch;
-        FormMouseWheelDown();
+    while (m_wheelRemainder >= kWheelNotch || m_wheelRemainder <= -kWheelNotch) {
+        const bool up = m_wheelRemainder > 0;
+        m_wheelRemainder += up ? -kWheelNotch : kWheelNotch;
+        if (!resizeBy(up ? -kWheelStep : kWheelStep)) {
+            m_wheelRemainder = 0;
+            break;
+        }
     }
     // Not marked as handled: the wheel message goes on as before.
     event->ignore();

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <cstdint>
+
 class DiveHistory;
 class QLabel;
 class QShowEvent;
@@ -45,7 +47,9 @@ public:
     /// Pointer moves over the charts, in client pixels.
     void ChartMouseMove(int x, int y);
     void Chart1MouseMove(int x, int y);
-    /// One wheel notch: the whole window 20 pixels smaller or larger.
+    /// One wheel notch: the whole window 20 pixels smaller or larger, but
+    /// never below half its design size each way nor beyond the screen's
+    /// available area (such a notch does nothing).
     void FormMouseWheelUp();
     void FormMouseWheelDown();
 
@@ -57,7 +61,8 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
-    void resizeBy(int delta);
+    /// False, nothing changed, when the new size is outside the limits.
+    bool resizeBy(int delta);
 
     const DiveHistory &m_history;
     TPlotChart *m_chart = nullptr;
@@ -66,5 +71,5 @@ private:
     QLabel *m_label2 = nullptr;
     QLabel *m_label5 = nullptr;
     QLabel *m_label6 = nullptr;
-    int m_wheelRemainder = 0;
+    std::int64_t m_wheelRemainder = 0; // one event's angle plus less than a notch
 };

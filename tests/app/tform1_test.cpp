@@ -279,10 +279,3 @@ TEST_F(Window, DialogsOpenWhereTheyBelong)
 }
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

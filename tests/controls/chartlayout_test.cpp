@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -99,6 +101,27 @@ INSTANTIATE_TEST_SUITE_P(Cases, AxisStepsTest,
                 StepsCase {3, 0, 0.75, 0.4, 0}, // p = 0.1
                 StepsCase {15, 0, 3500, 250, 0})); // p = 100
 
+TEST(ChartLayout, ValuesOffEveryScaleNeitherHangNorStretchTheAxes)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::nan("");
+    for (auto [lo, hi] : {std::pair {-inf, 0.0}, {0.0, inf}, {nan, 1.0}, {-1e308, 1e308}}) {
+        const AxisSteps s = ChartLayout::axisSteps(7, lo, hi);
+        EXPECT_TRUE(std::isfinite(s.start) && std::isfinite(s.step) && s.step > 0) << lo << hi;
+    }
+    // A graph-sized chart scales to its ordinary points alone.
+    Chart c;
+    TPlotSeries &depth = c.add(SeriesKind::Line, {{0, 0}, {1, -inf}, {2, nan}, {30, -5}});
+    c.add(SeriesKind::Line, {{3, 1e308}, {inf, 0}, {10, -20}, {1e300, -1e308}});
+    c.add(SeriesKind::Smooth, {{0, inf}, {5, -1}, {6, -2}});
+    c.run(799, 391);
+    EXPECT_EQ(c.yValues(), (std::vector<double> {-21, -17.5, -14, -10.5, -7, -3.5, 0}));
+    EXPECT_EQ(c.xLabels().back(), "35");
+    EXPECT_TRUE(depth.points()[0].plotted);
+    EXPECT_FALSE(depth.points()[1].plotted);
+    EXPECT_EQ(c.series[2]->spline().NumberOfPoints(), 2);
+}
+
 TEST(ChartLayout, GraphSizedChartHasFifteenXTicksAndSevenYTicks)
 {
     Chart c;
@@ -184,14 +207,14 @@ TEST(ChartLayout, LegendRowsAndWidthNarrowThePlot)
             (std::vector<std::string> {"a", "bbb", "", "c"}));
 }
 
-TEST(ChartLayout, OverlappingXLabelsAreSkipped)
+TEST(ChartLayout, TouchingXLabelsAreSkipped)
 {
     Chart c;
     c.options.axisXOnePerValue = true;
     c.add(SeriesKind::Line, {{10, 0}, {20, 1}, {30, 2}, {40, 3}});
-    c.run(110, 200); // 30 pixels of plot: ticks 10 apart, labels 12 wide
+    c.run(116, 200); // 36 pixels of plot: ticks 12 apart, labels 12 wide
     ASSERT_EQ(c.layout.xTicks().size(), 4u);
-    EXPECT_EQ(c.layout.xTicks()[1].x, 70);
+    EXPECT_EQ(c.layout.xTicks()[1].x, 72);
     EXPECT_EQ(c.layout.drawnXLabels(c.measurer), (std::vector<int> {0, 2}));
 }
 

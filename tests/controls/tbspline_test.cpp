@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -219,11 +220,17 @@ TEST(TBSpline, FragmentsStayWithinOneTo600)
     EXPECT_FALSE(s.Interpolated());
 }
 
-TEST(TBSpline, OneFragmentDrawsTheChord)
+TEST(TBSpline, PolylineIsTheChordForOneFragmentAndHeldOffScreen)
 {
     TBSpline s = splineThrough({{0, 0}, {10, 30}, {21, 0}}, true);
     s.SetFragments(0);
     EXPECT_EQ(s.polyline(), (std::vector<SplinePixel> {{0, 0}, {21, 0}}));
+    // Points far off any screen, or not numbers at all, give held pixels.
+    const float inf = std::numeric_limits<float>::infinity();
+    s = splineThrough({{0, 0}, {3e9f, -inf}, {std::nanf(""), 1e38f}}, false);
+    auto held = [](int v) { return -(1 << 30) <= v && v <= 1 << 30; };
+    for (const SplinePixel p : s.polyline())
+        EXPECT_TRUE(held(p.x) && held(p.y)) << p.x << "," << p.y;
 }
 
 TEST(TBSpline, KnownXOnTwoPoints)

@@ -9,25 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <memory>
 
 namespace {
-
-// One QApplication for all the slider tests of this program.
-class QtApplication : public testing::Environment
-{
-public:
-    void SetUp() override { m_app = std::make_unique<QApplication>(m_argc, m_argv.data()); }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    int m_argc = 1;
-    char m_name[16] = "trackbar_test";
-    std::array<char *, 2> m_argv {m_name, nullptr};
-    std::unique_ptr<QApplication> m_app;
-};
-[[maybe_unused]] testing::Environment *const kQtApplication =
-        testing::AddGlobalTestEnvironment(new QtApplication);
 
 using C = TrackBarColor;
 using State = TGradientTrackBar::ThumbState;

@@ -72,6 +72,14 @@ TEST(TPlotChart, UpdateBracketDefersLayoutToEndUpdate)
     EXPECT_FALSE(chart.layout().yTicks().empty());
     EXPECT_EQ(chart.layout().clientWidth(), 498);
     EXPECT_NE(s->points()[1].px, 0);
+
+    // Clearing drops the ticks and the mapping at once, bracket or not.
+    chart.BeginUpdate();
+    chart.Clear();
+    double vx = 0;
+    double vy = 0;
+    EXPECT_TRUE(chart.layout().yTicks().empty());
+    EXPECT_FALSE(chart.ClientToValue(200, 200, vx, vy));
 }
 
 TEST(TPlotChart, ZeroTickDrawsASolidBlackGridLine)

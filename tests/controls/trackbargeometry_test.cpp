@@ -62,9 +62,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, TrackBarThumb,
                 ThumbCase {"dragVertical", 30, 481, V, 0, 100, 0, 15, 240, {50, 235}},
                 ThumbCase {"dragPastBottom", 30, 481, V, 0, 100, 50, 15, 2000, {100, 470}},
                 ThumbCase {"dragPastTop", 30, 481, V, 0, 100, 50, 15, -50, {0, 0}},
-                ThumbCase {"dragLessThanHalfAStep", 30, 481, V, 0, 100, 50, 15, 6, {0, 0}},
+                // The pointer holds the thumb 5 pixels below its top: 7 and 8
+                // put it 2 and 3 pixels down, either side of half a metre.
+                ThumbCase {"dragLessThanHalfAStep", 30, 481, V, 0, 100, 50, 15, 7, {0, 0}},
+                ThumbCase {"dragMoreThanHalfAStep", 30, 481, V, 0, 100, 50, 15, 8, {1, 5}},
                 // 289 x 28: thumb 20 x 10, track 279.
-                ThumbCase {"dragHorizontal", 289, 28, H, 0, 99, 0, 100, 14, {34, 96}},
+                ThumbCase {"dragHorizontal", 289, 28, H, 0, 99, 0, 102, 14, {34, 96}},
                 ThumbCase {"dragPastLeft", 289, 28, H, 0, 99, 50, -10, 14, {0, 0}},
                 ThumbCase {"dragPastRight", 289, 28, H, 0, 99, 0, 1000, 14, {99, 279}},
                 ThumbCase {"dragMinEqualsMax", 30, 481, V, 7, 7, 7, 15, 240, {7, 0}},

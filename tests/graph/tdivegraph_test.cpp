@@ -5,33 +5,17 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
-
-class GraphApplication : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "divegraph_test";
-        static char *argv[] = {name, nullptr};
-        m_app = new QApplication(argc, argv);
-    }
-    void TearDown() override { delete m_app; }
-
-private:
-    QApplication *m_app = nullptr;
-};
-
-const auto *const kEnvironment = ::testing::AddGlobalTestEnvironment(new GraphApplication);
 
 // A 40-minute dive sampled as the simulation does, one step per second:
 // down at 30 m/min to 30 m, bottom time, up at 10 m/min with stops at 5 and 3 m.
@@ -197,45 +181,96 @@ TEST(TDiveGraph, PointerMovesPlaceTheLabels)
     EXPECT_TRUE(labelNamed(g, "Label6")->text().startsWith(QStringLiteral("PPO2: ")));
 }
 
+// One spin of a standard wheel, \a notches long: positive away from the user
+// (smaller).
+void wheel(TDiveGraph &g, int notches)
+{
+    QWheelEvent e(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 120 * notches),
+            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&g, &e);
+}
+
 TEST(TDiveGraph, WheelResizesWindowAndCharts)
 {
     const DiveHistory h;
     TDiveGraph g(h);
     g.show();
     const QSize frame = g.frameGeometry().size() - g.size();
-    g.setFixedSize(799, 600 - frame.height()); // outer height 600
-    g.FormMouseWheelDown();
-    EXPECT_EQ(g.frameGeometry().height(), 620);
-    EXPECT_EQ(g.frameGeometry().width(), 799 + frame.width() + 20);
+    g.setFixedSize(700, 590 - frame.height()); // outer height 590
     TPlotChart *chart = chartNamed(g, "Chart");
     TPlotChart *chart1 = chartNamed(g, "Chart1");
-    EXPECT_EQ(chart->height(), 372);
-    EXPECT_EQ(chart1->height(), 279);
-    EXPECT_EQ(chart1->y(), 313);
-    EXPECT_EQ(chart1->x(), -1);
+    wheel(g, 1);
+    EXPECT_EQ(g.frameGeometry().height(), 570);
+    EXPECT_EQ(g.frameGeometry().width(), 700 + frame.width() - 20);
     EXPECT_EQ(chart->width(), g.frameGeometry().width());
-
-    // A real wheel notch away from the user shrinks the window again.
-    QWheelEvent up(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 120), Qt::NoButton,
-            Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&g, &up);
-    EXPECT_EQ(g.frameGeometry().height(), 600);
-    EXPECT_EQ(chart->height(), 360);
-    EXPECT_EQ(chart1->height(), 270);
-    EXPECT_EQ(chart1->y(), 301);
-    EXPECT_EQ(chart->layout().clientHeight(), 358);
+    EXPECT_EQ(chart->height(), 342);
+    EXPECT_EQ(chart1->height(), 256); // 256.5, half to even
+    EXPECT_EQ(chart1->pos(), QPoint(-1, 283));
+    EXPECT_EQ(chart->layout().clientHeight(), 340);
+    wheel(g, -1);
+    EXPECT_EQ(g.frameGeometry().height(), 590);
+    EXPECT_EQ(chart->height(), 354);
+    EXPECT_EQ(chart1->height(), 266); // 265.5
+    EXPECT_EQ(chart1->y(), 295);
 }
 
-// Not a check: leaves a picture of a realistic dive next to the test
-// program for people to look at.
-TEST(TDiveGraph, RendersAFortyMinuteDive)
+TEST(TDiveGraph, WheelStopsWhereChartsStayReadableAndAtTheScreen)
 {
     const DiveHistory h = fortyMinuteDive();
     TDiveGraph g(h);
     g.show();
-    const QPixmap picture = g.grab();
-    EXPECT_EQ(picture.size(), QSize(799, 558));
-    EXPECT_TRUE(picture.save(QStringLiteral("graph-window.png")));
+    wheel(g, 40); // 800 pixels smaller if nothing stopped it
+    const QSize floor = g.size();
+    EXPECT_GE(floor.width(), 400);
+    EXPECT_GE(floor.height(), 279);
+    EXPECT_LT(floor.height(), 279 + 20) << "stopped before the floor";
+    for (const char *name : {"Chart", "Chart1"})
+        EXPECT_GE(chartNamed(g, name)->layout().yTicks().size(), 2u) << name;
+    wheel(g, 1);
+    EXPECT_EQ(g.size(), floor);
+
+    wheel(g, -40);
+    const QRect screen = g.screen()->availableGeometry();
+    const QSize outer = g.frameGeometry().size();
+    EXPECT_LE(outer.width(), screen.width());
+    EXPECT_LE(outer.height(), screen.height());
+    EXPECT_TRUE(outer.width() + 20 > screen.width() || outer.height() + 20 > screen.height())
+            << "stopped before the screen's edge";
+}
+
+// What absurd field values leave in the record: infinities, NaN and
+// +-1e308 in every series, between ordinary samples.
+TEST(TDiveGraph, OpensOnInfiniteAndHugeSamplesAndScalesToTheRest)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    DiveHistory h;
+    std::int64_t clock = kSimClockStartMs;
+    h.record(clock, 10, 1.0, 2);
+    for (const double v : {inf, -inf, std::nan(""), 1e308, -1e308}) {
+        h.record(clock += 60000, v, v, v);
+        h.record(clock += 60000, 20, 1.2, 3);
+    }
+    ASSERT_EQ(h.count(), 10);
+    TDiveGraph g(h);
+    TPlotChart *chart = chartNamed(g, "Chart");
+    TPlotChart *chart1 = chartNamed(g, "Chart1");
+    bool shown = false;
+    QTimer::singleShot(0, &g, [&] {
+        shown = g.isVisible() && !g.grab().isNull();
+        // The scales are those of the ordinary samples: 0..20 m, PPO2 1..1.2.
+        const std::vector<AxisTick> &depth = chart->layout().yTicks();
+        ASSERT_FALSE(depth.empty());
+        EXPECT_EQ(depth.front().value, -21);
+        EXPECT_EQ(depth.back().value, 0);
+        const std::vector<AxisTick> &ppo2 = chart1->layout().yTicks();
+        ASSERT_FALSE(ppo2.empty());
+        EXPECT_GE(ppo2.front().value, 0.9);
+        EXPECT_LE(ppo2.back().value, 1.5);
+        EXPECT_EQ(chart->layout().xTicks().back().label, "10,5"); // minute 10 on the scale
+        g.done(1);
+    });
+    g.exec();
+    EXPECT_TRUE(shown);
 }
 
 } // namespace

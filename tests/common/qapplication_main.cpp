@@ -1,4 +1,4 @@
-// main() of the widget tests: one QApplication for all of them.
+// main() of every widget test program: one QApplication for all its tests.
 
 #include <QApplication>
 
@@ -7,7 +7,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    // Closing the main window in a test must not end anything.
+    // Closing a test's last window must not end anything.
     QApplication::setQuitOnLastWindowClosed(false);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
