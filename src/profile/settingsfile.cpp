@@ -271,18 +271,12 @@ fs::path temporaryPath(const fs::path &target)
 
 } // namespace
 
-struct SettingsFile::Contents
-{
-    std::string bytes;
-    bool existed = false;
-};
-
 SettingsFile::SettingsFile(const fs::path &path) : m_path(fs::absolute(path)) { }
 
 std::string SettingsFile::ReadString(
         std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
-    const std::string bytes = readForLookup(m_path);
+    const std::string bytes = bytesForLookup();
     const std::string keyBytes = cp1251::fromUtf8(key);
     std::optional<std::string_view> value;
     visitSection(bytes, cp1251::fromUtf8(section), [&](const Line &line) {
@@ -375,7 +369,7 @@ void SettingsFile::WriteBool(std::string_view section, std::string_view key, boo
 std::vector<std::string> SettingsFile::ReadSectionKeys(std::string_view section) const
 {
     std::vector<std::string> keys;
-    const std::string bytes = readForLookup(m_path);
+    const std::string bytes = bytesForLookup();
     std::unordered_set<std::string> seen;
     std::size_t used = 0;
     visitSection(bytes, cp1251::fromUtf8(section), [&](const Line &line) {
@@ -401,7 +395,7 @@ std::vector<std::string> SettingsFile::ReadSectionKeys(std::string_view section)
 
 bool SettingsFile::SectionExists(std::string_view section) const
 {
-    const std::string bytes = readForLookup(m_path);
+    const std::string bytes = bytesForLookup();
     bool hasKey = false;
     visitSection(bytes, cp1251::fromUtf8(section), [&](const Line &line) {
         hasKey = line.kind == Kind::Entry;
@@ -469,8 +463,42 @@ void SettingsFile::DeleteKey(std::string_view section, std::string_view key) noe
     }
 }
 
+std::string SettingsFile::bytesForLookup() const
+{
+    return m_batching ? m_batchBytes : readForLookup(m_path);
+}
+
+void SettingsFile::BeginBatch()
+{
+    m_batching = false;
+    m_batchOriginal = loadForWrite();
+    m_batchBytes = m_batchOriginal.bytes;
+    m_batching = true;
+}
+
+void SettingsFile::CommitBatch()
+{
+    if (!m_batching)
+        return;
+    m_batching = false;
+    const Contents original = std::move(m_batchOriginal);
+    const std::string changed = std::move(m_batchBytes);
+    m_batchOriginal = {};
+    m_batchBytes.clear();
+    writeContents(original, changed);
+}
+
+void SettingsFile::AbandonBatch() noexcept
+{
+    m_batching = false;
+    m_batchOriginal = {};
+    m_batchBytes.clear();
+}
+
 SettingsFile::Contents SettingsFile::loadForWrite() const
 {
+    if (m_batching)
+        return {m_batchBytes, m_batchOriginal.existed};
     Contents c;
     const Load load = loadFile(m_path, c.bytes);
     // A file that exists but cannot be read must not be replaced by one that
@@ -482,7 +510,16 @@ SettingsFile::Contents SettingsFile::loadForWrite() const
     return c;
 }
 
-void SettingsFile::replaceContents(const Contents &old, const std::string &newBytes) const
+void SettingsFile::replaceContents(const Contents &old, const std::string &newBytes)
+{
+    if (m_batching) {
+        m_batchBytes = newBytes;
+        return;
+    }
+    writeContents(old, newBytes);
+}
+
+void SettingsFile::writeContents(const Contents &old, const std::string &newBytes) const
 {
     // Writing through a symbolic link updates the file it points to rather
     // than replacing the link with a plain file.

@@ -91,11 +91,33 @@ public:
     /// section named \a section. A failure is ignored.
     void DeleteKey(std::string_view section, std::string_view key) noexcept;
 
+    /// Starts a batch: the file is read once now (throws like WriteString
+    /// when it exists but cannot be read), and from then on reads and changes
+    /// work on that copy in memory; nothing reaches the disk until
+    /// CommitBatch. Many changes thus cost one safe replace, and a batch that
+    /// fails half-way leaves the file exactly as it was.
+    void BeginBatch();
+    /// Writes everything the batch changed in one atomic replace and ends the
+    /// batch. Throws like WriteString when the file cannot be written; the
+    /// batch has ended either way, and the file is then unchanged.
+    void CommitBatch();
+    /// Ends the batch, dropping its changes.
+    void AbandonBatch() noexcept;
+
 private:
-    struct Contents;
+    struct Contents
+    {
+        std::string bytes;
+        bool existed = false;
+    };
     Contents loadForWrite() const;
-    void replaceContents(const Contents &old, const std::string &newBytes) const;
+    std::string bytesForLookup() const;
+    void replaceContents(const Contents &old, const std::string &newBytes);
+    void writeContents(const Contents &old, const std::string &newBytes) const;
     [[noreturn]] void failWrite() const;
 
     std::filesystem::path m_path;
+    bool m_batching = false;
+    Contents m_batchOriginal; ///< the file as the batch found it
+    std::string m_batchBytes; ///< the file as the batch has changed it
 };

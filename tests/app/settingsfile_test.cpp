@@ -478,3 +478,37 @@ TEST_F(SettingsFailure, KeepsModeAndWritesThroughALink)
 }
 
 } // namespace
+
+namespace {
+
+// A close stores some forty entries; as a batch they cost one replace, and a
+// batch that cannot be written leaves the file as it was.
+TEST_F(SettingsFailure, ABatchWritesOnceOrNotAtAll)
+{
+    put("; kept\r\n[A]\r\nk=1\r\n");
+    SettingsFile f = file();
+    f.BeginBatch();
+    f.WriteString("A", "k", "2");
+    f.WriteString("B", "Edit1", "11");
+    f.DeleteKey("A", "k");
+    f.WriteString("A", "n", "3");
+    EXPECT_EQ(f.ReadString("B", "Edit1", ""), "11") << "reads see the batch";
+    EXPECT_EQ(bytes(), "; kept\r\n[A]\r\nk=1\r\n") << "nothing written before the commit";
+    f.CommitBatch();
+    EXPECT_EQ(bytes(), "; kept\r\n[A]\r\nn=3\r\n[B]\r\nEdit1=11\r\n");
+    EXPECT_TRUE(strayFiles().empty());
+
+    f.BeginBatch();
+    f.WriteString("A", "n", "4");
+    f.AbandonBatch();
+    EXPECT_EQ(f.ReadString("A", "n", ""), "3");
+
+    fs::permissions(path(), fs::perms::owner_read);
+    f.BeginBatch();
+    f.WriteString("A", "n", "5");
+    expectUnableToWrite([&] { f.CommitBatch(); }, path());
+    EXPECT_EQ(bytes(), "; kept\r\n[A]\r\nn=3\r\n[B]\r\nEdit1=11\r\n");
+    EXPECT_EQ(f.ReadString("A", "n", ""), "3") << "a failed batch has ended";
+}
+
+} // namespace
