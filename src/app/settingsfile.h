@@ -99,3 +99,9 @@ private:
 
     std::filesystem::path m_path;
 };
+
+/// Whether this process may change the file at \a path, or create and
+/// replace files in the folder at \a path: the system grants it and the mode
+/// has a write bit (root is granted everything, but a file or folder without
+/// write bits is meant to be read-only).
+bool permitsWriting(const std::filesystem::path &path);
