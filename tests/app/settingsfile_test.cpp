@@ -1,4 +1,5 @@
 #include "app/settingsfile.h"
+#include "app/settingslocation.h"
 
 #include "tempfolder.h"
 #include "util/error.h"
@@ -444,6 +445,32 @@ TEST_F(SettingsFailure, KeepsModeAndWritesThroughALink)
     EXPECT_EQ(bytes(), "[A]\r\nk=2\r\n");
     EXPECT_EQ(fs::status(path()).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// ---- where the file lives ----
+
+// A portable copy keeps its settings beside the program; an installed one,
+// whose folder is read-only (for root too), in the per-user folder.
+TEST_F(SettingsFileTest, LivesBesideTheProgramWhenItCan)
+{
+    const fs::path user = m_folder.path() / "home" / ".config" / "Loopwright";
+    const auto programFolder = [&](const char *name, bool withFile, bool readOnly) {
+        const fs::path folder = m_folder.path() / name;
+        fs::create_directory(folder);
+        if (withFile)
+            writeBytes(folder / "config.ini", "");
+        if (readOnly)
+            fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+        return folder;
+    };
+    const fs::path portable = programFolder("portable", false, false);
+    EXPECT_EQ(chooseSettingsFile(portable, user), portable / "config.ini");
+    const fs::path kept = programFolder("kept", true, true);
+    EXPECT_EQ(chooseSettingsFile(kept, user), kept / "config.ini");
+    EXPECT_FALSE(fs::exists(user));
+    const fs::path installed = programFolder("installed", false, true);
+    EXPECT_EQ(chooseSettingsFile(installed, user), user / "config.ini");
+    EXPECT_TRUE(fs::is_directory(user));
 }
 
 } // namespace
