@@ -1,17 +1,33 @@
 #include "loopwrightapp.h"
 
-#include "setup/formsettings.h"
+#include "app/pictures.h"
 #include "profile/settingsfile.h"
+#include "profile/settingslocation.h"
+#include "setup/formsettings.h"
 #include "util/error.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
+#include <QStandardPaths>
 
-std::filesystem::path LoopwrightApp::settingsBesideProgram()
+void LoopwrightApp::nameApplication()
 {
-    // The bytes of the folder's name as the file system holds them.
-    const QByteArray folder = QFile::encodeName(QCoreApplication::applicationDirPath());
-    return std::filesystem::path(folder.toStdString()) / "config.ini";
+    // No display name: Qt on X11 appends it to every window's caption, and
+    // the captions are to read exactly as designed.
+    QCoreApplication::setApplicationName(QStringLiteral("Loopwright"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("loopwright"));
+    QGuiApplication::setWindowIcon(loopwrightIcon());
+}
+
+std::filesystem::path LoopwrightApp::settingsLocation()
+{
+    // The bytes of the folders' names as the file system holds them.
+    const auto onDisk = [](const QString &folder) {
+        return std::filesystem::path(QFile::encodeName(folder).toStdString());
+    };
+    return chooseSettingsFile(onDisk(QCoreApplication::applicationDirPath()),
+            onDisk(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
 }
 
 LoopwrightApp::LoopwrightApp(std::optional<std::filesystem::path> settingsFile)
@@ -24,7 +40,11 @@ LoopwrightApp::LoopwrightApp(std::optional<std::filesystem::path> settingsFile)
 
 void LoopwrightApp::startUp()
 {
+    bool firstStart = false;
     if (m_settingsFile) {
+        std::error_code error;
+        firstStart = std::filesystem::symlink_status(*m_settingsFile, error).type()
+                == std::filesystem::file_type::not_found;
         const SettingsFile file(*m_settingsFile);
         loadMainWindow(file, form);
         loadLoopDetails(file, form);
@@ -33,5 +53,11 @@ void LoopwrightApp::startUp()
         details.derive();
     } catch (const LoopwrightError &e) {
         form.reportError(QString::fromUtf8(e.what()));
+    }
+    // Without any settings the fields would all be empty: the window comes
+    // ready to dive instead, as "Дефолт" and then "eCCR" would leave it.
+    if (firstStart) {
+        form.Button3Click();
+        static_cast<FormControls &>(form).setTypeChecked(RebreatherType::eCCR, true);
     }
 }

@@ -16,8 +16,15 @@
 class LoopwrightApp
 {
 public:
-    /// "config.ini" in the folder of the program's executable.
-    static std::filesystem::path settingsBesideProgram();
+    /// Names the program for the system: its name (which also names its
+    /// per-user settings folder) and its desktop file, through which the task
+    /// bar shows the program's name and icon. Needs a QApplication.
+    static void nameApplication();
+
+    /// "config.ini" beside the program's executable, or in the per-user
+    /// configuration folder when the program's folder cannot take it
+    /// (chooseSettingsFile).
+    static std::filesystem::path settingsLocation();
 
     /// \a settingsFile is read at start-up and written on close and by the
     /// named presets. Without one (tools, benchmarks) the windows keep their
@@ -26,7 +33,9 @@ public:
 
     /// What follows the windows' creation: the main window loads its
     /// settings, then the loop details dialog reads its own and derives the
-    /// main window's loop volume fields (an error is reported, start-up goes on).
+    /// main window's loop volume fields (an error is reported, start-up goes
+    /// on). When the settings file does not exist yet, the defaults and the
+    /// eCCR type are applied last.
     void startUp();
 
     SimulationState state;

@@ -1,10 +1,8 @@
 // Loopwright: a closed-circuit rebreather dive trainer.
 
 #include "loopwrightapp.h"
-#include "pictures.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,12 +31,9 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QGuiApplication::setApplicationName(QStringLiteral("Loopwright"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Loopwright v0.94beta"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("loopwright"));
-    QApplication::setWindowIcon(loopwrightIcon());
+    LoopwrightApp::nameApplication();
 
-    LoopwrightApp program(LoopwrightApp::settingsBesideProgram());
+    LoopwrightApp program(LoopwrightApp::settingsLocation());
     program.startUp();
     program.form.show();
     return QApplication::exec();

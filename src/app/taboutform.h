@@ -9,4 +9,7 @@ class TAboutForm : public QDialog
 
 public:
     explicit TAboutForm(QWidget *parent = nullptr);
+
+    /// Escape ends the dialog as "Угу" does: there is nothing to cancel.
+    void reject() override { accept(); }
 };

@@ -4,6 +4,7 @@
 #include "controls/mainsliders.h"
 #include "controls/tgradienttrackbar.h"
 #include "counterlungview.h"
+#include "errorbox.h"
 #include "formparametersource.h"
 #include "setup/formsettings.h"
 #include "graph/tdivegraph.h"
@@ -184,10 +185,24 @@ protected:
     void nextCheckState() override { setChecked(true); }
 };
 
+// The outer top-left corner that centres \a dialog over \a main by the outer
+// sizes of both. A window gets its frame only when first shown: until then
+// the dialog is taken to have the main window's.
+QPoint centredOver(const QWidget *main, const QWidget *dialog)
+{
+    const QRect outer = main->frameGeometry();
+    QSize size = dialog->frameGeometry().size();
+    if (size == dialog->size())
+        size += outer.size() - main->size();
+    return QPoint(int(outer.left() + outer.width() / 2.0 - size.width() / 2.0),
+            int(outer.top() + outer.height() / 2.0 - size.height() / 2.0));
+}
+
 bool askCloseWithoutSaving(QWidget *parent, const QString &message)
 {
     QMessageBox box(
-            QMessageBox::Critical, parent->windowTitle(), message, QMessageBox::NoButton, parent);
+            QMessageBox::Critical, parent->windowTitle(), QString(), QMessageBox::NoButton, parent);
+    setErrorText(box, message);
     box.setInformativeText(QStringLiteral("Настройки не сохранены. Закрыть программу без "
                                           "сохранения настроек?"));
     QPushButton *discard =
@@ -228,7 +243,8 @@ TForm1::TForm1(SimulationState &state, DiveHistory &history, QWidget *parent) : 
     connect(&m_timer, &QTimer::timeout, this, &TForm1::TimerPPO2Timer);
     m_errorSink = [this](const QString &message) {
         auto *box = new QMessageBox(
-                QMessageBox::Critical, windowTitle(), message, QMessageBox::Ok, this);
+                QMessageBox::Critical, windowTitle(), QString(), QMessageBox::Ok, this);
+        setErrorText(*box, message);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(Qt::ApplicationModal);
         box->open(); // returns at once: the handler ends and the timer goes on
@@ -800,10 +816,7 @@ void TForm1::Button9Click()
 {
     if (!m_about)
         return;
-    const QRect main = frameGeometry();
-    const QRect dialog = m_about->frameGeometry();
-    m_about->move(int(main.left() + main.width() / 2.0 - dialog.width() / 2.0),
-            int(main.top() + main.height() / 2.0 - dialog.height() / 2.0));
+    m_about->move(centredOver(this, m_about));
     m_about->exec();
 }
 
@@ -819,10 +832,7 @@ void TForm1::Button11Click()
 {
     if (!m_details)
         return;
-    const QRect main = frameGeometry();
-    const QRect dialog = m_details->frameGeometry();
-    m_details->move(int(main.left() + main.width() / 2.0 - dialog.width() / 2.0),
-            int(main.top() + main.height() / 2.0 - dialog.height() / 2.0));
+    m_details->move(centredOver(this, m_details));
     m_details->exec();
 }
 

@@ -59,8 +59,9 @@ TLoopdetales::TLoopdetales(ParameterSource &params, QWidget *parent)
         setTabOrder(m_fields[i], m_fields[i + 1]);
     done->setFocus();
     // 321 × 203 is the outer size; the client area is what is left inside the
-    // frame of a typical desktop.
-    resize(313, 176);
+    // frame of a typical desktop. Fixed, like the About dialog: the layout
+    // does not stretch, and a fixed dialog gets the same frame as the others.
+    setFixedSize(313, 176);
 }
 
 LoopDetailTexts TLoopdetales::texts() const

@@ -537,8 +537,7 @@ void SettingsFile::writeContents(const Contents &old, const std::string &newByte
     // would work. The same checks stand in for the write when nothing
     // changes, so that a save into a read-only place is reported whether or
     // not it had anything new to store.
-    const bool writable = (!old.existed || ::access(target.c_str(), W_OK) == 0)
-            && ::access(folder.c_str(), W_OK | X_OK) == 0;
+    const bool writable = (!old.existed || permitsWriting(target)) && permitsWriting(folder);
     if (!writable) {
         failWrite();
     }
@@ -583,6 +582,19 @@ void SettingsFile::writeContents(const Contents &old, const std::string &newByte
         ::fsync(dirFd);
         ::close(dirFd);
     }
+}
+
+bool permitsWriting(const fs::path &path)
+{
+    // access() lets root through whatever the mode says, so a mode without
+    // any write bit is refused as well: that is how a user marks a file or
+    // folder read-only, and a read-only mount fails access() for everyone.
+    Stat st {};
+    if (::stat(path.c_str(), &st) != 0 || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return false;
+    }
+    const int wanted = S_ISDIR(st.st_mode) ? W_OK | X_OK : W_OK;
+    return ::access(path.c_str(), wanted) == 0;
 }
 
 void SettingsFile::failWrite() const

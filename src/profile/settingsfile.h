@@ -121,3 +121,9 @@ private:
     Contents m_batchOriginal; ///< the file as the batch found it
     std::string m_batchBytes; ///< the file as the batch has changed it
 };
+
+/// Whether this process may change the file at \a path, or create and
+/// replace files in the folder at \a path: the system grants it and the mode
+/// has a write bit (root is granted everything, but a file or folder without
+/// write bits is meant to be read-only).
+bool permitsWriting(const std::filesystem::path &path);

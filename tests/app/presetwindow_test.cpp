@@ -2,6 +2,7 @@
 // reach, and what the check boxes' reactions make of their order.
 
 #include "app/loopwrightapp.h"
+#include "controls/tgradienttrackbar.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -49,41 +50,80 @@ struct Window : testing::Test
     bool checked(Check b) const { return form.check(b)->isChecked(); }
 };
 
-TEST_F(Window, TypesDisableAndGreyTheirFields)
+struct Caption
 {
-    struct Caption
-    {
-        Edit field;
-        const char *label;
-        QColor own;
-    };
-    const Caption captions[] = {{Edit::Edit6, "Label9", kBlueB}, {Edit::Edit8, "Label10", kBlueA},
-            {Edit::Edit11, "Label14", kBlueA}, {Edit::Edit13, "Label15", kBlueB},
-            {Edit::Edit14, "Label23", kBlueB}, {Edit::Edit16, "Label73", kBlueA},
-            {Edit::Edit10, "Label13", kBlueA}, {Edit::Edit23, "Label21", kBlueB},
-            {Edit::Edit19, "Label79", kBlueB}, {Edit::Edit18, "Label78", kBlueA}};
-    click(O2CCR);
-    for (const Caption &c : captions) {
-        EXPECT_FALSE(form.edit(c.field)->isEnabled()) << c.label;
-        EXPECT_EQ(colour(c.label), kSilver) << c.label;
-    }
-    EXPECT_TRUE(checked(Check::CheckBox3));
-    form.buttonstartClick();
-    form.TimerPPO2Timer();
-    EXPECT_FALSE(form.findChild<QPushButton *>("BitBtn2")->isEnabled());
-    form.Button4Click();
+    Edit field;
+    const char *label;
+    QColor own;
+};
+const Caption kCaptions[] = {{Edit::Edit6, "Label9", kBlueB}, {Edit::Edit8, "Label10", kBlueA},
+        {Edit::Edit11, "Label14", kBlueA}, {Edit::Edit13, "Label15", kBlueB},
+        {Edit::Edit14, "Label23", kBlueB}, {Edit::Edit16, "Label73", kBlueA},
+        {Edit::Edit10, "Label13", kBlueA}, {Edit::Edit23, "Label21", kBlueB},
+        {Edit::Edit19, "Label79", kBlueB}, {Edit::Edit18, "Label78", kBlueA}};
+const Check kTypeBoxes[] = {Check::CheckBox6, Check::CheckBox8, Check::CheckBox1, Check::CheckBox2,
+        Check::CheckBox4, Check::CheckBox3};
 
-    form.edit(Edit::Edit19)->setText("5");
-    click(Manual);
-    EXPECT_FALSE(radio(O2CCR)->isChecked());
-    for (const Caption &c : captions) {
-        EXPECT_TRUE(form.edit(c.field)->isEnabled()) << c.label;
-        EXPECT_EQ(colour(c.label), c.own) << c.label;
+// What a type leaves. The strings follow kTypeBoxes (state, enabled) and
+// kCaptions (field enabled; its caption then takes its own colour, silver
+// when disabled, but Label15 as given), '1' for checked or enabled.
+struct TypeResult
+{
+    const char *name;
+    Type type;
+    const char *boxes;
+    const char *boxesEnabled;
+    const char *fields;
+    bool dilBypass;
+    QColor label15;
+};
+
+class TypeResults : public Window, public testing::WithParamInterface<TypeResult>
+{ };
+
+// Every step shows, whatever the window held before: each box, field and
+// caption starts the other way round, the constant flows at "5".
+TEST_P(TypeResults, AllStepsTakeEffect)
+{
+    const TypeResult &r = GetParam();
+    for (int i = 0; i < 6; ++i) {
+        form.check(kTypeBoxes[i])->setChecked(r.boxes[i] == '0');
+        form.check(kTypeBoxes[i])->setEnabled(r.boxesEnabled[i] == '0');
     }
-    EXPECT_EQ(form.edit(Edit::Edit19)->text(), "5");
-    EXPECT_FALSE(checked(Check::CheckBox3));
-    EXPECT_TRUE(program.state.dilBypassAvailable);
+    for (int i = 0; i < 10; ++i) {
+        form.edit(kCaptions[i].field)->setEnabled(r.fields[i] == '0');
+        QLabel *caption = form.findChild<QLabel *>(kCaptions[i].label);
+        QPalette p = caption->palette();
+        p.setColor(QPalette::WindowText, Qt::black);
+        caption->setPalette(p);
+    }
+    form.edit(Edit::Edit19)->setText("5");
+    form.edit(Edit::Edit18)->setText("5");
+    program.state.dilBypassAvailable = !r.dilBypass;
+    click(r.type);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(checked(kTypeBoxes[i]), r.boxes[i] == '1') << i;
+        EXPECT_EQ(form.check(kTypeBoxes[i])->isEnabled(), r.boxesEnabled[i] == '1') << i;
+    }
+    for (int i = 0; i < 10; ++i) {
+        const Caption &c = kCaptions[i];
+        const bool enabled = r.fields[i] == '1';
+        EXPECT_EQ(form.edit(c.field)->isEnabled(), enabled) << c.label;
+        const QColor own = c.field == Edit::Edit13 ? r.label15 : enabled ? c.own : kSilver;
+        EXPECT_EQ(colour(c.label), own) << c.label;
+    }
+    const char *flows = r.type == Manual ? "5" : "0";
+    EXPECT_EQ(form.edit(Edit::Edit19)->text(), flows);
+    EXPECT_EQ(form.edit(Edit::Edit18)->text(), flows);
+    EXPECT_EQ(program.state.dilBypassAvailable, r.dilBypass);
 }
+
+INSTANTIATE_TEST_SUITE_P(Types, TypeResults,
+        testing::Values(TypeResult {"eCCR", eCCR, "100010", "111110", "1111111100", true, kBlueB},
+                TypeResult {"mCCR", mCCR, "000010", "000000", "0000111100", true, kSilver},
+                TypeResult {"O2CCR", O2CCR, "000011", "000000", "0000000000", false, kSilver},
+                TypeResult {"Manual", Manual, "000010", "111111", "1111111111", true, kSilver}),
+        [](const auto &info) { return std::string(info.param.name); });
 
 struct Reaction
 {
@@ -105,10 +145,14 @@ TEST_P(Reactions, FollowTheOrderOfTheSteps)
         radio(r.before)->setChecked(true);
     form.check(Check::CheckBox4)->setChecked(r.checkBox4);
     form.check(Check::CheckBox8)->setChecked(true); // unchecks CheckBox6
+    form.check(Check::CheckBox1)->setChecked(true);
+    form.slider(Slider::trackbarspeed)->setPosition(40);
     click(r.clicked);
     EXPECT_EQ(colour("Label15"), r.label15);
     EXPECT_EQ(checked(Check::CheckBox6), r.setpoint1);
     EXPECT_FALSE(checked(Check::CheckBox8));
+    EXPECT_FALSE(checked(Check::CheckBox1));
+    EXPECT_EQ(form.slider(Slider::trackbarspeed)->position(), r.clicked == Defaults ? 0 : 40);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Reactions,

@@ -1,4 +1,5 @@
 #include "profile/settingsfile.h"
+#include "profile/settingslocation.h"
 
 #include "tempfolder.h"
 #include "util/error.h"
@@ -8,10 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <functional>
-#include <grp.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -355,33 +353,6 @@ protected:
             EXPECT_EQ(std::string(error.what()), "Unable to write to " + where.string());
         }
     }
-
-    // Root writes through read-only permissions, and CI runs as root: there
-    // the scenario runs in a child process as "nobody", owner of the folder.
-    void withoutRoot(const std::function<void()> &scenario)
-    {
-        if (::geteuid() != 0) {
-            scenario();
-            return;
-        }
-        constexpr uid_t kNobody = 65534;
-        for (fs::path p = m_folder.path().parent_path(); p != p.root_path(); p = p.parent_path()) {
-            if ((fs::status(p).permissions() & fs::perms::others_exec) == fs::perms::none) {
-                GTEST_SKIP() << "the temporary folder is out of reach for other users";
-            }
-        }
-        ASSERT_EQ(::chown(m_folder.path().c_str(), kNobody, kNobody), 0);
-        EXPECT_EXIT(
-                {
-                    if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0
-                            || ::setuid(kNobody) != 0) {
-                        std::_Exit(2);
-                    }
-                    scenario();
-                    std::_Exit(testing::Test::HasFailure() ? 1 : 0);
-                },
-                testing::ExitedWithCode(0), "");
-    }
 };
 
 TEST_F(SettingsFailure, MissingFolder)
@@ -410,28 +381,27 @@ TEST_F(SettingsFailure, MessageHasTheFullPath)
     expectUnableToWrite([&] { f.WriteString("A", "k", "v"); }, fs::absolute(relative));
 }
 
+// Read-only means no write bits, for root too (CI runs as root, and root
+// passes every access check).
 TEST_F(SettingsFailure, ReadOnlyFolderKeepsEarlierEntries)
 {
-    withoutRoot([&] {
-        SettingsFile f = file();
-        f.WriteString("TEdit", "Edit1", "11");
-        const std::string before = bytes();
-        fs::permissions(m_folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-        expectUnableToWrite([&] { f.WriteString("TEdit", "Edit2", "7"); }, path());
-        expectUnableToWrite([&] { f.WriteString("TEdit", "Edit1", "11"); }, path()); // unchanged
-        EXPECT_EQ(bytes(), before);
-        EXPECT_EQ(f.ReadString("TEdit", "Edit1", ""), "11");
-    });
+    SettingsFile f = file();
+    f.WriteString("TEdit", "Edit1", "11");
+    const std::string before = bytes();
+    fs::permissions(m_folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    expectUnableToWrite([&] { f.WriteString("TEdit", "Edit2", "7"); }, path());
+    expectUnableToWrite([&] { f.WriteString("TEdit", "Edit1", "11"); }, path()); // unchanged
+    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(f.ReadString("TEdit", "Edit1", ""), "11");
 }
 
 TEST_F(SettingsFailure, ReadOnlyFile)
 {
-    withoutRoot([&] {
-        put("[A]\r\nk=1\r\n");
-        fs::permissions(path(), fs::perms::owner_read);
-        expectUnableToWrite([&] { file().WriteString("A", "k", "2"); }, path());
-        EXPECT_EQ(bytes(), "[A]\r\nk=1\r\n");
-    });
+    put("[A]\r\nk=1\r\n");
+    fs::permissions(path(), fs::perms::owner_read | fs::perms::group_read);
+    expectUnableToWrite([&] { file().WriteString("A", "k", "2"); }, path());
+    expectUnableToWrite([&] { file().EraseSection("A"); }, path());
+    EXPECT_EQ(bytes(), "[A]\r\nk=1\r\n");
 }
 
 // A file size limit makes the write fail part way, like a full disk, even for
@@ -475,6 +445,32 @@ TEST_F(SettingsFailure, KeepsModeAndWritesThroughALink)
     EXPECT_EQ(bytes(), "[A]\r\nk=2\r\n");
     EXPECT_EQ(fs::status(path()).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// ---- where the file lives ----
+
+// A portable copy keeps its settings beside the program; an installed one,
+// whose folder is read-only (for root too), in the per-user folder.
+TEST_F(SettingsFileTest, LivesBesideTheProgramWhenItCan)
+{
+    const fs::path user = m_folder.path() / "home" / ".config" / "Loopwright";
+    const auto programFolder = [&](const char *name, bool withFile, bool readOnly) {
+        const fs::path folder = m_folder.path() / name;
+        fs::create_directory(folder);
+        if (withFile)
+            writeBytes(folder / "config.ini", "");
+        if (readOnly)
+            fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+        return folder;
+    };
+    const fs::path portable = programFolder("portable", false, false);
+    EXPECT_EQ(chooseSettingsFile(portable, user), portable / "config.ini");
+    const fs::path kept = programFolder("kept", true, true);
+    EXPECT_EQ(chooseSettingsFile(kept, user), kept / "config.ini");
+    EXPECT_FALSE(fs::exists(user));
+    const fs::path installed = programFolder("installed", false, true);
+    EXPECT_EQ(chooseSettingsFile(installed, user), user / "config.ini");
+    EXPECT_TRUE(fs::is_directory(user));
 }
 
 } // namespace
