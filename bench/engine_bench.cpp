@@ -19,9 +19,9 @@ void BM_Tick(benchmark::State &bench)
     SimulationState state;
     DiveHistory history;
     Simulation sim(form, state, history);
-    form.setChecked(Check::CheckBox4, false);
-    form.setPosition(Slider::TrackBarO2burn, 10);
-    form.setPosition(Slider::trackbarmaxdepth, 30);
+    form.setChecked(Check::dilSolenoidDisabled, false);
+    form.setPosition(Slider::o2Consumption, 10);
+    form.setPosition(Slider::maxDepth, 30);
     sim.start();
     for (auto _ : bench) {
         sim.tick();

@@ -31,10 +31,10 @@ struct Program : LoopwrightApp
     // table change as they do in use.
     void startDive()
     {
-        form.params().setChecked(Check::CheckBox4, false);
-        form.slider(Slider::TrackBarO2burn)->setPosition(10);
-        form.slider(Slider::trackbarmaxdepth)->setPosition(100);
-        form.slider(Slider::trackbarspeed)->setPosition(99);
+        form.params().setChecked(Check::dilSolenoidDisabled, false);
+        form.slider(Slider::o2Consumption)->setPosition(10);
+        form.slider(Slider::maxDepth)->setPosition(100);
+        form.slider(Slider::simSpeed)->setPosition(99);
         form.show();
         form.buttonstartClick();
         QCoreApplication::processEvents();

@@ -6,14 +6,14 @@
 #include "counterlungview.h"
 #include "errorbox.h"
 #include "formparametersource.h"
-#include "setup/formsettings.h"
 #include "graph/tdivegraph.h"
-#include "setup/namedpresets.h"
 #include "pictures.h"
 #include "profile/settingsfile.h"
+#include "setup/formsettings.h"
+#include "setup/namedpresets.h"
+#include "setup/typepresets.h"
 #include "taboutform.h"
 #include "tloopdetales.h"
-#include "setup/typepresets.h"
 #include "util/error.h"
 #include "util/numtext.h"
 
@@ -101,40 +101,44 @@ void setBackground(QLabel *label, const QColor &colour)
 }
 
 constexpr InputRow kInputRows[] = {
-        {Edit::Edit4, "Label4", "Минимальный объём контура (Литров) ", "", ""},
-        {Edit::Edit1, "Label5", "Максимальный объём контура (Литров) ", "", ""},
-        {Edit::Edit2, "Label6", "Начальный объём контура (Литров) ", "", ""},
-        {Edit::Edit3, "Label7", "Скорость погружения (Метров в минуту) ", "", ""},
-        {Edit::Edit9, "Label8", "Скорость всплытия (Метров в минуту) ", "", ""},
-        {Edit::Edit6, "Label9", "1 Уставка РРО2 (Кг/см^2) ", "", ""},
-        {Edit::Edit8, "Label10", "2 Уставка РРО2 (Кг/см^2)", "", ""},
-        {Edit::Edit5, "Label11", "Начальное РРО2 в контуре (Кг/см^2) ", "", ""},
-        {Edit::Edit11, "Label14", "Подача кислорода через ЭМ клапан (Литров в минуту) ", "", ""},
-        {Edit::Edit13, "Label15", "Подача дилюента через ЭМ клапан (Литров в минуту) ", "", ""},
-        {Edit::Edit24, "Label20", "Подача кислорода через байпас (Литров в минуту) ", "", ""},
-        {Edit::Edit23, "Label21", "Подача дилюента через байпас (Литров в минуту) ", "", ""},
-        {Edit::Edit12, "Label22", "Постоянная подача кислорода (Литров в минуту) ", "", ""},
-        {Edit::Edit19, "Label79", "Постоянная подача дилюента (Литров в минуту) ", "", ""},
-        {Edit::Edit18, "Label78", "Коэффициент регенерации", "", ""},
-        {Edit::Edit14, "Label23", "Содержание кислорода в дилюенте (%)", "", ""},
-        {Edit::Edit16, "Label73", "Содержание гелия в дилюенте (%)", "", ""},
-        {Edit::Edit7, "Label12", "Объём кислорода в баллоне (Литров) ",
+        {Edit::minLoopVolume, "Label4", "Минимальный объём контура (Литров) ", "", ""},
+        {Edit::maxLoopVolume, "Label5", "Максимальный объём контура (Литров) ", "", ""},
+        {Edit::startLoopVolume, "Label6", "Начальный объём контура (Литров) ", "", ""},
+        {Edit::descentRate, "Label7", "Скорость погружения (Метров в минуту) ", "", ""},
+        {Edit::ascentRate, "Label8", "Скорость всплытия (Метров в минуту) ", "", ""},
+        {Edit::setpoint1, "Label9", "1 Уставка РРО2 (Кг/см^2) ", "", ""},
+        {Edit::setpoint2, "Label10", "2 Уставка РРО2 (Кг/см^2)", "", ""},
+        {Edit::startPPO2, "Label11", "Начальное РРО2 в контуре (Кг/см^2) ", "", ""},
+        {Edit::o2SolenoidFlow, "Label14", "Подача кислорода через ЭМ клапан (Литров в минуту) ", "",
+                ""},
+        {Edit::dilSolenoidFlow, "Label15", "Подача дилюента через ЭМ клапан (Литров в минуту) ", "",
+                ""},
+        {Edit::o2BypassFlow, "Label20", "Подача кислорода через байпас (Литров в минуту) ", "", ""},
+        {Edit::dilBypassFlow, "Label21", "Подача дилюента через байпас (Литров в минуту) ", "", ""},
+        {Edit::o2ConstantFlow, "Label22", "Постоянная подача кислорода (Литров в минуту) ", "", ""},
+        {Edit::dilConstantFlow, "Label79", "Постоянная подача дилюента (Литров в минуту) ", "", ""},
+        {Edit::regenerationRatio, "Label78", "Коэффициент регенерации", "", ""},
+        {Edit::dilO2Percent, "Label23", "Содержание кислорода в дилюенте (%)", "", ""},
+        {Edit::dilHePercent, "Label73", "Содержание гелия в дилюенте (%)", "", ""},
+        {Edit::o2SupplyVolume, "Label12", "Объём кислорода в баллоне (Литров) ",
                 "Объём кислорода (при атмосферном давлении) который закачан в баллон", ""},
-        {Edit::Edit10, "Label13", "Объём дилюента в баллоне (Литров) ",
+        {Edit::dilSupplyVolume, "Label13", "Объём дилюента в баллоне (Литров) ",
                 "Объём дилюента (при атмосферном давлении) который закачан в баллон", ""},
-        {Edit::Edit20, "Label25", "Время дискретизации (миллисек)", "",
+        {Edit::tickMs, "Label25", "Время дискретизации (миллисек)", "",
                 "Минимальное -10 мсек. Максимальное - 1000 мсек."},
 };
 
 // The decompression block's rows below the speed slider.
 constexpr InputRow kDecoRows[] = {
-        {Edit::Edit21, "Label76", "Время дискретизации декомпрессионного блока (сек)",
+        {Edit::decoStepSeconds, "Label76", "Время дискретизации декомпрессионного блока (сек)",
                 "Отрезок времени за который программа будет делать один проход "
                 "декомпрессионных рассчётов",
                 "Оптимальное - 5...15 сек. Минимальное - 1сек. Максимальное-  60сек."},
-        {Edit::Edit15, "Label115", "Начальное парциальное давление азота в тканях (Кг/см^2) ", "",
+        {Edit::startTissueN2, "Label115",
+                "Начальное парциальное давление азота в тканях (Кг/см^2) ", "",
                 "Оставить неизменным если вы находитесь на уровне моря и это первый дайв"},
-        {Edit::Edit17, "Label116", "Начальное парциальное давление гелия в тканях (Кг/см^2) ", "",
+        {Edit::startTissueHe, "Label116",
+                "Начальное парциальное давление гелия в тканях (Кг/см^2) ", "",
                 "Поставить равным нулю если это ваш первый дайв"},
 };
 
@@ -353,7 +357,7 @@ void TForm1::addInputRow(const InputRow &row, int y, const QColor &captionColour
             captionColour, kRowLabel);
     label->setToolTip(QString::fromUtf8(row.labelHint));
     m_captions[editIndex(row.edit)] = label;
-    if (row.edit == Edit::Edit13)
+    if (row.edit == Edit::dilSolenoidFlow)
         m_label15 = label;
 }
 
@@ -373,24 +377,24 @@ void TForm1::buildDataBlock()
         ++index;
     }
     // The O2 cylinder field has no hint of its own; Edit2 shows none.
-    makeCheck(Check::CheckBox3, 320, 48, QStringLiteral("ЛА на O2"),
+    makeCheck(Check::advOnOxygen, 320, 48, QStringLiteral("ЛА на O2"),
             QStringLiteral("Переключает лёгочный автомат на кислород (выбрано - кислород, "
                            "пусто - дилюент)"),
             kDataBlock);
-    makeCheck(Check::CheckBox6, 232, 108, QStringLiteral("Активация"),
+    makeCheck(Check::setpoint1Active, 232, 108, QStringLiteral("Активация"),
             QStringLiteral("Активация первой уставки PPO2 для eCCR"), kDataBlock);
-    makeCheck(Check::CheckBox8, 232, 128, QStringLiteral("Активация"),
+    makeCheck(Check::setpoint2Active, 232, 128, QStringLiteral("Активация"),
             QStringLiteral("Активация второй уставки PPO2 для eCCR"), kDataBlock);
-    makeCheck(Check::CheckBox1, 392, 171, QStringLiteral("Авария О2"),
+    makeCheck(Check::o2SolenoidStuck, 392, 171, QStringLiteral("Авария О2"),
             QStringLiteral("Авария ЭМ клапана О2 (выбран - открыт постоянно)"), kDataBlock);
-    makeCheck(Check::CheckBox2, 392, 188, QString(),
+    makeCheck(Check::dilSolenoidStuck, 392, 188, QString(),
             QStringLiteral("Авария ЭМ клапана дилюента (выбран - открыт постоянно)"), kDataBlock);
-    makeCheck(Check::CheckBox4, 408, 188, QString(),
+    makeCheck(Check::dilSolenoidDisabled, 408, 188, QString(),
             QStringLiteral("Отключение ЭМ клапана дилюента (выбран - отключено)"), kDataBlock);
     // The failure and switch-off boxes stand at the end of the solenoid rows,
     // where the data block leaves room for the box alone; like its diluent
     // neighbours, "Авария О2" explains itself by its hint.
-    for (Check box : {Check::CheckBox1, Check::CheckBox2, Check::CheckBox4})
+    for (Check box : {Check::o2SolenoidStuck, Check::dilSolenoidStuck, Check::dilSolenoidDisabled})
         m_checks[int(box)]->setFixedSize(16, 17);
 
     auto *details = makeButton("Button11", QRect(304, 9, 97, 35), QStringLiteral("=>> Подробно"),
@@ -421,7 +425,7 @@ void TForm1::buildPresetBox()
     name->setGeometry(112, 415, 153, 23);
     name->setFont(designFont(QStringLiteral("Comic Sans MS"), 11));
     name->setToolTip(QStringLiteral("Впишите сюда название сохраняемой настройки"));
-    m_edits[editIndex(Edit::Edit25)] = name;
+    m_edits[editIndex(Edit::presetName)] = name;
     makeLabel("Label24", 266, 419, QStringLiteral("=>>"), windowFont(), kBlueB);
 
     struct Type
@@ -457,7 +461,7 @@ void TForm1::buildPresetBox()
 
     auto *speed = new TGradientTrackBar(this);
     configureMainSlider(*speed, MainSlider::trackbarspeed);
-    m_sliders[int(Slider::trackbarspeed)] = speed;
+    m_sliders[int(Slider::simSpeed)] = speed;
 
     connect(makeButton("Button3", QRect(296, 462, 58, 17), QStringLiteral("Дефолт"), arial,
                     QStringLiteral("Установка всех значений по умолчанию")),
@@ -485,7 +489,7 @@ void TForm1::buildDecoBlock()
     conservatism->setGeometry(384, 484, 41, 20);
     conservatism->setToolTip(
             QStringLiteral("Коэффициент консерватизма декообсчётов. Минимум - 0, максимум - 10. "));
-    m_edits[editIndex(Edit::Edit22)] = conservatism;
+    m_edits[editIndex(Edit::conservatism)] = conservatism;
 
     const QString safeHint =
             QStringLiteral("Глубина на которую можно всплыть без риска получить ДКБ");
@@ -552,10 +556,10 @@ void TForm1::buildSliderColumns()
 
     auto *o2 = new TGradientTrackBar(this);
     configureMainSlider(*o2, MainSlider::TrackBarO2burn);
-    m_sliders[int(Slider::TrackBarO2burn)] = o2;
+    m_sliders[int(Slider::o2Consumption)] = o2;
     auto *maxDepth = new TGradientTrackBar(this);
     configureMainSlider(*maxDepth, MainSlider::trackbarmaxdepth);
-    m_sliders[int(Slider::trackbarmaxdepth)] = maxDepth;
+    m_sliders[int(Slider::maxDepth)] = maxDepth;
 
     m_progressBar1 = new QProgressBar(this);
     m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -568,7 +572,7 @@ void TForm1::buildSliderColumns()
 
     auto *startDepth = new TGradientTrackBar(this);
     configureMainSlider(*startDepth, MainSlider::trackbarsetstartdepth);
-    m_sliders[int(Slider::trackbarsetstartdepth)] = startDepth;
+    m_sliders[int(Slider::startDepth)] = startDepth;
 }
 
 void TForm1::buildConsole()
@@ -640,11 +644,11 @@ void TForm1::buildTank()
         auto *blocker = new MouseBlocker(c);
         c->installEventFilter(blocker);
     };
-    lamp(Check::Cradiobutton1, 692, 104, "Состояние клапана сброса (выбран - закрыто)");
-    lamp(Check::Cradiobutton2, 646, 139, "ЭМ клапан кислорода (выбран - закрыто)");
-    lamp(Check::Cradiobutton3, 742, 139, "ЭМ клапан дилюента (выбран - закрыто)");
-    lamp(Check::CheckBox5, 646, 155, "ЛА кислорода (выбран - закрыто)");
-    lamp(Check::CheckBox7, 742, 155, "ЛА дилюента (выбран - закрыто)");
+    lamp(Check::opvLamp, 692, 104, "Состояние клапана сброса (выбран - закрыто)");
+    lamp(Check::o2SolenoidLamp, 646, 139, "ЭМ клапан кислорода (выбран - закрыто)");
+    lamp(Check::dilSolenoidLamp, 742, 139, "ЭМ клапан дилюента (выбран - закрыто)");
+    lamp(Check::o2AdvLamp, 646, 155, "ЛА кислорода (выбран - закрыто)");
+    lamp(Check::dilAdvLamp, 742, 155, "ЛА дилюента (выбран - закрыто)");
 
     m_label80 = makeLabel("Label80", 685, 146, QStringLiteral("N/A"),
             designFont(QStringLiteral("Comic Sans MS"), 12, true, true), kTableText, kTank);
@@ -713,33 +717,33 @@ void TForm1::connectReactions()
         check(other)->setChecked(false);
         m_setpointRuleRunning = false;
     };
-    connect(check(Check::CheckBox6), &QCheckBox::toggled, this,
-            [=] { setpointRule(Check::CheckBox8); });
-    connect(check(Check::CheckBox8), &QCheckBox::toggled, this,
-            [=] { setpointRule(Check::CheckBox6); });
+    connect(check(Check::setpoint1Active), &QCheckBox::toggled, this,
+            [=] { setpointRule(Check::setpoint2Active); });
+    connect(check(Check::setpoint2Active), &QCheckBox::toggled, this,
+            [=] { setpointRule(Check::setpoint1Active); });
     auto greyCaption = [this](bool disabled) {
         setTextColour(m_label15, disabled ? kSilver : kBlueB);
     };
-    connect(check(Check::CheckBox4), &QCheckBox::toggled, this, greyCaption);
-    greyCaption(check(Check::CheckBox4)->isChecked());
+    connect(check(Check::dilSolenoidDisabled), &QCheckBox::toggled, this, greyCaption);
+    greyCaption(check(Check::dilSolenoidDisabled)->isChecked());
 
-    connect(slider(Slider::TrackBarO2burn), &TGradientTrackBar::changed, this,
+    connect(slider(Slider::o2Consumption), &TGradientTrackBar::changed, this,
             [this](TGradientTrackBar *s) {
                 m_simulation->state().o2ConsumptionLpm = s->position() / 10.0;
                 m_labelO2burncurrent->setText(
                         QString::fromStdString(numtext::formatGeneral(s->position() / 10.0)));
             });
-    connect(slider(Slider::trackbarmaxdepth), &TGradientTrackBar::changed, this,
+    connect(slider(Slider::maxDepth), &TGradientTrackBar::changed, this,
             [this](TGradientTrackBar *s) { m_labelsetmaxdepth->setNum(s->position()); });
-    connect(slider(Slider::trackbarsetstartdepth), &TGradientTrackBar::changed, this,
+    connect(slider(Slider::startDepth), &TGradientTrackBar::changed, this,
             [this](TGradientTrackBar *s) { m_labelsetstartdepth->setNum(s->position()); });
 
     // Once the diver has moved, the start-depth slider no longer follows the
     // mouse; the engine keeps setting it.
-    auto *lock = new MouseBlocker(slider(Slider::trackbarsetstartdepth));
+    auto *lock = new MouseBlocker(slider(Slider::startDepth));
     lock->blocking = false;
     lock->setObjectName(QStringLiteral("startDepthLock"));
-    slider(Slider::trackbarsetstartdepth)->installEventFilter(lock);
+    slider(Slider::startDepth)->installEventFilter(lock);
 
     connect(m_bitBtn1, &QPushButton::pressed, this,
             [this] { m_simulation->bypassMouse(Bypass::O2, true); });
@@ -838,20 +842,20 @@ void TForm1::Button11Click()
 
 void TForm1::applyControls(const RunControls &c)
 {
-    m_buttonstart->setEnabled(c.buttonstart);
-    m_button4->setEnabled(c.Button4);
-    m_button1->setEnabled(c.Button1);
-    m_button2->setEnabled(c.Button2);
-    m_bitBtn1->setEnabled(c.BitBtn1);
-    m_bitBtn2->setEnabled(c.BitBtn2);
-    m_button10->setEnabled(c.Button10);
+    m_buttonstart->setEnabled(c.startEnabled);
+    m_button4->setEnabled(c.pauseEnabled);
+    m_button1->setEnabled(c.continueEnabled);
+    m_button2->setEnabled(c.resetEnabled);
+    m_bitBtn1->setEnabled(c.o2BypassEnabled);
+    m_bitBtn2->setEnabled(c.dilBypassEnabled);
+    m_button10->setEnabled(c.graphEnabled);
     if (m_timer.interval() != c.timerIntervalMs)
         m_timer.setInterval(c.timerIntervalMs);
     if (c.timerOn && !m_timer.isActive())
         m_timer.start();
     else if (!c.timerOn && m_timer.isActive())
         m_timer.stop();
-    if (auto *lock = slider(Slider::trackbarsetstartdepth)
+    if (auto *lock = slider(Slider::startDepth)
                              ->findChild<MouseBlocker *>(
                                      QStringLiteral("startDepthLock"), Qt::FindDirectChildrenOnly))
         lock->blocking = c.startDepthLocked;
@@ -889,7 +893,7 @@ void TForm1::applyView()
     }
     m_imgcounterlung->show(c.counterlung, c.ellipseTop, c.ellipseBottom);
     if (c.opvLampTop != sc.opvLampTop) {
-        check(Check::Cradiobutton1)->move(692, c.opvLampTop);
+        check(Check::opvLamp)->move(692, c.opvLampTop);
         sc.opvLampTop = c.opvLampTop;
     }
     if (c.diverTop != sc.diverTop) {

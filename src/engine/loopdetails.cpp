@@ -21,11 +21,11 @@ void deriveLoopDetails(const LoopDetailTexts &texts, ParameterSource &params)
     // operands of + are evaluated in no fixed order, and with two bad texts
     // the message must name the first one.
     const long double exhale = parsed(texts.exhale);
-    setSum(params, Edit::Edit4, exhale + parsed(texts.deadSpace));
+    setSum(params, Edit::minLoopVolume, exhale + parsed(texts.deadSpace));
     const long double inhale = parsed(texts.inhale);
     const long double inhaleAndDeadSpace = inhale + parsed(texts.deadSpace);
-    setSum(params, Edit::Edit1, inhaleAndDeadSpace + parsed(texts.counterlung));
-    setSum(params, Edit::Edit2, inhaleAndDeadSpace);
+    setSum(params, Edit::maxLoopVolume, inhaleAndDeadSpace + parsed(texts.counterlung));
+    setSum(params, Edit::startLoopVolume, inhaleAndDeadSpace);
     LoopDetails details;
     details.lungVolumeInhale = numtext::parseDecimal(texts.inhale);
     details.lungVolumeExhale = numtext::parseDecimal(texts.exhale);

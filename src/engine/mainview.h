@@ -7,13 +7,13 @@
 /// the simulation timer, as run control leaves them.
 struct RunControls
 {
-    bool buttonstart = true; ///< "ПОГРУЖЕНИЕ"
-    bool Button4 = false; ///< "ПАУЗА"
-    bool Button1 = false; ///< "ПРОДОЛЖИТЬ"
-    bool Button2 = true; ///< "СБРОС"
-    bool BitBtn1 = false; ///< "Байпас О2"
-    bool BitBtn2 = false; ///< "Байпас Ди"
-    bool Button10 = false; ///< "График погружения"
+    bool startEnabled = true; ///< "ПОГРУЖЕНИЕ"
+    bool pauseEnabled = false; ///< "ПАУЗА"
+    bool continueEnabled = false; ///< "ПРОДОЛЖИТЬ"
+    bool resetEnabled = true; ///< "СБРОС"
+    bool o2BypassEnabled = false; ///< "Байпас О2"
+    bool dilBypassEnabled = false; ///< "Байпас Ди"
+    bool graphEnabled = false; ///< "График погружения"
     bool timerOn = false;
     int timerIntervalMs = 1000; ///< the interval the last tick set
     bool startDepthLocked = false; ///< once the diver moved, until reset
@@ -28,7 +28,7 @@ inline RunState runState(const RunControls &c)
 {
     if (c.timerOn)
         return RunState::Running;
-    return c.Button1 ? RunState::Paused : RunState::Idle;
+    return c.continueEnabled ? RunState::Paused : RunState::Idle;
 }
 
 inline constexpr Rgb kPpo2Blue {0, 0, 234};

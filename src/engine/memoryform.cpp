@@ -55,14 +55,14 @@ void MemoryForm::setPosition(Slider slider, int position)
     const int clamped = std::clamp(position, 0, kSliders[index].max);
     m_positions[index] = clamped;
     switch (slider) {
-    case Slider::TrackBarO2burn:
+    case Slider::o2Consumption:
         m_sliderLabels[index] = numtext::formatGeneral(clamped / 10.0);
         break;
-    case Slider::trackbarmaxdepth:
-    case Slider::trackbarsetstartdepth:
+    case Slider::maxDepth:
+    case Slider::startDepth:
         m_sliderLabels[index] = std::to_string(clamped);
         break;
-    case Slider::trackbarspeed:
+    case Slider::simSpeed:
         break;
     }
 }
@@ -85,6 +85,6 @@ void MemoryForm::setChecked(Check box, bool checked)
     state = checked;
     if (isSetpointBox(box))
         m_checks[int(otherSetpointBox(box))] = false;
-    else if (box == Check::CheckBox4)
+    else if (box == Check::dilSolenoidDisabled)
         m_label15Colour = checked ? kCaptionSilver : kCaptionBlue;
 }

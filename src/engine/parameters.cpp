@@ -2,16 +2,9 @@
 
 #include <string>
 
-namespace {
-constexpr std::array<std::string_view, kEditCount> kEditNames = {"Edit1", "Edit2", "Edit3", "Edit4",
-        "Edit5", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12", "Edit13",
-        "Edit14", "Edit15", "Edit16", "Edit17", "Edit18", "Edit19", "Edit20", "Edit21", "Edit22",
-        "Edit23", "Edit24", "Edit25"};
-} // namespace
-
 std::string_view editName(Edit e)
 {
-    return kEditNames[editIndex(e)];
+    return kFields[editIndex(e)].control;
 }
 
 std::optional<Edit> findEdit(std::string_view name)

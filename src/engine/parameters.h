@@ -5,33 +5,34 @@
 #include <optional>
 #include <string_view>
 
-/// The edit fields of the main window, by their designer's names.
+/// The edit fields of the main window, by what they hold; kFields gives each
+/// its designer's name.
 enum class Edit : std::uint8_t {
-    Edit1 = 1,
-    Edit2,
-    Edit3,
-    Edit4,
-    Edit5,
-    Edit6,
-    Edit7,
-    Edit8,
-    Edit9,
-    Edit10,
-    Edit11,
-    Edit12,
-    Edit13,
-    Edit14,
-    Edit15,
-    Edit16,
-    Edit17,
-    Edit18,
-    Edit19,
-    Edit20,
-    Edit21,
-    Edit22,
-    Edit23,
-    Edit24,
-    Edit25
+    maxLoopVolume = 1,
+    startLoopVolume,
+    descentRate,
+    minLoopVolume,
+    startPPO2,
+    setpoint1,
+    o2SupplyVolume,
+    setpoint2,
+    ascentRate,
+    dilSupplyVolume,
+    o2SolenoidFlow,
+    o2ConstantFlow,
+    dilSolenoidFlow,
+    dilO2Percent,
+    startTissueN2,
+    dilHePercent,
+    startTissueHe,
+    regenerationRatio,
+    dilConstantFlow,
+    tickMs,
+    decoStepSeconds,
+    conservatism,
+    dilBypassFlow,
+    o2BypassFlow,
+    presetName
 };
 inline constexpr int kEditCount = 25;
 inline constexpr int editIndex(Edit e)
@@ -44,67 +45,64 @@ inline constexpr Edit editAt(int index)
 }
 
 /// The four sliders of the main window.
-enum class Slider : std::uint8_t {
-    TrackBarO2burn,
-    trackbarmaxdepth,
-    trackbarsetstartdepth,
-    trackbarspeed
-};
+enum class Slider : std::uint8_t { o2Consumption, maxDepth, startDepth, simSpeed };
 inline constexpr int kSliderCount = 4;
 
 /// The check boxes of the main window: the six inputs and the five valve lamps
 /// (checked means closed).
 enum class Check : std::uint8_t {
-    CheckBox1,
-    CheckBox2,
-    CheckBox3,
-    CheckBox4,
-    CheckBox5,
-    CheckBox6,
-    CheckBox7,
-    CheckBox8,
-    Cradiobutton1,
-    Cradiobutton2,
-    Cradiobutton3
+    o2SolenoidStuck,
+    dilSolenoidStuck,
+    advOnOxygen,
+    dilSolenoidDisabled,
+    o2AdvLamp,
+    setpoint1Active,
+    dilAdvLamp,
+    setpoint2Active,
+    opvLamp,
+    o2SolenoidLamp,
+    dilSolenoidLamp
 };
 inline constexpr int kCheckCount = 11;
 
-/// An input field: its parameter name, its design default and whether it
-/// holds a whole number.
+/// An input field: its parameter name, its control's design name (the
+/// window's object name and the settings key), its design default and whether
+/// it holds a whole number.
 struct FieldInfo
 {
     Edit edit;
     std::string_view parameter; ///< empty for the preset name field
+    std::string_view control;
     std::string_view defaultText;
     bool whole;
 };
 
 inline constexpr std::array<FieldInfo, kEditCount> kFields = {{
-        {Edit::Edit1, "MaxLoopVolume", "11", false},
-        {Edit::Edit2, "StartLoopVolume", "7", false},
-        {Edit::Edit3, "DescentRate", "30", false},
-        {Edit::Edit4, "MinLoopVolume", "5,5", false},
-        {Edit::Edit5, "StartPPO2", "0,3", false},
-        {Edit::Edit6, "Setpoint1", "1,0", false},
-        {Edit::Edit7, "O2SupplyVolume", "9999,9", false},
-        {Edit::Edit8, "Setpoint2", "1,5", false},
-        {Edit::Edit9, "AscentRate", "15", false},
-        {Edit::Edit10, "DilSupplyVolume", "9999,9", false},
-        {Edit::Edit11, "O2SolenoidFlow", "40", false},
-        {Edit::Edit12, "O2ConstantFlow", "0,8", false},
-        {Edit::Edit13, "DilSolenoidFlow", "180", false},
-        {Edit::Edit14, "DilO2Percent", "20,9", false},
-        {Edit::Edit15, "StartTissueN2", "0,79", false},
-        {Edit::Edit16, "DilHePercent", "0", false},
-        {Edit::Edit17, "StartTissueHe", "0", false},
-        {Edit::Edit18, "RegenerationRatio", "0", false},
-        {Edit::Edit19, "DilConstantFlow", "0", false},
-        {Edit::Edit20, "TickMs", "100", true},
-        {Edit::Edit21, "DecoStepSeconds", "10", true},
-        {Edit::Edit22, "Conservatism", "0", false},
-        {Edit::Edit23, "DilBypassFlow", "180", false},
-        {Edit::Edit24, "O2BypassFlow", "40", false},
-        {Edit::Edit25, "", "Настройка 1", false},
+        {Edit::maxLoopVolume, "MaxLoopVolume", "Edit1", "11", false},
+        {Edit::startLoopVolume, "StartLoopVolume", "Edit2", "7", false},
+        {Edit::descentRate, "DescentRate", "Edit3", "30", false},
+        {Edit::minLoopVolume, "MinLoopVolume", "Edit4", "5,5", false},
+        {Edit::startPPO2, "StartPPO2", "Edit5", "0,3", false},
+        {Edit::setpoint1, "Setpoint1", "Edit6", "1,0", false},
+        {Edit::o2SupplyVolume, "O2SupplyVolume", "Edit7", "9999,9", false},
+        {Edit::setpoint2, "Setpoint2", "Edit8", "1,5", false},
+        {Edit::ascentRate, "AscentRate", "Edit9", "15", false},
+        {Edit::dilSupplyVolume, "DilSupplyVolume", "Edit10", "9999,9", false},
+        {Edit::o2SolenoidFlow, "O2SolenoidFlow", "Edit11", "40", false},
+        {Edit::o2ConstantFlow, "O2ConstantFlow", "Edit12", "0,8", false},
+        {Edit::dilSolenoidFlow, "DilSolenoidFlow", "Edit13", "180", false},
+        {Edit::dilO2Percent, "DilO2Percent", "Edit14", "20,9", false},
+        {Edit::startTissueN2, "StartTissueN2", "Edit15", "0,79", false},
+        {Edit::dilHePercent, "DilHePercent", "Edit16", "0", false},
+        {Edit::startTissueHe, "StartTissueHe", "Edit17", "0", false},
+        {Edit::regenerationRatio, "RegenerationRatio", "Edit18", "0", false},
+        {Edit::dilConstantFlow, "DilConstantFlow", "Edit19", "0", false},
+        {Edit::tickMs, "TickMs", "Edit20", "100", true},
+        {Edit::decoStepSeconds, "DecoStepSeconds", "Edit21", "10", true},
+        {Edit::conservatism, "Conservatism", "Edit22", "0", false},
+        {Edit::dilBypassFlow, "DilBypassFlow", "Edit23", "180", false},
+        {Edit::o2BypassFlow, "O2BypassFlow", "Edit24", "40", false},
+        {Edit::presetName, "", "Edit25", "Настройка 1", false},
 }};
 
 struct SliderInfo
@@ -116,10 +114,10 @@ struct SliderInfo
 };
 
 inline constexpr std::array<SliderInfo, kSliderCount> kSliders = {{
-        {Slider::TrackBarO2burn, "O2Consumption", "TrackBarO2burn", 50},
-        {Slider::trackbarmaxdepth, "MaxDepth", "trackbarmaxdepth", 100},
-        {Slider::trackbarsetstartdepth, "StartDepth", "trackbarsetstartdepth", 100},
-        {Slider::trackbarspeed, "SimSpeed", "trackbarspeed", 99},
+        {Slider::o2Consumption, "O2Consumption", "TrackBarO2burn", 50},
+        {Slider::maxDepth, "MaxDepth", "trackbarmaxdepth", 100},
+        {Slider::startDepth, "StartDepth", "trackbarsetstartdepth", 100},
+        {Slider::simSpeed, "SimSpeed", "trackbarspeed", 99},
 }};
 
 struct CheckInfo
@@ -131,20 +129,20 @@ struct CheckInfo
 };
 
 inline constexpr std::array<CheckInfo, kCheckCount> kChecks = {{
-        {Check::CheckBox1, "O2SolenoidStuck", "CheckBox1", false},
-        {Check::CheckBox2, "DilSolenoidStuck", "CheckBox2", false},
-        {Check::CheckBox3, "AdvOnOxygen", "CheckBox3", false},
-        {Check::CheckBox4, "DilSolenoidDisabled", "CheckBox4", true},
-        {Check::CheckBox5, "", "CheckBox5", true},
-        {Check::CheckBox6, "Setpoint1Active", "CheckBox6", true},
-        {Check::CheckBox7, "", "CheckBox7", true},
-        {Check::CheckBox8, "Setpoint2Active", "CheckBox8", false},
-        {Check::Cradiobutton1, "", "Cradiobutton1", true},
-        {Check::Cradiobutton2, "", "Cradiobutton2", true},
-        {Check::Cradiobutton3, "", "Cradiobutton3", true},
+        {Check::o2SolenoidStuck, "O2SolenoidStuck", "CheckBox1", false},
+        {Check::dilSolenoidStuck, "DilSolenoidStuck", "CheckBox2", false},
+        {Check::advOnOxygen, "AdvOnOxygen", "CheckBox3", false},
+        {Check::dilSolenoidDisabled, "DilSolenoidDisabled", "CheckBox4", true},
+        {Check::o2AdvLamp, "", "CheckBox5", true},
+        {Check::setpoint1Active, "Setpoint1Active", "CheckBox6", true},
+        {Check::dilAdvLamp, "", "CheckBox7", true},
+        {Check::setpoint2Active, "Setpoint2Active", "CheckBox8", false},
+        {Check::opvLamp, "", "Cradiobutton1", true},
+        {Check::o2SolenoidLamp, "", "Cradiobutton2", true},
+        {Check::dilSolenoidLamp, "", "Cradiobutton3", true},
 }};
 
-/// "Edit7" for Edit::Edit7.
+/// "Edit7" for Edit::o2SupplyVolume.
 std::string_view editName(Edit e);
 /// A field by parameter name ("DescentRate") or control name ("Edit3").
 std::optional<Edit> findEdit(std::string_view name);

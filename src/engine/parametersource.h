@@ -50,43 +50,52 @@ public:
     virtual void setNumber(Edit field, double value);
 
     // One getter per parameter; units in the comments.
-    double maxLoopVolume() const { return decimal(Edit::Edit1); } ///< l
-    double startLoopVolume() const { return decimal(Edit::Edit2); } ///< l at 1 kg/cm²
-    double descentRate() const { return decimal(Edit::Edit3); } ///< m/min
-    double minLoopVolume() const { return decimal(Edit::Edit4); } ///< l, never used by the engine
-    double startPPO2() const { return decimal(Edit::Edit5); } ///< kg/cm²
-    double setpoint1() const { return decimal(Edit::Edit6); } ///< kg/cm²
-    double o2SupplyVolume() const { return decimal(Edit::Edit7); } ///< l at 1 kg/cm²
-    double setpoint2() const { return decimal(Edit::Edit8); } ///< kg/cm²
-    double ascentRate() const { return decimal(Edit::Edit9); } ///< m/min
-    double dilSupplyVolume() const { return decimal(Edit::Edit10); } ///< l at 1 kg/cm²
-    double o2SolenoidFlow() const { return decimal(Edit::Edit11); } ///< l/min
-    double o2ConstantFlow() const { return decimal(Edit::Edit12); } ///< l/min
-    double dilSolenoidFlow() const { return decimal(Edit::Edit13); } ///< l/min
-    double dilO2Percent() const { return decimal(Edit::Edit14); } ///< %
-    double startTissueN2() const { return decimal(Edit::Edit15); } ///< kg/cm²
-    double dilHePercent() const { return decimal(Edit::Edit16); } ///< %
-    double startTissueHe() const { return decimal(Edit::Edit17); } ///< kg/cm²
-    double regenerationRatio() const { return decimal(Edit::Edit18); } ///< l O2 per l CO2
-    double dilConstantFlow() const { return decimal(Edit::Edit19); } ///< l/min
-    int tickMsWhole() const { return whole(Edit::Edit20); } ///< ms, 10..1000 once normalised
-    double tickMs() const { return decimal(Edit::Edit20); } ///< the same text as a decimal
-    int decoStepSeconds() const { return whole(Edit::Edit21); } ///< s, 1..60 once normalised
-    double conservatism() const { return decimal(Edit::Edit22); } ///< %
-    double dilBypassFlow() const { return decimal(Edit::Edit23); } ///< l/min
-    double o2BypassFlow() const { return decimal(Edit::Edit24); } ///< l/min
+    double maxLoopVolume() const { return decimal(Edit::maxLoopVolume); } ///< l
+    double startLoopVolume() const { return decimal(Edit::startLoopVolume); } ///< l at 1 kg/cm²
+    double descentRate() const { return decimal(Edit::descentRate); } ///< m/min
+    double minLoopVolume() const
+    {
+        return decimal(Edit::minLoopVolume);
+    } ///< l, never used by the engine
+    double startPPO2() const { return decimal(Edit::startPPO2); } ///< kg/cm²
+    double setpoint1() const { return decimal(Edit::setpoint1); } ///< kg/cm²
+    double o2SupplyVolume() const { return decimal(Edit::o2SupplyVolume); } ///< l at 1 kg/cm²
+    double setpoint2() const { return decimal(Edit::setpoint2); } ///< kg/cm²
+    double ascentRate() const { return decimal(Edit::ascentRate); } ///< m/min
+    double dilSupplyVolume() const { return decimal(Edit::dilSupplyVolume); } ///< l at 1 kg/cm²
+    double o2SolenoidFlow() const { return decimal(Edit::o2SolenoidFlow); } ///< l/min
+    double o2ConstantFlow() const { return decimal(Edit::o2ConstantFlow); } ///< l/min
+    double dilSolenoidFlow() const { return decimal(Edit::dilSolenoidFlow); } ///< l/min
+    double dilO2Percent() const { return decimal(Edit::dilO2Percent); } ///< %
+    double startTissueN2() const { return decimal(Edit::startTissueN2); } ///< kg/cm²
+    double dilHePercent() const { return decimal(Edit::dilHePercent); } ///< %
+    double startTissueHe() const { return decimal(Edit::startTissueHe); } ///< kg/cm²
+    double regenerationRatio() const
+    {
+        return decimal(Edit::regenerationRatio);
+    } ///< l O2 per l CO2
+    double dilConstantFlow() const { return decimal(Edit::dilConstantFlow); } ///< l/min
+    int tickMsWhole() const { return whole(Edit::tickMs); } ///< ms, 10..1000 once normalised
+    double tickMs() const { return decimal(Edit::tickMs); } ///< the same text as a decimal
+    int decoStepSeconds() const
+    {
+        return whole(Edit::decoStepSeconds);
+    } ///< s, 1..60 once normalised
+    double conservatism() const { return decimal(Edit::conservatism); } ///< %
+    double dilBypassFlow() const { return decimal(Edit::dilBypassFlow); } ///< l/min
+    double o2BypassFlow() const { return decimal(Edit::o2BypassFlow); } ///< l/min
 
-    double o2Consumption() const { return position(Slider::TrackBarO2burn) / 10.0; } ///< l/min
-    int maxDepth() const { return position(Slider::trackbarmaxdepth); } ///< m
-    int startDepth() const { return position(Slider::trackbarsetstartdepth); } ///< m
-    int simSpeed() const { return position(Slider::trackbarspeed); } ///< % faster
+    double o2Consumption() const { return position(Slider::o2Consumption) / 10.0; } ///< l/min
+    int maxDepth() const { return position(Slider::maxDepth); } ///< m
+    int startDepth() const { return position(Slider::startDepth); } ///< m
+    int simSpeed() const { return position(Slider::simSpeed); } ///< % faster
 
-    bool setpoint1Active() const { return isChecked(Check::CheckBox6); }
-    bool setpoint2Active() const { return isChecked(Check::CheckBox8); }
-    bool advOnOxygen() const { return isChecked(Check::CheckBox3); }
-    bool o2SolenoidStuck() const { return isChecked(Check::CheckBox1); }
-    bool dilSolenoidStuck() const { return isChecked(Check::CheckBox2); }
-    bool dilSolenoidDisabled() const { return isChecked(Check::CheckBox4); }
+    bool setpoint1Active() const { return isChecked(Check::setpoint1Active); }
+    bool setpoint2Active() const { return isChecked(Check::setpoint2Active); }
+    bool advOnOxygen() const { return isChecked(Check::advOnOxygen); }
+    bool o2SolenoidStuck() const { return isChecked(Check::o2SolenoidStuck); }
+    bool dilSolenoidStuck() const { return isChecked(Check::dilSolenoidStuck); }
+    bool dilSolenoidDisabled() const { return isChecked(Check::dilSolenoidDisabled); }
 };
 
 /// The check-box reactions that every source applies when a state changes:
@@ -94,9 +103,9 @@ public:
 /// does not apply it in turn).
 inline bool isSetpointBox(Check box)
 {
-    return box == Check::CheckBox6 || box == Check::CheckBox8;
+    return box == Check::setpoint1Active || box == Check::setpoint2Active;
 }
 inline Check otherSetpointBox(Check box)
 {
-    return box == Check::CheckBox6 ? Check::CheckBox8 : Check::CheckBox6;
+    return box == Check::setpoint1Active ? Check::setpoint2Active : Check::setpoint1Active;
 }

@@ -53,9 +53,9 @@ void Simulation::start()
     RunControls &c = m_view.controls;
     SimulationState &s = m_state;
     s.oxygen = {};
-    c.Button4 = true;
-    c.buttonstart = false;
-    c.Button2 = false;
+    c.pauseEnabled = true;
+    c.startEnabled = false;
+    c.resetEnabled = false;
     s.o2SupplyLeft = m_params.o2SupplyVolume();
     s.dilSupplyLeft = m_params.dilSupplyVolume();
     s.loopO2Percent = m_params.startPPO2() * 100.0;
@@ -65,9 +65,9 @@ void Simulation::start()
     s.dilBypassHeld = false;
     s.currentDepthM = m_params.startDepth();
     s.loopPPO2 = m_params.startPPO2();
-    c.BitBtn1 = true;
-    c.BitBtn2 = s.dilBypassAvailable;
-    c.Button10 = false;
+    c.o2BypassEnabled = true;
+    c.dilBypassEnabled = s.dilBypassAvailable;
+    c.graphEnabled = false;
     fillEmptyFields();
     // Nitrogen first: with both start fields bad, the message names that one.
     const double startN2 = m_params.startTissueN2();
@@ -78,25 +78,25 @@ void Simulation::pause()
 {
     RunControls &c = m_view.controls;
     c.timerOn = false;
-    c.Button1 = true;
-    c.Button2 = true;
-    c.Button4 = false;
-    c.BitBtn1 = false;
-    c.BitBtn2 = false;
-    c.Button10 = true;
+    c.continueEnabled = true;
+    c.resetEnabled = true;
+    c.pauseEnabled = false;
+    c.o2BypassEnabled = false;
+    c.dilBypassEnabled = false;
+    c.graphEnabled = true;
 }
 
 void Simulation::resume()
 {
     RunControls &c = m_view.controls;
     c.timerOn = true;
-    c.Button2 = false;
-    c.Button1 = false;
-    c.buttonstart = false;
-    c.Button4 = true;
-    c.BitBtn1 = true;
-    c.BitBtn2 = true; // whatever the type allows: the next tick corrects it
-    c.Button10 = false;
+    c.resetEnabled = false;
+    c.continueEnabled = false;
+    c.startEnabled = false;
+    c.pauseEnabled = true;
+    c.o2BypassEnabled = true;
+    c.dilBypassEnabled = true; // whatever the type allows: the next tick corrects it
+    c.graphEnabled = false;
     fillEmptyFields();
 }
 
@@ -107,10 +107,10 @@ void Simulation::reset()
     SimulationState &s = m_state;
     s.oxygen = {};
 
-    m_params.setPosition(Slider::TrackBarO2burn, 0);
+    m_params.setPosition(Slider::o2Consumption, 0);
     s.o2ConsumptionLpm = 0.0;
-    m_params.setPosition(Slider::trackbarsetstartdepth, 0);
-    m_params.setPosition(Slider::trackbarmaxdepth, 0);
+    m_params.setPosition(Slider::startDepth, 0);
+    m_params.setPosition(Slider::maxDepth, 0);
     s.maxDepthM = 0;
 
     v.o2Used.setText("0");
@@ -129,27 +129,28 @@ void Simulation::reset()
     s.simClockMs = kSimClockStartMs;
     s.currentDepthM = 0.0;
 
-    c.Button1 = false;
-    c.Button4 = false;
-    c.buttonstart = true;
+    c.continueEnabled = false;
+    c.pauseEnabled = false;
+    c.startEnabled = true;
 
     s.loopGas = m_params.startLoopVolume();
 
     v.diverTop = pixel(m_params.startDepth() * 4.81) + 73;
     c.startDepthLocked = false;
-    m_params.setChecked(Check::CheckBox1, false);
-    m_params.setChecked(Check::CheckBox2, false);
-    m_params.setChecked(Check::Cradiobutton1, true);
-    c.BitBtn1 = false;
-    c.BitBtn2 = false;
+    m_params.setChecked(Check::o2SolenoidStuck, false);
+    m_params.setChecked(Check::dilSolenoidStuck, false);
+    m_params.setChecked(Check::opvLamp, true);
+    c.o2BypassEnabled = false;
+    c.dilBypassEnabled = false;
     for (Check lamp :
-            {Check::Cradiobutton2, Check::Cradiobutton3, Check::CheckBox5, Check::CheckBox7})
+            {Check::o2SolenoidLamp, Check::dilSolenoidLamp, Check::o2AdvLamp, Check::dilAdvLamp})
         m_params.setChecked(lamp, true);
     m_history.clear();
-    c.Button10 = false;
+    c.graphEnabled = false;
     // Nothing from here on can fail, so the idle look of the decompression
     // display (warning, Label62, bar and table) is set in one go.
-    resetDecoDisplay(m_view.deco, m_params.text(Edit::Edit15), m_params.text(Edit::Edit17));
+    resetDecoDisplay(
+            m_view.deco, m_params.text(Edit::startTissueN2), m_params.text(Edit::startTissueHe));
 }
 
 void Simulation::tick()
@@ -161,7 +162,7 @@ void Simulation::tick()
     const double dilO2Percent = m_params.dilO2Percent();
     const double dilHePercent = m_params.dilHePercent();
     valveLampRefresh();
-    m_view.controls.BitBtn2 = m_state.dilBypassAvailable;
+    m_view.controls.dilBypassEnabled = m_state.dilBypassAvailable;
     moveDepth();
     metabolismStep(dilO2Percent);
     valveRules(dilO2Percent);
@@ -169,8 +170,8 @@ void Simulation::tick()
     colourPpo2();
     showReadouts();
     normaliseDecoStep();
-    if (m_params.text(Edit::Edit22).empty())
-        m_params.setText(Edit::Edit22, "0");
+    if (m_params.text(Edit::conservatism).empty())
+        m_params.setText(Edit::conservatism, "0");
     decoStep();
     m_state.oxygen.breathe(m_state.loopPPO2, m_params.tickMs() / 60000.0);
     drawCounterlung();
@@ -183,17 +184,17 @@ void Simulation::tick()
 void Simulation::normaliseTickMs()
 {
     if (m_params.tickMsWhole() > 1000)
-        m_params.setText(Edit::Edit20, "1000");
+        m_params.setText(Edit::tickMs, "1000");
     if (m_params.tickMsWhole() < 10)
-        m_params.setText(Edit::Edit20, "10");
+        m_params.setText(Edit::tickMs, "10");
 }
 
 void Simulation::normaliseDecoStep()
 {
     if (m_params.decoStepSeconds() < 1)
-        m_params.setText(Edit::Edit21, "1");
+        m_params.setText(Edit::decoStepSeconds, "1");
     if (m_params.decoStepSeconds() > 60)
-        m_params.setText(Edit::Edit21, "60");
+        m_params.setText(Edit::decoStepSeconds, "60");
 }
 
 void Simulation::setTimerInterval()
@@ -208,8 +209,8 @@ void Simulation::valveLampRefresh()
 {
     m_state.valveLampCounter += 1;
     if (m_state.valveLampCounter > 5) {
-        for (Check lamp :
-                {Check::Cradiobutton3, Check::Cradiobutton2, Check::CheckBox5, Check::CheckBox7})
+        for (Check lamp : {Check::dilSolenoidLamp, Check::o2SolenoidLamp, Check::o2AdvLamp,
+                     Check::dilAdvLamp})
             m_params.setChecked(lamp, true);
         m_state.valveLampCounter = 0;
     }
@@ -292,22 +293,22 @@ void Simulation::valveRules(double dilO2Percent)
     if (!p.dilSolenoidDisabled() && p.setpoint1Active()
             && p.setpoint1() + band(p.setpoint1()) < ppo2) {
         addDiluent(perTick(p.dilSolenoidFlow()), dilO2Percent);
-        p.setChecked(Check::Cradiobutton3, false);
+        p.setChecked(Check::dilSolenoidLamp, false);
     }
     if (!p.dilSolenoidDisabled() && p.setpoint2Active()
             && p.setpoint2() + band(p.setpoint2()) < ppo2) {
         addDiluent(perTick(p.dilSolenoidFlow()), dilO2Percent);
-        p.setChecked(Check::Cradiobutton3, false);
+        p.setChecked(Check::dilSolenoidLamp, false);
     }
     // 3: a stuck diluent solenoid delivers whatever else says.
     if (p.dilSolenoidStuck()) {
         addDiluent(perTick(p.dilSolenoidFlow()), dilO2Percent);
-        p.setChecked(Check::Cradiobutton3, false);
+        p.setChecked(Check::dilSolenoidLamp, false);
     }
     // 4: diluent bypass.
     if (s.dilBypassHeld && p.dilBypassFlow() > 0.0) {
         addDiluent(perTick(p.dilBypassFlow()), dilO2Percent);
-        p.setChecked(Check::CheckBox7, false);
+        p.setChecked(Check::dilAdvLamp, false);
     }
     // 5: the automatic valve refills a squeezed loop to exactly its threshold.
     {
@@ -318,31 +319,31 @@ void Simulation::valveRules(double dilO2Percent)
             const double amount = threshold * ambient - s.loopGas;
             if (!p.advOnOxygen()) {
                 addDiluent(amount, dilO2Percent);
-                p.setChecked(Check::CheckBox7, false);
+                p.setChecked(Check::dilAdvLamp, false);
             } else {
                 addOxygen(amount);
-                p.setChecked(Check::CheckBox5, false);
+                p.setChecked(Check::o2AdvLamp, false);
             }
         }
     }
     // 6, 7: the oxygen solenoid holds PPO2 up to each setpoint.
     if (p.setpoint1Active() && p.setpoint1() > ppo2) {
         addOxygen(perTick(p.o2SolenoidFlow()));
-        p.setChecked(Check::Cradiobutton2, false);
+        p.setChecked(Check::o2SolenoidLamp, false);
     }
     if (p.setpoint2Active() && p.setpoint2() > ppo2) {
         addOxygen(perTick(p.o2SolenoidFlow()));
-        p.setChecked(Check::Cradiobutton2, false);
+        p.setChecked(Check::o2SolenoidLamp, false);
     }
     // 8: stuck oxygen solenoid.
     if (p.o2SolenoidStuck()) {
         addOxygen(perTick(p.o2SolenoidFlow()));
-        p.setChecked(Check::Cradiobutton2, false);
+        p.setChecked(Check::o2SolenoidLamp, false);
     }
     // 9: oxygen bypass; unlike the diluent bypass a zero flow still opens the lamp.
     if (s.o2BypassHeld) {
         addOxygen(perTick(p.o2BypassFlow()));
-        p.setChecked(Check::CheckBox5, false);
+        p.setChecked(Check::o2AdvLamp, false);
     }
     // 10: the over-pressure valve vents an expanding loop to exactly its
     // threshold; its lamp closes at the eleventh quiet tick since it last closed.
@@ -351,12 +352,12 @@ void Simulation::valveRules(double dilO2Percent)
         const double ambient = ambientPressure();
         if (s.loopGas / ambient > threshold) {
             ventLoop(s.loopGas - threshold * ambient);
-            p.setChecked(Check::Cradiobutton1, false);
+            p.setChecked(Check::opvLamp, false);
         } else {
             s.opvLampCounter += 1;
             if (s.opvLampCounter > 10) {
                 s.opvLampCounter = 0;
-                p.setChecked(Check::Cradiobutton1, true);
+                p.setChecked(Check::opvLamp, true);
             }
         }
     }
@@ -403,13 +404,13 @@ void Simulation::showReadouts()
     v.o2Used.setNumber(nearest1(s.o2Used));
     v.co2.setNumber(nearest1(kRespiratoryQuotient * s.o2Metabolised));
     v.dilUsed.setNumber(nearest1(s.dilUsed));
-    m_params.setNumber(Edit::Edit7, nearest1(s.o2SupplyLeft));
-    m_params.setNumber(Edit::Edit10, nearest1(s.dilSupplyLeft));
+    m_params.setNumber(Edit::o2SupplyVolume, nearest1(s.o2SupplyLeft));
+    m_params.setNumber(Edit::dilSupplyVolume, nearest1(s.dilSupplyLeft));
     v.loopVolume.setNumber(nearest1(checkedDivide(s.loopGas, ambientPressure())));
     v.depth.setNumber(nearest1(s.currentDepthM));
     // The start-depth slider follows the depth as the label shows it.
     const double shownDepth = numtext::shownValue(v.depth.value());
-    m_params.setPosition(Slider::trackbarsetstartdepth, pixel(shownDepth));
+    m_params.setPosition(Slider::startDepth, pixel(shownDepth));
     v.ppo2.setNumber(nearest2(s.loopPPO2));
     v.ppn2.setNumber(nearest2(s.loopPPN2));
     v.pphe.setNumber(nearest2(s.loopPPHe));
@@ -491,8 +492,8 @@ ForecastResult Simulation::liveNoDecoForecast() const
 void Simulation::bypassMouse(Bypass which, bool pressed)
 {
     const RunControls &c = m_view.controls;
-    if (which == Bypass::O2 && c.BitBtn1)
+    if (which == Bypass::O2 && c.o2BypassEnabled)
         m_state.o2BypassHeld = pressed;
-    else if (which == Bypass::Diluent && c.BitBtn2)
+    else if (which == Bypass::Diluent && c.dilBypassEnabled)
         m_state.dilBypassHeld = pressed;
 }

@@ -10,18 +10,20 @@ class SettingsFile;
 
 /// The main window's fields in the order of their keys in the settings file:
 /// the creation order, in which Edit13 came before Edit12.
-inline constexpr std::array<Edit, kEditCount> kStoredEdits = {Edit::Edit1, Edit::Edit2, Edit::Edit3,
-        Edit::Edit4, Edit::Edit5, Edit::Edit6, Edit::Edit7, Edit::Edit8, Edit::Edit9, Edit::Edit10,
-        Edit::Edit11, Edit::Edit13, Edit::Edit12, Edit::Edit14, Edit::Edit15, Edit::Edit16,
-        Edit::Edit17, Edit::Edit18, Edit::Edit19, Edit::Edit20, Edit::Edit21, Edit::Edit22,
-        Edit::Edit23, Edit::Edit24, Edit::Edit25};
+inline constexpr std::array<Edit, kEditCount> kStoredEdits = {Edit::maxLoopVolume,
+        Edit::startLoopVolume, Edit::descentRate, Edit::minLoopVolume, Edit::startPPO2,
+        Edit::setpoint1, Edit::o2SupplyVolume, Edit::setpoint2, Edit::ascentRate,
+        Edit::dilSupplyVolume, Edit::o2SolenoidFlow, Edit::dilSolenoidFlow, Edit::o2ConstantFlow,
+        Edit::dilO2Percent, Edit::startTissueN2, Edit::dilHePercent, Edit::startTissueHe,
+        Edit::regenerationRatio, Edit::dilConstantFlow, Edit::tickMs, Edit::decoStepSeconds,
+        Edit::conservatism, Edit::dilBypassFlow, Edit::o2BypassFlow, Edit::presetName};
 
 /// The check boxes in the order of their keys: inputs and valve lamps mixed,
 /// as the window created them.
-inline constexpr std::array<Check, kCheckCount> kStoredChecks = {Check::CheckBox1, Check::CheckBox2,
-        Check::CheckBox6, Check::CheckBox8, Check::Cradiobutton2, Check::Cradiobutton3,
-        Check::CheckBox3, Check::Cradiobutton1, Check::CheckBox4, Check::CheckBox5,
-        Check::CheckBox7};
+inline constexpr std::array<Check, kCheckCount> kStoredChecks = {Check::o2SolenoidStuck,
+        Check::dilSolenoidStuck, Check::setpoint1Active, Check::setpoint2Active,
+        Check::o2SolenoidLamp, Check::dilSolenoidLamp, Check::advOnOxygen, Check::opvLamp,
+        Check::dilSolenoidDisabled, Check::o2AdvLamp, Check::dilAdvLamp};
 
 /// The section whose keys are the names of the saved presets, in file order.
 inline constexpr std::string_view kPresetListSection = "Listboxvalue";

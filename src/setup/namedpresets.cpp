@@ -19,7 +19,7 @@ std::string selectedName(const FormControls &form)
 
 void savePresetAs(SettingsFile &file, FormControls &form)
 {
-    const std::string name = form.text(Edit::Edit25);
+    const std::string name = form.text(Edit::presetName);
     if (name.empty())
         return;
     // A name with '=' or brackets, or with blanks around it, would come back

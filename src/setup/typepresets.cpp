@@ -58,29 +58,37 @@ constexpr Step dilBypass(bool available)
 using E = Edit;
 using C = Check;
 
-constexpr Step kEccr[] = {box(C::CheckBox6, true, true), box(C::CheckBox8, false, true),
-        on(E::Edit6), ownCaption(E::Edit8), on(E::Edit8), box(C::CheckBox2, false, true),
-        box(C::CheckBox1, false, true), box(C::CheckBox4, true, true), on(E::Edit14), on(E::Edit16),
-        on(E::Edit10), on(E::Edit13), dilBypass(true), on(E::Edit23), on(E::Edit11),
-        box(C::CheckBox3, false, false), zeroed(E::Edit19), zeroed(E::Edit18)};
+constexpr Step kEccr[] = {box(C::setpoint1Active, true, true), box(C::setpoint2Active, false, true),
+        on(E::setpoint1), ownCaption(E::setpoint2), on(E::setpoint2),
+        box(C::dilSolenoidStuck, false, true), box(C::o2SolenoidStuck, false, true),
+        box(C::dilSolenoidDisabled, true, true), on(E::dilO2Percent), on(E::dilHePercent),
+        on(E::dilSupplyVolume), on(E::dilSolenoidFlow), dilBypass(true), on(E::dilBypassFlow),
+        on(E::o2SolenoidFlow), box(C::advOnOxygen, false, false), zeroed(E::dilConstantFlow),
+        zeroed(E::regenerationRatio)};
 
-constexpr Step kMccr[] = {box(C::CheckBox2, false, false), box(C::CheckBox1, false, false),
-        box(C::CheckBox4, true, false), on(E::Edit14), on(E::Edit16), on(E::Edit10),
-        dilBypass(true), on(E::Edit23), box(C::CheckBox3, false, false),
-        box(C::CheckBox6, false, false), box(C::CheckBox8, false, false), off(E::Edit6),
-        off(E::Edit8), zeroed(E::Edit19), zeroed(E::Edit18), off(E::Edit13), off(E::Edit11)};
+constexpr Step kMccr[] = {box(C::dilSolenoidStuck, false, false),
+        box(C::o2SolenoidStuck, false, false), box(C::dilSolenoidDisabled, true, false),
+        on(E::dilO2Percent), on(E::dilHePercent), on(E::dilSupplyVolume), dilBypass(true),
+        on(E::dilBypassFlow), box(C::advOnOxygen, false, false),
+        box(C::setpoint1Active, false, false), box(C::setpoint2Active, false, false),
+        off(E::setpoint1), off(E::setpoint2), zeroed(E::dilConstantFlow),
+        zeroed(E::regenerationRatio), off(E::dilSolenoidFlow), off(E::o2SolenoidFlow)};
 
-constexpr Step kO2ccr[] = {box(C::CheckBox3, true, false), box(C::CheckBox6, false, false),
-        box(C::CheckBox8, false, false), box(C::CheckBox2, false, false),
-        box(C::CheckBox1, false, false), box(C::CheckBox4, true, false), off(E::Edit6),
-        off(E::Edit8), zeroed(E::Edit19), zeroed(E::Edit18), off(E::Edit14), off(E::Edit16),
-        off(E::Edit10), off(E::Edit13), dilBypass(false), off(E::Edit23), off(E::Edit11)};
+constexpr Step kO2ccr[] = {box(C::advOnOxygen, true, false), box(C::setpoint1Active, false, false),
+        box(C::setpoint2Active, false, false), box(C::dilSolenoidStuck, false, false),
+        box(C::o2SolenoidStuck, false, false), box(C::dilSolenoidDisabled, true, false),
+        off(E::setpoint1), off(E::setpoint2), zeroed(E::dilConstantFlow),
+        zeroed(E::regenerationRatio), off(E::dilO2Percent), off(E::dilHePercent),
+        off(E::dilSupplyVolume), off(E::dilSolenoidFlow), dilBypass(false), off(E::dilBypassFlow),
+        off(E::o2SolenoidFlow)};
 
-constexpr Step kManual[] = {on(E::Edit19), on(E::Edit18), box(C::CheckBox3, false, true),
-        box(C::CheckBox6, false, true), box(C::CheckBox8, false, true), on(E::Edit6), on(E::Edit8),
-        box(C::CheckBox2, false, true), on(E::Edit14), on(E::Edit16), on(E::Edit10), on(E::Edit13),
-        dilBypass(true), on(E::Edit23), on(E::Edit11), box(C::CheckBox2, false, true),
-        box(C::CheckBox1, false, true), box(C::CheckBox4, true, true)};
+constexpr Step kManual[] = {on(E::dilConstantFlow), on(E::regenerationRatio),
+        box(C::advOnOxygen, false, true), box(C::setpoint1Active, false, true),
+        box(C::setpoint2Active, false, true), on(E::setpoint1), on(E::setpoint2),
+        box(C::dilSolenoidStuck, false, true), on(E::dilO2Percent), on(E::dilHePercent),
+        on(E::dilSupplyVolume), on(E::dilSolenoidFlow), dilBypass(true), on(E::dilBypassFlow),
+        on(E::o2SolenoidFlow), box(C::dilSolenoidStuck, false, true),
+        box(C::o2SolenoidStuck, false, true), box(C::dilSolenoidDisabled, true, true)};
 
 void fieldEnabled(FormControls &form, Edit e, bool enabled)
 {
@@ -128,11 +136,11 @@ std::string_view typeControlName(RebreatherType type)
 Rgb captionOwnColour(Edit field)
 {
     switch (field) {
-    case Edit::Edit6:
-    case Edit::Edit13:
-    case Edit::Edit23:
-    case Edit::Edit19:
-    case Edit::Edit14:
+    case Edit::setpoint1:
+    case Edit::dilSolenoidFlow:
+    case Edit::dilBypassFlow:
+    case Edit::dilConstantFlow:
+    case Edit::dilO2Percent:
         return kBlueB;
     default:
         return kBlueA;
@@ -141,20 +149,22 @@ Rgb captionOwnColour(Edit field)
 
 void applyDefaults(FormControls &f)
 {
-    for (Edit e : {Edit::Edit4, Edit::Edit1, Edit::Edit2, Edit::Edit3, Edit::Edit9, Edit::Edit6,
-                 Edit::Edit8, Edit::Edit5, Edit::Edit11, Edit::Edit13, Edit::Edit12, Edit::Edit19,
-                 Edit::Edit18, Edit::Edit14, Edit::Edit16, Edit::Edit7, Edit::Edit10, Edit::Edit20})
+    for (Edit e : {Edit::minLoopVolume, Edit::maxLoopVolume, Edit::startLoopVolume,
+                 Edit::descentRate, Edit::ascentRate, Edit::setpoint1, Edit::setpoint2,
+                 Edit::startPPO2, Edit::o2SolenoidFlow, Edit::dilSolenoidFlow, Edit::o2ConstantFlow,
+                 Edit::dilConstantFlow, Edit::regenerationRatio, Edit::dilO2Percent,
+                 Edit::dilHePercent, Edit::o2SupplyVolume, Edit::dilSupplyVolume, Edit::tickMs})
         defaultText(f, e);
-    f.setPosition(Slider::trackbarspeed, 0);
-    for (Edit e : {Edit::Edit21, Edit::Edit15, Edit::Edit17})
+    f.setPosition(Slider::simSpeed, 0);
+    for (Edit e : {Edit::decoStepSeconds, Edit::startTissueN2, Edit::startTissueHe})
         defaultText(f, e);
-    f.setChecked(Check::CheckBox6, true);
-    f.setChecked(Check::CheckBox8, false);
+    f.setChecked(Check::setpoint1Active, true);
+    f.setChecked(Check::setpoint2Active, false);
     f.setTypeChecked(RebreatherType::Manual, true);
-    f.setChecked(Check::CheckBox4, true);
-    for (Edit e : {Edit::Edit22, Edit::Edit23, Edit::Edit24})
+    f.setChecked(Check::dilSolenoidDisabled, true);
+    for (Edit e : {Edit::conservatism, Edit::dilBypassFlow, Edit::o2BypassFlow})
         defaultText(f, e);
-    for (Check b : {Check::CheckBox1, Check::CheckBox2, Check::CheckBox3})
+    for (Check b : {Check::o2SolenoidStuck, Check::dilSolenoidStuck, Check::advOnOxygen})
         f.setChecked(b, false);
 }
 

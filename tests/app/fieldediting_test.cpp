@@ -53,9 +53,9 @@ struct DiveInput : testing::Test
 
 TEST_F(DiveInput, ARetypeAtFullSpeedKeepsEveryKeyAndActsWhenFinished)
 {
-    QLineEdit *tickMs = form.edit(Edit::Edit20);
+    QLineEdit *tickMs = form.edit(Edit::tickMs);
     tickMs->setText("10");
-    form.slider(Slider::trackbarspeed)->setPosition(99);
+    form.slider(Slider::simSpeed)->setPosition(99);
     form.buttonstartClick();
     EXPECT_EQ(tick(), 10);
     EXPECT_EQ(form.timer().interval(), 1);
@@ -72,12 +72,12 @@ TEST_F(DiveInput, ARetypeAtFullSpeedKeepsEveryKeyAndActsWhenFinished)
 
 TEST_F(DiveInput, AWriteBackDuringAnEditFeedsTheEngineAndTheTypedTextWins)
 {
-    QLineEdit *tickMs = form.edit(Edit::Edit20);
+    QLineEdit *tickMs = form.edit(Edit::tickMs);
     tickMs->setText("2000");
     form.buttonstartClick();
     type(tickMs, "50");
     EXPECT_EQ(tickMs->text(), "50");
-    EXPECT_EQ(form.params().text(Edit::Edit20), "1000");
+    EXPECT_EQ(form.params().text(Edit::tickMs), "1000");
     EXPECT_EQ(tick(), 1000) << "the engine reads what it normalised";
     QTest::keyClick(tickMs, Qt::Key_Tab);
     EXPECT_EQ(tick(), 50);
@@ -86,11 +86,11 @@ TEST_F(DiveInput, AWriteBackDuringAnEditFeedsTheEngineAndTheTypedTextWins)
 
 TEST_F(DiveInput, AnotherFieldsFailureWaitsUntilTheEditIsFinished)
 {
-    form.slider(Slider::trackbarmaxdepth)->setPosition(30); // the descent reads Edit3
+    form.slider(Slider::maxDepth)->setPosition(30); // the descent reads Edit3
     form.buttonstartClick();
-    QLineEdit *dilO2 = form.edit(Edit::Edit14);
+    QLineEdit *dilO2 = form.edit(Edit::dilO2Percent);
     type(dilO2, "2");
-    form.edit(Edit::Edit3)->setText("1e999");
+    form.edit(Edit::descentRate)->setText("1e999");
     type(dilO2, "1", true);
     EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
     EXPECT_EQ(form.params().dilO2Percent(), 20.9);
@@ -103,14 +103,14 @@ TEST_F(DiveInput, AnotherFieldsFailureWaitsUntilTheEditIsFinished)
 
 TEST_F(DiveInput, AButtonPressFinishesTheEditAndNoBoxTakesItsRelease)
 {
-    QLineEdit *loop = form.edit(Edit::Edit2);
+    QLineEdit *loop = form.edit(Edit::startLoopVolume);
     loop->setFocus();
     QTest::keyClick(loop, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(loop, "9");
     QTest::mouseClick(button("buttonstart"), Qt::LeftButton);
     EXPECT_EQ(program.state.loopGas, 9.0) << "the dive starts with the volume typed";
 
-    type(form.edit(Edit::Edit20), "x", true);
+    type(form.edit(Edit::tickMs), "x", true);
     QTest::mousePress(button("Button4"), Qt::LeftButton);
     tick();
     EXPECT_TRUE(messages.isEmpty()) << "a box now would swallow the release";
@@ -124,7 +124,7 @@ TEST_F(DiveInput, AButtonPressFinishesTheEditAndNoBoxTakesItsRelease)
 TEST_F(DiveInput, EachNewRunReportsItsFailureOnce)
 {
     form.buttonstartClick();
-    form.edit(Edit::Edit20)->setText("abc");
+    form.edit(Edit::tickMs)->setText("abc");
     tick();
     form.Button4Click();
     form.Button1Click();

@@ -56,13 +56,14 @@ struct Caption
     const char *label;
     QColor own;
 };
-const Caption kCaptions[] = {{Edit::Edit6, "Label9", kBlueB}, {Edit::Edit8, "Label10", kBlueA},
-        {Edit::Edit11, "Label14", kBlueA}, {Edit::Edit13, "Label15", kBlueB},
-        {Edit::Edit14, "Label23", kBlueB}, {Edit::Edit16, "Label73", kBlueA},
-        {Edit::Edit10, "Label13", kBlueA}, {Edit::Edit23, "Label21", kBlueB},
-        {Edit::Edit19, "Label79", kBlueB}, {Edit::Edit18, "Label78", kBlueA}};
-const Check kTypeBoxes[] = {Check::CheckBox6, Check::CheckBox8, Check::CheckBox1, Check::CheckBox2,
-        Check::CheckBox4, Check::CheckBox3};
+const Caption kCaptions[] = {{Edit::setpoint1, "Label9", kBlueB},
+        {Edit::setpoint2, "Label10", kBlueA}, {Edit::o2SolenoidFlow, "Label14", kBlueA},
+        {Edit::dilSolenoidFlow, "Label15", kBlueB}, {Edit::dilO2Percent, "Label23", kBlueB},
+        {Edit::dilHePercent, "Label73", kBlueA}, {Edit::dilSupplyVolume, "Label13", kBlueA},
+        {Edit::dilBypassFlow, "Label21", kBlueB}, {Edit::dilConstantFlow, "Label79", kBlueB},
+        {Edit::regenerationRatio, "Label78", kBlueA}};
+const Check kTypeBoxes[] = {Check::setpoint1Active, Check::setpoint2Active, Check::o2SolenoidStuck,
+        Check::dilSolenoidStuck, Check::dilSolenoidDisabled, Check::advOnOxygen};
 
 // What a type leaves. The strings follow kTypeBoxes (state, enabled) and
 // kCaptions (field enabled; its caption then takes its own colour, silver
@@ -97,8 +98,8 @@ TEST_P(TypeResults, AllStepsTakeEffect)
         p.setColor(QPalette::WindowText, Qt::black);
         caption->setPalette(p);
     }
-    form.edit(Edit::Edit19)->setText("5");
-    form.edit(Edit::Edit18)->setText("5");
+    form.edit(Edit::dilConstantFlow)->setText("5");
+    form.edit(Edit::regenerationRatio)->setText("5");
     program.state.dilBypassAvailable = !r.dilBypass;
     click(r.type);
     for (int i = 0; i < 6; ++i) {
@@ -109,12 +110,12 @@ TEST_P(TypeResults, AllStepsTakeEffect)
         const Caption &c = kCaptions[i];
         const bool enabled = r.fields[i] == '1';
         EXPECT_EQ(form.edit(c.field)->isEnabled(), enabled) << c.label;
-        const QColor own = c.field == Edit::Edit13 ? r.label15 : enabled ? c.own : kSilver;
+        const QColor own = c.field == Edit::dilSolenoidFlow ? r.label15 : enabled ? c.own : kSilver;
         EXPECT_EQ(colour(c.label), own) << c.label;
     }
     const char *flows = r.type == Manual ? "5" : "0";
-    EXPECT_EQ(form.edit(Edit::Edit19)->text(), flows);
-    EXPECT_EQ(form.edit(Edit::Edit18)->text(), flows);
+    EXPECT_EQ(form.edit(Edit::dilConstantFlow)->text(), flows);
+    EXPECT_EQ(form.edit(Edit::regenerationRatio)->text(), flows);
     EXPECT_EQ(program.state.dilBypassAvailable, r.dilBypass);
 }
 
@@ -143,16 +144,16 @@ TEST_P(Reactions, FollowTheOrderOfTheSteps)
     const Reaction &r = GetParam();
     if (r.before != None)
         radio(r.before)->setChecked(true);
-    form.check(Check::CheckBox4)->setChecked(r.checkBox4);
-    form.check(Check::CheckBox8)->setChecked(true); // unchecks CheckBox6
-    form.check(Check::CheckBox1)->setChecked(true);
-    form.slider(Slider::trackbarspeed)->setPosition(40);
+    form.check(Check::dilSolenoidDisabled)->setChecked(r.checkBox4);
+    form.check(Check::setpoint2Active)->setChecked(true); // unchecks CheckBox6
+    form.check(Check::o2SolenoidStuck)->setChecked(true);
+    form.slider(Slider::simSpeed)->setPosition(40);
     click(r.clicked);
     EXPECT_EQ(colour("Label15"), r.label15);
-    EXPECT_EQ(checked(Check::CheckBox6), r.setpoint1);
-    EXPECT_FALSE(checked(Check::CheckBox8));
-    EXPECT_FALSE(checked(Check::CheckBox1));
-    EXPECT_EQ(form.slider(Slider::trackbarspeed)->position(), r.clicked == Defaults ? 0 : 40);
+    EXPECT_EQ(checked(Check::setpoint1Active), r.setpoint1);
+    EXPECT_FALSE(checked(Check::setpoint2Active));
+    EXPECT_FALSE(checked(Check::o2SolenoidStuck));
+    EXPECT_EQ(form.slider(Slider::simSpeed)->position(), r.clicked == Defaults ? 0 : 40);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Reactions,
@@ -168,10 +169,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, Reactions,
 TEST_F(Window, ClickingTheSelectedTypeAgainAppliesNothing)
 {
     click(O2CCR);
-    form.edit(Edit::Edit19)->setText("5");
+    form.edit(Edit::dilConstantFlow)->setText("5");
     click(O2CCR);
     EXPECT_TRUE(radio(O2CCR)->isChecked()) << "a click never unchecks a type";
-    EXPECT_EQ(form.edit(Edit::Edit19)->text(), "5");
+    EXPECT_EQ(form.edit(Edit::dilConstantFlow)->text(), "5");
 }
 
 } // namespace

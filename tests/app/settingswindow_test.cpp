@@ -67,7 +67,7 @@ struct Settings : testing::Test
     }
     void saveAs(const QString &name) const
     {
-        form().edit(Edit::Edit25)->setText(name);
+        form().edit(Edit::presetName)->setText(name);
         form().Button6Click();
     }
     void load(int row) const
@@ -89,15 +89,15 @@ struct Settings : testing::Test
 TEST_F(Settings, FirstStartIsReadyToDive)
 {
     start();
-    EXPECT_EQ(text(Edit::Edit4), "5,5");
-    EXPECT_EQ(text(Edit::Edit1), "11");
-    EXPECT_EQ(text(Edit::Edit20), "100");
-    EXPECT_EQ(text(Edit::Edit19), "0");
-    EXPECT_EQ(text(Edit::Edit25), "");
+    EXPECT_EQ(text(Edit::minLoopVolume), "5,5");
+    EXPECT_EQ(text(Edit::maxLoopVolume), "11");
+    EXPECT_EQ(text(Edit::tickMs), "100");
+    EXPECT_EQ(text(Edit::dilConstantFlow), "0");
+    EXPECT_EQ(text(Edit::presetName), "");
     EXPECT_EQ(checkedType(), 0);
-    EXPECT_TRUE(checked(Check::CheckBox6));
-    EXPECT_FALSE(form().edit(Edit::Edit19)->isEnabled());
-    EXPECT_FALSE(checked(Check::Cradiobutton1)) << "the lamps are out";
+    EXPECT_TRUE(checked(Check::setpoint1Active));
+    EXPECT_FALSE(form().edit(Edit::dilConstantFlow)->isEnabled());
+    EXPECT_FALSE(checked(Check::opvLamp)) << "the lamps are out";
     EXPECT_EQ(list()->count(), 0);
     form().buttonstartClick();
     for (int i = 0; i < 3; ++i)
@@ -125,20 +125,20 @@ TEST_F(Settings, ReadsAFileTypedByHand)
             "[tcheckbox]\nCheckBox1=2\nCheckBox2=yes\nCheckBox3=0\nCheckBox8=1\nCheckBox6=1\n"
             "[listboxvalue]\nB=\nA=\n");
     start();
-    EXPECT_EQ(text(Edit::Edit3), "25");
-    EXPECT_EQ(text(Edit::Edit12), "") << "absent from the file";
-    EXPECT_EQ(text(Edit::Edit1), "14") << "the loop details derive it after loading";
+    EXPECT_EQ(text(Edit::descentRate), "25");
+    EXPECT_EQ(text(Edit::o2ConstantFlow), "") << "absent from the file";
+    EXPECT_EQ(text(Edit::maxLoopVolume), "14") << "the loop details derive it after loading";
     // O2 CCR is applied after the texts and before the check states.
     EXPECT_EQ(checkedType(), 2);
-    EXPECT_EQ(text(Edit::Edit19), "0");
-    EXPECT_FALSE(form().edit(Edit::Edit14)->isEnabled());
-    EXPECT_FALSE(checked(Check::CheckBox3));
+    EXPECT_EQ(text(Edit::dilConstantFlow), "0");
+    EXPECT_FALSE(form().edit(Edit::dilO2Percent)->isEnabled());
+    EXPECT_FALSE(checked(Check::advOnOxygen));
     EXPECT_FALSE(program->state.dilBypassAvailable);
-    EXPECT_TRUE(checked(Check::CheckBox1));
-    EXPECT_FALSE(checked(Check::CheckBox2));
+    EXPECT_TRUE(checked(Check::o2SolenoidStuck));
+    EXPECT_FALSE(checked(Check::dilSolenoidStuck));
     // CheckBox8 is set after CheckBox6 and unchecks it, whatever the file's order.
-    EXPECT_FALSE(checked(Check::CheckBox6));
-    EXPECT_TRUE(checked(Check::CheckBox8));
+    EXPECT_FALSE(checked(Check::setpoint1Active));
+    EXPECT_TRUE(checked(Check::setpoint2Active));
     EXPECT_EQ(names(), QStringList({"B", "A"}));
 }
 
@@ -146,8 +146,8 @@ TEST_F(Settings, WritesWindows1251WithCrLfAndReadsItBack)
 {
     start();
     form().Button3Click();
-    form().edit(Edit::Edit3)->setText("abc");
-    form().edit(Edit::Edit25)->setText("Настройка 1");
+    form().edit(Edit::descentRate)->setText("abc");
+    form().edit(Edit::presetName)->setText("Настройка 1");
     detail(0)->setText("6,5"); // typed, not confirmed
     ASSERT_TRUE(form().close());
     EXPECT_EQ(readBytes(file),
@@ -165,11 +165,11 @@ TEST_F(Settings, WritesWindows1251WithCrLfAndReadsItBack)
             "CheckBox4=1\r\nCheckBox5=0\r\nCheckBox7=0\r\n");
 
     start();
-    EXPECT_EQ(text(Edit::Edit3), "abc");
-    EXPECT_EQ(text(Edit::Edit25), "Настройка 1");
+    EXPECT_EQ(text(Edit::descentRate), "abc");
+    EXPECT_EQ(text(Edit::presetName), "Настройка 1");
     EXPECT_EQ(checkedType(), 3);
     EXPECT_EQ(detail(0)->text(), "6,5");
-    EXPECT_EQ(text(Edit::Edit1), "14,5") << "derived from the stored loop details";
+    EXPECT_EQ(text(Edit::maxLoopVolume), "14,5") << "derived from the stored loop details";
     EXPECT_EQ(form().params().loopDetails().lungVolumeInhale, 6.5);
     EXPECT_TRUE(messages.isEmpty());
 }
@@ -219,10 +219,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, ClosingWithoutSaving,
 TEST_F(Settings, SavingAgainKeepsThePlaceAndTakesTheNewContents)
 {
     start();
-    form().edit(Edit::Edit3)->setText("10");
+    form().edit(Edit::descentRate)->setText("10");
     saveAs("Настройка 1");
     saveAs("Б");
-    form().edit(Edit::Edit3)->setText("20");
+    form().edit(Edit::descentRate)->setText("20");
     saveAs("НАСТРОЙКА 1");
     EXPECT_EQ(names(), QStringList({"Настройка 1", "Б"}));
     EXPECT_TRUE(list()->selectedItems().isEmpty());
@@ -232,8 +232,8 @@ TEST_F(Settings, SavingAgainKeepsThePlaceAndTakesTheNewContents)
         ++sections;
     EXPECT_EQ(sections, 2);
     load(0);
-    EXPECT_EQ(text(Edit::Edit3), "20");
-    EXPECT_EQ(text(Edit::Edit25), "НАСТРОЙКА 1");
+    EXPECT_EQ(text(Edit::descentRate), "20");
+    EXPECT_EQ(text(Edit::presetName), "НАСТРОЙКА 1");
 }
 
 TEST_F(Settings, DeletingRemovesExactlyThatPresetAndNeedsASelection)
@@ -243,11 +243,11 @@ TEST_F(Settings, DeletingRemovesExactlyThatPresetAndNeedsASelection)
     const std::string withB = readBytes(file);
     saveAs("A");
     for (auto button : {&TForm1::Button7Click, &TForm1::Button8Click}) {
-        form().edit(Edit::Edit3)->setText("typed");
+        form().edit(Edit::descentRate)->setText("typed");
         const std::string before = readBytes(file);
         (form().*button)();
         EXPECT_EQ(readBytes(file), before);
-        EXPECT_EQ(text(Edit::Edit3), "typed");
+        EXPECT_EQ(text(Edit::descentRate), "typed");
     }
     EXPECT_EQ(messages, QStringList(2, "List index out of bounds (-1)"));
     list()->setCurrentRow(1);
@@ -280,7 +280,7 @@ TEST_F(Settings, LoadingTakesOnlyWhatThePresetStillHas)
     for (const FieldInfo &f : kFields)
         EXPECT_EQ(text(f.edit), "") << editName(f.edit);
     expectAllUnchecked();
-    EXPECT_FALSE(form().edit(Edit::Edit14)->isEnabled()) << "as the last type left it";
+    EXPECT_FALSE(form().edit(Edit::dilO2Percent)->isEnabled()) << "as the last type left it";
 }
 
 class NotSaved : public Settings, public testing::WithParamInterface<const char *>

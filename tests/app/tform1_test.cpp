@@ -66,9 +66,9 @@ TEST_F(Window, StartsIdleWithTheDesignLook)
     EXPECT_TRUE(button("buttonstart")->isEnabled());
     EXPECT_FALSE(form.timer().isActive());
     EXPECT_EQ(text("Label3"), "0.00.00");
-    EXPECT_EQ(form.edit(Edit::Edit4)->text(), "3");
-    EXPECT_EQ(form.edit(Edit::Edit1)->text(), "14");
-    EXPECT_EQ(form.edit(Edit::Edit2)->text(), "8");
+    EXPECT_EQ(form.edit(Edit::minLoopVolume)->text(), "3");
+    EXPECT_EQ(form.edit(Edit::maxLoopVolume)->text(), "14");
+    EXPECT_EQ(form.edit(Edit::startLoopVolume)->text(), "8");
     EXPECT_EQ(
             child<QLabel>("Label15")->palette().color(QPalette::WindowText), QColor(192, 192, 192));
     EXPECT_FALSE(child<QLabel>("Label66")->isVisible());
@@ -76,10 +76,10 @@ TEST_F(Window, StartsIdleWithTheDesignLook)
 
 TEST_F(Window, ADiveShowsWhatTheEngineComputes)
 {
-    form.edit(Edit::Edit20)->setText("1000");
-    form.slider(Slider::trackbarmaxdepth)->setPosition(30);
+    form.edit(Edit::tickMs)->setText("1000");
+    form.slider(Slider::maxDepth)->setPosition(30);
     EXPECT_EQ(text("labelsetmaxdepth"), "30");
-    form.slider(Slider::TrackBarO2burn)->setPosition(15);
+    form.slider(Slider::o2Consumption)->setPosition(15);
     EXPECT_EQ(text("LabelO2burncurrent"), "1,5");
     QTest::mouseClick(button("buttonstart"), Qt::LeftButton);
     EXPECT_TRUE(form.timer().isActive());
@@ -97,13 +97,14 @@ TEST_F(Window, ADiveShowsWhatTheEngineComputes)
     // up the ambient 4 kg/cm², the cylinder lost what was used, the loop holds
     // its start volume, the fastest tissue has loaded and the slowest hardly.
     EXPECT_NEAR(number(text("labelppo2")) + number(text("labelppn2")), 4.0, 0.011);
-    EXPECT_DOUBLE_EQ(number(text("Label16")) + number(form.edit(Edit::Edit7)->text()), 9999.9);
+    EXPECT_DOUBLE_EQ(
+            number(text("Label16")) + number(form.edit(Edit::o2SupplyVolume)->text()), 9999.9);
     EXPECT_EQ(text("Label80"), "8");
     EXPECT_GT(number(text("Label27")), 0.8);
     EXPECT_EQ(text("Label42"), "0,79");
     EXPECT_LT(number(text("Label62")), 0) << "no ceiling yet";
     EXPECT_EQ(text("Label3"), "0:02:30");
-    EXPECT_EQ(form.slider(Slider::trackbarsetstartdepth)->position(), 30);
+    EXPECT_EQ(form.slider(Slider::startDepth)->position(), 30);
     EXPECT_EQ(text("labelsetstartdepth"), "30");
     EXPECT_EQ(child<QLabel>("imgmain")->y(), 197); // nearest(30 * 4.81) + 53
     EXPECT_EQ(child<QCheckBox>("Cradiobutton1")->y(), form.simulation().view().console.opvLampTop);
@@ -112,7 +113,7 @@ TEST_F(Window, ADiveShowsWhatTheEngineComputes)
 
     // A diver far shallower than his ceiling sees the warning.
     state.tissues.n2.fill(6.0); // a ceiling near 46 m
-    form.slider(Slider::trackbarmaxdepth)->setPosition(0);
+    form.slider(Slider::maxDepth)->setPosition(0);
     ticks(1);
     EXPECT_TRUE(child<QLabel>("Label66")->isVisible());
     EXPECT_EQ(child<QLabel>("Label62")->palette().color(QPalette::Window), QColor(255, 0, 0));
@@ -143,32 +144,32 @@ TEST_F(Window, ADiveShowsWhatTheEngineComputes)
 
 TEST_F(Window, AFieldThatStaysInvalidIsReportedOnceWhileTicksGoOn)
 {
-    form.slider(Slider::trackbarmaxdepth)->setPosition(20);
+    form.slider(Slider::maxDepth)->setPosition(20);
     form.buttonstartClick();
     ticks(5);
-    form.edit(Edit::Edit12)->setText("0,8x");
+    form.edit(Edit::o2ConstantFlow)->setText("0,8x");
     const double depth = state.currentDepthM;
     ticks(20);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0], "'0,8x' is not a valid floating point value");
     EXPECT_GT(state.currentDepthM, depth) << "ticks go on up to the failing step";
     EXPECT_TRUE(form.timer().isActive());
-    form.edit(Edit::Edit12)->setText("abc"); // a new message is news
+    form.edit(Edit::o2ConstantFlow)->setText("abc"); // a new message is news
     ticks(3);
     EXPECT_EQ(messages.size(), 2);
-    form.edit(Edit::Edit12)->setText("0,8");
+    form.edit(Edit::o2ConstantFlow)->setText("0,8");
     const std::int64_t clock = state.simClockMs;
     ticks(3);
     EXPECT_EQ(state.simClockMs, clock + 300);
     EXPECT_EQ(messages.size(), 2);
-    form.edit(Edit::Edit12)->setText("abc"); // after a success the same text is news again
+    form.edit(Edit::o2ConstantFlow)->setText("abc"); // after a success the same text is news again
     ticks(2);
     EXPECT_EQ(messages.size(), 3);
 }
 
 TEST_F(Window, HandlerErrorsAreShownAndWhatWasDoneStays)
 {
-    form.edit(Edit::Edit7)->setText("");
+    form.edit(Edit::o2SupplyVolume)->setText("");
     form.buttonstartClick();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0], "'' is not a valid floating point value");
@@ -179,19 +180,19 @@ TEST_F(Window, HandlerErrorsAreShownAndWhatWasDoneStays)
 
 TEST_F(Window, CheckBoxReactionsAndLamps)
 {
-    QCheckBox *sp1 = form.check(Check::CheckBox6);
-    QCheckBox *sp2 = form.check(Check::CheckBox8);
+    QCheckBox *sp1 = form.check(Check::setpoint1Active);
+    QCheckBox *sp2 = form.check(Check::setpoint2Active);
     QTest::mouseClick(sp2, Qt::LeftButton);
     EXPECT_TRUE(sp2->isChecked());
     EXPECT_FALSE(sp1->isChecked());
     QTest::mouseClick(sp1, Qt::LeftButton);
     EXPECT_TRUE(sp1->isChecked());
     EXPECT_FALSE(sp2->isChecked());
-    QTest::mouseClick(form.check(Check::CheckBox4), Qt::LeftButton, {}, QPoint(7, 8));
-    EXPECT_FALSE(form.check(Check::CheckBox4)->isChecked());
+    QTest::mouseClick(form.check(Check::dilSolenoidDisabled), Qt::LeftButton, {}, QPoint(7, 8));
+    EXPECT_FALSE(form.check(Check::dilSolenoidDisabled)->isChecked());
     EXPECT_EQ(
             child<QLabel>("Label15")->palette().color(QPalette::WindowText), QColor(108, 108, 255));
-    QCheckBox *lamp = form.check(Check::Cradiobutton2);
+    QCheckBox *lamp = form.check(Check::o2SolenoidLamp);
     QTest::mouseClick(lamp, Qt::LeftButton, {}, QPoint(7, 7));
     EXPECT_TRUE(lamp->isChecked()) << "a lamp does not follow clicks";
 }
@@ -207,7 +208,7 @@ TEST_F(Window, BypassButtonsHoldWhilePressed)
 
 TEST_F(Window, TheStartDepthSliderIsLockedOnceTheDiverMoved)
 {
-    TGradientTrackBar *start = form.slider(Slider::trackbarsetstartdepth);
+    TGradientTrackBar *start = form.slider(Slider::startDepth);
     auto drag = [start](int y) {
         const QPoint thumb(start->width() / 2, start->thumbOffset() + 5);
         QTest::mousePress(start, Qt::LeftButton, {}, thumb);
@@ -220,7 +221,7 @@ TEST_F(Window, TheStartDepthSliderIsLockedOnceTheDiverMoved)
     drag(240);
     EXPECT_EQ(start->position(), 50);
     EXPECT_EQ(text("labelsetstartdepth"), "50");
-    form.slider(Slider::trackbarmaxdepth)->setPosition(60);
+    form.slider(Slider::maxDepth)->setPosition(60);
     form.buttonstartClick();
     ticks(1);
     drag(30);
@@ -240,8 +241,8 @@ TEST_F(Window, LoopDetailsDoneWithAnEmptyFieldReportsAndCloses)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0], "'' is not a valid floating point value");
     EXPECT_FALSE(details.isVisible());
-    EXPECT_EQ(form.edit(Edit::Edit4)->text(), "4");
-    EXPECT_EQ(form.edit(Edit::Edit1)->text(), "14");
+    EXPECT_EQ(form.edit(Edit::minLoopVolume)->text(), "4");
+    EXPECT_EQ(form.edit(Edit::maxLoopVolume)->text(), "14");
     EXPECT_EQ(form.params().loopDetails().lungVolumeExhale, 1.0);
 }
 
@@ -282,7 +283,7 @@ TEST(ErrorBox, FitsALongValue)
     LoopwrightApp program {std::nullopt};
     program.startUp();
     program.form.show();
-    program.form.edit(Edit::Edit7)->setText("<b>" + QString(300, '9'));
+    program.form.edit(Edit::o2SupplyVolume)->setText("<b>" + QString(300, '9'));
     program.form.buttonstartClick();
     auto *box = program.form.findChild<QMessageBox *>();
     ASSERT_NE(box, nullptr);

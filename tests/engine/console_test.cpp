@@ -63,9 +63,9 @@ TEST(Readouts, TheTickWritesWhatTheStateHolds)
 {
     Rig r;
     r.quietLoop();
-    r.set(Edit::Edit5, "0,21");
-    r.set(Edit::Edit14, "21");
-    r.form.setPosition(Slider::trackbarmaxdepth, 30);
+    r.set(Edit::startPPO2, "0,21");
+    r.set(Edit::dilO2Percent, "21");
+    r.form.setPosition(Slider::maxDepth, 30);
     r.sim.start();
     r.ticks(124);
     const ConsoleView &v = r.sim.view().console;
@@ -73,8 +73,8 @@ TEST(Readouts, TheTickWritesWhatTheStateHolds)
     EXPECT_EQ(v.ppo2.display(), "0,34");
     EXPECT_EQ(v.ppn2.display(), "1,28");
     EXPECT_EQ(v.loopVolume.display(), "4,3");
-    EXPECT_EQ(r.form.position(Slider::trackbarsetstartdepth), 6);
-    EXPECT_EQ(r.form.sliderLabel(Slider::trackbarsetstartdepth), "6");
+    EXPECT_EQ(r.form.position(Slider::startDepth), 6);
+    EXPECT_EQ(r.form.sliderLabel(Slider::startDepth), "6");
     EXPECT_EQ(v.diverTop, 82); // nearest(6 * 4.81) + 53
     EXPECT_EQ(v.counterlung, CounterlungLook::Ellipse);
 }
@@ -82,54 +82,54 @@ TEST(Readouts, TheTickWritesWhatTheStateHolds)
 TEST(MemoryForm, SetpointBoxesExcludeEachOther)
 {
     MemoryForm f;
-    f.setChecked(Check::CheckBox8, true);
-    EXPECT_FALSE(f.isChecked(Check::CheckBox6));
-    f.setChecked(Check::CheckBox6, true);
-    EXPECT_TRUE(f.isChecked(Check::CheckBox6));
-    EXPECT_FALSE(f.isChecked(Check::CheckBox8));
-    f.setChecked(Check::CheckBox6, false);
-    EXPECT_FALSE(f.isChecked(Check::CheckBox6));
-    EXPECT_FALSE(f.isChecked(Check::CheckBox8));
+    f.setChecked(Check::setpoint2Active, true);
+    EXPECT_FALSE(f.isChecked(Check::setpoint1Active));
+    f.setChecked(Check::setpoint1Active, true);
+    EXPECT_TRUE(f.isChecked(Check::setpoint1Active));
+    EXPECT_FALSE(f.isChecked(Check::setpoint2Active));
+    f.setChecked(Check::setpoint1Active, false);
+    EXPECT_FALSE(f.isChecked(Check::setpoint1Active));
+    EXPECT_FALSE(f.isChecked(Check::setpoint2Active));
 }
 
 TEST(MemoryForm, DiluentSolenoidSwitchGreysItsCaption)
 {
     MemoryForm f;
     EXPECT_EQ(f.label15Colour(), kCaptionSilver);
-    f.setChecked(Check::CheckBox4, false);
+    f.setChecked(Check::dilSolenoidDisabled, false);
     EXPECT_EQ(f.label15Colour(), kCaptionBlue);
-    f.setChecked(Check::CheckBox4, true);
+    f.setChecked(Check::dilSolenoidDisabled, true);
     EXPECT_EQ(f.label15Colour(), kCaptionSilver);
 }
 
 TEST(MemoryForm, SlidersClampAndLabelTheirValues)
 {
     MemoryForm f;
-    f.setPosition(Slider::TrackBarO2burn, 15);
-    EXPECT_EQ(f.sliderLabel(Slider::TrackBarO2burn), "1,5");
+    f.setPosition(Slider::o2Consumption, 15);
+    EXPECT_EQ(f.sliderLabel(Slider::o2Consumption), "1,5");
     EXPECT_EQ(f.o2Consumption(), 1.5);
-    f.setPosition(Slider::TrackBarO2burn, 60);
-    EXPECT_EQ(f.position(Slider::TrackBarO2burn), 50);
-    f.setPosition(Slider::trackbarspeed, 120);
+    f.setPosition(Slider::o2Consumption, 60);
+    EXPECT_EQ(f.position(Slider::o2Consumption), 50);
+    f.setPosition(Slider::simSpeed, 120);
     EXPECT_EQ(f.simSpeed(), 99);
-    f.setPosition(Slider::trackbarmaxdepth, -3);
-    EXPECT_EQ(f.sliderLabel(Slider::trackbarmaxdepth), "0");
+    f.setPosition(Slider::maxDepth, -3);
+    EXPECT_EQ(f.sliderLabel(Slider::maxDepth), "0");
 }
 
 TEST(MemoryForm, AnEditedTextIsParsedAnew)
 {
     MemoryForm f;
     EXPECT_EQ(f.descentRate(), 30.0);
-    f.setText(Edit::Edit3, "12,5");
+    f.setText(Edit::descentRate, "12,5");
     EXPECT_EQ(f.descentRate(), 12.5);
-    f.setText(Edit::Edit3, "x");
+    f.setText(Edit::descentRate, "x");
     EXPECT_THROW(f.descentRate(), LoopwrightError);
     EXPECT_THROW(f.descentRate(), LoopwrightError);
-    f.setNumber(Edit::Edit3, 7.5);
-    EXPECT_EQ(f.text(Edit::Edit3), "7,5");
-    f.setText(Edit::Edit3, "8");
-    f.setNumber(Edit::Edit3, 7.5);
-    EXPECT_EQ(f.text(Edit::Edit3), "7,5");
+    f.setNumber(Edit::descentRate, 7.5);
+    EXPECT_EQ(f.text(Edit::descentRate), "7,5");
+    f.setText(Edit::descentRate, "8");
+    f.setNumber(Edit::descentRate, 7.5);
+    EXPECT_EQ(f.text(Edit::descentRate), "7,5");
 }
 
 struct DetailsCase
@@ -147,9 +147,9 @@ TEST_P(LoopDetailsDerivation, FillsTheLoopVolumeFields)
 {
     MemoryForm f;
     deriveLoopDetails(GetParam().texts, f);
-    EXPECT_EQ(f.text(Edit::Edit4), GetParam().minLoop);
-    EXPECT_EQ(f.text(Edit::Edit1), GetParam().maxLoop);
-    EXPECT_EQ(f.text(Edit::Edit2), GetParam().startLoop);
+    EXPECT_EQ(f.text(Edit::minLoopVolume), GetParam().minLoop);
+    EXPECT_EQ(f.text(Edit::maxLoopVolume), GetParam().maxLoop);
+    EXPECT_EQ(f.text(Edit::startLoopVolume), GetParam().startLoop);
 }
 
 INSTANTIATE_TEST_SUITE_P(Volumes, LoopDetailsDerivation,
@@ -165,9 +165,10 @@ TEST(LoopDetailsDerivation, ABadTextStopsAtTheFirstStepThatReadsIt)
     LoopDetailTexts texts {"7", "2", "", "3"};
     const auto derive = [&] { deriveLoopDetails(texts, r.form); };
     EXPECT_EQ(r.attempt(derive), "'' is not a valid floating point value");
-    EXPECT_EQ(r.text(Edit::Edit4), "5"); // written before the empty counterlung text was read
-    EXPECT_EQ(r.text(Edit::Edit1), "14");
-    EXPECT_EQ(r.text(Edit::Edit2), "8");
+    EXPECT_EQ(
+            r.text(Edit::minLoopVolume), "5"); // written before the empty counterlung text was read
+    EXPECT_EQ(r.text(Edit::maxLoopVolume), "14");
+    EXPECT_EQ(r.text(Edit::startLoopVolume), "8");
     EXPECT_EQ(r.form.loopDetails().lungVolumeInhale, before.lungVolumeInhale);
     EXPECT_EQ(before.advThreshold(), 8.0);
     EXPECT_EQ(before.opvThreshold(), 9.0);

@@ -12,13 +12,13 @@ struct LoopGas : testing::Test
     void SetUp() override
     {
         r.quietLoop();
-        r.set(Edit::Edit20, "1000");
+        r.set(Edit::tickMs, "1000");
     }
 };
 
 TEST_F(LoopGas, UptakeTakesOxygenOutOfTheLoop)
 {
-    r.form.setPosition(Slider::TrackBarO2burn, 10);
+    r.form.setPosition(Slider::o2Consumption, 10);
     r.sim.start();
     ASSERT_EQ(r.tick(), "");
     EXPECT_NEAR(r.state.loopGas, 7.0 - 1.0 / 60.0, 1e-12);
@@ -31,8 +31,8 @@ TEST_F(LoopGas, UptakeTakesOxygenOutOfTheLoop)
 
 TEST_F(LoopGas, ARegenerativeCartridgeReleasesOxygen)
 {
-    r.form.setPosition(Slider::TrackBarO2burn, 10);
-    r.set(Edit::Edit18, "2");
+    r.form.setPosition(Slider::o2Consumption, 10);
+    r.set(Edit::regenerationRatio, "2");
     r.sim.start();
     ASSERT_EQ(r.tick(), "");
     const double uptake = 1.0 / 60.0;
@@ -41,10 +41,10 @@ TEST_F(LoopGas, ARegenerativeCartridgeReleasesOxygen)
 
 TEST_F(LoopGas, ConstantFlowsFeedTheLoopAndTheCounters)
 {
-    r.set(Edit::Edit12, "0,6");
-    r.set(Edit::Edit19, "1,2");
-    r.set(Edit::Edit7, "100");
-    r.set(Edit::Edit10, "200");
+    r.set(Edit::o2ConstantFlow, "0,6");
+    r.set(Edit::dilConstantFlow, "1,2");
+    r.set(Edit::o2SupplyVolume, "100");
+    r.set(Edit::dilSupplyVolume, "200");
     r.sim.start();
     ASSERT_EQ(r.tick(), "");
     EXPECT_NEAR(r.state.loopGas, 7.0 + 0.01 + 0.02, 1e-12);
@@ -68,8 +68,8 @@ TEST_P(InertSplit, FollowsTheDiluentWhateverGasWasAdded)
 {
     Rig r;
     r.quietLoop();
-    r.set(Edit::Edit14, GetParam().dilO2);
-    r.set(Edit::Edit16, GetParam().dilHe);
+    r.set(Edit::dilO2Percent, GetParam().dilO2);
+    r.set(Edit::dilHePercent, GetParam().dilHe);
     r.sim.start();
     ASSERT_EQ(r.tick(), "");
     const SimulationState &s = r.state;
@@ -84,9 +84,9 @@ INSTANTIATE_TEST_SUITE_P(Diluents, InertSplit,
 
 TEST_F(LoopGas, PartialPressuresScaleWithDepth)
 {
-    r.set(Edit::Edit5, "0,5");
-    r.form.setPosition(Slider::trackbarsetstartdepth, 10);
-    r.form.setPosition(Slider::trackbarmaxdepth, 10);
+    r.set(Edit::startPPO2, "0,5");
+    r.form.setPosition(Slider::startDepth, 10);
+    r.form.setPosition(Slider::maxDepth, 10);
     r.sim.start();
     EXPECT_EQ(r.state.loopPPO2, 0.5); // not yet scaled to the start depth
     ASSERT_EQ(r.tick(), "");
@@ -96,7 +96,7 @@ TEST_F(LoopGas, PartialPressuresScaleWithDepth)
 
 TEST_F(LoopGas, PureOxygenHasNoInertGas)
 {
-    r.set(Edit::Edit5, "1");
+    r.set(Edit::startPPO2, "1");
     r.sim.start();
     ASSERT_EQ(r.tick(), "");
     EXPECT_EQ(r.state.loopN2Gas, 0.0);
@@ -107,7 +107,7 @@ TEST_F(LoopGas, PureOxygenHasNoInertGas)
 
 TEST_F(LoopGas, DivisionsThatCannotBeMadeEndTheTick)
 {
-    r.set(Edit::Edit14, "100"); // a diluent of pure oxygen with inert gas in the loop
+    r.set(Edit::dilO2Percent, "100"); // a diluent of pure oxygen with inert gas in the loop
     r.sim.start();
     EXPECT_EQ(r.tick(), "Floating point division by zero");
     EXPECT_EQ(r.state.simClockMs, kSimClockStartMs);
@@ -115,19 +115,19 @@ TEST_F(LoopGas, DivisionsThatCannotBeMadeEndTheTick)
 
     Rig empty;
     empty.quietLoop();
-    empty.set(Edit::Edit2, "0");
+    empty.set(Edit::startLoopVolume, "0");
     empty.sim.start();
     EXPECT_EQ(empty.tick(), "Invalid floating point operation");
 }
 
 TEST_F(LoopGas, CylindersAreNotLimited)
 {
-    r.set(Edit::Edit7, "0");
-    r.set(Edit::Edit12, "6");
+    r.set(Edit::o2SupplyVolume, "0");
+    r.set(Edit::o2ConstantFlow, "6");
     r.sim.start();
     ASSERT_EQ(r.tick(), "");
     EXPECT_NEAR(r.state.o2SupplyLeft, -0.1, 1e-15);
-    EXPECT_EQ(r.text(Edit::Edit7), "-0,1");
+    EXPECT_EQ(r.text(Edit::o2SupplyVolume), "-0,1");
 }
 
 } // namespace

@@ -45,11 +45,11 @@ struct Rig
     /// that never vents.
     void quietLoop()
     {
-        form.setChecked(Check::CheckBox6, false);
-        form.setChecked(Check::CheckBox8, false);
-        form.setChecked(Check::CheckBox4, true);
-        set(Edit::Edit12, "0");
-        set(Edit::Edit19, "0");
+        form.setChecked(Check::setpoint1Active, false);
+        form.setChecked(Check::setpoint2Active, false);
+        form.setChecked(Check::dilSolenoidDisabled, true);
+        set(Edit::o2ConstantFlow, "0");
+        set(Edit::dilConstantFlow, "0");
         form.setLoopDetails({0.0, 1000.0, 0.0, 0.0});
     }
 };

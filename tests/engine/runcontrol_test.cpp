@@ -17,8 +17,8 @@ class TimerInterval : public testing::TestWithParam<IntervalCase>
 TEST_P(TimerInterval, SpeedShortensTheWait)
 {
     Rig r;
-    r.set(Edit::Edit20, GetParam().tickMs);
-    r.form.setPosition(Slider::trackbarspeed, GetParam().speed);
+    r.set(Edit::tickMs, GetParam().tickMs);
+    r.form.setPosition(Slider::simSpeed, GetParam().speed);
     r.sim.start();
     EXPECT_EQ(r.tick(), "");
     EXPECT_EQ(r.sim.view().controls.timerIntervalMs, GetParam().interval);
@@ -49,15 +49,19 @@ TEST_P(Normalisation, TheTickWritesTheLimitsBack)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, Normalisation,
-        testing::Values(NormaliseCase {Edit::Edit20, "5", "10"},
-                NormaliseCase {Edit::Edit20, "2000", "1000"},
-                NormaliseCase {Edit::Edit20, "1000", "1000"},
-                NormaliseCase {Edit::Edit20, "10", "10"},
-                NormaliseCase {Edit::Edit20, " 50", " 50"}, NormaliseCase {Edit::Edit21, "0", "1"},
-                NormaliseCase {Edit::Edit21, "61", "60"}, NormaliseCase {Edit::Edit21, "-5", "1"},
-                NormaliseCase {Edit::Edit21, "75", "60"}, NormaliseCase {Edit::Edit21, "60", "60"},
-                NormaliseCase {Edit::Edit21, "1", "1"}, NormaliseCase {Edit::Edit22, "", "0"},
-                NormaliseCase {Edit::Edit22, "15", "15"}));
+        testing::Values(NormaliseCase {Edit::tickMs, "5", "10"},
+                NormaliseCase {Edit::tickMs, "2000", "1000"},
+                NormaliseCase {Edit::tickMs, "1000", "1000"},
+                NormaliseCase {Edit::tickMs, "10", "10"},
+                NormaliseCase {Edit::tickMs, " 50", " 50"},
+                NormaliseCase {Edit::decoStepSeconds, "0", "1"},
+                NormaliseCase {Edit::decoStepSeconds, "61", "60"},
+                NormaliseCase {Edit::decoStepSeconds, "-5", "1"},
+                NormaliseCase {Edit::decoStepSeconds, "75", "60"},
+                NormaliseCase {Edit::decoStepSeconds, "60", "60"},
+                NormaliseCase {Edit::decoStepSeconds, "1", "1"},
+                NormaliseCase {Edit::conservatism, "", "0"},
+                NormaliseCase {Edit::conservatism, "15", "15"}));
 
 struct Enables
 {
@@ -67,13 +71,13 @@ struct Enables
 void expectEnables(const RunControls &c, Enables e, const char *when)
 {
     SCOPED_TRACE(when);
-    EXPECT_EQ(c.buttonstart, e.start);
-    EXPECT_EQ(c.Button4, e.pause);
-    EXPECT_EQ(c.Button1, e.resume);
-    EXPECT_EQ(c.Button2, e.reset);
-    EXPECT_EQ(c.BitBtn1, e.o2Bypass);
-    EXPECT_EQ(c.BitBtn2, e.dilBypass);
-    EXPECT_EQ(c.Button10, e.graph);
+    EXPECT_EQ(c.startEnabled, e.start);
+    EXPECT_EQ(c.pauseEnabled, e.pause);
+    EXPECT_EQ(c.continueEnabled, e.resume);
+    EXPECT_EQ(c.resetEnabled, e.reset);
+    EXPECT_EQ(c.o2BypassEnabled, e.o2Bypass);
+    EXPECT_EQ(c.dilBypassEnabled, e.dilBypass);
+    EXPECT_EQ(c.graphEnabled, e.graph);
     EXPECT_EQ(c.timerOn, e.timer);
 }
 
@@ -96,13 +100,13 @@ TEST(RunControl, EnabledStatesThroughADive)
     // tick puts it right.
     expectEnables(c, {false, true, false, false, true, true, false, true}, "continue");
     r.tick();
-    EXPECT_FALSE(c.BitBtn2);
+    EXPECT_FALSE(c.dilBypassEnabled);
     r.sim.pause();
     r.sim.reset();
     expectEnables(c, {true, false, false, true, false, false, false, false}, "reset");
     EXPECT_EQ(runState(c), RunState::Idle);
     r.sim.start();
-    EXPECT_FALSE(c.BitBtn2) << "an O2 CCR has no diluent bypass";
+    EXPECT_FALSE(c.dilBypassEnabled) << "an O2 CCR has no diluent bypass";
 }
 
 // A fast descent stops at the target rather than passing it and creeping
@@ -110,10 +114,10 @@ TEST(RunControl, EnabledStatesThroughADive)
 TEST(RunControl, DepthComesToRestExactlyAtTheTarget)
 {
     Rig r;
-    r.set(Edit::Edit20, "1000");
-    r.set(Edit::Edit3, "40");
-    r.set(Edit::Edit9, "5");
-    r.form.setPosition(Slider::trackbarmaxdepth, 11);
+    r.set(Edit::tickMs, "1000");
+    r.set(Edit::descentRate, "40");
+    r.set(Edit::ascentRate, "5");
+    r.form.setPosition(Slider::maxDepth, 11);
     r.sim.start();
     r.tick();
     EXPECT_NEAR(r.state.currentDepthM, 2.0 / 3.0, 1e-15);
@@ -123,9 +127,9 @@ TEST(RunControl, DepthComesToRestExactlyAtTheTarget)
     EXPECT_EQ(r.state.currentDepthM, 11.0);
     r.ticks(5);
     EXPECT_EQ(r.state.currentDepthM, 11.0);
-    r.set(Edit::Edit3, "5");
-    r.set(Edit::Edit9, "40");
-    r.form.setPosition(Slider::trackbarmaxdepth, 10);
+    r.set(Edit::descentRate, "5");
+    r.set(Edit::ascentRate, "40");
+    r.form.setPosition(Slider::maxDepth, 10);
     r.tick();
     EXPECT_NEAR(r.state.currentDepthM, 11.0 - 2.0 / 3.0, 1e-12);
     r.tick();
@@ -137,7 +141,7 @@ TEST(RunControl, DepthComesToRestExactlyAtTheTarget)
 TEST(RunControl, TheSafeDepthIsThatOfTheTissuesJustLoaded)
 {
     Rig r;
-    r.set(Edit::Edit15, "3,16"); // saturated at 30 m, now at the surface
+    r.set(Edit::startTissueN2, "3,16"); // saturated at 30 m, now at the surface
     r.sim.start();
     r.tick();
     Ceilings loaded;
@@ -148,8 +152,8 @@ TEST(RunControl, TheSafeDepthIsThatOfTheTissuesJustLoaded)
 TEST(RunControl, ClockAdvancesByTheTickWhateverTheSpeed)
 {
     Rig r;
-    r.set(Edit::Edit20, "1000");
-    r.form.setPosition(Slider::trackbarspeed, 50);
+    r.set(Edit::tickMs, "1000");
+    r.form.setPosition(Slider::simSpeed, 50);
     r.sim.start();
     EXPECT_EQ(r.sim.view().console.diveTime.display(), "0.00.00");
     r.ticks(60);
@@ -162,7 +166,7 @@ TEST(RunControl, ClockAdvancesByTheTickWhateverTheSpeed)
 TEST(RunControl, PauseAndContinueLeaveTheDiveAlone)
 {
     Rig r;
-    r.form.setPosition(Slider::trackbarmaxdepth, 20);
+    r.form.setPosition(Slider::maxDepth, 20);
     r.sim.start();
     r.ticks(30);
     const SimulationState before = r.state;
@@ -177,20 +181,20 @@ TEST(RunControl, PauseAndContinueLeaveTheDiveAlone)
 TEST(RunControl, ResetBringsTheNextDiveBackToTheStart)
 {
     Rig r;
-    r.set(Edit::Edit20, "1000");
-    r.form.setPosition(Slider::trackbarmaxdepth, 20);
-    r.form.setPosition(Slider::TrackBarO2burn, 10);
+    r.set(Edit::tickMs, "1000");
+    r.form.setPosition(Slider::maxDepth, 20);
+    r.form.setPosition(Slider::o2Consumption, 10);
     r.sim.start();
     r.ticks(70);
-    r.form.setChecked(Check::CheckBox1, true);
+    r.form.setChecked(Check::o2SolenoidStuck, true);
     r.sim.pause();
-    r.set(Edit::Edit15, "0,8x");
+    r.set(Edit::startTissueN2, "0,8x");
     r.sim.reset();
 
     const ConsoleView &v = r.sim.view().console;
-    EXPECT_EQ(r.form.position(Slider::trackbarmaxdepth), 0);
-    EXPECT_EQ(r.form.position(Slider::TrackBarO2burn), 0);
-    EXPECT_EQ(r.form.sliderLabel(Slider::TrackBarO2burn), "0");
+    EXPECT_EQ(r.form.position(Slider::maxDepth), 0);
+    EXPECT_EQ(r.form.position(Slider::o2Consumption), 0);
+    EXPECT_EQ(r.form.sliderLabel(Slider::o2Consumption), "0");
     EXPECT_EQ(r.state.o2ConsumptionLpm, 0.0);
     EXPECT_EQ(v.o2Used.display(), "0");
     EXPECT_EQ(v.ppo2.display(), "N/A");
@@ -200,9 +204,9 @@ TEST(RunControl, ResetBringsTheNextDiveBackToTheStart)
     EXPECT_EQ(r.state.simClockMs, kSimClockStartMs);
     EXPECT_EQ(r.state.o2Used, 0.0);
     EXPECT_EQ(r.state.loopGas, 7.0);
-    EXPECT_FALSE(r.form.isChecked(Check::CheckBox1));
-    for (Check lamp : {Check::Cradiobutton1, Check::Cradiobutton2, Check::Cradiobutton3,
-                 Check::CheckBox5, Check::CheckBox7})
+    EXPECT_FALSE(r.form.isChecked(Check::o2SolenoidStuck));
+    for (Check lamp : {Check::opvLamp, Check::o2SolenoidLamp, Check::dilSolenoidLamp,
+                 Check::o2AdvLamp, Check::dilAdvLamp})
         EXPECT_TRUE(r.form.isChecked(lamp));
     EXPECT_EQ(r.history.count(), 0);
     EXPECT_EQ(r.history.depth()[1], 0.0);
@@ -210,7 +214,7 @@ TEST(RunControl, ResetBringsTheNextDiveBackToTheStart)
     EXPECT_EQ(r.sim.view().deco.ceilingCells[3].display(), "0");
     EXPECT_FALSE(r.sim.view().controls.startDepthLocked);
 
-    r.set(Edit::Edit15, "0,79");
+    r.set(Edit::startTissueN2, "0,79");
     r.sim.start();
     r.tick();
     EXPECT_EQ(r.history.depth()[0], 0.0); // entry 0 again: the clock was back at its start
@@ -220,33 +224,33 @@ TEST(RunControl, ResetBringsTheNextDiveBackToTheStart)
 TEST(RunControl, AStartThatFailsHasAlreadyMovedTheButtons)
 {
     Rig r;
-    r.set(Edit::Edit7, "");
+    r.set(Edit::o2SupplyVolume, "");
     EXPECT_EQ(r.attempt([&] { r.sim.start(); }), "'' is not a valid floating point value");
     const RunControls &c = r.sim.view().controls;
-    EXPECT_FALSE(c.buttonstart);
-    EXPECT_FALSE(c.Button2);
-    EXPECT_TRUE(c.Button4);
+    EXPECT_FALSE(c.startEnabled);
+    EXPECT_FALSE(c.resetEnabled);
+    EXPECT_TRUE(c.pauseEnabled);
     EXPECT_FALSE(c.timerOn);
     r.sim.pause();
     r.sim.reset();
     EXPECT_EQ(runState(c), RunState::Idle);
-    EXPECT_TRUE(c.buttonstart);
-    r.set(Edit::Edit7, "100");
-    r.set(Edit::Edit15, "n");
-    r.set(Edit::Edit17, "he");
+    EXPECT_TRUE(c.startEnabled);
+    r.set(Edit::o2SupplyVolume, "100");
+    r.set(Edit::startTissueN2, "n");
+    r.set(Edit::startTissueHe, "he");
     EXPECT_EQ(r.attempt([&] { r.sim.start(); }), "'n' is not a valid floating point value");
 }
 
 TEST(RunControl, StartFillsEmptyFieldsAndStartsTheTissues)
 {
     Rig r;
-    r.set(Edit::Edit19, "");
-    r.set(Edit::Edit25, "");
-    r.set(Edit::Edit15, "1,2");
-    r.set(Edit::Edit17, "0.3");
+    r.set(Edit::dilConstantFlow, "");
+    r.set(Edit::presetName, "");
+    r.set(Edit::startTissueN2, "1,2");
+    r.set(Edit::startTissueHe, "0.3");
     r.sim.start();
-    EXPECT_EQ(r.text(Edit::Edit19), "0");
-    EXPECT_EQ(r.text(Edit::Edit25), "0");
+    EXPECT_EQ(r.text(Edit::dilConstantFlow), "0");
+    EXPECT_EQ(r.text(Edit::presetName), "0");
     for (int i = 0; i < kCompartmentCount; ++i) {
         EXPECT_EQ(r.state.tissues.n2[i], 1.2);
         EXPECT_EQ(r.state.tissues.he[i], 0.3);
@@ -256,17 +260,17 @@ TEST(RunControl, StartFillsEmptyFieldsAndStartsTheTissues)
 TEST(RunControl, AFailingReadEndsTheTickAtItsStep)
 {
     Rig r;
-    r.form.setPosition(Slider::trackbarmaxdepth, 30);
+    r.form.setPosition(Slider::maxDepth, 30);
     r.sim.start();
     r.tick();
     const std::int64_t clock = r.state.simClockMs;
-    r.set(Edit::Edit12, "abc");
+    r.set(Edit::o2ConstantFlow, "abc");
     EXPECT_EQ(r.tick(), "'abc' is not a valid floating point value");
     EXPECT_EQ(r.state.currentDepthM, 0.1); // the depth moved before the failing step
     EXPECT_EQ(r.state.simClockMs, clock); // the clock did not
     EXPECT_TRUE(r.sim.view().controls.timerOn);
     EXPECT_EQ(r.tick(), "'abc' is not a valid floating point value");
-    r.set(Edit::Edit12, "0,8");
+    r.set(Edit::o2ConstantFlow, "0,8");
     EXPECT_EQ(r.tick(), "");
     EXPECT_EQ(r.state.simClockMs, clock + 100);
 }
@@ -274,13 +278,13 @@ TEST(RunControl, AFailingReadEndsTheTickAtItsStep)
 TEST(RunControl, ABadTickLengthFailsBeforeAnythingMoves)
 {
     Rig r;
-    r.form.setPosition(Slider::trackbarmaxdepth, 30);
+    r.form.setPosition(Slider::maxDepth, 30);
     r.sim.start();
-    r.set(Edit::Edit20, "1,5");
+    r.set(Edit::tickMs, "1,5");
     EXPECT_EQ(r.tick(), "'1,5' is not a valid integer value");
     EXPECT_EQ(r.state.currentDepthM, 0.0);
-    r.set(Edit::Edit20, "100");
-    r.set(Edit::Edit21, "x");
+    r.set(Edit::tickMs, "100");
+    r.set(Edit::decoStepSeconds, "x");
     EXPECT_EQ(r.tick(), "'x' is not a valid integer value");
     EXPECT_EQ(r.state.currentDepthM, 0.05);
     EXPECT_EQ(r.sim.view().console.depth.display(), "0"); // readouts of this tick are done
@@ -290,17 +294,17 @@ TEST(RunControl, ABadTickLengthFailsBeforeAnythingMoves)
 TEST(RunControl, StartDepthSliderFollowsTheDiverAndLocksOnceMoved)
 {
     Rig r;
-    r.form.setPosition(Slider::trackbarsetstartdepth, 12);
-    r.form.setPosition(Slider::trackbarmaxdepth, 12);
+    r.form.setPosition(Slider::startDepth, 12);
+    r.form.setPosition(Slider::maxDepth, 12);
     r.sim.start();
     EXPECT_EQ(r.state.currentDepthM, 12.0);
     r.tick();
     EXPECT_FALSE(r.sim.view().controls.startDepthLocked);
-    r.form.setPosition(Slider::trackbarsetstartdepth, 40); // a drag while not locked
+    r.form.setPosition(Slider::startDepth, 40); // a drag while not locked
     r.tick();
-    EXPECT_EQ(r.form.position(Slider::trackbarsetstartdepth), 12);
+    EXPECT_EQ(r.form.position(Slider::startDepth), 12);
     EXPECT_EQ(r.sim.view().console.diverTop, 111); // nearest(12 * 4.81) + 53
-    r.form.setPosition(Slider::trackbarmaxdepth, 20);
+    r.form.setPosition(Slider::maxDepth, 20);
     r.tick();
     EXPECT_TRUE(r.sim.view().controls.startDepthLocked);
 }
@@ -308,16 +312,16 @@ TEST(RunControl, StartDepthSliderFollowsTheDiverAndLocksOnceMoved)
 TEST(RunControl, CylinderFieldsShowWhatIsLeft)
 {
     Rig r;
-    r.set(Edit::Edit7, "100");
-    r.set(Edit::Edit12, "60"); // 0.1 l per 100 ms tick
-    r.form.setChecked(Check::CheckBox6, false);
+    r.set(Edit::o2SupplyVolume, "100");
+    r.set(Edit::o2ConstantFlow, "60"); // 0.1 l per 100 ms tick
+    r.form.setChecked(Check::setpoint1Active, false);
     r.sim.start();
     r.tick();
-    EXPECT_EQ(r.text(Edit::Edit7), "99,9");
-    r.set(Edit::Edit7, "5000"); // typing during a dive changes nothing
+    EXPECT_EQ(r.text(Edit::o2SupplyVolume), "99,9");
+    r.set(Edit::o2SupplyVolume, "5000"); // typing during a dive changes nothing
     r.tick();
-    EXPECT_EQ(r.text(Edit::Edit7), "99,8");
-    r.set(Edit::Edit12, "6"); // the constant flow changes from the next tick
+    EXPECT_EQ(r.text(Edit::o2SupplyVolume), "99,8");
+    r.set(Edit::o2ConstantFlow, "6"); // the constant flow changes from the next tick
     r.tick();
     EXPECT_NEAR(r.state.o2SupplyLeft, 99.79, 1e-9);
     r.sim.pause();
@@ -329,8 +333,8 @@ TEST(RunControl, CylinderFieldsShowWhatIsLeft)
 TEST(RunControl, AZeroMaximumLoopVolumeEndsTheTickAtTheCounterlung)
 {
     Rig r;
-    r.set(Edit::Edit20, "1000");
-    r.set(Edit::Edit1, "0");
+    r.set(Edit::tickMs, "1000");
+    r.set(Edit::maxLoopVolume, "0");
     r.sim.start();
     EXPECT_EQ(r.tick(), "Floating point division by zero");
     EXPECT_EQ(r.state.simClockMs, kSimClockStartMs);
@@ -339,9 +343,9 @@ TEST(RunControl, AZeroMaximumLoopVolumeEndsTheTickAtTheCounterlung)
 
     Rig empty;
     empty.quietLoop();
-    empty.set(Edit::Edit1, "0");
-    empty.set(Edit::Edit2, "0,01");
-    empty.set(Edit::Edit5, "1");
+    empty.set(Edit::maxLoopVolume, "0");
+    empty.set(Edit::startLoopVolume, "0,01");
+    empty.set(Edit::startPPO2, "1");
     empty.sim.start();
     EXPECT_EQ(empty.tick(), "Invalid floating point operation"); // the label shows 0 as well
 }
@@ -349,8 +353,8 @@ TEST(RunControl, AZeroMaximumLoopVolumeEndsTheTickAtTheCounterlung)
 TEST(RunControl, HistoryTakesAMinuteSample)
 {
     Rig r;
-    r.set(Edit::Edit20, "1000");
-    r.form.setPosition(Slider::trackbarmaxdepth, 5);
+    r.set(Edit::tickMs, "1000");
+    r.form.setPosition(Slider::maxDepth, 5);
     r.sim.start();
     r.ticks(60);
     EXPECT_EQ(r.history.count(), 0);
@@ -379,12 +383,12 @@ TEST(RunControl, BypassButtonsActOnlyWhileEnabled)
 TEST(Forecast, PressedBetweenTicksUsesTheTicksLimits)
 {
     Rig r;
-    r.set(Edit::Edit21, "0"); // would never reach the forecast's bound
+    r.set(Edit::decoStepSeconds, "0"); // would never reach the forecast's bound
     r.sim.updateNoDecoTime();
-    EXPECT_EQ(r.text(Edit::Edit21), "1");
+    EXPECT_EQ(r.text(Edit::decoStepSeconds), "1");
     EXPECT_EQ(r.sim.view().deco.noDecoTime, "Вечн");
 
-    r.set(Edit::Edit21, "abc");
+    r.set(Edit::decoStepSeconds, "abc");
     EXPECT_EQ(r.attempt([&] { r.sim.updateNoDecoTime(); }), "'abc' is not a valid integer value");
     EXPECT_EQ(r.state.noDecoTimeText, "Вечн");
 }
@@ -395,15 +399,15 @@ TEST(Forecast, FromTheLoopAndTissuesOfTheLastTick)
 {
     Rig r;
     r.quietLoop();
-    r.set(Edit::Edit5, "0,21");
-    r.set(Edit::Edit14, "21");
-    r.form.setPosition(Slider::trackbarsetstartdepth, 30);
-    r.form.setPosition(Slider::trackbarmaxdepth, 30);
+    r.set(Edit::startPPO2, "0,21");
+    r.set(Edit::dilO2Percent, "21");
+    r.form.setPosition(Slider::startDepth, 30);
+    r.form.setPosition(Slider::maxDepth, 30);
     r.sim.start();
     EXPECT_EQ(r.tick(), "");
     r.sim.updateNoDecoTime();
     EXPECT_EQ(r.sim.view().deco.noDecoTime, "15,5");
-    r.set(Edit::Edit22, "10");
+    r.set(Edit::conservatism, "10");
     r.sim.updateNoDecoTime();
     EXPECT_EQ(r.state.noDecoTimeText, "12,2");
     r.tick();

@@ -56,15 +56,15 @@ TEST_P(SetpointControl, OneTickOfFlowOutsideTheBand)
     const SolenoidCase &c = GetParam();
     Rig r;
     r.quietLoop();
-    r.form.setChecked(Check::CheckBox6, true);
-    r.form.setChecked(Check::CheckBox4, !c.dilSolenoidOn);
+    r.form.setChecked(Check::setpoint1Active, true);
+    r.form.setChecked(Check::dilSolenoidDisabled, !c.dilSolenoidOn);
     r.sim.start();
     r.state.loopPPO2 = c.ppo2;
     ASSERT_EQ(r.tick(), "");
     EXPECT_NEAR(r.state.o2Used, c.o2Added, 1e-15);
     EXPECT_NEAR(r.state.dilUsed, c.dilAdded, 1e-15);
-    EXPECT_EQ(r.form.isChecked(Check::Cradiobutton2), c.o2Added == 0.0);
-    EXPECT_EQ(r.form.isChecked(Check::Cradiobutton3), c.dilAdded == 0.0);
+    EXPECT_EQ(r.form.isChecked(Check::o2SolenoidLamp), c.o2Added == 0.0);
+    EXPECT_EQ(r.form.isChecked(Check::dilSolenoidLamp), c.dilAdded == 0.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Setpoint1, SetpointControl,
@@ -78,8 +78,8 @@ TEST(SetpointControlBoth, EachActiveSetpointActsOnItsOwn)
     for (const auto &[ppo2, o2, dil] :
             {std::tuple {1.2, kO2PerTick, kDilPerTick}, std::tuple {0.9, 2 * kO2PerTick, 0.0}}) {
         BothSetpoints source;
-        source.form.setChecked(Check::CheckBox4, false);
-        source.form.setText(Edit::Edit12, "0");
+        source.form.setChecked(Check::dilSolenoidDisabled, false);
+        source.form.setText(Edit::o2ConstantFlow, "0");
         SimulationState state;
         DiveHistory history;
         Simulation sim(source, state, history);
@@ -88,20 +88,20 @@ TEST(SetpointControlBoth, EachActiveSetpointActsOnItsOwn)
         sim.tick();
         EXPECT_NEAR(state.o2Used, o2, 1e-15) << ppo2;
         EXPECT_NEAR(state.dilUsed, dil, 1e-15) << ppo2;
-        EXPECT_FALSE(source.form.isChecked(Check::Cradiobutton2));
-        EXPECT_EQ(source.form.isChecked(Check::Cradiobutton3), dil == 0.0);
+        EXPECT_FALSE(source.form.isChecked(Check::o2SolenoidLamp));
+        EXPECT_EQ(source.form.isChecked(Check::dilSolenoidLamp), dil == 0.0);
     }
 }
 
 TEST_F(Valves, StuckSolenoidsDeliverWhateverElseSays)
 {
-    r.form.setChecked(Check::CheckBox2, true); // the diluent solenoid is also switched off
-    r.form.setChecked(Check::CheckBox1, true);
+    r.form.setChecked(Check::dilSolenoidStuck, true); // the diluent solenoid is also switched off
+    r.form.setChecked(Check::o2SolenoidStuck, true);
     tickAt(1.0);
     EXPECT_NEAR(r.state.dilUsed, kDilPerTick, 1e-15);
     EXPECT_NEAR(r.state.o2Used, kO2PerTick, 1e-15);
-    EXPECT_FALSE(lamp(Check::Cradiobutton3));
-    EXPECT_FALSE(lamp(Check::Cradiobutton2));
+    EXPECT_FALSE(lamp(Check::dilSolenoidLamp));
+    EXPECT_FALSE(lamp(Check::o2SolenoidLamp));
 }
 
 TEST_F(Valves, BypassesDeliverTheirFlow)
@@ -111,31 +111,31 @@ TEST_F(Valves, BypassesDeliverTheirFlow)
     tickAt(1.0);
     EXPECT_NEAR(r.state.dilUsed, kDilPerTick, 1e-15);
     EXPECT_NEAR(r.state.o2Used, kO2PerTick, 1e-15);
-    r.set(Edit::Edit23, "0");
-    r.set(Edit::Edit24, "0");
+    r.set(Edit::dilBypassFlow, "0");
+    r.set(Edit::o2BypassFlow, "0");
     r.ticks(6); // past the lamp refresh
     EXPECT_NEAR(r.state.dilUsed, kDilPerTick, 1e-15);
-    EXPECT_TRUE(lamp(Check::CheckBox7)) << "no diluent flow, no lamp";
+    EXPECT_TRUE(lamp(Check::dilAdvLamp)) << "no diluent flow, no lamp";
     EXPECT_NEAR(r.state.o2Used, kO2PerTick, 1e-15);
-    EXPECT_FALSE(lamp(Check::CheckBox5)) << "the oxygen bypass opens its lamp all the same";
+    EXPECT_FALSE(lamp(Check::o2AdvLamp)) << "the oxygen bypass opens its lamp all the same";
 }
 
 TEST_F(Valves, LampsCloseOnEverySixthTickUnlessTheValveKeepsActing)
 {
-    r.form.setChecked(Check::CheckBox1, true);
+    r.form.setChecked(Check::o2SolenoidStuck, true);
     tickAt(1.0);
-    r.form.setChecked(Check::CheckBox1, false);
+    r.form.setChecked(Check::o2SolenoidStuck, false);
     for (int t = 2; t <= 5; ++t) {
         tickAt(1.0);
-        EXPECT_FALSE(lamp(Check::Cradiobutton2)) << "tick " << t;
+        EXPECT_FALSE(lamp(Check::o2SolenoidLamp)) << "tick " << t;
     }
     tickAt(1.0);
-    EXPECT_TRUE(lamp(Check::Cradiobutton2)) << "closed by the sixth tick's refresh";
+    EXPECT_TRUE(lamp(Check::o2SolenoidLamp)) << "closed by the sixth tick's refresh";
 
-    r.form.setChecked(Check::CheckBox1, true);
+    r.form.setChecked(Check::o2SolenoidStuck, true);
     for (int t = 0; t < 12; ++t) {
         tickAt(1.0);
-        EXPECT_FALSE(lamp(Check::Cradiobutton2));
+        EXPECT_FALSE(lamp(Check::o2SolenoidLamp));
     }
 }
 
@@ -148,16 +148,16 @@ TEST_P(AutomaticValve, RestoresExactlyTheThresholdOnDescent)
     Rig r;
     r.quietLoop();
     r.form.setLoopDetails({6.0, 1.0, 6.0, 2.0}); // threshold 8 l
-    r.set(Edit::Edit2, "8");
-    r.form.setChecked(Check::CheckBox3, onOxygen);
-    r.form.setPosition(Slider::trackbarmaxdepth, 10);
+    r.set(Edit::startLoopVolume, "8");
+    r.form.setChecked(Check::advOnOxygen, onOxygen);
+    r.form.setPosition(Slider::maxDepth, 10);
     r.sim.start();
     ASSERT_EQ(r.tick(), "");
     const double ambient = 1.005;
     EXPECT_NEAR(r.state.loopGas / ambient, 8.0, 1e-12);
     EXPECT_NEAR(onOxygen ? r.state.o2Used : r.state.dilUsed, 8.0 * ambient - 8.0, 1e-12);
-    EXPECT_EQ(r.form.isChecked(Check::CheckBox5), !onOxygen);
-    EXPECT_EQ(r.form.isChecked(Check::CheckBox7), onOxygen);
+    EXPECT_EQ(r.form.isChecked(Check::o2AdvLamp), !onOxygen);
+    EXPECT_EQ(r.form.isChecked(Check::dilAdvLamp), onOxygen);
 }
 
 INSTANTIATE_TEST_SUITE_P(Feeds, AutomaticValve, testing::Bool());
@@ -167,17 +167,17 @@ TEST(OverPressureValve, VentsTheExcessOnAscentKeepingTheMix)
     Rig r;
     r.quietLoop();
     r.form.setLoopDetails({6.0, 1.0, 6.0, 2.0}); // vents above 9 l
-    r.set(Edit::Edit2, "18");
-    r.form.setPosition(Slider::trackbarsetstartdepth, 10);
-    r.form.setPosition(Slider::trackbarmaxdepth, 10);
+    r.set(Edit::startLoopVolume, "18");
+    r.form.setPosition(Slider::startDepth, 10);
+    r.form.setPosition(Slider::maxDepth, 10);
     r.sim.start();
     ASSERT_EQ(r.tick(), "");
-    EXPECT_TRUE(r.form.isChecked(Check::Cradiobutton1)) << "9 l is not above the threshold";
-    r.form.setPosition(Slider::trackbarmaxdepth, 5);
+    EXPECT_TRUE(r.form.isChecked(Check::opvLamp)) << "9 l is not above the threshold";
+    r.form.setPosition(Slider::maxDepth, 5);
     ASSERT_EQ(r.tick(), "");
     EXPECT_NEAR(r.state.loopGas / (0.1 * r.state.currentDepthM + 1.0), 9.0, 1e-12);
     EXPECT_NEAR(r.state.loopO2Percent, 30.0, 1e-12);
-    EXPECT_FALSE(r.form.isChecked(Check::Cradiobutton1));
+    EXPECT_FALSE(r.form.isChecked(Check::opvLamp));
 }
 
 TEST(OverPressureValve, LampClosesAtTheEleventhQuietTick)
@@ -185,14 +185,14 @@ TEST(OverPressureValve, LampClosesAtTheEleventhQuietTick)
     Rig r;
     r.quietLoop();
     r.form.setLoopDetails({6.0, 1.0, 6.0, 2.0});
-    r.set(Edit::Edit2, "10");
+    r.set(Edit::startLoopVolume, "10");
     r.sim.start();
     ASSERT_EQ(r.tick(), ""); // vents from 10 to 9 l
-    EXPECT_FALSE(r.form.isChecked(Check::Cradiobutton1));
+    EXPECT_FALSE(r.form.isChecked(Check::opvLamp));
     r.ticks(10);
-    EXPECT_FALSE(r.form.isChecked(Check::Cradiobutton1));
+    EXPECT_FALSE(r.form.isChecked(Check::opvLamp));
     r.tick();
-    EXPECT_TRUE(r.form.isChecked(Check::Cradiobutton1));
+    EXPECT_TRUE(r.form.isChecked(Check::opvLamp));
 }
 
 } // namespace

@@ -239,8 +239,8 @@ void ScenarioRunner::writeRow(std::ostream &trace, const char *event, const std:
 {
     const SimulationState &s = m_simulation.state();
     std::string lamps;
-    for (Check lamp : {Check::Cradiobutton2, Check::Cradiobutton3, Check::CheckBox5,
-                 Check::CheckBox7, Check::Cradiobutton1})
+    for (Check lamp : {Check::o2SolenoidLamp, Check::dilSolenoidLamp, Check::o2AdvLamp,
+                 Check::dilAdvLamp, Check::opvLamp})
         lamps += m_form.isChecked(lamp) ? '1' : '0';
     trace << event << ',' << m_ticks << ',' << (s.simClockMs - kSimClockStartMs) << ','
           << number(s.currentDepthM) << ',' << number(s.loopGas) << ',' << number(s.loopO2Gas)
@@ -300,7 +300,7 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
         m_form.setText(c.edit, c.text);
         break;
     case Kind::Slider:
-        if (c.slider == Slider::trackbarsetstartdepth && controls.startDepthLocked)
+        if (c.slider == Slider::startDepth && controls.startDepthLocked)
             break; // a locked slider does not follow the mouse
         m_form.setPosition(c.slider, int(std::clamp<long long>(c.count, -1000000, 1000000)));
         break;
@@ -316,22 +316,22 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
         m_simulation.state().dilBypassAvailable = c.count != 0;
         break;
     case Kind::Start:
-        if (!controls.buttonstart)
+        if (!controls.startEnabled)
             return refuse("while the dive button is disabled");
         report([&] { m_simulation.start(); });
         break;
     case Kind::Pause:
-        if (!controls.Button4)
+        if (!controls.pauseEnabled)
             return refuse("while the pause button is disabled");
         report([&] { m_simulation.pause(); });
         break;
     case Kind::Continue:
-        if (!controls.Button1)
+        if (!controls.continueEnabled)
             return refuse("while the continue button is disabled");
         report([&] { m_simulation.resume(); });
         break;
     case Kind::Reset:
-        if (!controls.Button2)
+        if (!controls.resetEnabled)
             return refuse("while the reset button is disabled");
         report([&] { m_simulation.reset(); });
         break;
@@ -355,7 +355,7 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
             // Each tick counts the length it ran with, the normalised text of
             // its field; without one there is no time to add up.
             try {
-                elapsedMs += m_form.whole(Edit::Edit20);
+                elapsedMs += m_form.whole(Edit::tickMs);
             } catch (const LoopwrightError &e) {
                 errors << "line " << c.line
                        << ": 'minutes' cannot count simulated time: " << e.what() << '\n';

@@ -33,9 +33,9 @@ struct ScenarioCommand
     Kind kind = Kind::Start;
     int line = 0;
     std::string word; ///< the command as written, for messages
-    Edit edit = Edit::Edit1;
-    Slider slider = Slider::TrackBarO2burn;
-    Check check = Check::CheckBox1;
+    Edit edit = Edit::maxLoopVolume;
+    Slider slider = Slider::o2Consumption;
+    Check check = Check::o2SolenoidStuck;
     Bypass bypass = Bypass::O2;
     std::string text; ///< field text
     std::array<std::string, 4> details; ///< loop detail texts

@@ -68,28 +68,27 @@ int main(int argc, char **argv)
 
     // An eCCR dive to 30 m on one-second ticks.
     ParameterSource &p = form.params();
-    p.setText(Edit::Edit20, "1000");
-    p.setText(Edit::Edit11, "6");
-    p.setText(Edit::Edit13, "20");
-    p.setText(Edit::Edit6, "1,2");
-    p.setChecked(Check::CheckBox4, false);
-    p.setPosition(Slider::TrackBarO2burn, 10);
+    p.setText(Edit::tickMs, "1000");
+    p.setText(Edit::o2SolenoidFlow, "6");
+    p.setText(Edit::dilSolenoidFlow, "20");
+    p.setText(Edit::setpoint1, "1,2");
+    p.setChecked(Check::dilSolenoidDisabled, false);
+    p.setPosition(Slider::o2Consumption, 10);
     form.buttonstartClick();
-    p.setPosition(Slider::trackbarmaxdepth, 30);
+    p.setPosition(Slider::maxDepth, 30);
     runMinutes(form, 25);
     form.Button5Click();
     runMinutes(form, 0.5);
     ok = save(form, dir, "main-30m.png") && ok;
     // The four sliders as the dive left them at 30 m.
-    for (const auto &[which, name] :
-            {std::pair {Slider::trackbarmaxdepth, "slider-trackbarmaxdepth.png"},
-                    std::pair {Slider::trackbarsetstartdepth, "slider-trackbarsetstartdepth.png"},
-                    std::pair {Slider::TrackBarO2burn, "slider-TrackBarO2burn.png"},
-                    std::pair {Slider::trackbarspeed, "slider-trackbarspeed.png"}})
+    for (const auto &[which, name] : {std::pair {Slider::maxDepth, "slider-trackbarmaxdepth.png"},
+                 std::pair {Slider::startDepth, "slider-trackbarsetstartdepth.png"},
+                 std::pair {Slider::o2Consumption, "slider-TrackBarO2burn.png"},
+                 std::pair {Slider::simSpeed, "slider-trackbarspeed.png"}})
         ok = save(*form.slider(which), dir, name) && ok;
-    p.setPosition(Slider::trackbarmaxdepth, 5);
+    p.setPosition(Slider::maxDepth, 5);
     runMinutes(form, 10);
-    p.setPosition(Slider::trackbarmaxdepth, 0);
+    p.setPosition(Slider::maxDepth, 0);
     runMinutes(form, 5);
     form.Button4Click();
     ok = save(form, dir, "main-paused.png") && ok;
