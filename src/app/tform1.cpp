@@ -1006,7 +1006,9 @@ bool TForm1::FormClose()
         return true;
     try {
         SettingsFile file(*m_settingsPath);
+        SettingsBatch batch(file);
         saveState(file, currentStateSections(), *this);
+        batch.Commit();
         return true;
     } catch (const LoopwrightError &e) {
         // A folder that stays read-only would otherwise keep the program

@@ -127,3 +127,28 @@ private:
 /// has a write bit (root is granted everything, but a file or folder without
 /// write bits is meant to be read-only).
 bool permitsWriting(const std::filesystem::path &path);
+
+/// A batch held open for a scope: Commit() writes it; a scope left without
+/// Commit (an error on the way) drops it, so the file stays as it was.
+class SettingsBatch
+{
+public:
+    explicit SettingsBatch(SettingsFile &file) : m_file(file) { m_file.BeginBatch(); }
+    ~SettingsBatch()
+    {
+        if (m_open)
+            m_file.AbandonBatch();
+    }
+    SettingsBatch(const SettingsBatch &) = delete;
+    SettingsBatch &operator=(const SettingsBatch &) = delete;
+
+    void Commit()
+    {
+        m_open = false;
+        m_file.CommitBatch();
+    }
+
+private:
+    SettingsFile &m_file;
+    bool m_open = true;
+};

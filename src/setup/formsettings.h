@@ -56,7 +56,9 @@ void loadLoopDetails(const SettingsFile &file, FormControls &form);
 
 /// Writes \a form's set-up into \a sections: field texts, loop details,
 /// types, check boxes, each in key order. Throws "Unable to write to <path>"
-/// at the first write that fails; what was written before stays.
+/// at the first write that fails; what was written before stays, unless the
+/// caller holds a batch (as a close and a named preset do), which then
+/// writes nothing at all.
 void saveState(SettingsFile &file, const StateSections &sections, const FormControls &form);
 
 /// Reads a set-up written by saveState: field texts (absent ones empty), the

@@ -26,18 +26,22 @@ void savePresetAs(SettingsFile &file, FormControls &form)
     // as another preset or not at all: better refuse it than lose the set-up.
     if (const std::string problem = presetNameProblem(name); !problem.empty())
         throw LoopwrightError(problem);
+    SettingsBatch batch(file);
     file.WriteString(kPresetListSection, name, "");
-    form.setPresetNames(file.ReadSectionKeys(kPresetListSection));
     saveState(file, presetSections(name), form);
+    batch.Commit();
+    form.setPresetNames(file.ReadSectionKeys(kPresetListSection));
 }
 
 void deleteSelectedPreset(SettingsFile &file, FormControls &form)
 {
     const std::string name = selectedName(form);
     const StateSections s = presetSections(name);
+    SettingsBatch batch(file);
     for (const std::string *section : {&s.edits, &s.types, &s.checks, &s.details})
         file.EraseSection(*section);
     file.DeleteKey(kPresetListSection, name);
+    batch.Commit();
     form.setPresetNames(file.ReadSectionKeys(kPresetListSection));
 }
 

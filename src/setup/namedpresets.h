@@ -7,11 +7,12 @@ class SettingsFile;
 /// name is added to the end of the list, a known one (letter case aside)
 /// keeps its place and is overwritten. An empty name does nothing; a name
 /// the file cannot hold faithfully is refused with the reason (a
-/// LoopwrightError) before anything is written.
+/// LoopwrightError) before anything is written. The list entry and the
+/// sections are written in one safe replace: a failure writes none of them.
 void savePresetAs(SettingsFile &file, FormControls &form);
 
 /// "Удалить": removes the selected preset's sections and its line in the
-/// list, then refills the list. Throws "List index out of bounds (-1)" when
+/// list in one safe replace, then refills the list. Throws "List index out of bounds (-1)" when
 /// no line is selected.
 void deleteSelectedPreset(SettingsFile &file, FormControls &form);
 
