@@ -57,7 +57,9 @@ void Simulation::start()
     c.startEnabled = false;
     c.resetEnabled = false;
     s.o2SupplyLeft = m_params.o2SupplyVolume();
+    s.o2SupplyAtStart = s.o2SupplyLeft;
     s.dilSupplyLeft = m_params.dilSupplyVolume();
+    s.dilSupplyAtStart = s.dilSupplyLeft;
     s.loopO2Percent = m_params.startPPO2() * 100.0;
     c.timerOn = true;
     s.loopGas = m_params.startLoopVolume();

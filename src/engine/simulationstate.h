@@ -40,6 +40,8 @@ struct SimulationState
     double o2Metabolised = 0.0; ///< l taken up by the diver since reset
     double o2SupplyLeft = 0.0; ///< may go negative: cylinders are not limited
     double dilSupplyLeft = 0.0;
+    double o2SupplyAtStart = 0.0; ///< what each cylinder held at the dive button
+    double dilSupplyAtStart = 0.0;
 
     bool o2BypassHeld = false;
     bool dilBypassHeld = false;

@@ -45,3 +45,67 @@ TEST(OxygenExposure, ConstantPpo2ForAKnownTime)
 }
 
 } // namespace
+
+#include "engine/divecomputer.h"
+#include "rig.h"
+
+namespace {
+
+TEST(DiveComputer, WarningsAtTheirEdges)
+{
+    SimulationState s;
+    s.o2SupplyAtStart = s.dilSupplyAtStart = 100.0;
+    s.o2SupplyLeft = s.dilSupplyLeft = 10.0; // exactly a tenth: no warning yet
+    s.loopPPO2 = 0.16;
+    s.oxygen.cnsPercent = 79.6; // shows "80" but is not yet 80
+    EXPECT_EQ(exposureView(s, RunState::Idle), ExposureView {}) << "no dive, no read-outs";
+    ExposureView v = exposureView(s, RunState::Paused);
+    EXPECT_EQ(v.cns, "80");
+    EXPECT_EQ(v.cnsLevel, AlertLevel::Normal);
+    EXPECT_TRUE(v.warnings.empty());
+
+    s.loopPPO2 = 1.6;
+    s.oxygen.cnsPercent = 80.0;
+    s.currentDepthM = 3.0;
+    s.ceilings.safeAscentDepth = 3.0;
+    EXPECT_EQ(exposureView(s, RunState::Running).cnsLevel, AlertLevel::Amber);
+    EXPECT_TRUE(exposureView(s, RunState::Running).warnings.empty());
+
+    s.loopPPO2 = 1.61;
+    s.oxygen.cnsPercent = 100.0;
+    s.ceilings.safeAscentDepth = 3.1;
+    s.dilSupplyLeft = 9.99;
+    v = exposureView(s, RunState::Running);
+    EXPECT_EQ(v.cnsLevel, AlertLevel::Red);
+    EXPECT_EQ(v.warnings, (std::vector<std::string> {"ГИПЕРОКСИЯ", "ПОТОЛОК", "ДИЛЮЕНТ < 10 %"}));
+    s.loopPPO2 = 0.159;
+    s.o2SupplyLeft = -1.0;
+    EXPECT_EQ(exposureView(s, RunState::Running).warnings,
+            (std::vector<std::string> {
+                    "ГИПОКСИЯ", "ПОТОЛОК", "КИСЛОРОД < 10 %", "ДИЛЮЕНТ < 10 %"}));
+}
+
+// The plan reads the ascent rate, then the conservatism, then the active
+// setpoint; a field it cannot read blanks the outlook and says why.
+TEST(DiveComputer, OutlookOfADiveAndOfABadField)
+{
+    Rig r;
+    r.sim.start();
+    r.ticks(3);
+    OutlookView v = outlookView(r.sim);
+    EXPECT_EQ(v.tts, "0 мин") << "at the surface";
+    EXPECT_EQ(v.firstStop, "нет");
+    EXPECT_EQ(v.status, "");
+    r.set(Edit::ascentRate, "x");
+    r.set(Edit::conservatism, "y");
+    EXPECT_EQ(r.attempt([&] { r.sim.decoPlan(); }), "'x' is not a valid floating point value");
+    v = outlookView(r.sim);
+    EXPECT_EQ(v.status, "'y' is not a valid floating point value") << "the forecast reads it first";
+    r.set(Edit::conservatism, "0");
+    v = outlookView(r.sim);
+    EXPECT_EQ(v.status, "'x' is not a valid floating point value");
+    EXPECT_NE(v.noDecoTime, "—");
+    EXPECT_EQ(v.tts, "—");
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+#include "engine/divecomputer.h"
+
+#include "util/error.h"
+#include "util/numtext.h"
+
+namespace {
+
+std::string whole(double value)
+{
+    return numtext::formatGeneral(numtext::nearest(value));
+}
+
+bool belowTenth(double left, double atStart)
+{
+    return left < 0.1 * atStart;
+}
+
+} // namespace
+
+ExposureView exposureView(const SimulationState &s, RunState run)
+{
+    ExposureView v;
+    if (run == RunState::Idle)
+        return v;
+    v.cns = whole(s.oxygen.cnsPercent);
+    v.otu = whole(s.oxygen.otu);
+    if (s.oxygen.cnsPercent >= 100.0)
+        v.cnsLevel = AlertLevel::Red;
+    else if (s.oxygen.cnsPercent >= 80.0)
+        v.cnsLevel = AlertLevel::Amber;
+    if (s.loopPPO2 < 0.16)
+        v.warnings.emplace_back("ГИПОКСИЯ");
+    else if (s.loopPPO2 > 1.6)
+        v.warnings.emplace_back("ГИПЕРОКСИЯ");
+    if (s.currentDepthM < s.ceilings.safeAscentDepth)
+        v.warnings.emplace_back("ПОТОЛОК");
+    if (belowTenth(s.o2SupplyLeft, s.o2SupplyAtStart))
+        v.warnings.emplace_back("КИСЛОРОД < 10 %");
+    if (belowTenth(s.dilSupplyLeft, s.dilSupplyAtStart))
+        v.warnings.emplace_back("ДИЛЮЕНТ < 10 %");
+    return v;
+}
+
+OutlookView outlookView(const Simulation &simulation)
+{
+    OutlookView v;
+    try {
+        const ForecastResult forecast = simulation.liveNoDecoForecast();
+        v.noDecoTime = forecast.text == "Вечн" ? forecast.text : forecast.text + " мин";
+        const DecoPlan plan = simulation.decoPlan();
+        if (plan.endless) {
+            v.tts = "Вечн";
+            return v;
+        }
+        v.tts = std::to_string(plan.ttsMinutes) + " мин";
+        v.firstStop = "нет";
+        for (const DecoStop &stop : plan.stops)
+            v.stops.push_back(
+                    stopDepthText(stop.depthM) + " м, " + std::to_string(stop.minutes) + " мин");
+        if (!v.stops.empty())
+            v.firstStop = v.stops.front();
+    } catch (const LoopwrightError &e) {
+        v.status = e.what();
+    }
+    return v;
+}

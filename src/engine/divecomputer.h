@@ -1,0 +1,49 @@
+#pragma once
+
+#include "engine/simulation.h"
+#include "util/readout.h"
+
+#include <string>
+#include <vector>
+
+/// How loud a dive computer read-out is.
+enum class AlertLevel : std::uint8_t { Normal, Amber, Red };
+
+inline constexpr Rgb kAlertAmber {255, 176, 0};
+inline constexpr Rgb kAlertRed {230, 0, 0};
+
+/// What the dive computer shows at every tick: the oxygen exposure and the
+/// warnings. "—" stands for a value there is no dive for.
+struct ExposureView
+{
+    std::string cns {"—"}; ///< whole percent
+    AlertLevel cnsLevel = AlertLevel::Normal; ///< amber from 80 %, red from 100 %
+    std::string otu {"—"};
+    /// In a fixed order: "ГИПОКСИЯ" or "ГИПЕРОКСИЯ", "ПОТОЛОК", then the
+    /// cylinders below a tenth of what they held at the dive button.
+    std::vector<std::string> warnings;
+
+    friend bool operator==(const ExposureView &, const ExposureView &) = default;
+};
+
+/// What the dive computer shows of the ascent; costly, so computed only now
+/// and then.
+struct OutlookView
+{
+    std::string noDecoTime {"—"}; ///< "15,5 мин", "0 мин", "Вечн"
+    std::string tts {"—"}; ///< "14 мин", "Вечн"
+    std::string firstStop {"—"}; ///< "9 м, 1 мин", or "нет" for a plain ascent
+    std::vector<std::string> stops; ///< one line a stop, deepest first
+    std::string status; ///< the message of a field that cannot be read
+
+    friend bool operator==(const OutlookView &, const OutlookView &) = default;
+};
+
+/// The exposure and warnings of \a state; all "—" and no warning when no
+/// dive runs or waits in a pause.
+ExposureView exposureView(const SimulationState &state, RunState run);
+
+/// The live no-decompression time and the ascent plan of the simulation's
+/// current state. A field that cannot be read leaves its values at "—" and
+/// puts its message in the status; nothing is thrown.
+OutlookView outlookView(const Simulation &simulation);
