@@ -1,5 +1,5 @@
-// Speed of the simulation tick and of the worst-case no-decompression
-// forecast. Run: build/bench/engine_bench (add --benchmark_min_time=0.01 for
+// Speed of the simulation tick, of the worst-case no-decompression forecast
+// and of a deep dive's ascent plan. Run: build/bench/engine_bench (add --benchmark_min_time=0.01 for
 // a quick pass).
 
 #include "deco/forecast.h"
@@ -45,6 +45,34 @@ void BM_ForecastWorstCase(benchmark::State &bench)
     }
 }
 BENCHMARK(BM_ForecastWorstCase)->Unit(benchmark::kMillisecond);
+
+// The ascent plan after 60 minutes at 100 m on a 10/70 diluent with the 1,3
+// setpoint: hours of stops, planned second by second.
+void BM_PlanAfter60MinutesAt100m(benchmark::State &bench)
+{
+    MemoryForm form;
+    SimulationState state;
+    DiveHistory history;
+    Simulation sim(form, state, history);
+    form.setText(Edit::tickMs, "1000");
+    form.setText(Edit::dilO2Percent, "10");
+    form.setText(Edit::dilHePercent, "70");
+    form.setText(Edit::setpoint1, "1,3");
+    form.setText(Edit::descentRate, "20");
+    form.setChecked(Check::dilSolenoidDisabled, false);
+    form.setPosition(Slider::o2Consumption, 10);
+    form.setPosition(Slider::maxDepth, 100);
+    sim.start();
+    for (int s = 0; s < 3600; ++s)
+        sim.tick();
+    const DecoPlan plan = sim.decoPlan();
+    if (state.currentDepthM != 100.0 || plan.stops.empty() || plan.endless)
+        bench.SkipWithError("not a deep decompression dive");
+    bench.counters["tts_min"] = plan.ttsMinutes;
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(sim.decoPlan().seconds);
+}
+BENCHMARK(BM_PlanAfter60MinutesAt100m)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -242,7 +242,7 @@ TEST_P(ExampleTrace, MatchesTheKeptTrace)
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleTrace,
-        testing::Values("eccr-30m", "o2ccr-shallow", "trimix-60m", "stuck-solenoid"),
+        testing::Values("eccr-30m", "o2ccr-shallow", "trimix-60m", "stuck-solenoid", "deco-45m"),
         [](const auto &info) {
             std::string n = info.param;
             for (char &c : n)

@@ -1,0 +1,200 @@
+#include "tdivecomputer.h"
+
+#include "app/appfonts.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QScreen>
+
+namespace {
+
+const QColor kConsole(110, 110, 110);
+const QColor kReadoutBack(235, 235, 235);
+const QColor kReadoutText(0, 0, 255);
+constexpr int kOutlookIntervalMs = 250; // at most four outlooks a second
+constexpr int kWidth = 232;
+constexpr int kHeight = 420;
+
+QColor toQColor(Rgb c)
+{
+    return {c.r, c.g, c.b};
+}
+
+void setColours(QWidget *w, const QColor &text, const QColor &background)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Window, background);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+TDiveComputer::TDiveComputer(const Simulation &simulation, QWidget *mainWindow)
+    : QWidget(mainWindow, Qt::Tool | Qt::WindowDoesNotAcceptFocus),
+      m_simulation(simulation),
+      m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("TDiveComputer"));
+    setWindowTitle(QStringLiteral("Дайв-компьютер"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setFixedSize(kWidth, kHeight);
+    setColours(this, Qt::white, kConsole);
+
+    m_cns = readout(QStringLiteral("ЦНС, %"), 8, 6, 104, 30);
+    m_cns->setObjectName(QStringLiteral("cns"));
+    m_cns->setToolTip(QStringLiteral("Кислородная нагрузка на нервную систему, % от предела"));
+    m_otu = readout(QStringLiteral("OTU"), 120, 6, 104, 30);
+    m_otu->setObjectName(QStringLiteral("otu"));
+    m_otu->setToolTip(QStringLiteral("Кислородная нагрузка на лёгкие, единиц OTU"));
+    m_noDeco = readout(QStringLiteral("Бездекомпрессионное время"), 8, 58, 216, 30);
+    m_noDeco->setObjectName(QStringLiteral("noDecoTime"));
+    m_tts = readout(QStringLiteral("Время до поверхности"), 8, 110, 216, 30);
+    m_tts->setObjectName(QStringLiteral("tts"));
+    m_firstStop = readout(QStringLiteral("Первая остановка"), 8, 162, 216, 30);
+    m_firstStop->setObjectName(QStringLiteral("firstStop"));
+
+    m_stops = readout(QStringLiteral("Остановки"), 8, 214, 216, 88);
+    m_stops->setObjectName(QStringLiteral("stops"));
+    m_stops->setFont(designFont(QStringLiteral("Tahoma"), 14, true));
+    m_stops->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_warnings = new QLabel(this);
+    m_warnings->setObjectName(QStringLiteral("warnings"));
+    m_warnings->setGeometry(8, 310, 216, 64);
+    m_warnings->setAlignment(Qt::AlignCenter);
+    m_warnings->setFont(designFont(QStringLiteral("Tahoma"), 15, true));
+    setColours(m_warnings, Qt::white, kConsole);
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("status"));
+    m_status->setGeometry(8, 378, 216, 38);
+    m_status->setWordWrap(true);
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_status->setFont(designFont(QStringLiteral("Tahoma"), 11));
+    m_status->setTextFormat(Qt::PlainText);
+    setColours(m_status, Qt::white, kConsole);
+
+    m_outlookLater.setSingleShot(true);
+    connect(&m_outlookLater, &QTimer::timeout, this, [this] { updateOutlook(); });
+    showExposure(m_exposure);
+    showOutlook(m_outlook);
+}
+
+QLabel *TDiveComputer::readout(const QString &caption, int x, int y, int width, int height)
+{
+    auto *title = new QLabel(caption, this);
+    title->setGeometry(x, y, width, 16);
+    title->setFont(designFont(QStringLiteral("Tahoma"), 12, true));
+    setColours(title, Qt::white, kConsole);
+    auto *value = new QLabel(this);
+    value->setGeometry(x, y + 17, width, height);
+    value->setFont(designFont(QStringLiteral("Tahoma"), 21, true, true));
+    value->setAlignment(Qt::AlignCenter);
+    value->setTextFormat(Qt::PlainText);
+    setColours(value, kReadoutText, kReadoutBack);
+    return value;
+}
+
+void TDiveComputer::showExposure(const ExposureView &view)
+{
+    m_exposure = view;
+    m_cns->setText(fromUtf8(view.cns));
+    const QColor cnsBack = view.cnsLevel == AlertLevel::Red ? toQColor(kAlertRed)
+            : view.cnsLevel == AlertLevel::Amber            ? toQColor(kAlertAmber)
+                                                            : kReadoutBack;
+    setColours(m_cns, view.cnsLevel == AlertLevel::Normal ? kReadoutText : Qt::white, cnsBack);
+    m_otu->setText(fromUtf8(view.otu));
+    QStringList warnings;
+    for (const std::string &w : view.warnings)
+        warnings << fromUtf8(w);
+    m_warnings->setText(warnings.join(QLatin1Char('\n')));
+    setColours(m_warnings, Qt::white, warnings.isEmpty() ? kConsole : toQColor(kAlertRed));
+}
+
+void TDiveComputer::showOutlook(const OutlookView &view)
+{
+    m_outlook = view;
+    m_noDeco->setText(fromUtf8(view.noDecoTime));
+    m_tts->setText(fromUtf8(view.tts));
+    m_firstStop->setText(fromUtf8(view.firstStop));
+    QStringList stops;
+    for (const std::string &s : view.stops)
+        stops << fromUtf8(s);
+    m_stops->setText(stops.isEmpty() ? QStringLiteral("—") : stops.join(QLatin1Char('\n')));
+    updateStatus();
+}
+
+void TDiveComputer::updateStatus()
+{
+    QStringList lines;
+    if (!m_drillStatus.isEmpty())
+        lines << m_drillStatus;
+    if (!m_outlook.status.empty())
+        lines << fromUtf8(m_outlook.status);
+    m_status->setText(lines.join(QLatin1Char('\n')));
+}
+
+void TDiveComputer::setDrillStatus(const QString &text)
+{
+    m_drillStatus = text;
+    updateStatus();
+}
+
+void TDiveComputer::updateOutlook()
+{
+    m_outlookLater.stop();
+    m_sinceOutlook.start();
+    m_outlookStale = false;
+    showOutlook(m_lastRun == RunState::Idle ? OutlookView {} : outlookView(m_simulation));
+}
+
+void TDiveComputer::simulationChanged()
+{
+    const RunState run = runState(m_simulation.view().controls);
+    const bool stopped = m_lastRun == RunState::Running && run != RunState::Running;
+    m_lastRun = run;
+    const ExposureView exposure = exposureView(m_simulation.state(), run);
+    if (!(exposure == m_exposure))
+        showExposure(exposure);
+    m_outlookStale = true;
+    if (!isVisible())
+        return;
+    if (stopped || !m_sinceOutlook.isValid() || m_sinceOutlook.elapsed() >= kOutlookIntervalMs)
+        updateOutlook();
+    else if (!m_outlookLater.isActive())
+        m_outlookLater.start(int(kOutlookIntervalMs - m_sinceOutlook.elapsed()));
+}
+
+void TDiveComputer::refreshNow()
+{
+    m_lastRun = runState(m_simulation.view().controls);
+    showExposure(exposureView(m_simulation.state(), m_lastRun));
+    updateOutlook();
+}
+
+void TDiveComputer::placeBesideMainWindow()
+{
+    const QRect main = m_mainWindow->frameGeometry();
+    QPoint at(main.right() + 1, main.top());
+    if (const QScreen *screen = m_mainWindow->screen()) {
+        const QRect room = screen->availableGeometry();
+        // Keep it on the screen: over the main window's edge rather than off it.
+        at.setX(std::min(at.x(), room.right() + 1 - frameGeometry().width()));
+    }
+    move(at);
+}
+
+void TDiveComputer::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_outlookStale)
+        refreshNow();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "engine/divecomputer.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+
+/// "Дайв-компьютер": oxygen exposure, the live no-decompression time, the
+/// ascent plan and the warnings, beside the main window. A tool window that
+/// never takes the focus from the main window.
+class TDiveComputer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /// \a simulation is read after every handler of the main window.
+    TDiveComputer(const Simulation &simulation, QWidget *mainWindow);
+
+    /// The main window has shown a handler's result: the exposure follows at
+    /// once; the costly outlook at most four times a second, and at once when
+    /// the dive stops running.
+    void simulationChanged();
+    /// Recomputes everything now (a pause, a window being opened).
+    void refreshNow();
+
+    /// Places the window against the main window's right edge.
+    void placeBesideMainWindow();
+
+    /// The drill line of the status: a drill's name and its latest note.
+    void setDrillStatus(const QString &text);
+
+    const ExposureView &exposure() const { return m_exposure; }
+    const OutlookView &outlook() const { return m_outlook; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QLabel *readout(const QString &caption, int x, int y, int width, int height);
+    void showExposure(const ExposureView &view);
+    void showOutlook(const OutlookView &view);
+    void updateOutlook();
+    void updateStatus();
+
+    const Simulation &m_simulation;
+    QWidget *m_mainWindow;
+    QLabel *m_cns = nullptr;
+    QLabel *m_otu = nullptr;
+    QLabel *m_noDeco = nullptr;
+    QLabel *m_tts = nullptr;
+    QLabel *m_firstStop = nullptr;
+    QLabel *m_stops = nullptr;
+    QLabel *m_warnings = nullptr;
+    QLabel *m_status = nullptr;
+    ExposureView m_exposure;
+    OutlookView m_outlook;
+    QString m_drillStatus;
+    RunState m_lastRun = RunState::Idle;
+    bool m_outlookStale = true;
+    QElapsedTimer m_sinceOutlook;
+    QTimer m_outlookLater;
+};
