@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controlmodel/pixels.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -12,25 +14,6 @@ enum class TickStyle { tsNone, tsAuto, tsManual };
 
 /// The side or sides of the slide on which tick marks are drawn.
 enum class TickMarks { tmBottomRight, tmTopLeft, tmBoth };
-
-/// A rectangle of whole pixels; right and bottom are exclusive, so a
-/// rectangle from x = 4 to x = 26 covers the 22 columns 4..25.
-struct PixelRect
-{
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    /// True when (x, y) lies strictly inside: left < x < right and top < y < bottom.
-    bool containsStrictly(int x, int y) const
-    {
-        return left < x && x < right && top < y && y < bottom;
-    }
-    bool operator==(const PixelRect &) const = default;
-};
 
 /// A colour as three 0..255 channels.
 struct ChannelRgb
