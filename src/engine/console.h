@@ -1,6 +1,6 @@
 #pragma once
 
-#include "util/readout.h"
+#include "util/rgb.h"
 
 /// The PPO2 readout's colour after judging \a ppo2 against one active
 /// setpoint: red outside its 5 % band, blue inside, unchanged exactly on an
