@@ -1,6 +1,7 @@
 #include "controlmodel/chartlayout.h"
 
 #include "controlmodel/tplotseries.h"
+#include "util/blanks.h"
 #include "util/numtext.h"
 
 #include <algorithm>
@@ -54,22 +55,6 @@ double powerOfTen(double raw)
         ++e;
     const int exponent = *e ? std::atoi(e + 1) : 0;
     return std::pow(10.0, exponent);
-}
-
-bool isBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string trimmed(const std::string &text)
-{
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.substr(begin, end - begin);
 }
 
 // Lines as a string list reads them: CR, LF or CR LF end a line, and a final
@@ -146,9 +131,10 @@ AxisSteps ChartLayout::axisSteps(int tickCount, double lo, double hi)
 
 std::vector<std::string> ChartLayout::captionLines(const std::string &caption)
 {
-    std::vector<std::string> lines = splitLines(trimmed(caption));
+    std::vector<std::string> lines =
+            splitLines(std::string(trimBlanks(caption, Blanks::ControlOrSpace)));
     for (std::string &line : lines)
-        line = trimmed(line);
+        line = std::string(trimBlanks(line, Blanks::ControlOrSpace));
     return lines;
 }
 
