@@ -34,12 +34,7 @@ bool plottable(const ChartPoint &p)
 // outside any screen are held at a bound instead of overflowing an int.
 int rounded(double v)
 {
-    constexpr double kLimit = 1 << 30;
-    if (!(v > -kLimit))
-        return v != v ? 0 : -(1 << 30);
-    if (v > kLimit)
-        return 1 << 30;
-    return int(numtext::nearest(v));
+    return numtext::nearestPixel(v, kFarOffScreen);
 }
 
 // The power of ten that raw shows in scientific notation with 15

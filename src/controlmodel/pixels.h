@@ -1,5 +1,9 @@
 #pragma once
 
+/// Where the chart and the spline hold a pixel coordinate computed from data
+/// far outside any screen, so that it still fits an int and can be offset.
+inline constexpr int kFarOffScreen = 1 << 30;
+
 /// A rectangle of whole pixels; right and bottom are exclusive, so a
 /// rectangle from x = 4 to x = 26 covers the 22 columns 4..25.
 struct PixelRect

@@ -7,9 +7,10 @@
 
 namespace {
 
+// Every value rounded here lies on the control.
 int rounded(double v)
 {
-    return static_cast<int>(numtext::nearestInt(v));
+    return numtext::nearestPixel(v, numtext::kIntPixelLimit);
 }
 
 std::int64_t rangeOf(int min, int max)

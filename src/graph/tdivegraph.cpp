@@ -259,8 +259,8 @@ bool TDiveGraph::resizeBy(int delta)
         return false;
     setFixedSize(client);
 
-    m_chart->resize(w, int(numtext::nearest(h / 100.0 * 60)));
-    m_chart1->resize(w, int(numtext::nearest(h / 100.0 * 45)));
+    m_chart->resize(w, numtext::nearestPixel(h / 100.0 * 60, numtext::kIntPixelLimit));
+    m_chart1->resize(w, numtext::nearestPixel(h / 100.0 * 45, numtext::kIntPixelLimit));
     m_chart1->move(m_chart1->x(), m_chart->height() - kChartOverlap);
     return true;
 }

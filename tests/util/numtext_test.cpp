@@ -71,6 +71,16 @@ TEST(ParseWhole, RangeAndSigns)
     }
 }
 
+TEST(NearestPixel, HalvesToEvenHeldAtTheLimitNaNAtZero)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<double, int> cases[] = {{2.5, 2}, {-3.5, -4}, {99.4, 99}, {100.6, 100},
+            {-1e300, -100}, {inf, 100}, {-inf, -100}, {std::nan(""), 0}};
+    for (const auto &[x, expected] : cases)
+        EXPECT_EQ(nearestPixel(x, 100), expected) << x;
+    EXPECT_EQ(nearestPixel(3e9, kIntPixelLimit), kIntPixelLimit);
+}
+
 TEST(TrimBlanks, EachSetTrimsOnlyItsOwnBlanksAtBothEnds)
 {
     using enum Blanks;
