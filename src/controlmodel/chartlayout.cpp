@@ -351,6 +351,18 @@ int ChartLayout::pixelY(double y) const
     return m_yOrigin - rounded((y - m_yStart) * m_yPerUnit);
 }
 
+bool ChartLayout::place(ChartPoint &p) const
+{
+    p.plotted = plottable(p);
+    if (!p.plotted) {
+        p.hit = {};
+        return false;
+    }
+    p.px = pixelX(p.x, p.px);
+    p.py = pixelY(p.y);
+    return true;
+}
+
 void ChartLayout::placePoints(std::vector<std::unique_ptr<TPlotSeries>> &series)
 {
     if (series.empty() || m_noData) {
@@ -369,13 +381,8 @@ void ChartLayout::placePoints(std::vector<std::unique_ptr<TPlotSeries>> &series)
         case SeriesKind::Line:
         case SeriesKind::Smooth:
             for (ChartPoint &p : ser.points()) {
-                p.plotted = plottable(p);
-                if (!p.plotted) {
-                    p.hit = {};
+                if (!place(p))
                     continue;
-                }
-                p.px = pixelX(p.x, p.px);
-                p.py = pixelY(p.y);
                 p.hit = {p.px - s, p.py - s, p.px + s, p.py + s};
                 if (ser.kind() == SeriesKind::Smooth)
                     ser.spline().AddPoint(float(p.px), float(p.py));
@@ -390,13 +397,8 @@ void ChartLayout::placePoints(std::vector<std::unique_ptr<TPlotSeries>> &series)
                     -m_barSlotWidth / 2.0 + barWidth / 2.0 + barsSeen * barWidth + barWidth * 0.1);
             const int width = rounded(barWidth * 0.8);
             for (ChartPoint &p : ser.points()) {
-                p.plotted = plottable(p);
-                if (!p.plotted) {
-                    p.hit = {};
+                if (!place(p))
                     continue;
-                }
-                p.px = pixelX(p.x, p.px);
-                p.py = pixelY(p.y);
                 const int left = p.px + offset;
                 if (p.y >= 0.0)
                     p.hit = {left, p.py, left + width, m_zeroLine};

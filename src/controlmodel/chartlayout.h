@@ -101,6 +101,8 @@ private:
     void placePoints(std::vector<std::unique_ptr<TPlotSeries>> &series);
     int pixelX(double x, int previous) const;
     int pixelY(double y) const;
+    /// Puts \a p at its pixels; false, with no hit box, for a value off every scale.
+    bool place(ChartPoint &p) const;
 
     int m_width = 0;
     int m_height = 0;
