@@ -1,7 +1,6 @@
 #include "controlmodel/tbspline.h"
 
 #include "controlmodel/pixels.h"
-
 #include "util/error.h"
 #include "util/numtext.h"
 

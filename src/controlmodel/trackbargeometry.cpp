@@ -7,7 +7,8 @@
 
 namespace {
 
-// Every value rounded here lies on the control.
+// Every value rounded here lies on the control, so the range of an int is
+// bound enough.
 int rounded(double v)
 {
     return numtext::nearestPixel(v, numtext::kIntPixelLimit);
