@@ -1,6 +1,7 @@
 #include "controlmodel/chartlayout.h"
 
 #include "controlmodel/tplotseries.h"
+#include "util/blanks.h"
 #include "util/numtext.h"
 
 #include <algorithm>
@@ -33,12 +34,7 @@ bool plottable(const ChartPoint &p)
 // outside any screen are held at a bound instead of overflowing an int.
 int rounded(double v)
 {
-    constexpr double kLimit = 1 << 30;
-    if (!(v > -kLimit))
-        return v != v ? 0 : -(1 << 30);
-    if (v > kLimit)
-        return 1 << 30;
-    return int(numtext::nearest(v));
+    return numtext::nearestPixel(v, kFarOffScreen);
 }
 
 // The power of ten that raw shows in scientific notation with 15
@@ -54,22 +50,6 @@ double powerOfTen(double raw)
         ++e;
     const int exponent = *e ? std::atoi(e + 1) : 0;
     return std::pow(10.0, exponent);
-}
-
-bool isBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string trimmed(const std::string &text)
-{
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.substr(begin, end - begin);
 }
 
 // Lines as a string list reads them: CR, LF or CR LF end a line, and a final
@@ -146,9 +126,10 @@ AxisSteps ChartLayout::axisSteps(int tickCount, double lo, double hi)
 
 std::vector<std::string> ChartLayout::captionLines(const std::string &caption)
 {
-    std::vector<std::string> lines = splitLines(trimmed(caption));
+    std::vector<std::string> lines =
+            splitLines(std::string(trimBlanks(caption, Blanks::ControlOrSpace)));
     for (std::string &line : lines)
-        line = trimmed(line);
+        line = std::string(trimBlanks(line, Blanks::ControlOrSpace));
     return lines;
 }
 
@@ -370,6 +351,18 @@ int ChartLayout::pixelY(double y) const
     return m_yOrigin - rounded((y - m_yStart) * m_yPerUnit);
 }
 
+bool ChartLayout::place(ChartPoint &p) const
+{
+    p.plotted = plottable(p);
+    if (!p.plotted) {
+        p.hit = {};
+        return false;
+    }
+    p.px = pixelX(p.x, p.px);
+    p.py = pixelY(p.y);
+    return true;
+}
+
 void ChartLayout::placePoints(std::vector<std::unique_ptr<TPlotSeries>> &series)
 {
     if (series.empty() || m_noData) {
@@ -388,13 +381,8 @@ void ChartLayout::placePoints(std::vector<std::unique_ptr<TPlotSeries>> &series)
         case SeriesKind::Line:
         case SeriesKind::Smooth:
             for (ChartPoint &p : ser.points()) {
-                p.plotted = plottable(p);
-                if (!p.plotted) {
-                    p.hit = {};
+                if (!place(p))
                     continue;
-                }
-                p.px = pixelX(p.x, p.px);
-                p.py = pixelY(p.y);
                 p.hit = {p.px - s, p.py - s, p.px + s, p.py + s};
                 if (ser.kind() == SeriesKind::Smooth)
                     ser.spline().AddPoint(float(p.px), float(p.py));
@@ -409,13 +397,8 @@ void ChartLayout::placePoints(std::vector<std::unique_ptr<TPlotSeries>> &series)
                     -m_barSlotWidth / 2.0 + barWidth / 2.0 + barsSeen * barWidth + barWidth * 0.1);
             const int width = rounded(barWidth * 0.8);
             for (ChartPoint &p : ser.points()) {
-                p.plotted = plottable(p);
-                if (!p.plotted) {
-                    p.hit = {};
+                if (!place(p))
                     continue;
-                }
-                p.px = pixelX(p.x, p.px);
-                p.py = pixelY(p.y);
                 const int left = p.px + offset;
                 if (p.y >= 0.0)
                     p.hit = {left, p.py, left + width, m_zeroLine};

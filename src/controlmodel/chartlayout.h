@@ -62,10 +62,10 @@ public:
 
     int clientWidth() const { return m_width; }
     int clientHeight() const { return m_height; }
-    const ChartRect &plot() const { return m_plot; }
+    const PixelRect &plot() const { return m_plot; }
     /// Empty (all zero) when not shown.
-    const ChartRect &legend() const { return m_legend; }
-    const ChartRect &title() const { return m_title; }
+    const PixelRect &legend() const { return m_legend; }
+    const PixelRect &title() const { return m_title; }
     bool legendShown() const { return m_legendShown; }
     bool titleShown() const { return m_titleShown; }
     const std::vector<AxisTick> &xTicks() const { return m_xTicks; }
@@ -101,12 +101,14 @@ private:
     void placePoints(std::vector<std::unique_ptr<TPlotSeries>> &series);
     int pixelX(double x, int previous) const;
     int pixelY(double y) const;
+    /// Puts \a p at its pixels; false, with no hit box, for a value off every scale.
+    bool place(ChartPoint &p) const;
 
     int m_width = 0;
     int m_height = 0;
-    ChartRect m_plot;
-    ChartRect m_legend;
-    ChartRect m_title;
+    PixelRect m_plot;
+    PixelRect m_legend;
+    PixelRect m_title;
     bool m_legendShown = false;
     bool m_titleShown = false;
     std::vector<AxisTick> m_xTicks;

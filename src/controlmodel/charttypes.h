@@ -1,23 +1,8 @@
 #pragma once
 
+#include "controlmodel/pixels.h"
+
 #include <string>
-
-/// A pixel rectangle in the chart's client coordinates; right and bottom are
-/// exclusive, as when the chart fills or frames it.
-struct ChartRect
-{
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    /// Left and top edges inside, right and bottom edges outside.
-    bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-
-    friend bool operator==(const ChartRect &, const ChartRect &) = default;
-};
 
 /// How a series is drawn; fixed when the series is created.
 enum class SeriesKind { Line, Smooth, Bar };
@@ -29,7 +14,7 @@ struct ChartPoint
     double y = 0.0;
     int px = 0; ///< pixel position, set by layout
     int py = 0;
-    ChartRect hit; ///< marker box or bar rectangle
+    PixelRect hit; ///< marker box or bar rectangle
     bool plotted = false; ///< set by layout; false for values off every scale
     std::string hint;
 };

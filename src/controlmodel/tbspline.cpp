@@ -1,5 +1,6 @@
 #include "controlmodel/tbspline.h"
 
+#include "controlmodel/pixels.h"
 #include "util/error.h"
 #include "util/numtext.h"
 
@@ -436,10 +437,6 @@ std::vector<SplinePixel> TBSpline::polyline()
 
 SplinePixel TBSpline::pixelOf(SplinePoint point)
 {
-    auto whole = [](float v) {
-        constexpr double kLimit = 1 << 30;
-        const double clamped = std::clamp(double(v), -kLimit, kLimit);
-        return v != v ? 0 : int(numtext::nearest(clamped));
-    };
-    return {whole(point.x), whole(point.y)};
+    return {numtext::nearestPixel(point.x, kFarOffScreen),
+            numtext::nearestPixel(point.y, kFarOffScreen)};
 }

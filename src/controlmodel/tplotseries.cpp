@@ -2,6 +2,8 @@
 
 #include "util/error.h"
 
+#include <functional>
+
 TPlotSeries::TPlotSeries(SeriesKind kind, SeriesOwner *chart) : m_kind(kind), m_chart(chart) { }
 
 int TPlotSeries::AddXY(double x, double y, const std::string &hint)
@@ -30,38 +32,40 @@ void TPlotSeries::SetCaption(const std::string &caption)
         m_chart->seriesChanged();
 }
 
+namespace {
+
+// One coordinate of the points folded from \a start: a value replaces the
+// result only when it comes \a before it, so a NaN, or a value beyond the
+// start value, is passed over.
+template<typename Before>
+double fold(const std::vector<ChartPoint> &points, double ChartPoint::*coordinate, double start,
+        Before before)
+{
+    double m = start;
+    for (const ChartPoint &p : points)
+        if (before(p.*coordinate, m))
+            m = p.*coordinate;
+    return m;
+}
+
+} // namespace
+
 double TPlotSeries::minX() const
 {
-    double m = kNoMinimum;
-    for (const ChartPoint &p : m_points)
-        if (p.x < m)
-            m = p.x;
-    return m;
+    return fold(m_points, &ChartPoint::x, kNoMinimum, std::less<>());
 }
 
 double TPlotSeries::maxX() const
 {
-    double m = kNoMaximum;
-    for (const ChartPoint &p : m_points)
-        if (p.x > m)
-            m = p.x;
-    return m;
+    return fold(m_points, &ChartPoint::x, kNoMaximum, std::greater<>());
 }
 
 double TPlotSeries::minY() const
 {
-    double m = kNoMinimum;
-    for (const ChartPoint &p : m_points)
-        if (p.y < m)
-            m = p.y;
-    return m;
+    return fold(m_points, &ChartPoint::y, kNoMinimum, std::less<>());
 }
 
 double TPlotSeries::maxY() const
 {
-    double m = kNoMaximum;
-    for (const ChartPoint &p : m_points)
-        if (p.y > m)
-            m = p.y;
-    return m;
+    return fold(m_points, &ChartPoint::y, kNoMaximum, std::greater<>());
 }

@@ -7,9 +7,11 @@
 
 namespace {
 
+// Every value rounded here lies on the control, so the range of an int is
+// bound enough.
 int rounded(double v)
 {
-    return static_cast<int>(numtext::nearestInt(v));
+    return numtext::nearestPixel(v, numtext::kIntPixelLimit);
 }
 
 std::int64_t rangeOf(int min, int max)
@@ -168,24 +170,26 @@ std::vector<std::int64_t> tickSteps(TickStyle style, int frequency, int min, int
     return steps;
 }
 
-std::vector<ChannelRgb> gradientLines(ChannelRgb from, ChannelRgb to, int lines)
+std::vector<Rgb> gradientLines(Rgb from, Rgb to, int lines)
 {
-    std::vector<ChannelRgb> colours;
+    std::vector<Rgb> colours;
     if (lines <= 0) {
         return colours;
     }
     colours.reserve(static_cast<std::size_t>(lines));
     const double n = lines;
-    const double stepR = (to.red - from.red) / n;
-    const double stepG = (to.green - from.green) / n;
-    const double stepB = (to.blue - from.blue) / n;
+    const double stepR = (to.r - from.r) / n;
+    const double stepG = (to.g - from.g) / n;
+    const double stepB = (to.b - from.b) / n;
     // Each channel is a running sum, one step per line; rounding the sum
     // rather than from + i * step decides the lines that fall on a half.
-    double r = from.red;
-    double g = from.green;
-    double b = from.blue;
+    // Every sum lies between the two ends, so it rounds to a channel value.
+    double r = from.r;
+    double g = from.g;
+    double b = from.b;
+    const auto channel = [](double v) { return static_cast<std::uint8_t>(rounded(v)); };
     for (int i = 0; i < lines; ++i) {
-        colours.push_back({rounded(r), rounded(g), rounded(b)});
+        colours.push_back({channel(r), channel(g), channel(b)});
         r += stepR;
         g += stepG;
         b += stepB;

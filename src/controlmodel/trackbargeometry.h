@@ -1,5 +1,8 @@
 #pragma once
 
+#include "controlmodel/pixels.h"
+#include "util/rgb.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -12,35 +15,6 @@ enum class TickStyle { tsNone, tsAuto, tsManual };
 
 /// The side or sides of the slide on which tick marks are drawn.
 enum class TickMarks { tmBottomRight, tmTopLeft, tmBoth };
-
-/// A rectangle of whole pixels; right and bottom are exclusive, so a
-/// rectangle from x = 4 to x = 26 covers the 22 columns 4..25.
-struct PixelRect
-{
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    /// True when (x, y) lies strictly inside: left < x < right and top < y < bottom.
-    bool containsStrictly(int x, int y) const
-    {
-        return left < x && x < right && top < y && y < bottom;
-    }
-    bool operator==(const PixelRect &) const = default;
-};
-
-/// A colour as three 0..255 channels.
-struct ChannelRgb
-{
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-
-    bool operator==(const ChannelRgb &) const = default;
-};
 
 /// Where the thumb stands: the slider's Position and the thumb's pixel offset
 /// along the track that shows it.
@@ -127,4 +101,4 @@ std::vector<std::int64_t> tickSteps(TickStyle style, int frequency, int min, int
 /// each channel starts at its \a from value and grows by (to - from) / lines per
 /// line, line i taking the rounded channels. The last line stops one step
 /// short of \a to. Empty for lines <= 0.
-std::vector<ChannelRgb> gradientLines(ChannelRgb from, ChannelRgb to, int lines);
+std::vector<Rgb> gradientLines(Rgb from, Rgb to, int lines);

@@ -16,6 +16,21 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// What belongs to \a font, of the three things given for the three fonts.
+template<typename T>
+const T &pick(ChartFont font, const T &normal, const T &bold, const T &title)
+{
+    switch (font) {
+    case ChartFont::Bold:
+        return bold;
+    case ChartFont::Title:
+        return title;
+    case ChartFont::Normal:
+        break;
+    }
+    return normal;
+}
+
 } // namespace
 
 FontTextMeasurer::FontTextMeasurer(const QFont &normal, const QFont &title)
@@ -25,28 +40,12 @@ FontTextMeasurer::FontTextMeasurer(const QFont &normal, const QFont &title)
 
 const QFont &FontTextMeasurer::font(ChartFont font) const
 {
-    switch (font) {
-    case ChartFont::Bold:
-        return m_bold;
-    case ChartFont::Title:
-        return m_title;
-    case ChartFont::Normal:
-        break;
-    }
-    return m_normal;
+    return pick(font, m_normal, m_bold, m_title);
 }
 
 const QFontMetrics &FontTextMeasurer::metrics(ChartFont font) const
 {
-    switch (font) {
-    case ChartFont::Bold:
-        return m_boldMetrics;
-    case ChartFont::Title:
-        return m_titleMetrics;
-    case ChartFont::Normal:
-        break;
-    }
-    return m_normalMetrics;
+    return pick(font, m_normalMetrics, m_boldMetrics, m_titleMetrics);
 }
 
 int FontTextMeasurer::textWidth(ChartFont font, std::string_view text) const

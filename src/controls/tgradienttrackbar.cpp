@@ -67,9 +67,9 @@ const SchemeColors *schemeColors(ColorScheme scheme)
     return nullptr;
 }
 
-ChannelRgb toRgb(const QColor &c)
+Rgb toRgb(const QColor &c)
 {
-    return {c.red(), c.green(), c.blue()};
+    return {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
 }
 
 QRect toQRect(const PixelRect &r)
@@ -84,9 +84,8 @@ void paintGradient(QPainter &p, const PixelRect &r, const QColor &from, const QC
 {
     const bool columns = direction == GradientDirection::leftToRight;
     int i = 0;
-    for (const ChannelRgb &c :
-            gradientLines(toRgb(from), toRgb(to), columns ? r.width() : r.height())) {
-        const QColor colour(c.red, c.green, c.blue);
+    for (const Rgb &c : gradientLines(toRgb(from), toRgb(to), columns ? r.width() : r.height())) {
+        const QColor colour(c.r, c.g, c.b);
         if (columns) {
             p.fillRect(r.left + i, r.top, 1, r.height(), colour);
         } else {

@@ -312,14 +312,14 @@ void TPlotChart::paintClient(QPainter &painter)
         paintLegend(painter);
     if (m_layout.titleShown()) {
         painter.setFont(m_titleFont);
-        const ChartRect &t = m_layout.title();
+        const PixelRect &t = m_layout.title();
         painter.drawText(QRect(t.left, t.top, t.width(), t.height()),
                 Qt::AlignCenter | Qt::TextWordWrap, m_title);
     }
     paintXAxis(painter);
     paintYAxis(painter);
 
-    const ChartRect &plot = m_layout.plot();
+    const PixelRect &plot = m_layout.plot();
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kBlack, 1));
     const QPoint frame[] = {QPoint(plot.left, plot.top), QPoint(plot.right, plot.top),
@@ -337,7 +337,7 @@ void TPlotChart::paintClient(QPainter &painter)
 
 void TPlotChart::paintLegend(QPainter &painter)
 {
-    const ChartRect &l = m_layout.legend();
+    const PixelRect &l = m_layout.legend();
     painter.fillRect(QRect(QPoint(l.right, l.top + 3), QPoint(l.right + 2, l.bottom + 2)), kBlack);
     painter.fillRect(
             QRect(QPoint(l.left + 3, l.bottom), QPoint(l.right + 2, l.bottom + 2)), kBlack);
@@ -357,7 +357,7 @@ void TPlotChart::paintLegend(QPainter &painter)
 
 void TPlotChart::paintXAxis(QPainter &painter)
 {
-    const ChartRect &plot = m_layout.plot();
+    const PixelRect &plot = m_layout.plot();
     QPen thick(kBlack, 3);
     thick.setCapStyle(Qt::RoundCap);
     painter.setPen(thick);
@@ -389,7 +389,7 @@ void TPlotChart::paintXAxis(QPainter &painter)
 
 void TPlotChart::paintYAxis(QPainter &painter)
 {
-    const ChartRect &plot = m_layout.plot();
+    const PixelRect &plot = m_layout.plot();
     QPen thick(kBlack, 3);
     thick.setCapStyle(Qt::RoundCap);
     painter.setPen(thick);
@@ -506,7 +506,7 @@ void TPlotChart::paintSeries(QPainter &painter, int index)
 
     if (!m_layout.legendShown())
         return;
-    const ChartRect &l = m_layout.legend();
+    const PixelRect &l = m_layout.legend();
     const int x = l.left + 10;
     const int y = l.top + s.legendRowTop;
     if (s.kind() == SeriesKind::Bar) {

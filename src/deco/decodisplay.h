@@ -2,6 +2,7 @@
 
 #include "deco/ceilings.h"
 #include "util/readout.h"
+#include "util/rgb.h"
 
 #include <array>
 #include <string>

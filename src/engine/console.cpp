@@ -4,8 +4,6 @@
 #include "util/error.h"
 #include "util/numtext.h"
 
-#include <algorithm>
-
 Rgb judgePpo2Colour(Rgb current, double setpoint, double ppo2)
 {
     const double band = setpoint / 100.0 * 5.0;
@@ -17,14 +15,6 @@ Rgb judgePpo2Colour(Rgb current, double setpoint, double ppo2)
     return colour;
 }
 
-int pixel(double value)
-{
-    const double r = numtext::nearest(value);
-    if (!(r == r))
-        return 0;
-    return int(std::clamp(r, -1.0e7, 1.0e7));
-}
-
 CounterlungShape counterlungShape(double shownVolume, double maxLoopVolume)
 {
     const double percent = checkedDivide(shownVolume * 100.0, maxLoopVolume);
@@ -32,13 +22,14 @@ CounterlungShape counterlungShape(double shownVolume, double maxLoopVolume)
     const double margin = (90.0 - height) / 2.0;
     const double top = 5.0 + margin;
     const double bottom = 95.0 - margin;
-    return {pixel(top), pixel(bottom), pixel(top + 100.0)};
+    return {numtext::nearestPixel(top, kPictureLimit), numtext::nearestPixel(bottom, kPictureLimit),
+            numtext::nearestPixel(top + 100.0, kPictureLimit)};
 }
 
 int diverTopFor(int position, int currentTop)
 {
     if (4 < position && position < 96)
-        return pixel(position * 4.81) + 53;
+        return numtext::nearestPixel(position * 4.81, kPictureLimit) + 53;
     if (position < 4)
         return 73;
     return currentTop;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "util/readout.h"
+#include "util/rgb.h"
 
 /// The PPO2 readout's colour after judging \a ppo2 against one active
 /// setpoint: red outside its 5 % band, blue inside, unchanged exactly on an
@@ -26,6 +26,5 @@ CounterlungShape counterlungShape(double shownVolume, double maxLoopVolume);
 /// kept where it was at 4 and from 96 m on.
 int diverTopFor(int position, int currentTop);
 
-/// A picture coordinate from a computed value (nearest pixel), far-off values
-/// pinned so the conversion stays defined.
-int pixel(double value);
+/// Where the console holds a picture coordinate computed from absurd inputs.
+inline constexpr int kPictureLimit = 10'000'000;

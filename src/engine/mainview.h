@@ -2,6 +2,7 @@
 
 #include "deco/decodisplay.h"
 #include "util/readout.h"
+#include "util/rgb.h"
 
 /// Enabled states of the run buttons, bypass buttons and graph button, and
 /// the simulation timer, as run control leaves them.

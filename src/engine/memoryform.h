@@ -2,7 +2,7 @@
 
 #include "engine/fieldtext.h"
 #include "engine/parametersource.h"
-#include "util/readout.h"
+#include "util/rgb.h"
 
 #include <array>
 #include <string>

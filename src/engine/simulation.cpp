@@ -137,7 +137,7 @@ void Simulation::reset()
 
     s.loopGas = m_params.startLoopVolume();
 
-    v.diverTop = pixel(m_params.startDepth() * 4.81) + 73;
+    v.diverTop = numtext::nearestPixel(m_params.startDepth() * 4.81, kPictureLimit) + 73;
     c.startDepthLocked = false;
     m_params.setChecked(Check::o2SolenoidStuck, false);
     m_params.setChecked(Check::dilSolenoidStuck, false);
@@ -412,7 +412,7 @@ void Simulation::showReadouts()
     v.depth.setNumber(nearest1(s.currentDepthM));
     // The start-depth slider follows the depth as the label shows it.
     const double shownDepth = numtext::shownValue(v.depth.value());
-    m_params.setPosition(Slider::startDepth, pixel(shownDepth));
+    m_params.setPosition(Slider::startDepth, numtext::nearestPixel(shownDepth, kPictureLimit));
     v.ppo2.setNumber(nearest2(s.loopPPO2));
     v.ppn2.setNumber(nearest2(s.loopPPN2));
     v.pphe.setNumber(nearest2(s.loopPPHe));

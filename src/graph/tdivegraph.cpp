@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kClientWidth = 799;
@@ -88,6 +90,33 @@ void place(QLabel *label, int left, int top, const QString &text)
     label->setText(text);
     label->adjustSize();
     label->move(left, top);
+}
+
+// How a chart's readout differs from the other's: the captions before its two
+// values, and how far right the pair follows the pointer.
+struct ReadoutStyle
+{
+    QString timeCaption;
+    QString valueCaption;
+    int rightmost;
+};
+
+TDiveGraph::Readout readout(
+        const ReadoutStyle &style, int x, bool inside, double minutes, double value)
+{
+    TDiveGraph::Readout r;
+    if (inside) {
+        r.time = style.timeCaption + format(minutes) + QStringLiteral("  ");
+        r.value = style.valueCaption + format(value) + QStringLiteral("  ");
+    } else {
+        r.time = QStringLiteral("За гранью");
+        r.value = QStringLiteral("возможного");
+    }
+    const int p = std::min(x, style.rightmost);
+    r.top = 5;
+    r.timeLeft = p - 70;
+    r.valueLeft = p + 10;
+    return r;
 }
 
 } // namespace
@@ -179,56 +208,36 @@ void TDiveGraph::done(int)
 
 TDiveGraph::Readout TDiveGraph::depthReadout(int x, bool inside, double minutes, double chartValue)
 {
-    Readout r;
-    if (inside) {
-        r.time = QStringLiteral(" Время: ") + format(minutes) + QStringLiteral("  ");
-        r.value = QStringLiteral(" Глубина: ") + format(-chartValue) + QStringLiteral("  ");
-    } else {
-        r.time = QStringLiteral("За гранью");
-        r.value = QStringLiteral("возможного");
-    }
-    const int p = x <= 700 ? x : 700;
-    r.top = 5;
-    r.timeLeft = p - 70;
-    r.valueLeft = p + 10;
-    return r;
+    const ReadoutStyle style {QStringLiteral(" Время: "), QStringLiteral(" Глубина: "), 700};
+    // The chart plots depths negative; the readout shows them as depths.
+    return readout(style, x, inside, minutes, -chartValue);
 }
 
 TDiveGraph::Readout TDiveGraph::ppo2Readout(int x, bool inside, double minutes, double ppo2)
 {
-    Readout r;
-    if (inside) {
-        r.time = QStringLiteral("Время: ") + format(minutes) + QStringLiteral("  ");
-        r.value = QStringLiteral("PPO2: ") + format(ppo2) + QStringLiteral("  ");
-    } else {
-        r.time = QStringLiteral("За гранью");
-        r.value = QStringLiteral("возможного");
-    }
-    const int p = x <= 710 ? x : 710;
-    r.top = 5;
-    r.timeLeft = p - 70;
-    r.valueLeft = p + 10;
-    return r;
+    const ReadoutStyle style {QStringLiteral("Время: "), QStringLiteral("PPO2: "), 710};
+    return readout(style, x, inside, minutes, ppo2);
+}
+
+void TDiveGraph::showReadout(TPlotChart &chart, ReadoutFor readoutFor, QLabel *timeLabel,
+        QLabel *valueLabel, int x, int y)
+{
+    double vx = 0.0;
+    double vy = 0.0;
+    const bool inside = chart.ClientToValue(x, y, vx, vy);
+    const Readout r = readoutFor(x, inside, vx, vy);
+    place(timeLabel, r.timeLeft, r.top, r.time);
+    place(valueLabel, r.valueLeft, r.top, r.value);
 }
 
 void TDiveGraph::ChartMouseMove(int x, int y)
 {
-    double vx = 0.0;
-    double vy = 0.0;
-    const bool inside = m_chart->ClientToValue(x, y, vx, vy);
-    const Readout r = depthReadout(x, inside, vx, vy);
-    place(m_label1, r.timeLeft, r.top, r.time);
-    place(m_label2, r.valueLeft, r.top, r.value);
+    showReadout(*m_chart, depthReadout, m_label1, m_label2, x, y);
 }
 
 void TDiveGraph::Chart1MouseMove(int x, int y)
 {
-    double vx = 0.0;
-    double vy = 0.0;
-    const bool inside = m_chart1->ClientToValue(x, y, vx, vy);
-    const Readout r = ppo2Readout(x, inside, vx, vy);
-    place(m_label5, r.timeLeft, r.top, r.time);
-    place(m_label6, r.valueLeft, r.top, r.value);
+    showReadout(*m_chart1, ppo2Readout, m_label5, m_label6, x, y);
 }
 
 void TDiveGraph::FormMouseWheelUp()
@@ -259,8 +268,8 @@ bool TDiveGraph::resizeBy(int delta)
         return false;
     setFixedSize(client);
 
-    m_chart->resize(w, int(numtext::nearest(h / 100.0 * 60)));
-    m_chart1->resize(w, int(numtext::nearest(h / 100.0 * 45)));
+    m_chart->resize(w, numtext::nearestPixel(h / 100.0 * 60, numtext::kIntPixelLimit));
+    m_chart1->resize(w, numtext::nearestPixel(h / 100.0 * 45, numtext::kIntPixelLimit));
     m_chart1->move(m_chart1->x(), m_chart->height() - kChartOverlap);
     return true;
 }

@@ -61,6 +61,10 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    using ReadoutFor = Readout (*)(int x, bool inside, double minutes, double value);
+    /// Shows \a chart's readout for the pointer at (\a x, \a y) in its two labels.
+    void showReadout(TPlotChart &chart, ReadoutFor readoutFor, QLabel *timeLabel,
+            QLabel *valueLabel, int x, int y);
     /// False, nothing changed, when the new size is outside the limits.
     bool resizeBy(int delta);
 

@@ -8,8 +8,8 @@
 namespace cp1251 {
 namespace {
 
-// Unicode code points of bytes 0x80..0xFF (Windows-1251 code page table).
-constexpr std::array<char32_t, 128> kHigh = {
+// Unicode code points of bytes 0x80..0xBF (Windows-1251 code page table).
+constexpr std::array<char32_t, 64> kHigh = {
         0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 80
         0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 88
         0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
@@ -18,15 +18,20 @@ constexpr std::array<char32_t, 128> kHigh = {
         0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, // A8
         0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, // B0
         0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457, // B8
-        0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, // C0
-        0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F, // C8
-        0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427, // D0
-        0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F, // D8
-        0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437, // E0
-        0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, // E8
-        0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447, // F0
-        0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F, // F8
 };
+
+// The character of a Windows-1251 byte: ASCII below 0x80, the table up to
+// 0xBF, and from 0xC0 the capitals and small letters А..я in alphabet order.
+constexpr char32_t codePointOf(unsigned char b)
+{
+    if (b < 0x80) {
+        return b;
+    }
+    if (b >= 0xC0) {
+        return 0x0410 + (b - 0xC0);
+    }
+    return kHigh[b - 0x80];
+}
 
 constexpr char32_t kInvalid = 0xFFFFFFFF;
 
@@ -37,7 +42,8 @@ const Reverse &reverseTable()
     static const Reverse table = [] {
         Reverse r {};
         for (unsigned i = 0; i < 128; ++i) {
-            r[i] = {kHigh[i], static_cast<unsigned char>(0x80 + i)};
+            const auto b = static_cast<unsigned char>(0x80 + i);
+            r[i] = {codePointOf(b), b};
         }
         std::sort(r.begin(), r.end());
         return r;
@@ -139,8 +145,8 @@ const FoldTable &foldTable()
     static const FoldTable table = [] {
         FoldTable t {};
         for (unsigned b = 0; b < 256; ++b) {
-            const char32_t c = b < 0x80 ? b : kHigh[b - 0x80];
-            t[b] = static_cast<unsigned char>(byteFor(lowerCodePoint(c)));
+            const auto byte = static_cast<unsigned char>(b);
+            t[b] = static_cast<unsigned char>(byteFor(lowerCodePoint(codePointOf(byte))));
         }
         return t;
     }();
@@ -171,7 +177,7 @@ std::string toUtf8(std::string_view bytes)
         if (b < 0x80) {
             out += ch;
         } else {
-            appendUtf8(out, kHigh[b - 0x80]);
+            appendUtf8(out, codePointOf(b));
         }
     }
     return out;

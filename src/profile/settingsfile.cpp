@@ -1,6 +1,7 @@
 #include "profile/settingsfile.h"
 
 #include "profile/cp1251.h"
+#include "util/blanks.h"
 #include "util/error.h"
 
 #include <algorithm>
@@ -20,21 +21,8 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimBlanks(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && isBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
+// Blanks around section names, keys and states are not part of them.
+constexpr Blanks kBlanks = Blanks::SpaceTab;
 
 enum class Kind { Other, Header, Entry };
 
@@ -78,21 +66,18 @@ public:
         m_pos = line.next;
 
         const std::string_view text = m_bytes.substr(pos, end - pos);
-        std::string_view head = text;
-        while (!head.empty() && isBlank(head.front())) {
-            head.remove_prefix(1);
-        }
+        std::string_view head = trimLeadingBlanks(text, kBlanks);
         if (!head.empty() && head.front() == '[') {
             // A header without its ']' still ends the section before it, so
             // that the entries after a damaged header are not taken for
             // entries of the previous section.
             head.remove_prefix(1);
             line.kind = Kind::Header;
-            line.name = trimBlanks(head.substr(0, head.find(']')));
+            line.name = trimBlanks(head.substr(0, head.find(']')), kBlanks);
             m_inSection = true;
         } else if (const std::size_t eq = text.find('='); m_inSection && eq != text.npos) {
             line.kind = Kind::Entry;
-            line.name = trimBlanks(text.substr(0, eq));
+            line.name = trimBlanks(text.substr(0, eq), kBlanks);
             line.valueBegin = pos + eq + 1;
         }
         return true;
@@ -135,7 +120,7 @@ bool isEntry(const Line &line, std::string_view key)
 
 bool isBlankLine(std::string_view bytes, const Line &line)
 {
-    return trimBlanks(bytes.substr(line.begin, line.end - line.begin)).empty();
+    return trimBlanks(bytes.substr(line.begin, line.end - line.begin), kBlanks).empty();
 }
 
 enum class Load { Read, Absent, Failed };
@@ -203,7 +188,7 @@ std::string nameProblem(std::string_view section, std::string_view key,
         std::string_view sectionUtf8, std::string_view keyUtf8)
 {
     const auto blankEnds = [](std::string_view s) {
-        return !s.empty() && (isBlank(s.front()) || isBlank(s.back()));
+        return !s.empty() && (isBlank(s.front(), kBlanks) || isBlank(s.back(), kBlanks));
     };
     std::string_view bad;
     if (section.find(']') != section.npos || hasLineBreak(section) || blankEnds(section)) {
@@ -219,7 +204,7 @@ std::string nameProblem(std::string_view section, std::string_view key,
 
 std::optional<bool> parseState(std::string_view text)
 {
-    text = trimBlanks(text);
+    text = trimBlanks(text, kBlanks);
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         text.remove_prefix(1);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/parameters.h"
-#include "util/readout.h"
+#include "util/rgb.h"
 
 #include <cstdint>
 #include <optional>

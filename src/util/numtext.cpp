@@ -1,5 +1,6 @@
 #include "numtext.h"
 
+#include "util/blanks.h"
 #include "util/error.h"
 
 #include <array>
@@ -23,20 +24,6 @@ LoopwrightError notAWholeNumber(std::string_view text)
 
 namespace numtext {
 namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool isDigit(char c)
 {
@@ -70,7 +57,7 @@ Digits decimalDigits(double magnitude)
 
 double parseDecimal(std::string_view text)
 {
-    const std::string_view t = trimmed(text);
+    const std::string_view t = trimBlanks(text, Blanks::SpaceTab);
     char buffer[64];
     if (t.empty() || t.size() >= sizeof buffer)
         throw errors::notADecimal(text);
@@ -95,7 +82,7 @@ double parseDecimal(std::string_view text)
 
 int parseWhole(std::string_view text)
 {
-    const std::string_view t = trimmed(text);
+    const std::string_view t = trimBlanks(text, Blanks::SpaceTab);
     std::size_t start = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
     if (start >= t.size())
         throw errors::notAWholeNumber(text);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -47,6 +49,20 @@ inline std::int64_t nearestInt(double x)
 {
     return static_cast<std::int64_t>(nearest(x));
 }
+
+/// The whole pixel nearest to \a x, a half going to the even neighbour, held
+/// within [-limit, limit] so that a value far off any screen (an infinity too)
+/// still converts; NaN gives 0. Callers pass the bound their pictures need.
+inline int nearestPixel(double x, int limit)
+{
+    if (x != x)
+        return 0;
+    const double bound = limit;
+    return static_cast<int>(nearest(std::clamp(x, -bound, bound)));
+}
+/// The bound for values that always lie on a control or a window, which
+/// need no tighter hold than the range of an int.
+inline constexpr int kIntPixelLimit = std::numeric_limits<int>::max();
 
 /// General format: up to 15 significant digits, no trailing zeros, comma
 /// separator, fixed notation from 1E-5 up to 15 integer digits, scientific

@@ -4,15 +4,6 @@
 #include <string>
 #include <string_view>
 
-/// An RGB colour, red first, as the design gives it.
-struct Rgb
-{
-    std::uint8_t r = 0;
-    std::uint8_t g = 0;
-    std::uint8_t b = 0;
-    friend constexpr bool operator==(Rgb, Rgb) = default;
-};
-
 /// What a label shows: a fixed text, a number in the general format, or a
 /// time of day. Numbers and times are kept as values and formatted only when
 /// someone looks, so the tick itself never formats text.

@@ -127,7 +127,7 @@ TEST(ChartLayout, GraphSizedChartHasFifteenXTicksAndSevenYTicks)
     Chart c;
     c.add(SeriesKind::Line, {{0, 0}, {10, -20}, {30, -5}});
     c.run(799, 391);
-    EXPECT_EQ(c.layout.plot(), (ChartRect {60, 20, 779, 331}));
+    EXPECT_EQ(c.layout.plot(), (PixelRect {60, 20, 779, 331}));
     EXPECT_EQ(c.yValues(), (std::vector<double> {-21, -17.5, -14, -10.5, -7, -3.5, 0}));
     EXPECT_EQ(c.layout.zeroLine(), 20);
     const std::vector<std::string> labels = c.xLabels();
@@ -137,7 +137,7 @@ TEST(ChartLayout, GraphSizedChartHasFifteenXTicksAndSevenYTicks)
     EXPECT_EQ(c.layout.xTicks()[14].x, 779);
     // 719 pixels for 35 minutes, 311 for 21 metres: minute 10, depth 20.
     const ChartPoint &p = c.series[0]->points()[1];
-    EXPECT_EQ(p.hit, (ChartRect {265 - 3, 316 - 3, 265 + 3, 316 + 3}));
+    EXPECT_EQ(p.hit, (PixelRect {265 - 3, 316 - 3, 265 + 3, 316 + 3}));
 }
 
 TEST(ChartLayout, MarkSizeFollowsWidthRoundedHalfToEven)
@@ -168,7 +168,7 @@ TEST(ChartLayout, TitleTakesRoomAboveThePlotAndSpansIt)
     c.options.title = "История дайва"; // 13 characters, 78 pixels
     c.add(SeriesKind::Line, {{0, 0}, {1, 1}});
     c.run(400, 300);
-    EXPECT_EQ(c.layout.title(), (ChartRect {60, 20, 380, 42}));
+    EXPECT_EQ(c.layout.title(), (PixelRect {60, 20, 380, 42}));
     EXPECT_EQ(c.layout.plot().top, 52);
 }
 
@@ -181,9 +181,9 @@ TEST(ChartLayout, TitleWrapsInTheWidthLeftBesideTheLegend)
     c.add(SeriesKind::Line, {{0, 0}, {1, 1}}).SetCaption("Series"); // legend 36 + 42 wide
     c.run(400, 300);
     // Drawn between x = 60 and 380 - 78 - 20 = 282: 222 pixels, two lines.
-    EXPECT_EQ(c.layout.title(), (ChartRect {60, 20, 282, 64}));
+    EXPECT_EQ(c.layout.title(), (PixelRect {60, 20, 282, 64}));
     EXPECT_EQ(c.layout.plot().top, 74);
-    EXPECT_EQ(c.layout.legend(), (ChartRect {302, 74, 380, 74 + 40}));
+    EXPECT_EQ(c.layout.legend(), (PixelRect {302, 74, 380, 74 + 40}));
 }
 
 TEST(ChartLayout, LegendRowsAndWidthNarrowThePlot)
@@ -200,7 +200,7 @@ TEST(ChartLayout, LegendRowsAndWidthNarrowThePlot)
     EXPECT_EQ(c.series[1]->legendRowTop, 32);
     EXPECT_EQ(c.series[2]->legendRowTop, 60); // two lines of 13
     const int width = 60 + 42; // the widest trimmed line, 10 characters
-    EXPECT_EQ(c.layout.legend(), (ChartRect {380 - width, 52, 380, 52 + 90}));
+    EXPECT_EQ(c.layout.legend(), (PixelRect {380 - width, 52, 380, 52 + 90}));
     EXPECT_EQ(c.layout.plot().right, 380 - width - 20);
     EXPECT_EQ(c.layout.title().right, c.layout.plot().right);
     EXPECT_EQ(ChartLayout::captionLines("a\r\n bbb \n\nc"),
@@ -303,8 +303,8 @@ TEST(ChartLayout, BarsShareSlotsAroundTheZeroLine)
     EXPECT_EQ(c.layout.xTicks()[1].x, 220);
     // Bar width rounded(107 / 2) = 54, offset rounded(-53.5 + 27 + 5.4) = -21,
     // drawn width rounded(43.2) = 43.
-    EXPECT_EQ(bars.points()[0].hit, (ChartRect {92, 106, 135, 185}));
-    EXPECT_EQ(bars.points()[1].hit, (ChartRect {199, 185, 242, 224}));
+    EXPECT_EQ(bars.points()[0].hit, (PixelRect {92, 106, 135, 185}));
+    EXPECT_EQ(bars.points()[1].hit, (PixelRect {199, 185, 242, 224}));
 }
 
 TEST(ChartLayout, SmoothSeriesRefillsItsInterpolatedSpline)

@@ -161,8 +161,8 @@ TEST(TrackBarGeometry, GradientRoundsEachLineHalfToEven)
     // Steps of 2.5, 1.5, 0.5 and -62.5 per line put halves on every channel;
     // the end colour itself is never reached.
     EXPECT_EQ(gradientLines({0, 0, 250}, {10, 6, 0}, 4),
-            (std::vector<ChannelRgb> {{0, 0, 250}, {2, 2, 188}, {5, 3, 125}, {8, 4, 62}}));
-    EXPECT_EQ(gradientLines({0, 0, 1}, {0, 0, 0}, 1), (std::vector<ChannelRgb> {{0, 0, 1}}));
+            (std::vector<Rgb> {{0, 0, 250}, {2, 2, 188}, {5, 3, 125}, {8, 4, 62}}));
+    EXPECT_EQ(gradientLines({0, 0, 1}, {0, 0, 0}, 1), (std::vector<Rgb> {{0, 0, 1}}));
     EXPECT_TRUE(gradientLines({0, 0, 1}, {9, 9, 9}, 0).empty());
 }
 

@@ -193,9 +193,11 @@ TEST(TrackBarMouse, DisablingEndsADrag)
 // Colour of line i of a gradient of n lines.
 QRgb line(const QColor &from, const QColor &to, int n, int i)
 {
-    const ChannelRgb c = gradientLines({from.red(), from.green(), from.blue()},
-            {to.red(), to.green(), to.blue()}, n)[static_cast<std::size_t>(i)];
-    return qRgb(c.red, c.green, c.blue) & 0xFFFFFF;
+    const auto rgb = [](const QColor &c) {
+        return Rgb {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+    };
+    const Rgb c = gradientLines(rgb(from), rgb(to), n)[static_cast<std::size_t>(i)];
+    return qRgb(c.r, c.g, c.b) & 0xFFFFFF;
 }
 
 struct LookCase

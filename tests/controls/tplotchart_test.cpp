@@ -143,7 +143,7 @@ TEST(TPlotChart, MonochromeBarsUseTheirPattern)
     TPlotSeries *bars = chart.AddSeries(SeriesKind::Bar);
     bars->AddXY(1, 10);
     const QImage img = render(chart);
-    const ChartRect &hit = bars->points()[0].hit;
+    const PixelRect &hit = bars->points()[0].hit;
     ASSERT_GT(hit.width(), 16);
     ASSERT_GT(hit.height(), 16);
     // Pattern 01, rows EE 55 BB 55: brush origin at the client's corner.

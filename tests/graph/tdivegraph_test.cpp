@@ -169,7 +169,7 @@ TEST(TDiveGraph, PointerMovesPlaceTheLabels)
     EXPECT_EQ(label2->pos(), QPoint(710, 5));
 
     // The plot's top-left pixel is minute 0 at the top tick, depth 0.
-    const ChartRect plot = chartNamed(g, "Chart")->layout().plot();
+    const PixelRect plot = chartNamed(g, "Chart")->layout().plot();
     g.ChartMouseMove(plot.left, plot.top);
     EXPECT_EQ(label1->text(), QStringLiteral(" Время: 0  "));
     EXPECT_EQ(label2->text(), QStringLiteral(" Глубина: 0  "));

@@ -1,3 +1,4 @@
+#include "util/blanks.h"
 #include "util/error.h"
 #include "util/numtext.h"
 
@@ -6,6 +7,8 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <string_view>
+#include <tuple>
 
 namespace {
 
@@ -66,6 +69,30 @@ TEST(ParseWhole, RangeAndSigns)
                     "'" + std::string(bad) + "' is not a valid integer value");
         }
     }
+}
+
+TEST(NearestPixel, HalvesToEvenHeldAtTheLimitNaNAtZero)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<double, int> cases[] = {{2.5, 2}, {-3.5, -4}, {99.4, 99}, {100.6, 100},
+            {-1e300, -100}, {inf, 100}, {-inf, -100}, {std::nan(""), 0}};
+    for (const auto &[x, expected] : cases)
+        EXPECT_EQ(nearestPixel(x, 100), expected) << x;
+    EXPECT_EQ(nearestPixel(3e9, kIntPixelLimit), kIntPixelLimit);
+}
+
+TEST(TrimBlanks, EachSetTrimsOnlyItsOwnBlanksAtBothEnds)
+{
+    using enum Blanks;
+    using namespace std::literals;
+    const std::tuple<Blanks, std::string_view, std::string_view> cases[] = {
+            {SpaceTab, " \tx y\t ", "x y"}, {SpaceTab, "\rx\n", "\rx\n"},
+            {SpaceTabCr, "\r \tx\t\r", "x"}, {SpaceTabCr, "\nx\0"sv, "\nx\0"sv},
+            {ControlOrSpace, "\0\n\x1F x \r\x01"sv, "x"},
+            {ControlOrSpace, "\x7F\xA0x\xFF", "\x7F\xA0x\xFF"}};
+    for (const auto &[blanks, text, trimmed] : cases)
+        EXPECT_EQ(trimBlanks(text, blanks), trimmed) << int(blanks) << " '" << text << "'";
+    EXPECT_EQ(trimLeadingBlanks(" \tx\t ", SpaceTab), "x\t ");
 }
 
 TEST(Nearest, HalvesGoToTheEvenNeighbour)

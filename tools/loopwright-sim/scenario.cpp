@@ -1,6 +1,7 @@
 #include "scenario.h"
 
 #include "engine/loopdetails.h"
+#include "util/blanks.h"
 #include "util/error.h"
 #include "util/numtext.h"
 
@@ -13,36 +14,25 @@ namespace {
 
 using Kind = ScenarioCommand::Kind;
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r';
-}
-
-std::string_view trim(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
+// A line read from a file with CR LF endings keeps its CR.
+constexpr Blanks kBlanks = Blanks::SpaceTabCr;
 
 // Splits off the first blank-separated word.
 std::string_view nextWord(std::string_view &rest)
 {
-    rest = trim(rest);
+    rest = trimBlanks(rest, kBlanks);
     std::size_t end = 0;
-    while (end < rest.size() && !isBlank(rest[end]))
+    while (end < rest.size() && !isBlank(rest[end], kBlanks))
         ++end;
     const std::string_view word = rest.substr(0, end);
-    rest = trim(rest.substr(end));
+    rest = trimBlanks(rest.substr(end), kBlanks);
     return word;
 }
 
 std::vector<std::string_view> words(std::string_view rest)
 {
     std::vector<std::string_view> out;
-    while (!trim(rest).empty())
+    while (!trimBlanks(rest, kBlanks).empty())
         out.push_back(nextWord(rest));
     return out;
 }
@@ -210,7 +200,7 @@ std::variant<std::vector<ScenarioCommand>, ScenarioError> parseScenario(std::str
         std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         const std::size_t hash = line.find('#');
-        line = trim(line.substr(0, hash));
+        line = trimBlanks(line.substr(0, hash), kBlanks);
         if (!line.empty()) {
             try {
                 ScenarioCommand c = parseLine(line);
