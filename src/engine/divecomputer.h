@@ -2,6 +2,7 @@
 
 #include "engine/simulation.h"
 #include "util/readout.h"
+#include "util/rgb.h"
 
 #include <string>
 #include <vector>
