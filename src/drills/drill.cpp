@@ -258,3 +258,15 @@ void applyDrillSetup(const Drill &drill, Simulation &simulation)
     for (const ScenarioCommand &c : drill.setup)
         applyCommand(c, simulation);
 }
+
+std::filesystem::path shippedDrillsFolder(const std::filesystem::path &executableFolder)
+{
+    std::error_code error;
+    for (const std::filesystem::path &folder :
+            {executableFolder / ".." / LOOPWRIGHT_DRILLS_INSTALLED,
+                    std::filesystem::path(LOOPWRIGHT_DRILLS_SOURCE)}) {
+        if (std::filesystem::is_directory(folder, error))
+            return folder.lexically_normal();
+    }
+    return {};
+}

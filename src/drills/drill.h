@@ -62,3 +62,8 @@ std::variant<Drill, DrillError> loadDrill(const std::filesystem::path &path);
 
 /// Applies the set-up commands in file order (before "ПОГРУЖЕНИЕ").
 void applyDrillSetup(const Drill &drill, Simulation &simulation);
+
+/// The folder of the shipped drills for a program in \a executableFolder: the
+/// installed one (PREFIX/share/loopwright/drills for PREFIX/bin), else the
+/// source tree's when run from a build; empty when neither exists.
+std::filesystem::path shippedDrillsFolder(const std::filesystem::path &executableFolder);
