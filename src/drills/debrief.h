@@ -40,12 +40,24 @@ struct ObjectiveResult
     double value = 0.0;
 };
 
+/// A point of the debrief's chart: depth and PPO2 at a dive time.
+struct DrillSample
+{
+    double minutes = 0.0;
+    double depthM = 0.0;
+    double ppo2 = 0.0;
+};
+
 struct Debrief
 {
     std::string title;
     DrillEnd endedBy = DrillEnd::None;
     std::vector<ObjectiveResult> objectives;
     DrillFigures figures;
+    /// The first completed tick and then one every 10 s of dive time or more:
+    /// the dive as the chart shows it, kept by the drill since a reset clears
+    /// the dive's own history.
+    std::vector<DrillSample> samples;
 };
 
 /// The unit an objective's value is given in, in Russian ("мин", "%").

@@ -18,6 +18,7 @@ void DrillSession::begin()
     m_end = DrillEnd::None;
     m_eventDone.assign(m_drill.events.size(), false);
     m_notes.clear();
+    m_samples.clear();
     m_outsideBandMs.assign(m_drill.objectives.size(), 0);
     m_ticks = 0;
     m_beenDeep = false;
@@ -46,6 +47,10 @@ void DrillSession::afterTick(bool completed)
         // never reaches the clock.
         const std::int64_t tickMs = s.simClockMs - m_lastClockMs;
         const double ppo2 = s.loopPPO2;
+        if (!m_anyCompleted || s.simClockMs - m_lastSampleMs >= kSampleEveryMs) {
+            m_samples.push_back({double(diveTimeMs()) / 60000.0, s.currentDepthM, ppo2});
+            m_lastSampleMs = s.simClockMs;
+        }
         if (!m_anyCompleted) {
             m_maxDepth = s.currentDepthM;
             m_minPpo2 = m_maxPpo2 = ppo2;
@@ -129,6 +134,7 @@ Debrief DrillSession::debrief() const
     Debrief d;
     d.title = m_drill.title;
     d.endedBy = m_end;
+    d.samples = m_samples;
     DrillFigures &f = d.figures;
     f.diveTimeMin = double(m_endClockMs - kSimClockStartMs) / 60000.0;
     if (m_anyCompleted) {

@@ -46,6 +46,7 @@ public:
     Debrief debrief() const;
 
     static constexpr long long kTickLimit = 1000000;
+    static constexpr std::int64_t kSampleEveryMs = 10000;
     static constexpr std::int64_t kDiveTimeLimitMs = 24LL * 60 * 60000;
 
 private:
@@ -60,6 +61,8 @@ private:
     std::vector<bool> m_eventDone;
     std::vector<DrillNote> m_notes;
     std::vector<std::int64_t> m_outsideBandMs; ///< per objective (ppo2-between only)
+    std::vector<DrillSample> m_samples;
+    std::int64_t m_lastSampleMs = 0;
 
     long long m_ticks = 0;
     bool m_beenDeep = false;
