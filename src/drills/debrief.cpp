@@ -63,7 +63,11 @@ std::string jsonString(std::string_view s)
 std::string shown(double v, int decimals, std::string_view unit)
 {
     const double rounded = decimals == 1 ? numtext::nearest1(v) : numtext::nearest2(v);
-    std::string text = numtext::formatGeneral(rounded);
+    // A failed objective must not read as zero: a few seconds outside the
+    // band show as less than the last digit.
+    std::string text = rounded == 0.0 && v > 0.0
+            ? "< " + numtext::formatGeneral(decimals == 1 ? 0.1 : 0.01)
+            : numtext::formatGeneral(rounded);
     if (!unit.empty())
         text += " " + std::string(unit);
     return text;

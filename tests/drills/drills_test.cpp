@@ -203,7 +203,7 @@ TEST(DrillSession, AResetEndsItKeepingWhatTheDiveShowed)
     EXPECT_EQ(d.samples.size(), 9u) << "at 1, 11, ... 81 s";
 }
 
-TEST(Debrief, JsonHasTheAgreedShape)
+TEST(Debrief, JsonHasTheAgreedShapeAndTheTextSaysWhatFailed)
 {
     Debrief d;
     d.title = "Кислород \"пуст\"";
@@ -222,6 +222,10 @@ TEST(Debrief, JsonHasTheAgreedShape)
             "             \"max_ppo2\": null,\n             \"minutes_above_ceiling\": null,\n"
             "             \"max_cns_percent\": null,\n             \"otu\": 2.5e-07,\n"
             "             \"o2_used_l\": 0,\n             \"dil_used_l\": 0}}\n");
+    const std::string text = debriefText(d);
+    EXPECT_NE(text.find("\n  НЕ выполнена  surface-within 30: 0,1 мин\n"), std::string::npos)
+            << text;
+    EXPECT_NE(text.find("\n  OTU: < 0,1\n"), std::string::npos) << "not zero";
 }
 
 } // namespace
