@@ -21,6 +21,14 @@ double band(double setpoint)
     return setpoint / 100.0 * 5.0;
 }
 
+// What a cylinder holding \a left delivers when \a amount is asked of it:
+// never more than it holds, nothing at all through a closed valve. A negative
+// amount (a negative flow typed in) passes as it stands.
+double delivered(double amount, double left, bool valveOpen)
+{
+    return std::min(amount, valveOpen ? std::max(left, 0.0) : 0.0);
+}
+
 } // namespace
 
 Simulation::Simulation(ParameterSource &params, SimulationState &state, DiveHistory &history)
@@ -107,6 +115,9 @@ void Simulation::reset()
     RunControls &c = m_view.controls;
     ConsoleView &v = m_view.console;
     SimulationState &s = m_state;
+    // A new dive starts with both cylinders open, before anything can fail.
+    s.o2ValveOpen = true;
+    s.dilValveOpen = true;
     s.oxygen = {};
 
     m_params.setPosition(Slider::o2Consumption, 0);
@@ -239,42 +250,57 @@ void Simulation::moveDepth()
 void Simulation::metabolismStep(double dilO2Percent)
 {
     SimulationState &s = m_state;
-    const double uptake = perTick(s.o2ConsumptionLpm);
+    double uptake = perTick(s.o2ConsumptionLpm);
     s.loopO2Gas = s.loopGas / 100.0 * s.loopO2Percent;
+    // The diver cannot take up oxygen that the loop does not hold.
+    uptake = std::min(uptake, std::max(s.loopO2Gas, 0.0));
     double x = s.loopO2Gas - uptake;
-    x = perTick(m_params.o2ConstantFlow()) + x;
+    const double o2Flow = fromO2Cylinder(perTick(m_params.o2ConstantFlow()));
+    x = o2Flow + x;
     const double co2 = uptake * kRespiratoryQuotient;
     x = m_params.regenerationRatio() * co2 + x;
     s.loopGas = s.loopGas + (x - s.loopO2Gas);
     s.loopO2Gas = x;
 
-    const double dilFlow = perTick(m_params.dilConstantFlow());
+    const double dilFlow = fromDilCylinder(perTick(m_params.dilConstantFlow()));
     s.dilUsed += dilFlow;
     s.loopGas += dilFlow;
     s.loopO2Gas += dilFlow / 100.0 * dilO2Percent;
 
-    s.o2SupplyLeft -= perTick(m_params.o2ConstantFlow());
+    s.o2SupplyLeft -= o2Flow;
     s.o2Metabolised += uptake;
-    s.o2Used += perTick(m_params.o2ConstantFlow());
+    s.o2Used += o2Flow;
     s.dilSupplyLeft -= dilFlow;
+}
+
+double Simulation::fromO2Cylinder(double amount) const
+{
+    return delivered(amount, m_state.o2SupplyLeft, m_state.o2ValveOpen);
+}
+
+double Simulation::fromDilCylinder(double amount) const
+{
+    return delivered(amount, m_state.dilSupplyLeft, m_state.dilValveOpen);
 }
 
 void Simulation::addDiluent(double amount, double dilO2Percent)
 {
     SimulationState &s = m_state;
-    s.dilUsed += amount;
-    s.loopGas += amount;
-    s.loopO2Gas += amount / 100.0 * dilO2Percent;
-    s.dilSupplyLeft -= amount;
+    const double gas = fromDilCylinder(amount);
+    s.dilUsed += gas;
+    s.loopGas += gas;
+    s.loopO2Gas += gas / 100.0 * dilO2Percent;
+    s.dilSupplyLeft -= gas;
 }
 
 void Simulation::addOxygen(double amount)
 {
     SimulationState &s = m_state;
-    s.loopGas += amount;
-    s.loopO2Gas += amount;
-    s.o2Used += amount;
-    s.o2SupplyLeft -= amount;
+    const double gas = fromO2Cylinder(amount);
+    s.loopGas += gas;
+    s.loopO2Gas += gas;
+    s.o2Used += gas;
+    s.o2SupplyLeft -= gas;
 }
 
 void Simulation::ventLoop(double amount)

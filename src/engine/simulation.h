@@ -67,6 +67,8 @@ private:
 
     void addDiluent(double amount, double dilO2Percent);
     void addOxygen(double amount);
+    double fromO2Cylinder(double amount) const;
+    double fromDilCylinder(double amount) const;
     void ventLoop(double amount);
     double ambientPressure() const;
 

@@ -38,10 +38,16 @@ struct SimulationState
     double o2Used = 0.0; ///< l taken from the oxygen cylinder since reset
     double dilUsed = 0.0; ///< l taken from the diluent cylinder since reset
     double o2Metabolised = 0.0; ///< l taken up by the diver since reset
-    double o2SupplyLeft = 0.0; ///< may go negative: cylinders are not limited
+    double o2SupplyLeft = 0.0; ///< what the oxygen cylinder holds (negative only as typed)
     double dilSupplyLeft = 0.0;
     double o2SupplyAtStart = 0.0; ///< what each cylinder held at the dive button
     double dilSupplyAtStart = 0.0;
+
+    /// The cylinder valves: a closed one delivers nothing and keeps its
+    /// content. Only reset and the user (or a drill) move them; the dive
+    /// button leaves them, so a dive can start with one closed.
+    bool o2ValveOpen = true;
+    bool dilValveOpen = true;
 
     bool o2BypassHeld = false;
     bool dilBypassHeld = false;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 // A loop of 7 l at 30 % oxygen at the surface, one-second ticks, nothing
@@ -120,14 +122,123 @@ TEST_F(LoopGas, DivisionsThatCannotBeMadeEndTheTick)
     EXPECT_EQ(empty.tick(), "Invalid floating point operation");
 }
 
-TEST_F(LoopGas, CylindersAreNotLimited)
+TEST_F(LoopGas, TheDiverTakesUpNoMoreOxygenThanTheLoopHolds)
 {
-    r.set(Edit::o2SupplyVolume, "0");
-    r.set(Edit::o2ConstantFlow, "6");
+    r.set(Edit::startPPO2, "0,001"); // 7 ml of oxygen in the loop
+    r.set(Edit::regenerationRatio, "1");
+    r.form.setPosition(Slider::o2Consumption, 10); // asks 1/60 l per tick
     r.sim.start();
     ASSERT_EQ(r.tick(), "");
-    EXPECT_NEAR(r.state.o2SupplyLeft, -0.1, 1e-15);
-    EXPECT_EQ(r.text(Edit::o2SupplyVolume), "-0,1");
+    EXPECT_NEAR(r.state.o2Metabolised, 0.007, 1e-15);
+    EXPECT_NEAR(r.state.loopO2Gas, 0.82 * 0.007, 1e-15); // the cartridge's share of what was taken
+    EXPECT_NEAR(r.state.loopGas, 7.0 - 0.18 * 0.007, 1e-15);
+    EXPECT_EQ(r.sim.view().console.co2.display(), "0");
 }
+
+TEST_F(LoopGas, AClosedValveKeepsItsCylinderUntilReopened)
+{
+    r.set(Edit::o2ConstantFlow, "6"); // 0.1 l per tick from each cylinder
+    r.set(Edit::dilConstantFlow, "6");
+    r.set(Edit::o2SupplyVolume, "100");
+    r.set(Edit::dilSupplyVolume, "100");
+    r.state.dilValveOpen = false; // the dive button leaves it closed
+    r.sim.start();
+    ASSERT_EQ(r.tick(), "");
+    r.state.o2ValveOpen = false;
+    ASSERT_EQ(r.tick(), "");
+    r.state.o2ValveOpen = true;
+    ASSERT_EQ(r.tick(), "");
+    EXPECT_NEAR(r.state.o2SupplyLeft, 99.8, 1e-12);
+    EXPECT_NEAR(r.state.o2Used, 0.2, 1e-15);
+    EXPECT_EQ(r.state.dilSupplyLeft, 100.0);
+    EXPECT_EQ(r.state.dilUsed, 0.0);
+    EXPECT_NEAR(r.state.loopGas, 7.2, 1e-12);
+
+    r.sim.pause();
+    r.state.o2ValveOpen = false;
+    r.set(Edit::startLoopVolume, "x");
+    EXPECT_NE(r.attempt([&] { r.sim.reset(); }), "");
+    EXPECT_TRUE(r.state.o2ValveOpen) << "reset opens the valves before anything can fail";
+    EXPECT_TRUE(r.state.dilValveOpen);
+}
+
+// Every way gas leaves a cylinder, with what one one-second tick asks of it.
+struct Delivery
+{
+    const char *path;
+    bool oxygen;
+    double asked;
+    std::optional<Check> lamp;
+    void (*arrange)(Rig &);
+};
+
+class CylinderDelivery : public testing::TestWithParam<Delivery>
+{ };
+
+TEST_P(CylinderDelivery, NeverMoreThanTheCylinderHoldsNorThroughAClosedValve)
+{
+    const Delivery &d = GetParam();
+    const struct
+    {
+        double left;
+        bool open;
+        double delivered;
+    } cases[] = {{100.0, true, d.asked}, {d.asked, true, d.asked}, {d.asked / 2, true, d.asked / 2},
+            {0.0, true, 0.0}, {-1.0, true, 0.0}, {100.0, false, 0.0}};
+    for (const auto &c : cases) {
+        Rig r;
+        r.quietLoop();
+        r.set(Edit::tickMs, "1000");
+        r.sim.start();
+        double &left = d.oxygen ? r.state.o2SupplyLeft : r.state.dilSupplyLeft;
+        left = c.left;
+        (d.oxygen ? r.state.o2ValveOpen : r.state.dilValveOpen) = c.open;
+        d.arrange(r);
+        ASSERT_EQ(r.tick(), "");
+        const auto where = testing::Message()
+                << d.path << " from " << c.left << (c.open ? "" : " closed");
+        EXPECT_NEAR(d.oxygen ? r.state.o2Used : r.state.dilUsed, c.delivered, 1e-15) << where;
+        EXPECT_NEAR(left, c.left - c.delivered, 1e-12) << where;
+        EXPECT_NEAR(r.state.loopGas, 7.0 + c.delivered, 1e-12) << where;
+        EXPECT_NEAR(r.state.loopO2Gas, 2.1 + c.delivered * (d.oxygen ? 1.0 : 0.209), 1e-12)
+                << where;
+        if (d.lamp) {
+            EXPECT_FALSE(r.form.isChecked(*d.lamp)) << where << ": the valve still shows";
+        }
+    }
+}
+
+void advThreshold8(Rig &r)
+{
+    r.form.setLoopDetails({6.0, 1000.0, 0.0, 2.0}); // 8 l: asks 1 l of a 7 l loop at the surface
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, CylinderDelivery,
+        testing::Values(Delivery {"O2 constant flow", true, 0.1, {},
+                                [](Rig &r) { r.set(Edit::o2ConstantFlow, "6"); }},
+                Delivery {"O2 solenoid", true, 40.0 / 60, Check::o2SolenoidLamp,
+                        [](Rig &r) { r.form.setChecked(Check::setpoint1Active, true); }},
+                Delivery {"O2 stuck solenoid", true, 40.0 / 60, Check::o2SolenoidLamp,
+                        [](Rig &r) { r.form.setChecked(Check::o2SolenoidStuck, true); }},
+                Delivery {"O2 bypass", true, 40.0 / 60, Check::o2AdvLamp,
+                        [](Rig &r) { r.sim.bypassMouse(Bypass::O2, true); }},
+                Delivery {"ADV on O2", true, 1.0, Check::o2AdvLamp,
+                        [](Rig &r) {
+                            advThreshold8(r);
+                            r.form.setChecked(Check::advOnOxygen, true);
+                        }},
+                Delivery {"diluent constant flow", false, 0.1, {},
+                        [](Rig &r) { r.set(Edit::dilConstantFlow, "6"); }},
+                Delivery {"diluent solenoid", false, 3.0, Check::dilSolenoidLamp,
+                        [](Rig &r) {
+                            r.form.setChecked(Check::dilSolenoidDisabled, false);
+                            r.form.setChecked(Check::setpoint2Active, true);
+                            r.state.loopPPO2 = 1.6;
+                        }},
+                Delivery {"diluent stuck solenoid", false, 3.0, Check::dilSolenoidLamp,
+                        [](Rig &r) { r.form.setChecked(Check::dilSolenoidStuck, true); }},
+                Delivery {"diluent bypass", false, 3.0, Check::dilAdvLamp,
+                        [](Rig &r) { r.sim.bypassMouse(Bypass::Diluent, true); }},
+                Delivery {"ADV on diluent", false, 1.0, Check::dilAdvLamp, advThreshold8}));
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -277,6 +278,56 @@ TEST(LoopwrightSim, ReportsWhatWentWrongWithItsExitStatus)
         std::getline(err, message);
         EXPECT_EQ(message, c.message);
     }
+}
+
+} // namespace
+
+namespace {
+
+// A drill flown headless: its trace on standard output, its debrief written
+// whole or not at all.
+TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
+{
+    namespace fs = std::filesystem;
+    const std::string dir = testing::TempDir() + "/debrief";
+    fs::remove_all(dir);
+    fs::create_directories(dir + "/taken.json"); // a folder where the file should go
+    std::ofstream(dir + "/short.drill") << "title T\nfield TickMs 1000\nend-after 0,5\n";
+    std::ofstream(dir + "/bad.drill") << "title T\nstart\n";
+    const struct
+    {
+        std::string drill, out;
+        int status;
+        std::string message;
+    } cases[] = {{"short.drill", "out.json", 0, ""},
+            {"short.drill", "taken.json", 3,
+                    "loopwright-sim: cannot write the debrief to " + dir + "/taken.json"},
+            {"bad.drill", "out2.json", 2,
+                    dir + "/bad.drill:2: 'start' is a run command, not allowed in a drill"}};
+    for (const auto &c : cases) {
+        const std::string command = std::string(LOOPWRIGHT_SIM) + " --debrief " + dir + "/"
+                + c.drill + " --debrief-out " + dir + "/" + c.out + " > " + dir + "/trace.csv 2> "
+                + dir + "/err.txt";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), c.status) << c.drill;
+        std::ifstream err(dir + "/err.txt");
+        std::string message;
+        std::getline(err, message);
+        EXPECT_EQ(message, c.message);
+    }
+    std::ifstream json(dir + "/out.json");
+    std::stringstream text;
+    text << json.rdbuf();
+    EXPECT_NE(text.str().find("\"ended_by\": \"end-after\""), std::string::npos) << text.str();
+    std::vector<std::string> left;
+    for (const auto &entry : fs::directory_iterator(dir))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left,
+            (std::vector<std::string> {
+                    "bad.drill", "err.txt", "out.json", "short.drill", "taken.json", "trace.csv"}))
+            << "no temporary file is left behind";
 }
 
 } // namespace

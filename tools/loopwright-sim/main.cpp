@@ -1,6 +1,7 @@
 // loopwright-sim: runs a dive scenario through the simulation engine without
 // a window and writes the trace of every tick as CSV to standard output.
 
+#include "debriefmain.h"
 #include "scenario.h"
 
 #include <fstream>
@@ -9,10 +10,13 @@
 
 int main(int argc, char **argv)
 {
+    if (argc > 1 && std::string_view(argv[1]) == "--debrief")
+        return debriefMain(argc, argv);
     if (argc != 2 || std::string_view(argv[1]) == "--help") {
         std::cerr << "usage: loopwright-sim SCENARIO\n"
-                     "Runs a dive scenario and writes a CSV trace of every tick to standard "
-                     "output.\n";
+                     "       loopwright-sim --debrief DRILL --debrief-out DEBRIEF.json\n"
+                     "Runs a dive scenario, or flies a drill, and writes a CSV trace of every "
+                     "tick to standard output.\n";
         return 2;
     }
     const std::string path = argv[1];

@@ -1,159 +1,15 @@
 #include "scenario.h"
 
-#include "engine/loopdetails.h"
-#include "util/blanks.h"
-#include "util/error.h"
-#include "util/numtext.h"
+#include "drills/drillsession.h"
 
-#include <algorithm>
-#include <cmath>
+#include "util/error.h"
+
 #include <cstdio>
 #include <ostream>
 
 namespace {
 
 using Kind = ScenarioCommand::Kind;
-
-// A line read from a file with CR LF endings keeps its CR.
-constexpr Blanks kBlanks = Blanks::SpaceTabCr;
-
-// Splits off the first blank-separated word.
-std::string_view nextWord(std::string_view &rest)
-{
-    rest = trimBlanks(rest, kBlanks);
-    std::size_t end = 0;
-    while (end < rest.size() && !isBlank(rest[end], kBlanks))
-        ++end;
-    const std::string_view word = rest.substr(0, end);
-    rest = trimBlanks(rest.substr(end), kBlanks);
-    return word;
-}
-
-std::vector<std::string_view> words(std::string_view rest)
-{
-    std::vector<std::string_view> out;
-    while (!trimBlanks(rest, kBlanks).empty())
-        out.push_back(nextWord(rest));
-    return out;
-}
-
-struct Rejection
-{
-    std::string reason;
-};
-
-void expectArguments(const std::vector<std::string_view> &args, std::size_t n,
-        std::string_view command, std::string_view usage)
-{
-    if (args.size() != n)
-        throw Rejection {"'" + std::string(command) + "' expects " + std::string(usage)};
-}
-
-long long wholeArgument(std::string_view text, std::string_view what)
-{
-    try {
-        return numtext::parseWhole(text);
-    } catch (const LoopwrightError &) {
-        throw Rejection {
-                std::string(what) + " must be a whole number, not '" + std::string(text) + "'"};
-    }
-}
-
-bool flagArgument(std::string_view text)
-{
-    if (text == "0" || text == "1")
-        return text == "1";
-    throw Rejection {"expected 0 or 1, not '" + std::string(text) + "'"};
-}
-
-Bypass bypassArgument(std::string_view text)
-{
-    if (text == "O2Bypass")
-        return Bypass::O2;
-    if (text == "DilBypass")
-        return Bypass::Diluent;
-    throw Rejection {"unknown bypass button '" + std::string(text) + "' (O2Bypass or DilBypass)"};
-}
-
-ScenarioCommand parseLine(std::string_view line)
-{
-    ScenarioCommand c;
-    std::string_view rest = line;
-    const std::string_view command = nextWord(rest);
-    c.word = std::string(command);
-    if (command == "field") {
-        const std::string_view name = nextWord(rest);
-        if (name.empty())
-            throw Rejection {"'field' expects a field name and its text"};
-        const auto edit = findEdit(name);
-        if (!edit)
-            throw Rejection {"unknown field '" + std::string(name) + "'"};
-        c.kind = Kind::Field;
-        c.edit = *edit;
-        c.text = std::string(rest);
-        return c;
-    }
-    const std::vector<std::string_view> args = words(rest);
-    if (command == "slider") {
-        expectArguments(args, 2, command, "a slider name and a position");
-        const auto slider = findSlider(args[0]);
-        if (!slider)
-            throw Rejection {"unknown slider '" + std::string(args[0]) + "'"};
-        c.kind = Kind::Slider;
-        c.slider = *slider;
-        c.count = wholeArgument(args[1], "the position");
-    } else if (command == "check") {
-        expectArguments(args, 2, command, "a check box name and 0 or 1");
-        const auto check = findInputCheck(args[0]);
-        if (!check)
-            throw Rejection {"unknown check box '" + std::string(args[0]) + "'"};
-        c.kind = Kind::Check;
-        c.check = *check;
-        c.count = flagArgument(args[1]);
-    } else if (command == "details") {
-        expectArguments(
-                args, 4, command, "four volumes: inhale, exhale, counterlung and dead space");
-        c.kind = Kind::Details;
-        for (int i = 0; i < 4; ++i)
-            c.details[i] = std::string(args[i]);
-    } else if (command == "diluent-bypass-available") {
-        expectArguments(args, 1, command, "0 or 1");
-        c.kind = Kind::DilBypassAvailable;
-        c.count = flagArgument(args[0]);
-    } else if (command == "start" || command == "pause" || command == "continue"
-            || command == "reset" || command == "forecast" || command == "plan") {
-        expectArguments(args, 0, command, "no arguments");
-        c.kind = command == "start"     ? Kind::Start
-                : command == "pause"    ? Kind::Pause
-                : command == "continue" ? Kind::Continue
-                : command == "reset"    ? Kind::Reset
-                : command == "plan"     ? Kind::Plan
-                                        : Kind::Forecast;
-    } else if (command == "press" || command == "release") {
-        expectArguments(args, 1, command, "O2Bypass or DilBypass");
-        c.kind = command == "press" ? Kind::Press : Kind::Release;
-        c.bypass = bypassArgument(args[0]);
-    } else if (command == "ticks") {
-        expectArguments(args, 1, command, "a number of ticks");
-        c.kind = Kind::Ticks;
-        c.count = wholeArgument(args[0], "the number of ticks");
-        if (c.count < 0)
-            throw Rejection {"the number of ticks cannot be negative"};
-    } else if (command == "minutes") {
-        expectArguments(args, 1, command, "a number of minutes");
-        c.kind = Kind::Minutes;
-        try {
-            c.minutes = numtext::parseDecimal(args[0]);
-        } catch (const LoopwrightError &) {
-            throw Rejection {"the minutes must be a number, not '" + std::string(args[0]) + "'"};
-        }
-        if (!(c.minutes >= 0.0) || !std::isfinite(c.minutes))
-            throw Rejection {"the minutes must be zero or more"};
-    } else {
-        throw Rejection {"unknown command '" + std::string(command) + "'"};
-    }
-    return c;
-}
 
 std::string csvField(const std::string &text)
 {
@@ -200,14 +56,14 @@ std::variant<std::vector<ScenarioCommand>, ScenarioError> parseScenario(std::str
         std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         const std::size_t hash = line.find('#');
-        line = trimBlanks(line.substr(0, hash), kBlanks);
+        line = scriptwords::trim(line.substr(0, hash));
         if (!line.empty()) {
             try {
-                ScenarioCommand c = parseLine(line);
+                ScenarioCommand c = parseCommandLine(line);
                 c.line = lineNumber;
                 commands.push_back(std::move(c));
-            } catch (const Rejection &r) {
-                return ScenarioError {lineNumber, r.reason};
+            } catch (const LineRejection &r) {
+                return ScenarioError {lineNumber, r.english};
             }
         }
         if (text.empty())
@@ -245,16 +101,19 @@ void ScenarioRunner::writeRow(std::ostream &trace, const char *event, const std:
           << '\n';
 }
 
-void ScenarioRunner::runTick(std::ostream &trace)
+bool ScenarioRunner::runTick(std::ostream &trace)
 {
     ++m_ticks;
     std::string message;
+    bool completed = true;
     try {
         m_simulation.tick();
     } catch (const LoopwrightError &e) {
         message = e.what();
+        completed = false;
     }
     writeRow(trace, "tick", message);
+    return completed;
 }
 
 int ScenarioRunner::run(
@@ -265,6 +124,29 @@ int ScenarioRunner::run(
         if (!execute(c, trace, errors))
             return 1;
     }
+    return 0;
+}
+
+int ScenarioRunner::runDrill(
+        const Drill &drill, std::ostream &trace, std::ostream &errors, Debrief &debrief)
+{
+    trace << traceHeader() << '\n';
+    for (const ScenarioCommand &c : drill.setup)
+        execute(c, trace, errors);
+    try {
+        m_simulation.start();
+    } catch (const LoopwrightError &e) {
+        errors << "start: " << e.what() << '\n';
+    }
+    if (!m_simulation.view().controls.timerOn) {
+        errors << "the dive did not start: the drill cannot run\n";
+        return 1;
+    }
+    DrillSession session(drill, m_simulation, DrillSession::Mode::Headless);
+    session.begin();
+    while (!session.ended())
+        session.afterTick(runTick(trace));
+    debrief = session.debrief();
     return 0;
 }
 
@@ -287,23 +169,14 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
     };
     switch (c.kind) {
     case Kind::Field:
-        m_form.setText(c.edit, c.text);
-        break;
     case Kind::Slider:
-        if (c.slider == Slider::startDepth && controls.startDepthLocked)
-            break; // a locked slider does not follow the mouse
-        m_form.setPosition(c.slider, int(std::clamp<long long>(c.count, -1000000, 1000000)));
-        break;
     case Kind::Check:
-        m_form.setChecked(c.check, c.count != 0);
-        break;
     case Kind::Details:
-        report([&] {
-            deriveLoopDetails({c.details[0], c.details[1], c.details[2], c.details[3]}, m_form);
-        });
-        break;
     case Kind::DilBypassAvailable:
-        m_simulation.state().dilBypassAvailable = c.count != 0;
+    case Kind::Supply:
+    case Kind::Press:
+    case Kind::Release:
+        report([&] { applyCommand(c, m_simulation); });
         break;
     case Kind::Start:
         if (!controls.startEnabled)
@@ -324,10 +197,6 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
         if (!controls.resetEnabled)
             return refuse("while the reset button is disabled");
         report([&] { m_simulation.reset(); });
-        break;
-    case Kind::Press:
-    case Kind::Release:
-        m_simulation.bypassMouse(c.bypass, c.kind == Kind::Press);
         break;
     case Kind::Ticks:
         if (!controls.timerOn)

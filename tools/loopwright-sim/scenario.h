@@ -1,47 +1,15 @@
 #pragma once
 
+#include "drills/commands.h"
+#include "drills/debrief.h"
 #include "engine/memoryform.h"
 #include "engine/simulation.h"
 
-#include <array>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
-
-/// One line of a dive scenario, already checked.
-struct ScenarioCommand
-{
-    enum class Kind {
-        Field,
-        Slider,
-        Check,
-        Details,
-        DilBypassAvailable,
-        Start,
-        Pause,
-        Continue,
-        Reset,
-        Press,
-        Release,
-        Ticks,
-        Minutes,
-        Forecast,
-        Plan
-    };
-    Kind kind = Kind::Start;
-    int line = 0;
-    std::string word; ///< the command as written, for messages
-    Edit edit = Edit::maxLoopVolume;
-    Slider slider = Slider::o2Consumption;
-    Check check = Check::o2SolenoidStuck;
-    Bypass bypass = Bypass::O2;
-    std::string text; ///< field text
-    std::array<std::string, 4> details; ///< loop detail texts
-    long long count = 0; ///< slider position, tick count, 0/1 flags
-    double minutes = 0.0;
-};
 
 struct ScenarioError
 {
@@ -68,6 +36,12 @@ public:
     int run(const std::vector<ScenarioCommand> &commands, std::ostream &trace,
             std::ostream &errors);
 
+    /// Flies a drill: applies its set-up, presses "ПОГРУЖЕНИЕ" and ticks
+    /// until the drill ends, writing the trace; \a debrief receives the
+    /// result. Returns 0, or 1 when the dive did not start (the message goes
+    /// to \a errors).
+    int runDrill(const Drill &drill, std::ostream &trace, std::ostream &errors, Debrief &debrief);
+
     static const char *traceHeader();
 
     const Simulation &simulation() const { return m_simulation; }
@@ -76,7 +50,7 @@ public:
 
 private:
     bool execute(const ScenarioCommand &c, std::ostream &trace, std::ostream &errors);
-    void runTick(std::ostream &trace);
+    bool runTick(std::ostream &trace);
     void writeRow(std::ostream &trace, const char *event, const std::string &text);
 
     MemoryForm m_form;

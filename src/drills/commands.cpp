@@ -1,0 +1,243 @@
+#include "drills/commands.h"
+
+#include "engine/loopdetails.h"
+#include "util/blanks.h"
+#include "util/error.h"
+#include "util/numtext.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace scriptwords {
+
+namespace {
+// A line read from a file with CR LF endings keeps its CR.
+constexpr Blanks kBlanks = Blanks::SpaceTabCr;
+} // namespace
+
+std::string_view trim(std::string_view s)
+{
+    return trimBlanks(s, kBlanks);
+}
+
+std::string_view next(std::string_view &rest)
+{
+    rest = trim(rest);
+    std::size_t end = 0;
+    while (end < rest.size() && !isBlank(rest[end], kBlanks))
+        ++end;
+    const std::string_view word = rest.substr(0, end);
+    rest = trim(rest.substr(end));
+    return word;
+}
+
+} // namespace scriptwords
+
+namespace {
+
+using Kind = ScenarioCommand::Kind;
+
+std::vector<std::string_view> words(std::string_view rest)
+{
+    std::vector<std::string_view> out;
+    while (!scriptwords::trim(rest).empty())
+        out.push_back(scriptwords::next(rest));
+    return out;
+}
+
+std::string quoted(std::string_view s)
+{
+    return "'" + std::string(s) + "'";
+}
+
+std::string guillemets(std::string_view s)
+{
+    return "«" + std::string(s) + "»";
+}
+
+// A line's command with what it expects, in both languages.
+void expectArguments(const std::vector<std::string_view> &args, std::size_t n,
+        std::string_view command, std::string_view usage, std::string_view usageRu)
+{
+    if (args.size() != n)
+        throw LineRejection {quoted(command) + " expects " + std::string(usage),
+                guillemets(command) + ": " + std::string(usageRu)};
+}
+
+long long wholeArgument(std::string_view text, std::string_view what, std::string_view whatRu)
+{
+    try {
+        return numtext::parseWhole(text);
+    } catch (const LoopwrightError &) {
+        throw LineRejection {std::string(what) + " must be a whole number, not " + quoted(text),
+                std::string(whatRu) + " должно быть целым числом, а не " + guillemets(text)};
+    }
+}
+
+bool flagArgument(std::string_view text)
+{
+    if (text == "0" || text == "1")
+        return text == "1";
+    throw LineRejection {
+            "expected 0 or 1, not " + quoted(text), "ожидается 0 или 1, а не " + guillemets(text)};
+}
+
+Bypass bypassArgument(std::string_view text)
+{
+    if (text == "O2Bypass")
+        return Bypass::O2;
+    if (text == "DilBypass")
+        return Bypass::Diluent;
+    throw LineRejection {"unknown bypass button " + quoted(text) + " (O2Bypass or DilBypass)",
+            "неизвестная кнопка байпаса " + guillemets(text) + " (O2Bypass или DilBypass)"};
+}
+
+} // namespace
+
+bool isRunCommand(std::string_view word)
+{
+    for (std::string_view run :
+            {"start", "pause", "continue", "reset", "ticks", "minutes", "forecast", "plan"}) {
+        if (word == run)
+            return true;
+    }
+    return false;
+}
+
+ScenarioCommand parseCommandLine(std::string_view line)
+{
+    ScenarioCommand c;
+    std::string_view rest = line;
+    const std::string_view command = scriptwords::next(rest);
+    c.word = std::string(command);
+    if (command == "field") {
+        const std::string_view name = scriptwords::next(rest);
+        if (name.empty())
+            throw LineRejection {"'field' expects a field name and its text",
+                    "«field»: нужны имя поля и его текст"};
+        const auto edit = findEdit(name);
+        if (!edit)
+            throw LineRejection {
+                    "unknown field " + quoted(name), "неизвестное поле " + guillemets(name)};
+        c.kind = Kind::Field;
+        c.edit = *edit;
+        c.text = std::string(rest);
+        return c;
+    }
+    const std::vector<std::string_view> args = words(rest);
+    if (command == "slider") {
+        expectArguments(
+                args, 2, command, "a slider name and a position", "нужны имя ползунка и положение");
+        const auto slider = findSlider(args[0]);
+        if (!slider)
+            throw LineRejection {"unknown slider " + quoted(args[0]),
+                    "неизвестный ползунок " + guillemets(args[0])};
+        c.kind = Kind::Slider;
+        c.slider = *slider;
+        c.count = wholeArgument(args[1], "the position", "положение");
+    } else if (command == "check") {
+        expectArguments(
+                args, 2, command, "a check box name and 0 or 1", "нужны имя флажка и 0 или 1");
+        const auto check = findInputCheck(args[0]);
+        if (!check)
+            throw LineRejection {"unknown check box " + quoted(args[0]),
+                    "неизвестный флажок " + guillemets(args[0])};
+        c.kind = Kind::Check;
+        c.check = *check;
+        c.count = flagArgument(args[1]);
+    } else if (command == "details") {
+        expectArguments(args, 4, command,
+                "four volumes: inhale, exhale, counterlung and dead space",
+                "нужны четыре объёма: вдох, выдох, противолёгкое и мёртвое пространство");
+        c.kind = Kind::Details;
+        for (int i = 0; i < 4; ++i)
+            c.details[i] = std::string(args[i]);
+    } else if (command == "diluent-bypass-available") {
+        expectArguments(args, 1, command, "0 or 1", "нужно 0 или 1");
+        c.kind = Kind::DilBypassAvailable;
+        c.count = flagArgument(args[0]);
+    } else if (command == "supply") {
+        expectArguments(args, 2, command, "O2 or Dil and open or closed",
+                "нужны O2 или Dil и open или closed");
+        if (args[0] != "O2" && args[0] != "Dil")
+            throw LineRejection {"unknown cylinder " + quoted(args[0]) + " (O2 or Dil)",
+                    "неизвестный баллон " + guillemets(args[0]) + " (O2 или Dil)"};
+        if (args[1] != "open" && args[1] != "closed")
+            throw LineRejection {"expected open or closed, not " + quoted(args[1]),
+                    "ожидается open или closed, а не " + guillemets(args[1])};
+        c.kind = Kind::Supply;
+        c.cylinder = args[0] == "O2" ? Cylinder::O2 : Cylinder::Diluent;
+        c.count = args[1] == "open";
+    } else if (command == "start" || command == "pause" || command == "continue"
+            || command == "reset" || command == "forecast" || command == "plan") {
+        expectArguments(args, 0, command, "no arguments", "аргументы не нужны");
+        c.kind = command == "start"     ? Kind::Start
+                : command == "pause"    ? Kind::Pause
+                : command == "continue" ? Kind::Continue
+                : command == "reset"    ? Kind::Reset
+                : command == "plan"     ? Kind::Plan
+                                        : Kind::Forecast;
+    } else if (command == "press" || command == "release") {
+        expectArguments(args, 1, command, "O2Bypass or DilBypass", "нужно O2Bypass или DilBypass");
+        c.kind = command == "press" ? Kind::Press : Kind::Release;
+        c.bypass = bypassArgument(args[0]);
+    } else if (command == "ticks") {
+        expectArguments(args, 1, command, "a number of ticks", "нужно число тактов");
+        c.kind = Kind::Ticks;
+        c.count = wholeArgument(args[0], "the number of ticks", "число тактов");
+        if (c.count < 0)
+            throw LineRejection {"the number of ticks cannot be negative",
+                    "число тактов не может быть отрицательным"};
+    } else if (command == "minutes") {
+        expectArguments(args, 1, command, "a number of minutes", "нужно число минут");
+        c.kind = Kind::Minutes;
+        try {
+            c.minutes = numtext::parseDecimal(args[0]);
+        } catch (const LoopwrightError &) {
+            throw LineRejection {"the minutes must be a number, not " + quoted(args[0]),
+                    "минуты должны быть числом, а не " + guillemets(args[0])};
+        }
+        if (!(c.minutes >= 0.0) || !std::isfinite(c.minutes))
+            throw LineRejection {
+                    "the minutes must be zero or more", "минуты не могут быть отрицательными"};
+    } else {
+        throw LineRejection {
+                "unknown command " + quoted(command), "неизвестная команда " + guillemets(command)};
+    }
+    return c;
+}
+
+void applyCommand(const ScenarioCommand &c, Simulation &simulation)
+{
+    ParameterSource &form = simulation.params();
+    SimulationState &state = simulation.state();
+    switch (c.kind) {
+    case Kind::Field:
+        form.setText(c.edit, c.text);
+        break;
+    case Kind::Slider:
+        if (c.slider == Slider::startDepth && simulation.view().controls.startDepthLocked)
+            break; // a locked slider does not follow the mouse
+        form.setPosition(c.slider, int(std::clamp<long long>(c.count, -1000000, 1000000)));
+        break;
+    case Kind::Check:
+        form.setChecked(c.check, c.count != 0);
+        break;
+    case Kind::Details:
+        deriveLoopDetails({c.details[0], c.details[1], c.details[2], c.details[3]}, form);
+        break;
+    case Kind::DilBypassAvailable:
+        state.dilBypassAvailable = c.count != 0;
+        break;
+    case Kind::Supply:
+        (c.cylinder == Cylinder::O2 ? state.o2ValveOpen : state.dilValveOpen) = c.count != 0;
+        break;
+    case Kind::Press:
+    case Kind::Release:
+        simulation.bypassMouse(c.bypass, c.kind == Kind::Press);
+        break;
+    default:
+        break; // the run commands belong to their runner
+    }
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "engine/simulation.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+enum class Cylinder { O2, Diluent };
+
+/// One line of the scenario language, already checked. Scenarios use every
+/// command; drills use the set-up commands and, at their times, the actions.
+struct ScenarioCommand
+{
+    enum class Kind {
+        Field,
+        Slider,
+        Check,
+        Details,
+        DilBypassAvailable,
+        Supply,
+        Start,
+        Pause,
+        Continue,
+        Reset,
+        Press,
+        Release,
+        Ticks,
+        Minutes,
+        Forecast,
+        Plan
+    };
+    Kind kind = Kind::Start;
+    int line = 0;
+    std::string word; ///< the command as written, for messages
+    Edit edit = Edit::maxLoopVolume;
+    Slider slider = Slider::o2Consumption;
+    Check check = Check::o2SolenoidStuck;
+    Bypass bypass = Bypass::O2;
+    Cylinder cylinder = Cylinder::O2;
+    std::string text; ///< field text
+    std::array<std::string, 4> details; ///< loop detail texts
+    long long count = 0; ///< slider position, tick count, 0/1 flags (1: open)
+    double minutes = 0.0;
+};
+
+/// Why a line is refused, in English for the headless runner and in Russian
+/// for the window.
+struct LineRejection
+{
+    std::string english;
+    std::string russian;
+};
+
+/// The run buttons and the commands that run ticks or read the dive out.
+bool isRunCommand(std::string_view word);
+
+/// Checks one line without its comment (not empty): the command and its
+/// arguments. Throws LineRejection.
+ScenarioCommand parseCommandLine(std::string_view line);
+
+/// Carries out a command that needs no run button: field, slider, check,
+/// details, diluent-bypass-available, supply, press and release. A locked
+/// start-depth slider ignores the command, as it ignores the mouse. Throws
+/// LoopwrightError for what a handler meets (a loop detail that is not a
+/// number).
+void applyCommand(const ScenarioCommand &c, Simulation &simulation);
+
+/// Blank-separated words, as the scenario language splits them.
+namespace scriptwords {
+std::string_view trim(std::string_view s);
+std::string_view next(std::string_view &rest);
+} // namespace scriptwords

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "drills/drill.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+/// How a drill ended.
+enum class DrillEnd { None, Surface, EndAfter, Reset, Limit };
+
+/// "surface", "end-after", "reset", "limit" ("" while it runs).
+std::string_view drillEndName(DrillEnd end);
+
+/// The figures of a drill. Those over the completed ticks are empty when no
+/// tick completed; the others are what the dive showed at the end.
+struct DrillFigures
+{
+    double diveTimeMin = 0.0;
+    std::optional<double> maxDepthM;
+    std::optional<double> minutesPpo2Below04;
+    std::optional<double> minutesPpo2Above16;
+    std::optional<double> minPpo2;
+    std::optional<double> maxPpo2;
+    std::optional<double> minutesAboveCeiling;
+    std::optional<double> maxCnsPercent;
+    double otu = 0.0;
+    double o2UsedL = 0.0;
+    double dilUsedL = 0.0;
+};
+
+struct ObjectiveResult
+{
+    ObjectiveKind kind = ObjectiveKind::NoCeilingViolation;
+    std::string name;
+    bool passed = false;
+    double value = 0.0;
+};
+
+/// A point of the debrief's chart: depth and PPO2 at a dive time.
+struct DrillSample
+{
+    double minutes = 0.0;
+    double depthM = 0.0;
+    double ppo2 = 0.0;
+};
+
+struct Debrief
+{
+    std::string title;
+    DrillEnd endedBy = DrillEnd::None;
+    std::vector<ObjectiveResult> objectives;
+    DrillFigures figures;
+    /// The first completed tick and then one every 10 s of dive time or more:
+    /// the dive as the chart shows it, kept by the drill since a reset clears
+    /// the dive's own history.
+    std::vector<DrillSample> samples;
+};
+
+/// The unit an objective's value is given in, in Russian ("мин", "%").
+std::string_view objectiveUnit(ObjectiveKind kind);
+
+/// The figures as the debrief shows them: a Russian caption and the value in
+/// the program's number style with its unit, "—" for a figure without value.
+std::vector<std::pair<std::string, std::string>> figureLines(const DrillFigures &figures);
+
+/// How the drill ended, as the debrief says it in Russian.
+std::string endedByText(DrillEnd end);
+
+/// The debrief as one JSON object (numbers as their shortest round-trip text,
+/// null for a figure without value).
+std::string debriefJson(const Debrief &debrief);
+
+/// The debrief as plain Russian text, for saving.
+std::string debriefText(const Debrief &debrief);
+
+/// Replaces \a path with \a content in one step: a temporary file in the same
+/// folder is written, flushed and renamed over it. On failure nothing is left
+/// behind and the old file, if any, is untouched; returns false.
+bool writeFileAtomically(const std::filesystem::path &path, std::string_view content);

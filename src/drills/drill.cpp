@@ -1,0 +1,272 @@
+#include "drills/drill.h"
+
+#include "util/error.h"
+#include "util/numtext.h"
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using Kind = ScenarioCommand::Kind;
+using scriptwords::next;
+using scriptwords::trim;
+
+LineRejection refuse(std::string english, std::string russian)
+{
+    return {std::move(english), std::move(russian)};
+}
+
+std::string q(std::string_view s)
+{
+    return "'" + std::string(s) + "'";
+}
+
+std::string g(std::string_view s)
+{
+    return "«" + std::string(s) + "»";
+}
+
+// A number as the program reads numbers (comma or point), finite.
+double number(std::string_view text, std::string_view what, std::string_view whatRu)
+{
+    double value = 0.0;
+    try {
+        value = numtext::parseDecimal(text);
+    } catch (const LoopwrightError &) {
+        value = NAN;
+    }
+    if (!std::isfinite(value))
+        throw refuse(std::string(what) + " must be a number, not " + q(text),
+                std::string(whatRu) + ": нужно число, а не " + g(text));
+    return value;
+}
+
+double minutesArgument(std::string_view text)
+{
+    const double m = number(text, "the minutes", "минуты");
+    if (m < 0.0)
+        throw refuse("the minutes must be zero or more", "минуты не могут быть отрицательными");
+    return m;
+}
+
+bool validUtf8(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        int extra = 0;
+        unsigned min = 0;
+        unsigned code = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            extra = 1, min = 0x80, code = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            extra = 2, min = 0x800, code = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            extra = 3, min = 0x10000, code = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + std::size_t(extra) >= s.size())
+            return false;
+        for (int k = 1; k <= extra; ++k) {
+            const auto cc = static_cast<unsigned char>(s[i + k]);
+            if ((cc & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (cc & 0x3F);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += std::size_t(extra) + 1;
+    }
+    return true;
+}
+
+Objective parseObjective(std::string_view rest)
+{
+    Objective o;
+    std::vector<std::string_view> w;
+    for (std::string_view r = rest; !trim(r).empty();)
+        w.push_back(next(r));
+    for (std::string_view word : w)
+        o.name += (o.name.empty() ? "" : " ") + std::string(word);
+    const std::string_view kind = w.empty() ? std::string_view() : w[0];
+    auto expect = [&](std::size_t n, const char *usage, const char *usageRu) {
+        if (w.size() != n + 1)
+            throw refuse(q(kind) + " expects " + usage, g(kind) + ": " + usageRu);
+    };
+    if (kind == "ppo2-between") {
+        expect(2, "the lowest and the highest PPO2", "нужны наименьшее и наибольшее PPO2");
+        o.kind = ObjectiveKind::Ppo2Between;
+        o.low = number(w[1], "the lowest PPO2", "наименьшее PPO2");
+        o.high = number(w[2], "the highest PPO2", "наибольшее PPO2");
+        if (o.low > o.high)
+            throw refuse(
+                    "the lowest PPO2 is above the highest", "наименьшее PPO2 больше наибольшего");
+    } else if (kind == "no-ceiling-violation") {
+        expect(0, "no arguments", "аргументы не нужны");
+        o.kind = ObjectiveKind::NoCeilingViolation;
+    } else if (kind == "surface-within") {
+        expect(1, "a number of minutes", "нужно число минут");
+        o.kind = ObjectiveKind::SurfaceWithin;
+        o.high = minutesArgument(w[1]);
+    } else if (kind == "cns-below" || kind == "reserve-above") {
+        expect(1, "a percentage", "нужен процент");
+        o.kind = kind == "cns-below" ? ObjectiveKind::CnsBelow : ObjectiveKind::ReserveAbove;
+        o.high = number(w[1], "the percentage", "процент");
+    } else {
+        throw refuse("unknown objective " + q(kind)
+                        + " (ppo2-between, no-ceiling-violation, surface-within, cns-below, "
+                          "reserve-above)",
+                "неизвестная цель " + g(kind)
+                        + " (ppo2-between, no-ceiling-violation, surface-within, cns-below, "
+                          "reserve-above)");
+    }
+    return o;
+}
+
+DrillEvent parseEvent(std::string_view rest)
+{
+    DrillEvent e;
+    e.minutes = minutesArgument(next(rest));
+    std::string_view command = rest;
+    const std::string_view word = next(command);
+    if (word == "note") {
+        if (command.empty())
+            throw refuse("'note' expects a text", "«note»: нужен текст");
+        e.isNote = true;
+        e.note = std::string(command);
+        return e;
+    }
+    for (std::string_view allowed : {"field", "slider", "check", "press", "release", "supply"}) {
+        if (word == allowed) {
+            e.command = parseCommandLine(rest);
+            return e;
+        }
+    }
+    if (word.empty())
+        throw refuse("'at' expects minutes and a command", "«at»: нужны минуты и команда");
+    throw refuse(q(word) + " cannot be timed (field, slider, check, press, release, supply, note)",
+            g(word)
+                    + " нельзя задать по времени (field, slider, check, press, release, supply, "
+                      "note)");
+}
+
+void parseLine(std::string_view line, int lineNumber, Drill &drill)
+{
+    std::string_view rest = line;
+    const std::string_view word = next(rest);
+    if (word == "title") {
+        if (!drill.title.empty())
+            throw refuse("the drill has a title already", "у тренировки уже есть название");
+        if (rest.empty())
+            throw refuse("'title' expects a text", "«title»: нужен текст");
+        drill.title = std::string(rest);
+    } else if (word == "brief") {
+        drill.brief.emplace_back(rest);
+    } else if (word == "at") {
+        drill.events.push_back(parseEvent(rest));
+        drill.events.back().line = lineNumber;
+    } else if (word == "objective") {
+        drill.objectives.push_back(parseObjective(rest));
+    } else if (word == "end-after") {
+        if (drill.endAfterMinutes)
+            throw refuse("the drill has an end-after already", "у тренировки уже есть end-after");
+        std::string_view args = rest;
+        const std::string_view minutes = next(args);
+        if (minutes.empty() || !args.empty())
+            throw refuse(
+                    "'end-after' expects a number of minutes", "«end-after»: нужно число минут");
+        drill.endAfterMinutes = minutesArgument(minutes);
+    } else if (word == "note") {
+        throw refuse("a note is shown during the dive: write 'at MINUTES note TEXT'",
+                "заметка показывается во время погружения: пишите «at МИНУТЫ note ТЕКСТ»");
+    } else if (isRunCommand(word)) {
+        throw refuse(q(word) + " is a run command, not allowed in a drill",
+                "команда запуска " + g(word) + " в тренировке не допускается");
+    } else if (word == "press" || word == "release") {
+        throw refuse(q(word) + " is allowed only after 'at MINUTES'",
+                g(word) + " допускается только после «at МИНУТЫ»");
+    } else {
+        ScenarioCommand c = parseCommandLine(line);
+        if (c.kind == Kind::Details) {
+            // Checked now, so that a drill is refused before its set-up
+            // changes anything rather than half-way through it.
+            for (const std::string &volume : c.details)
+                number(volume, "a volume", "объём");
+        }
+        c.line = lineNumber;
+        drill.setup.push_back(std::move(c));
+    }
+}
+
+} // namespace
+
+std::string DrillError::russianMessage() const
+{
+    return line > 0 ? "строка " + std::to_string(line) + ": " + russian : russian;
+}
+
+std::variant<Drill, DrillError> parseDrill(std::string_view text)
+{
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    Drill drill;
+    int lineNumber = 0;
+    while (!text.empty()) {
+        ++lineNumber;
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (!validUtf8(line))
+            return DrillError {
+                    lineNumber, "the line is not UTF-8 text", "строка не в кодировке UTF-8"};
+        line = trim(line.substr(0, line.find('#')));
+        if (line.empty())
+            continue;
+        try {
+            parseLine(line, lineNumber, drill);
+        } catch (const LineRejection &r) {
+            return DrillError {lineNumber, r.english, r.russian};
+        }
+    }
+    return drill;
+}
+
+std::variant<Drill, DrillError> loadDrill(const std::filesystem::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return DrillError {0, "cannot open the drill", "не удаётся открыть файл тренировки"};
+    // Piece by piece: a folder opens, then every read fails, and that must
+    // not pass for an empty drill.
+    std::ostringstream content;
+    char buffer[4096];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+        content.write(buffer, in.gcount());
+    if (in.bad())
+        return DrillError {0, "cannot read the drill", "не удаётся прочитать файл тренировки"};
+    return parseDrill(content.str());
+}
+
+void applyDrillSetup(const Drill &drill, Simulation &simulation)
+{
+    for (const ScenarioCommand &c : drill.setup)
+        applyCommand(c, simulation);
+}
+
+std::filesystem::path shippedDrillsFolder(const std::filesystem::path &executableFolder)
+{
+    std::error_code error;
+    for (const std::filesystem::path &folder :
+            {executableFolder / ".." / LOOPWRIGHT_DRILLS_INSTALLED,
+                    std::filesystem::path(LOOPWRIGHT_DRILLS_SOURCE)}) {
+        if (std::filesystem::is_directory(folder, error))
+            return folder.lexically_normal();
+    }
+    return {};
+}

@@ -1,0 +1,182 @@
+#include "drills/drillsession.h"
+
+#include <algorithm>
+#include <cmath>
+
+DrillSession::DrillSession(Drill drill, Simulation &simulation, Mode mode)
+    : m_drill(std::move(drill)), m_sim(simulation), m_mode(mode)
+{ }
+
+std::int64_t DrillSession::diveTimeMs() const
+{
+    return m_sim.state().simClockMs - kSimClockStartMs;
+}
+
+void DrillSession::begin()
+{
+    const SimulationState &s = m_sim.state();
+    m_end = DrillEnd::None;
+    m_eventDone.assign(m_drill.events.size(), false);
+    m_notes.clear();
+    m_samples.clear();
+    m_outsideBandMs.assign(m_drill.objectives.size(), 0);
+    m_ticks = 0;
+    m_beenDeep = false;
+    m_anyCompleted = false;
+    m_belowMs = m_aboveMs = m_ceilingMs = 0;
+    m_lastClockMs = m_endClockMs = s.simClockMs;
+    m_endOtu = s.oxygen.otu;
+    m_endO2Used = s.o2Used;
+    m_endDilUsed = s.dilUsed;
+    m_endO2Left = s.o2SupplyLeft;
+    m_endDilLeft = s.dilSupplyLeft;
+    m_o2AtStart = s.o2SupplyAtStart;
+    m_dilAtStart = s.dilSupplyAtStart;
+}
+
+void DrillSession::afterTick(bool completed)
+{
+    if (ended())
+        return;
+    const SimulationState &s = m_sim.state();
+    ++m_ticks;
+    if (s.currentDepthM > 1.0)
+        m_beenDeep = true;
+    if (completed) {
+        // A completed tick moved the clock by its whole length; a failed one
+        // never reaches the clock.
+        const std::int64_t tickMs = s.simClockMs - m_lastClockMs;
+        const double ppo2 = s.loopPPO2;
+        if (!m_anyCompleted || s.simClockMs - m_lastSampleMs >= kSampleEveryMs) {
+            m_samples.push_back({double(diveTimeMs()) / 60000.0, s.currentDepthM, ppo2});
+            m_lastSampleMs = s.simClockMs;
+        }
+        if (!m_anyCompleted) {
+            m_maxDepth = s.currentDepthM;
+            m_minPpo2 = m_maxPpo2 = ppo2;
+            m_maxCns = s.oxygen.cnsPercent;
+        }
+        m_anyCompleted = true;
+        m_maxDepth = std::fmax(m_maxDepth, s.currentDepthM);
+        m_minPpo2 = std::fmin(m_minPpo2, ppo2);
+        m_maxPpo2 = std::fmax(m_maxPpo2, ppo2);
+        m_maxCns = std::fmax(m_maxCns, s.oxygen.cnsPercent);
+        if (ppo2 < 0.4)
+            m_belowMs += tickMs;
+        if (ppo2 > 1.6)
+            m_aboveMs += tickMs;
+        if (s.currentDepthM < s.ceilings.safeAscentDepth)
+            m_ceilingMs += tickMs;
+        for (std::size_t i = 0; i < m_drill.objectives.size(); ++i) {
+            const Objective &o = m_drill.objectives[i];
+            if (o.kind == ObjectiveKind::Ppo2Between && (ppo2 < o.low || ppo2 > o.high))
+                m_outsideBandMs[i] += tickMs;
+        }
+    }
+    m_lastClockMs = m_endClockMs = s.simClockMs;
+    m_endOtu = s.oxygen.otu;
+    m_endO2Used = s.o2Used;
+    m_endDilUsed = s.dilUsed;
+    m_endO2Left = s.o2SupplyLeft;
+    m_endDilLeft = s.dilSupplyLeft;
+
+    runDueEvents();
+
+    const double diveMs = double(diveTimeMs());
+    if (m_beenDeep && s.currentDepthM <= 0.0)
+        end(DrillEnd::Surface);
+    else if (m_drill.endAfterMinutes && *m_drill.endAfterMinutes * 60000.0 <= diveMs)
+        end(DrillEnd::EndAfter);
+    else if (m_mode == Mode::Headless
+            && (diveTimeMs() >= kDiveTimeLimitMs || m_ticks >= kTickLimit))
+        end(DrillEnd::Limit);
+}
+
+void DrillSession::runDueEvents()
+{
+    const double diveMs = double(diveTimeMs());
+    for (std::size_t i = 0; i < m_drill.events.size(); ++i) {
+        const DrillEvent &e = m_drill.events[i];
+        if (m_eventDone[i] || !(e.minutes * 60000.0 <= diveMs))
+            continue;
+        m_eventDone[i] = true;
+        if (e.isNote)
+            m_notes.push_back({diveMs / 60000.0, e.note});
+        else
+            applyCommand(e.command, m_sim);
+    }
+}
+
+void DrillSession::endByReset()
+{
+    if (!ended())
+        m_end = DrillEnd::Reset;
+}
+
+void DrillSession::end(DrillEnd how)
+{
+    m_end = how;
+    if (runState(m_sim.view().controls) == RunState::Running)
+        m_sim.pause();
+}
+
+namespace {
+
+double shareLeft(double left, double atStart)
+{
+    return atStart > 0.0 ? left / atStart * 100.0 : 0.0;
+}
+
+} // namespace
+
+Debrief DrillSession::debrief() const
+{
+    Debrief d;
+    d.title = m_drill.title;
+    d.endedBy = m_end;
+    d.samples = m_samples;
+    DrillFigures &f = d.figures;
+    f.diveTimeMin = double(m_endClockMs - kSimClockStartMs) / 60000.0;
+    if (m_anyCompleted) {
+        f.maxDepthM = m_maxDepth;
+        f.minutesPpo2Below04 = double(m_belowMs) / 60000.0;
+        f.minutesPpo2Above16 = double(m_aboveMs) / 60000.0;
+        f.minPpo2 = m_minPpo2;
+        f.maxPpo2 = m_maxPpo2;
+        f.minutesAboveCeiling = double(m_ceilingMs) / 60000.0;
+        f.maxCnsPercent = m_maxCns;
+    }
+    f.otu = m_endOtu;
+    f.o2UsedL = m_endO2Used;
+    f.dilUsedL = m_endDilUsed;
+
+    for (std::size_t i = 0; i < m_drill.objectives.size(); ++i) {
+        const Objective &o = m_drill.objectives[i];
+        ObjectiveResult r {o.kind, o.name, false, 0.0};
+        switch (o.kind) {
+        case ObjectiveKind::Ppo2Between:
+            r.value = double(m_outsideBandMs[i]) / 60000.0;
+            r.passed = r.value == 0.0;
+            break;
+        case ObjectiveKind::NoCeilingViolation:
+            r.value = double(m_ceilingMs) / 60000.0;
+            r.passed = r.value == 0.0;
+            break;
+        case ObjectiveKind::SurfaceWithin:
+            r.value = f.diveTimeMin;
+            r.passed = m_end == DrillEnd::Surface && r.value <= o.high;
+            break;
+        case ObjectiveKind::CnsBelow:
+            r.value = m_anyCompleted ? m_maxCns : 0.0;
+            r.passed = r.value < o.high;
+            break;
+        case ObjectiveKind::ReserveAbove:
+            r.value = std::min(
+                    shareLeft(m_endO2Left, m_o2AtStart), shareLeft(m_endDilLeft, m_dilAtStart));
+            r.passed = r.value >= o.high;
+            break;
+        }
+        d.objectives.push_back(std::move(r));
+    }
+    return d;
+}

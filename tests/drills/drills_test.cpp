@@ -1,0 +1,231 @@
+#include "drills/drillsession.h"
+
+#include "rig.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string fileText(const std::string &path)
+{
+    std::ifstream in(std::string(LOOPWRIGHT_SOURCE_DIR) + "/" + path);
+    EXPECT_TRUE(in) << path;
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Flies a drill as the headless runner does and keeps what it left.
+struct Flight
+{
+    Rig r;
+    std::optional<DrillSession> session;
+    Debrief debrief;
+    std::string passes; // '+' or '-' per objective
+
+    explicit Flight(const std::string &text, DrillSession::Mode mode = DrillSession::Mode::Headless)
+    {
+        auto parsed = parseDrill(text);
+        if (auto *error = std::get_if<DrillError>(&parsed)) {
+            ADD_FAILURE() << error->russianMessage();
+            return;
+        }
+        applyDrillSetup(std::get<Drill>(parsed), r.sim);
+        r.sim.start();
+        session.emplace(std::get<Drill>(parsed), r.sim, mode);
+        session->begin();
+        for (int i = 0; i < 200000 && !session->ended(); ++i)
+            session->afterTick(r.tick().empty());
+        debrief = session->debrief();
+        for (const ObjectiveResult &o : debrief.objectives)
+            passes += o.passed ? '+' : '-';
+    }
+};
+
+struct Shipped
+{
+    const char *name;
+    const char *wrongPasses; // the correct response passes every objective
+};
+
+class ShippedDrill : public testing::TestWithParam<Shipped>
+{ };
+
+TEST_P(ShippedDrill, TheCorrectResponsePassesAndTheWrongOneFails)
+{
+    const std::string name = GetParam().name;
+    const std::string drill = fileText("drills/" + name + ".drill");
+    const Flight correct(drill + fileText("tests/drills/responses/" + name + ".correct"));
+    const Flight wrong(drill + fileText("tests/drills/responses/" + name + ".wrong"));
+    EXPECT_EQ(correct.passes, std::string(std::strlen(GetParam().wrongPasses), '+'));
+    EXPECT_EQ(wrong.passes, GetParam().wrongPasses);
+    EXPECT_EQ(correct.debrief.endedBy, DrillEnd::Surface);
+    EXPECT_FALSE(correct.debrief.title.empty());
+    EXPECT_FALSE(correct.session->drill().brief.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Drills, ShippedDrill,
+        testing::Values(Shipped {"o2-solenoid-stuck", "--++"},
+                Shipped {"dil-solenoid-stuck", "--+"}, Shipped {"o2-cylinder-empty", "-+"},
+                Shipped {"dil-valve-closed", "-+"}, Shipped {"setpoint-switch", "-++"},
+                Shipped {"deco-dive", "-+++"}),
+        [](const auto &info) {
+            std::string n = info.param.name;
+            std::replace(n.begin(), n.end(), '-', '_');
+            return n;
+        });
+
+struct BadDrill
+{
+    const char *text;
+    const char *message;
+};
+
+class MalformedDrill : public testing::TestWithParam<BadDrill>
+{ };
+
+TEST_P(MalformedDrill, IsRefusedWithItsLineAndAReasonInRussian)
+{
+    const auto parsed = parseDrill(GetParam().text);
+    ASSERT_TRUE(std::holds_alternative<DrillError>(parsed));
+    EXPECT_EQ(std::get<DrillError>(parsed).russianMessage(), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
+        testing::Values(BadDrill {"title A\n\nfoo 1\n", "строка 3: неизвестная команда «foo»"},
+                BadDrill {"# a comment\nstart\n",
+                        "строка 2: команда запуска «start» в тренировке не допускается"},
+                BadDrill {"at 1 ticks 5\n",
+                        "строка 1: «ticks» нельзя задать по времени (field, slider, check, press, "
+                        "release, supply, note)"},
+                BadDrill {"at 1 details 6 1 6 2\n",
+                        "строка 1: «details» нельзя задать по времени (field, slider, check, "
+                        "press, release, supply, note)"},
+                BadDrill {"press O2Bypass\n",
+                        "строка 1: «press» допускается только после «at МИНУТЫ»"},
+                BadDrill {"at -1 note x\n", "строка 1: минуты не могут быть отрицательными"},
+                BadDrill {"at 1 supply O2 shut\n",
+                        "строка 1: ожидается open или closed, а не «shut»"},
+                BadDrill {"objective ppo2-between 1,6 0,4\n",
+                        "строка 1: наименьшее PPO2 больше наибольшего"},
+                BadDrill {"objective deep\n",
+                        "строка 1: неизвестная цель «deep» (ppo2-between, no-ceiling-violation, "
+                        "surface-within, cns-below, reserve-above)"},
+                BadDrill {"details 6 1 x 2\n", "строка 1: объём: нужно число, а не «x»"},
+                BadDrill {"brief ok\nbrief \xD0\n", "строка 2: строка не в кодировке UTF-8"}));
+
+TEST(DrillFile, ReadsNumbersAsTheProgramDoesAndNamesObjectivesAsWritten)
+{
+    const auto parsed = parseDrill("\xEF\xBB\xBFtitle Проба # comment\nbrief один\nbrief\n"
+                                   "objective  ppo2-between\t0,4 1.6\nend-after 2,5\n");
+    ASSERT_TRUE(std::holds_alternative<Drill>(parsed));
+    const Drill &d = std::get<Drill>(parsed);
+    EXPECT_EQ(d.title, "Проба");
+    EXPECT_EQ(d.brief, (std::vector<std::string> {"один", ""}));
+    ASSERT_EQ(d.objectives.size(), 1u);
+    EXPECT_EQ(d.objectives[0].name, "ppo2-between 0,4 1.6");
+    EXPECT_EQ(d.objectives[0].low, 0.4);
+    EXPECT_EQ(d.objectives[0].high, 1.6);
+    EXPECT_EQ(d.endAfterMinutes, 2.5);
+}
+
+// One-second ticks. The first tick fails (the conservatism cannot be read);
+// the "at 0" line after it repairs the field. Notes due on the same tick come
+// in file order, and a line is due exactly at its time.
+TEST(DrillSession, EventsRunAfterEveryTickInFileOrderAndFiguresCountCompletedTicks)
+{
+    Flight f("field TickMs 1000\ncheck Setpoint1Active 0\nfield Conservatism x\nat 0 field "
+             "Conservatism 0\n"
+             "at 0,01 note first\nat 0,005 note second\nat 0,05 note on time\n"
+             "objective ppo2-between 0,4 1,6\nend-after 0,1\n");
+    ASSERT_EQ(f.session->notes().size(), 3u);
+    EXPECT_EQ(f.session->notes()[0].text, "first");
+    EXPECT_EQ(f.session->notes()[1].text, "second");
+    EXPECT_EQ(f.session->notes()[2].minutes, 0.05);
+    EXPECT_EQ(f.debrief.endedBy, DrillEnd::EndAfter);
+    EXPECT_EQ(f.debrief.figures.diveTimeMin, 0.1);
+    EXPECT_EQ(f.debrief.objectives[0].value, 0.1) << "six completed ticks below 0,4";
+    EXPECT_EQ(f.debrief.figures.minutesPpo2Below04, 0.1);
+    EXPECT_EQ(f.r.state.simClockMs - kSimClockStartMs, 6000);
+    EXPECT_FALSE(f.r.sim.view().controls.timerOn) << "the end pauses the dive";
+}
+
+TEST(DrillSession, EndsInTheOrderSurfaceEndAfterLimit)
+{
+    // 0.6 s ticks, 0.5 m a tick: down to 2 m, back at the surface at 6 s,
+    // which is also the end-after time.
+    const std::string dive = "field TickMs 600\nfield DescentRate 50\nfield AscentRate 50\n"
+                             "at 0,06 slider MaxDepth 0\nend-after 0,1\n";
+    EXPECT_EQ(Flight("slider MaxDepth 2\n" + dive).debrief.endedBy, DrillEnd::Surface);
+    EXPECT_EQ(Flight("slider MaxDepth 1\n" + dive).debrief.endedBy, DrillEnd::EndAfter)
+            << "a dive that never went below 1 m does not end at the surface";
+
+    Flight day("field TickMs 1000\n");
+    EXPECT_EQ(day.debrief.endedBy, DrillEnd::Limit);
+    EXPECT_EQ(day.debrief.figures.diveTimeMin, 24 * 60);
+}
+
+TEST(DrillSession, ObjectivesJudgeTheirValuesAtTheirEdges)
+{
+    const std::string quiet = "field O2ConstantFlow 0\ncheck Setpoint1Active 0\n";
+    Flight f(quiet
+            + "field DilSupplyVolume 0\nobjective reserve-above 0\nobjective cns-below 0\n"
+              "objective surface-within 5\nobjective no-ceiling-violation\nend-after 0,5\n");
+    EXPECT_EQ(f.passes, "+--+");
+    EXPECT_EQ(f.debrief.objectives[0].value, 0.0) << "a cylinder that held nothing";
+    EXPECT_EQ(f.debrief.objectives[2].value, 0.5) << "in time, but not at the surface";
+
+    Flight full(quiet + "field StartLoopVolume 8\nobjective reserve-above 100\nend-after 0,5\n");
+    EXPECT_EQ(full.passes, "+") << "nothing used: exactly 100 % left";
+}
+
+TEST(DrillSession, AResetEndsItKeepingWhatTheDiveShowed)
+{
+    Rig r;
+    r.set(Edit::tickMs, "1000");
+    r.sim.start();
+    DrillSession session(std::get<Drill>(parseDrill("")), r.sim, DrillSession::Mode::Window);
+    session.begin();
+    for (int i = 0; i < 90; ++i)
+        session.afterTick(r.tick().empty());
+    r.sim.pause();
+    r.sim.reset();
+    session.endByReset();
+    const Debrief d = session.debrief();
+    EXPECT_EQ(d.endedBy, DrillEnd::Reset);
+    EXPECT_EQ(d.figures.diveTimeMin, 1.5);
+    EXPECT_GT(d.figures.o2UsedL, 0.0);
+    EXPECT_EQ(d.samples.size(), 9u) << "at 1, 11, ... 81 s";
+}
+
+TEST(Debrief, JsonHasTheAgreedShapeAndTheTextSaysWhatFailed)
+{
+    Debrief d;
+    d.title = "Кислород \"пуст\"";
+    d.endedBy = DrillEnd::Reset;
+    d.objectives = {{ObjectiveKind::CnsBelow, "cns-below 80", true, -0.0},
+            {ObjectiveKind::SurfaceWithin, "surface-within 30", false, 0.1}};
+    d.figures.diveTimeMin = 1.0 / 3;
+    d.figures.otu = 2.5e-7;
+    EXPECT_EQ(debriefJson(d),
+            "{\"title\": \"Кислород \\\"пуст\\\"\", \"ended_by\": \"reset\",\n"
+            " \"objectives\": [{\"name\": \"cns-below 80\", \"passed\": true, \"value\": 0},\n"
+            "  {\"name\": \"surface-within 30\", \"passed\": false, \"value\": 0.1}],\n"
+            " \"figures\": {\"dive_time_min\": 0.3333333333333333,\n"
+            "             \"max_depth_m\": null,\n             \"minutes_ppo2_below_0_4\": null,\n"
+            "             \"minutes_ppo2_above_1_6\": null,\n             \"min_ppo2\": null,\n"
+            "             \"max_ppo2\": null,\n             \"minutes_above_ceiling\": null,\n"
+            "             \"max_cns_percent\": null,\n             \"otu\": 2.5e-07,\n"
+            "             \"o2_used_l\": 0,\n             \"dil_used_l\": 0}}\n");
+    const std::string text = debriefText(d);
+    EXPECT_NE(text.find("\n  НЕ выполнена  surface-within 30: 0,1 мин\n"), std::string::npos)
+            << text;
+    EXPECT_NE(text.find("\n  OTU: < 0,1\n"), std::string::npos) << "not zero";
+}
+
+} // namespace
