@@ -55,6 +55,22 @@ void setBackground(QLabel *label, Rgb colour)
     setPaletteColour(label, QPalette::Window, toQColor(colour));
 }
 
+// Applies \a now when it differs from what is \a shown, and remembers it.
+template<typename T, typename Apply>
+void onChange(const T &now, T &shown, Apply &&apply)
+{
+    if (now == shown)
+        return;
+    apply(now);
+    shown = now;
+}
+
+void showReadout(QLabel *label, const Readout &now, Readout &shown)
+{
+    onChange(now, shown,
+            [label](const Readout &r) { label->setText(QString::fromStdString(r.display())); });
+}
+
 // Keeps a user's mouse from changing a lamp or a locked slider; the program
 // still sets them.
 class MouseBlocker : public QObject
@@ -242,6 +258,15 @@ void TForm1::connectButtons()
             {"Button7", &TForm1::Button7Click}, {"Button8", &TForm1::Button8Click}};
     for (const auto &[name, handler] : clicks)
         connect(child<QPushButton>(this, name), &QPushButton::clicked, this, handler);
+    // A bypass feeds gas while it is held down.
+    connect(m_bitBtn1, &QPushButton::pressed, this,
+            [this] { m_simulation->bypassMouse(Bypass::O2, true); });
+    connect(m_bitBtn1, &QPushButton::released, this,
+            [this] { m_simulation->bypassMouse(Bypass::O2, false); });
+    connect(m_bitBtn2, &QPushButton::pressed, this,
+            [this] { m_simulation->bypassMouse(Bypass::Diluent, true); });
+    connect(m_bitBtn2, &QPushButton::released, this,
+            [this] { m_simulation->bypassMouse(Bypass::Diluent, false); });
     for (int i = 0; i < kTypeCount; ++i) {
         connect(m_types[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
@@ -266,7 +291,8 @@ void TForm1::connectReactions()
     connect(check(Check::setpoint2Active), &QCheckBox::toggled, this,
             [=] { setpointRule(Check::setpoint1Active); });
     auto greyCaption = [this](bool disabled) {
-        setTextColour(m_captions[editIndex(Edit::dilSolenoidFlow)], disabled ? kSilver : kBlueB);
+        setTextColour(m_captions[editIndex(Edit::dilSolenoidFlow)],
+                disabled ? kCaptionDisabled : captionOwnColour(Edit::dilSolenoidFlow));
     };
     connect(check(Check::dilSolenoidDisabled), &QCheckBox::toggled, this, greyCaption);
     greyCaption(check(Check::dilSolenoidDisabled)->isChecked());
@@ -293,15 +319,6 @@ void TForm1::connectReactions()
     lock->blocking = false;
     lock->setObjectName(QStringLiteral("startDepthLock"));
     slider(Slider::startDepth)->installEventFilter(lock);
-
-    connect(m_bitBtn1, &QPushButton::pressed, this,
-            [this] { m_simulation->bypassMouse(Bypass::O2, true); });
-    connect(m_bitBtn1, &QPushButton::released, this,
-            [this] { m_simulation->bypassMouse(Bypass::O2, false); });
-    connect(m_bitBtn2, &QPushButton::pressed, this,
-            [this] { m_simulation->bypassMouse(Bypass::Diluent, true); });
-    connect(m_bitBtn2, &QPushButton::released, this,
-            [this] { m_simulation->bypassMouse(Bypass::Diluent, false); });
 }
 
 template<typename Handler>
@@ -413,66 +430,46 @@ void TForm1::applyControls(const RunControls &c)
 void TForm1::applyView()
 {
     const MainView &v = m_simulation->view();
-    MainView &s = m_shown;
-    if (!(v.controls == s.controls)) {
+    if (!(v.controls == m_shown.controls)) {
         applyControls(v.controls);
-        s.controls = v.controls;
+        m_shown.controls = v.controls;
     }
+    applyConsole(v.console, m_shown.console);
+    applyDeco(v.deco, m_shown.deco);
+}
 
-    auto readout = [](QLabel *label, const Readout &now, Readout &shown) {
-        if (now == shown)
-            return;
-        label->setText(QString::fromStdString(now.display()));
-        shown = now;
-    };
-    const ConsoleView &c = v.console;
-    ConsoleView &sc = s.console;
-    readout(m_labelppo2, c.ppo2, sc.ppo2);
-    readout(m_labeldepth, c.depth, sc.depth);
-    readout(m_label3, c.diveTime, sc.diveTime);
-    readout(m_labelppn2, c.ppn2, sc.ppn2);
-    readout(m_labelpphe, c.pphe, sc.pphe);
-    readout(m_label80, c.loopVolume, sc.loopVolume);
-    readout(m_label16, c.o2Used, sc.o2Used);
-    readout(m_label17, c.dilUsed, sc.dilUsed);
-    readout(m_label18, c.co2, sc.co2);
-    if (c.ppo2Colour != sc.ppo2Colour) {
-        setTextColour(m_labelppo2, c.ppo2Colour);
-        sc.ppo2Colour = c.ppo2Colour;
-    }
+void TForm1::applyConsole(const ConsoleView &c, ConsoleView &shown)
+{
+    showReadout(m_labelppo2, c.ppo2, shown.ppo2);
+    showReadout(m_labeldepth, c.depth, shown.depth);
+    showReadout(m_label3, c.diveTime, shown.diveTime);
+    showReadout(m_labelppn2, c.ppn2, shown.ppn2);
+    showReadout(m_labelpphe, c.pphe, shown.pphe);
+    showReadout(m_label80, c.loopVolume, shown.loopVolume);
+    showReadout(m_label16, c.o2Used, shown.o2Used);
+    showReadout(m_label17, c.dilUsed, shown.dilUsed);
+    showReadout(m_label18, c.co2, shown.co2);
+    onChange(c.ppo2Colour, shown.ppo2Colour, [this](Rgb ink) { setTextColour(m_labelppo2, ink); });
     m_imgcounterlung->show(c.counterlung, c.ellipseTop, c.ellipseBottom);
-    if (c.opvLampTop != sc.opvLampTop) {
-        check(Check::opvLamp)->move(692, c.opvLampTop);
-        sc.opvLampTop = c.opvLampTop;
-    }
-    if (c.diverTop != sc.diverTop) {
-        m_imgmain->move(568, c.diverTop);
-        sc.diverTop = c.diverTop;
-    }
+    QCheckBox *opv = check(Check::opvLamp);
+    onChange(c.opvLampTop, shown.opvLampTop, [opv](int top) { opv->move(opv->x(), top); });
+    onChange(c.diverTop, shown.diverTop, [this](int top) { m_imgmain->move(m_imgmain->x(), top); });
+}
 
-    const DecoView &d = v.deco;
-    DecoView &sd = s.deco;
-    readout(m_label62, d.safeAscentDepth, sd.safeAscentDepth);
-    if (d.safeAscentBackground != sd.safeAscentBackground) {
-        setBackground(m_label62, d.safeAscentBackground);
-        sd.safeAscentBackground = d.safeAscentBackground;
-    }
-    if (d.noDecoTime != sd.noDecoTime) {
-        m_label63->setText(QString::fromStdString(d.noDecoTime));
-        sd.noDecoTime = d.noDecoTime;
-    }
-    if (d.ceilingBar != sd.ceilingBar) {
-        m_progressBar1->setValue(d.ceilingBar);
-        sd.ceilingBar = d.ceilingBar;
-    }
-    if (d.warningVisible != sd.warningVisible) {
-        m_label66->setVisible(d.warningVisible);
-        sd.warningVisible = d.warningVisible;
-    }
+void TForm1::applyDeco(const DecoView &d, DecoView &shown)
+{
+    showReadout(m_label62, d.safeAscentDepth, shown.safeAscentDepth);
+    onChange(d.safeAscentBackground, shown.safeAscentBackground,
+            [this](Rgb paper) { setBackground(m_label62, paper); });
+    onChange(d.noDecoTime, shown.noDecoTime,
+            [this](const std::string &time) { m_label63->setText(QString::fromStdString(time)); });
+    onChange(d.ceilingBar, shown.ceilingBar, [this](int bar) { m_progressBar1->setValue(bar); });
+    onChange(d.warningVisible, shown.warningVisible,
+            [this](bool visible) { m_label66->setVisible(visible); });
     for (int i = 0; i < 16; ++i) {
-        readout(m_ceilingCells[i], d.ceilingCells[i], sd.ceilingCells[i]);
-        readout(m_heCells[i], d.heCells[i], sd.heCells[i]);
-        readout(m_n2Cells[i], d.n2Cells[i], sd.n2Cells[i]);
+        showReadout(m_ceilingCells[i], d.ceilingCells[i], shown.ceilingCells[i]);
+        showReadout(m_heCells[i], d.heCells[i], shown.heCells[i]);
+        showReadout(m_n2Cells[i], d.n2Cells[i], shown.n2Cells[i]);
     }
 }
 

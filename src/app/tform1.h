@@ -117,7 +117,7 @@ private:
     template<typename Operation>
     void withSettingsFile(Operation &&operation);
 
-    void findControls();
+    void findControls(); // by their design names, after layOutWindow made them
     void connectButtons();
     void connectReactions();
 
@@ -126,6 +126,8 @@ private:
     template<typename Handler>
     void runHandler(Handler &&handler);
     void applyView();
+    void applyConsole(const ConsoleView &now, ConsoleView &shown);
+    void applyDeco(const DecoView &now, DecoView &shown);
     void applyControls(const RunControls &c);
 
     std::unique_ptr<FormParameterSource> m_params;

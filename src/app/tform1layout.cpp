@@ -4,9 +4,11 @@
 #include "controls/mainsliders.h"
 #include "controls/tgradienttrackbar.h"
 #include "counterlungview.h"
+#include "deco/decodisplay.h"
 #include "engine/mainview.h"
 #include "engine/parameters.h"
 #include "pictures.h"
+#include "setup/typepresets.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -33,9 +35,11 @@ constexpr FontSpec kTahoma {"Tahoma", 21, true, true};
 constexpr FontSpec kSylfaen {"Sylfaen", 17};
 constexpr FontSpec kListFont {"Small Fonts", 8};
 
-constexpr Rgb kWindowBlue {169, 209, 250}; // #A9D1FA
+constexpr Rgb kBlueA {99, 135, 241}; // #6387F1, even input rows' captions
+constexpr Rgb kBlueB {108, 108, 255}; // #6C6CFF, odd input rows' captions
 constexpr Rgb kDataBlock {235, 235, 235}; // #EBEBEB
 constexpr Rgb kRowLabel {230, 230, 230}; // #E6E6E6
+constexpr Rgb kSilver {192, 192, 192};
 constexpr Rgb kTank {16, 68, 188};
 constexpr Rgb kTableText {99, 135, 241};
 constexpr Rgb kConsole {110, 110, 110};
@@ -166,7 +170,7 @@ constexpr auto kDecoRows = std::to_array<ControlRow>({
                 "Коэффициент консерватизма декообсчётов. Минимум - 0, максимум - 10. "},
         {label, "Label61", {40, 545}, "Глубина безопасного всплытия (Метров)", kTank, {}, nullptr,
                 kSafeAscentHint},
-        {label, "Label62", {9, 544, 32, 20}, "0", kBlueB, kWindowBlue, nullptr, kSafeAscentHint},
+        {label, "Label62", {9, 544, 32, 20}, "0", kBlueB, kWindowColour, nullptr, kSafeAscentHint},
         {label, "Label66", {304, 545, 105, 16}, " ПОГРУЖАЙСЯ!!!", kRed, {}, nullptr,
                 kSafeAscentHint, kHidden},
         {label, "Label64", {40, 564}, "Время бездекомпрессионного дайва (Мин)", kTank, {}, nullptr,
@@ -221,9 +225,9 @@ constexpr auto kConsoleRows = std::to_array<ControlRow>({
 
 constexpr auto kTankRows = std::to_array<ControlRow>({
         {panel, "labelwatertank", {551, 72, 219, 481}, "", kWhite, kTank},
-        {label, "Label0m", {548, 73}, "0м", kWindowBlue},
-        {label, "Label50m", {548, 306}, "50м", kWindowBlue},
-        {label, "Label100m", {548, 540}, "100м", kWindowBlue},
+        {label, "Label0m", {548, 73}, "0м", kWindowColour},
+        {label, "Label50m", {548, 306}, "50м", kWindowColour},
+        {label, "Label100m", {548, 540}, "100м", kWindowColour},
         {counterlung, "imgcounterlung", {640, 104, 121, 97}},
         {diver, "imgmain", {568, 73, 67, 43}, "", {}, {}, nullptr, "Это вы :)"},
         {lamp, "Cradiobutton1", {692, 104, 14, 14}, "", kTank, kTank, nullptr,
@@ -420,7 +424,7 @@ void dress(QWidget *w, const ControlRow &row)
     else if (row.ink || row.paper)
         paint(w, row.ink, row.paper);
     if (box) // a type preset disables boxes; their captions grey out like the labels'
-        recolour(w, QPalette::Disabled, QPalette::WindowText, kSilver);
+        recolour(w, QPalette::Disabled, QPalette::WindowText, kCaptionDisabled);
     if (label || box) { // as large as the text, unless the box says otherwise
         w->move(row.box.x, row.box.y);
         w->adjustSize();
@@ -459,7 +463,7 @@ void layOutWindow(QWidget &window)
     window.setWindowIcon(loopwrightIcon());
     window.setFixedSize(774, 588);
     window.setFont(fontOf(kWindowFont));
-    paint(&window, kBlack, kWindowBlue);
+    paint(&window, kBlack, kWindowColour);
     for (const ControlRow &row : kWindowRows) {
         QWidget *w = create(window, row);
         w->setObjectName(QLatin1String(row.name));

@@ -65,11 +65,6 @@ struct ControlRow
     unsigned flags = 0;
 };
 
-// Colours the window's behaviour uses too.
-inline constexpr Rgb kSilver {192, 192, 192}; ///< a greyed caption
-inline constexpr Rgb kBlueA {99, 135, 241}; ///< #6387F1, even input rows' captions
-inline constexpr Rgb kBlueB {108, 108, 255}; ///< #6C6CFF, odd input rows' captions
-
 /// The cells of the tissue table, top to bottom, by column.
 inline constexpr std::array<const char *, 16> kCeilingCells = {"Label43", "Label44", "Label45",
         "Label46", "Label47", "Label48", "Label49", "Label50", "Label51", "Label52", "Label53",
