@@ -484,20 +484,9 @@ void TForm1::typeChecked(int index)
         if (i != index)
             m_types[i]->setChecked(false);
     }
-    switch (RebreatherType(index)) {
-    case RebreatherType::eCCR:
-        RadioButton2Click();
-        break;
-    case RebreatherType::mCCR:
-        RadioButton3Click();
-        break;
-    case RebreatherType::O2CCR:
-        RadioButton4Click();
-        break;
-    case RebreatherType::Manual:
-        RadioButton5Click();
-        break;
-    }
+    constexpr void (TForm1::*clicks[kTypeCount])() = {&TForm1::RadioButton2Click,
+            &TForm1::RadioButton3Click, &TForm1::RadioButton4Click, &TForm1::RadioButton5Click};
+    (this->*clicks[index])();
 }
 
 void TForm1::RadioButton2Click()
