@@ -1,3 +1,6 @@
+// What is on the main window, row by row in the order the controls are made,
+// and the small builder that makes the widgets from the rows.
+
 #include "tform1layout.h"
 
 #include "appfonts.h"
