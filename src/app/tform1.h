@@ -3,8 +3,8 @@
 #include "engine/mainview.h"
 #include "engine/parameters.h"
 #include "engine/simulation.h"
-#include "util/errorfilter.h"
 #include "setup/formcontrols.h"
+#include "util/errorfilter.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -28,7 +28,6 @@ class TAboutForm;
 class TDiveGraph;
 class TGradientTrackBar;
 class TLoopdetales;
-struct InputRow;
 
 /// The main window: every input, the instrument console, the tissue table,
 /// the run buttons and the simulation timer. It only shows and forwards: the
@@ -118,28 +117,17 @@ private:
     template<typename Operation>
     void withSettingsFile(Operation &&operation);
 
-    void addInputRow(const InputRow &row, int y, const QColor &captionColour);
-    void buildDataBlock();
-    void buildPresetBox();
-    void buildDecoBlock();
-    void buildSliderColumns();
-    void buildConsole();
-    void buildTank();
-    void buildRunButtons();
+    void findControls(); // by their design names, after layOutWindow made them
+    void connectButtons();
     void connectReactions();
-
-    QLabel *makeLabel(const char *name, int x, int y, const QString &text, const QFont &font,
-            const QColor &textColour, const QColor &background = QColor());
-    QPushButton *makeButton(const char *name, const QRect &rect, const QString &text,
-            const QFont &font, const QString &hint = QString());
-    QCheckBox *makeCheck(Check box, int x, int y, const QString &text, const QString &hint,
-            const QColor &background);
 
     /// Runs a button handler: the error it meets is reported, and in any case
     /// the view is applied, since what the handler did before stays done.
     template<typename Handler>
     void runHandler(Handler &&handler);
     void applyView();
+    void applyConsole(const ConsoleView &now, ConsoleView &shown);
+    void applyDeco(const DecoView &now, DecoView &shown);
     void applyControls(const RunControls &c);
 
     std::unique_ptr<FormParameterSource> m_params;
@@ -169,7 +157,6 @@ private:
     QPushButton *m_bitBtn2 = nullptr;
     QPushButton *m_button10 = nullptr;
 
-    QLabel *m_label15 = nullptr; // DilSolenoidFlow caption, greyed by CheckBox4
     QLabel *m_labelO2burncurrent = nullptr;
     QLabel *m_labelsetmaxdepth = nullptr;
     QLabel *m_labelsetstartdepth = nullptr;
