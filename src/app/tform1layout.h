@@ -1,6 +1,6 @@
 #pragma once
 
-#include "util/readout.h"
+#include "util/rgb.h"
 
 #include <array>
 #include <optional>
