@@ -259,11 +259,14 @@ void ScenarioRunner::runTick(std::ostream &trace)
 {
     ++m_ticks;
     std::string message;
+    bool completed = false;
     try {
         m_simulation.tick();
+        completed = true;
     } catch (const LoopwrightError &e) {
         message = e.what();
     }
+    m_log.afterTick(m_simulation, completed);
     writeRow(trace, "tick", message);
 }
 
@@ -319,6 +322,7 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
         if (!controls.startEnabled)
             return refuse("while the dive button is disabled");
         report([&] { m_simulation.start(); });
+        m_log.start(m_simulation);
         break;
     case Kind::Pause:
         if (!controls.pauseEnabled)
