@@ -49,13 +49,11 @@ void writeFileAtomically(const fs::path &path, std::string_view bytes)
     }
     struct stat existing
     { };
-    if (::stat(target.c_str(), &existing) == 0) {
-        if (S_ISDIR(existing.st_mode))
-            fail(path, EISDIR);
-        // Renaming would replace even a file marked read-only; respect the mark.
-        if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-            fail(path, EACCES);
-    }
+    // Renaming would replace even a file marked read-only; respect the mark.
+    // (A folder is refused by the rename.)
+    if (::stat(target.c_str(), &existing) == 0
+            && (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        fail(path, EACCES);
 
     static std::atomic<unsigned> counter {0};
     fs::path temp;
