@@ -36,6 +36,13 @@ void addOutlook(const Simulation &simulation, DiveSample &sample)
     if (hasStops)
         return;
     try {
+        // A forecast proved endless gives no no-stop time, nor would one
+        // whose step cannot be read: on a shallow dive this spares the
+        // forecast's longest run at every sample.
+        const SimulationState &s = simulation.state();
+        const double conservatism = simulation.params().conservatism();
+        if (forecastNeverEnds(s.tissues, s.loopPPN2, s.loopPPHe, conservatism))
+            return;
         const ForecastResult forecast = simulation.liveNoDecoForecast();
         if (forecast.elapsedSeconds <= kForecastLimitSeconds)
             sample.noStopSeconds = forecast.elapsedSeconds;
