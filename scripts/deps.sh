@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Loopwright needs and that are missing:
-# the compiler and build tools, Qt 6 Widgets, GoogleTest, Google Benchmark
-# and the fonts the window is drawn with. Uses sudo when not run as root.
+# the compiler and build tools, Qt 6 Widgets, GoogleTest, Google Benchmark,
+# the fonts the window is drawn with, and xmllint for the test that checks
+# exported dives against the UDDF schema. Uses sudo when not run as root.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     qt6-base-dev
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2 fonts-wine
+    libxml2-utils
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "util/numtext.h"
 
 #include <algorithm>
+#include <cmath>
 
 ForecastResult noDecoForecast(const TissueState &tissues, double ppN2, double ppHe,
         double conservatismPercent, int stepSeconds)
@@ -25,6 +26,39 @@ ForecastResult noDecoForecast(const TissueState &tissues, double ppN2, double pp
     }
     result.text = forecastText(result.elapsedSeconds);
     return result;
+}
+
+namespace {
+
+// A tissue pressure's far end over the forecast's run: it moves from \a now
+// towards \a inspired, and gets no further than it would in \a minutes.
+double farEnd(double now, double inspired, double halfTimeMin, double minutes)
+{
+    return now + std::max(0.0, inspired - now) * (1.0 - std::exp2(-minutes / halfTimeMin));
+}
+
+} // namespace
+
+bool forecastNeverEnds(
+        const TissueState &tissues, double ppN2, double ppHe, double conservatismPercent)
+{
+    // The last step ends by 2001 minutes at most (a step of up to 60 s past
+    // the bound); one minute more, and a margin on the result, cover the
+    // rounding of thousands of steps.
+    constexpr double kRunMinutes = 2002.0;
+    const double inspiredN2 = conservatismPercent * (ppN2 / 100.0) + ppN2;
+    const double inspiredHe = conservatismPercent * (ppHe / 100.0) + ppHe;
+    for (int i = 0; i < kCompartmentCount; ++i) {
+        const Compartment &c = kCompartmentTable[i];
+        const double sum = farEnd(tissues.n2[i], inspiredN2, c.n2HalfTimeMin, kRunMinutes)
+                + farEnd(tissues.he[i], inspiredHe, c.heHalfTimeMin, kRunMinutes);
+        // The ceiling (sum - a) * b weighs a and b between the two gases.
+        const double bound =
+                (sum - std::min(c.n2CoefA, c.heCoefA)) * std::max(c.n2CoefB, c.heCoefB);
+        if (!(bound < 1.0 - 1e-9)) // a NaN proves nothing either
+            return false;
+    }
+    return true;
 }
 
 std::string forecastText(std::int64_t elapsedSeconds)

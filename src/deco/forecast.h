@@ -24,6 +24,14 @@ inline constexpr std::int64_t kForecastLimitSeconds = 120000;
 ForecastResult noDecoForecast(const TissueState &tissues, double ppN2, double ppHe,
         double conservatismPercent, int stepSeconds);
 
+/// True when noDecoForecast() with these inputs and a step of 1 to 60 s is
+/// sure to say "Вечн": each compartment's pressures only move from where
+/// they are towards the inspired ones, and over the way they can go in 2000
+/// minutes no ceiling reaches the surface. A cheap, sufficient test: false
+/// says nothing.
+bool forecastNeverEnds(
+        const TissueState &tissues, double ppN2, double ppHe, double conservatismPercent);
+
 /// The text for an elapsed forecast time: "Вечн" beyond the bound, "0" up to
 /// and including 18 seconds, else the minutes rounded to 0.1.
 std::string forecastText(std::int64_t elapsedSeconds);

@@ -2,14 +2,9 @@
 
 #include "util/numtext.h"
 
-#include <atomic>
-#include <cerrno>
 #include <charconv>
-#include <chrono>
 #include <cmath>
 
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -175,41 +170,4 @@ std::string debriefText(const Debrief &d)
     for (const auto &[caption, value] : figureLines(d.figures))
         out += "  " + caption + ": " + value + "\n";
     return out;
-}
-
-bool writeFileAtomically(const std::filesystem::path &path, std::string_view content)
-{
-    static std::atomic<unsigned> counter {0};
-    const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
-    int fd = -1;
-    std::filesystem::path temp;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count() & 0xFFFFFF;
-        temp = folder
-                / ("." + path.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-"
-                        + std::to_string(counter++) + "-" + std::to_string(stamp));
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
-    if (fd < 0)
-        return false;
-    bool ok = true;
-    for (std::string_view rest = content; ok && !rest.empty();) {
-        const ssize_t n = ::write(fd, rest.data(), rest.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        if (ok)
-            rest.remove_prefix(std::size_t(n));
-    }
-    // On the disk before it takes the old file's name, or a crash could leave
-    // an empty file there.
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    return true;
 }

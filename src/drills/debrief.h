@@ -77,7 +77,3 @@ std::string debriefJson(const Debrief &debrief);
 /// The debrief as plain Russian text, for saving.
 std::string debriefText(const Debrief &debrief);
 
-/// Replaces \a path with \a content in one step: a temporary file in the same
-/// folder is written, flushed and renamed over it. On failure nothing is left
-/// behind and the old file, if any, is untouched; returns false.
-bool writeFileAtomically(const std::filesystem::path &path, std::string_view content);

@@ -46,6 +46,7 @@ public:
     SimulationState &state() { return m_state; }
     const DiveHistory &history() const { return m_history; }
     ParameterSource &params() { return m_params; }
+    const ParameterSource &params() const { return m_params; }
 
 private:
     double perTick(double ratePerMinute) const;

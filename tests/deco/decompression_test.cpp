@@ -267,6 +267,24 @@ TEST(Forecast, EmptyTissuesAndAnEmptyLoopNeverNeedAStop)
     EXPECT_EQ(noDecoForecast(TissueState {}, 0.0, 0.0, 0.0, 10).text, "Вечн");
 }
 
+// The shortcut may only claim what the forecast itself finds.
+TEST(Forecast, NeverEndsOnlyWhereTheForecastSaysForever)
+{
+    const struct
+    {
+        double tissueN2, ppN2, ppHe, conservatism;
+        bool neverEnds;
+    } cases[] = {{0.79, 1.185, 0, 0, true}, {0.79, 1.3, 0, 0, true}, // a stop after 2565 min
+            {0.79, 1.35, 0, 0, false}, {0.79, 3.16, 0, 0, false}, // after 1767 min; 16 min
+            {3.16, 0.79, 0, 0, false}, {0.79, 1.185, 0, 50, false}, {0.79, 0.5, 1, 0, false}};
+    for (const auto &c : cases) {
+        const TissueState t = uniform(c.tissueN2, 0.0);
+        EXPECT_EQ(forecastNeverEnds(t, c.ppN2, c.ppHe, c.conservatism), c.neverEnds) << c.ppN2;
+        EXPECT_EQ(noDecoForecast(t, c.ppN2, c.ppHe, c.conservatism, 10).text == "Вечн", c.neverEnds)
+                << c.ppN2;
+    }
+}
+
 // At constant inspired pressure Pi a compartment from P0 reaches the pressure
 // M0 = a + 1/b whose ceiling is the surface after t = -T½ log2((Pi - M0) /
 // (Pi - P0)); the forecast's answer is the first whole step at or after the

@@ -251,12 +251,14 @@ INSTANTIATE_TEST_SUITE_P(Examples, ExampleTrace,
             return n;
         });
 
-// The program itself: a scenario it cannot use and a trace it cannot write
-// are failures, with a message and their own exit status.
+// The program itself: a scenario it cannot use, a trace or a dive file it
+// cannot write are failures, with a message and their own exit status.
 TEST(LoopwrightSim, ReportsWhatWentWrongWithItsExitStatus)
 {
     const std::string dir = testing::TempDir();
+    const std::string example = std::string(LOOPWRIGHT_SOURCE_DIR) + "/examples/eccr-30m.scn";
     std::ofstream(dir + "/malformed.scn") << "start\nticks 3\nwait 5\n";
+    std::filesystem::create_directories(dir + "/folder.csv");
     const struct
     {
         std::string scenario, output;
@@ -265,8 +267,16 @@ TEST(LoopwrightSim, ReportsWhatWentWrongWithItsExitStatus)
     } cases[] = {{dir + "/malformed.scn", dir + "/out.csv", 2,
                          dir + "/malformed.scn:3: unknown command 'wait'"},
             {dir, dir + "/out.csv", 2, dir + ": cannot read the scenario"},
-            {std::string(LOOPWRIGHT_SOURCE_DIR) + "/examples/eccr-30m.scn", "/dev/full", 3,
-                    "loopwright-sim: cannot write the trace to standard output"}};
+            {example, "/dev/full", 3, "loopwright-sim: cannot write the trace to standard output"},
+            {"--uddf " + dir + "/missing/x.uddf " + example, dir + "/out.csv", 3,
+                    "loopwright-sim: cannot write " + dir
+                            + "/missing/x.uddf: No such file or directory"},
+            {example + " --csv " + dir + "/folder.csv", dir + "/out.csv", 3,
+                    "loopwright-sim: cannot write " + dir + "/folder.csv: Is a directory"},
+            {"--csv " + dir + "/x.csv /dev/null", dir + "/out.csv", 3,
+                    "loopwright-sim: no dive to export: the scenario never starts one"},
+            {example + " --uddf", dir + "/out.csv", 2,
+                    "usage: loopwright-sim [--uddf FILE] [--csv FILE] SCENARIO"}};
     for (const auto &c : cases) {
         const std::string command = std::string(LOOPWRIGHT_SIM) + " " + c.scenario + " > "
                 + c.output + " 2> " + dir + "/err.txt";
@@ -301,7 +311,7 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
         std::string message;
     } cases[] = {{"short.drill", "out.json", 0, ""},
             {"short.drill", "taken.json", 3,
-                    "loopwright-sim: cannot write the debrief to " + dir + "/taken.json"},
+                    "loopwright-sim: cannot write " + dir + "/taken.json: Is a directory"},
             {"bad.drill", "out2.json", 2,
                     dir + "/bad.drill:2: 'start' is a run command, not allowed in a drill"}};
     for (const auto &c : cases) {

@@ -1,6 +1,7 @@
 #include "debriefmain.h"
 
 #include "scenario.h"
+#include "util/atomicfile.h"
 
 #include <iostream>
 #include <string_view>
@@ -27,9 +28,13 @@ int debriefMain(int argc, char **argv)
     Debrief debrief;
     const int status = runner.runDrill(std::get<Drill>(loaded), std::cout, std::cerr, debrief);
     int failed = 0;
-    if (status == 0 && !writeFileAtomically(outPath, debriefJson(debrief))) {
-        std::cerr << "loopwright-sim: cannot write the debrief to " << outPath << '\n';
-        failed = 3;
+    if (status == 0) {
+        try {
+            writeFileAtomically(outPath, debriefJson(debrief));
+        } catch (const FileWriteError &e) {
+            std::cerr << "loopwright-sim: " << e.what() << '\n';
+            failed = 3;
+        }
     }
     if (!std::cout.flush()) {
         std::cerr << "loopwright-sim: cannot write the trace to standard output\n";

@@ -1,7 +1,9 @@
 // loopwright-sim: runs a dive scenario through the simulation engine without
-// a window and writes the trace of every tick as CSV to standard output.
+// a window and writes the trace of every tick as CSV to standard output, and
+// on request the dive as UDDF and CSV files.
 
 #include "debriefmain.h"
+#include "divefiles.h"
 #include "scenario.h"
 
 #include <fstream>
@@ -12,14 +14,27 @@ int main(int argc, char **argv)
 {
     if (argc > 1 && std::string_view(argv[1]) == "--debrief")
         return debriefMain(argc, argv);
-    if (argc != 2 || std::string_view(argv[1]) == "--help") {
-        std::cerr << "usage: loopwright-sim SCENARIO\n"
+    // Options first or last, the scenario is the one other argument.
+    DiveFiles files;
+    std::string path;
+    bool usable = true;
+    for (int i = 1; i < argc && usable; ++i) {
+        const std::string_view arg = argv[i];
+        if ((arg == "--uddf" || arg == "--csv") && i + 1 < argc)
+            (arg == "--uddf" ? files.uddf : files.csv) = argv[++i];
+        else if (arg.starts_with("-") || !path.empty())
+            usable = false;
+        else
+            path = arg;
+    }
+    if (!usable || path.empty()) {
+        std::cerr << "usage: loopwright-sim [--uddf FILE] [--csv FILE] SCENARIO\n"
                      "       loopwright-sim --debrief DRILL --debrief-out DEBRIEF.json\n"
                      "Runs a dive scenario, or flies a drill, and writes a CSV trace of every "
-                     "tick to standard output.\n";
+                     "tick to standard output;\n--uddf and --csv also write the dive to FILE "
+                     "for a dive log or a spreadsheet.\n";
         return 2;
     }
-    const std::string path = argv[1];
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         std::cerr << path << ": cannot open the scenario\n";
@@ -49,5 +64,7 @@ int main(int argc, char **argv)
         std::cerr << "loopwright-sim: cannot write the trace to standard output\n";
         return 3;
     }
+    if (!writeDiveFiles(runner.diveLog(), files, std::cerr))
+        return 3;
     return status;
 }

@@ -105,13 +105,15 @@ bool ScenarioRunner::runTick(std::ostream &trace)
 {
     ++m_ticks;
     std::string message;
-    bool completed = true;
+    bool completed = false;
     try {
         m_simulation.tick();
+        completed = true;
     } catch (const LoopwrightError &e) {
         message = e.what();
         completed = false;
     }
+    m_log.afterTick(m_simulation, completed);
     writeRow(trace, "tick", message);
     return completed;
 }
@@ -182,6 +184,7 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
         if (!controls.startEnabled)
             return refuse("while the dive button is disabled");
         report([&] { m_simulation.start(); });
+        m_log.start(m_simulation);
         break;
     case Kind::Pause:
         if (!controls.pauseEnabled)

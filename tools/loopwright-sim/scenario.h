@@ -4,6 +4,7 @@
 #include "drills/debrief.h"
 #include "engine/memoryform.h"
 #include "engine/simulation.h"
+#include "export/divelog.h"
 
 #include <iosfwd>
 #include <string>
@@ -47,6 +48,8 @@ public:
     const Simulation &simulation() const { return m_simulation; }
     const MemoryForm &form() const { return m_form; }
     long long ticksRun() const { return m_ticks; }
+    /// The dive as recorded for export, as the window records it.
+    const DiveLog &diveLog() const { return m_log; }
 
 private:
     bool execute(const ScenarioCommand &c, std::ostream &trace, std::ostream &errors);
@@ -57,5 +60,6 @@ private:
     SimulationState m_state;
     DiveHistory m_history;
     Simulation m_simulation;
+    DiveLog m_log;
     long long m_ticks = 0;
 };

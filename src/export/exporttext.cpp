@@ -1,0 +1,35 @@
+#include "export/exporttext.h"
+
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+namespace exporttext {
+
+std::string decimal(double value)
+{
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value > 0 ? "INF" : "-INF";
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string utcDateTime(std::int64_t epochMs)
+{
+    using namespace std::chrono;
+    const sys_seconds time = floor<seconds>(sys_time<milliseconds>(milliseconds(epochMs)));
+    const sys_days day = floor<days>(time);
+    const year_month_day date(day);
+    const hh_mm_ss clock(time - day);
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02uT%02d:%02d:%02dZ", int(date.year()),
+            unsigned(date.month()), unsigned(date.day()), int(clock.hours().count()),
+            int(clock.minutes().count()), int(clock.seconds().count()));
+    return buffer;
+}
+
+} // namespace exporttext

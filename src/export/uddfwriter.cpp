@@ -1,0 +1,170 @@
+#include "export/uddfwriter.h"
+
+#include "export/exporttext.h"
+
+#ifndef LOOPWRIGHT_VERSION
+#define LOOPWRIGHT_VERSION "unknown"
+#endif
+
+namespace {
+
+using exporttext::decimal;
+
+std::string escaped(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&apos;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+// Appends <name>text</name> on its own line.
+void element(std::string &out, int indent, std::string_view name, std::string_view text)
+{
+    out.append(std::size_t(indent) * 2, ' ');
+    out += '<';
+    out += name;
+    out += '>';
+    out += escaped(text);
+    out += "</";
+    out += name;
+    out += ">\n";
+}
+
+void line(std::string &out, int indent, std::string_view text)
+{
+    out.append(std::size_t(indent) * 2, ' ');
+    out += text;
+    out += '\n';
+}
+
+double pascals(double kgCm2)
+{
+    return kgCm2 * kPascalPerKgCm2;
+}
+
+double seconds(std::int64_t ms)
+{
+    return double(ms) / 1000.0;
+}
+
+// The children of a waypoint in the order the schema's sequence gives them.
+void waypoint(std::string &out, const DiveSample &s, bool first)
+{
+    line(out, 5, "<waypoint>");
+    element(out, 6, "cns", decimal(s.cnsPercent / 100.0));
+    if (s.firstStop) {
+        line(out, 6,
+                "<decostop kind=\"mandatory\" decodepth=\"" + escaped(decimal(s.firstStop->depthM))
+                        + "\" duration=\"" + escaped(decimal(s.firstStop->minutes * 60.0))
+                        + "\"/>");
+    }
+    element(out, 6, "depth", decimal(s.depthM));
+    element(out, 6, "divetime", decimal(seconds(s.diveTimeMs)));
+    element(out, 6, "otu", decimal(s.otu));
+    if (s.setpoint)
+        line(out, 6,
+                "<setpo2 setby=\"user\">" + escaped(decimal(pascals(*s.setpoint))) + "</setpo2>");
+    if (first)
+        line(out, 6, "<divemode type=\"closedcircuit\"/>");
+    line(out, 6, "<ppo2 ref=\"o2sensor\">" + escaped(decimal(pascals(s.ppo2))) + "</ppo2>");
+    if (s.noStopSeconds)
+        element(out, 6, "nodecotime", decimal(double(*s.noStopSeconds)));
+    line(out, 5, "</waypoint>");
+}
+
+void mix(std::string &out, std::string_view id, std::string_view name,
+        const std::optional<GasMix> &gas)
+{
+    line(out, 2, "<mix id=\"" + escaped(id) + "\">");
+    element(out, 3, "name", name);
+    if (gas) {
+        element(out, 3, "o2", decimal(gas->o2Percent / 100.0));
+        element(out, 3, "n2", decimal((100.0 - gas->o2Percent - gas->hePercent) / 100.0));
+        element(out, 3, "he", decimal(gas->hePercent / 100.0));
+    }
+    line(out, 2, "</mix>");
+}
+
+} // namespace
+
+std::string uddfDocument(const DiveRecord &record, const UddfTimes &times)
+{
+    std::string out;
+    out.reserve(512 + record.samples.size() * 256);
+    line(out, 0, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+    line(out, 0, "<uddf version=\"3.3.1\">");
+    line(out, 1, "<generator>");
+    element(out, 2, "name", "Loopwright");
+    element(out, 2, "type", "divecomputer");
+    element(out, 2, "version", LOOPWRIGHT_VERSION);
+    element(out, 2, "datetime", times.written);
+    line(out, 1, "</generator>");
+
+    // The program does not know who dives: the names the schema requires
+    // stay empty rather than invent a person in the diver's own log.
+    line(out, 1, "<diver>");
+    line(out, 2, "<owner id=\"owner\">");
+    line(out, 3, "<personal>");
+    element(out, 4, "firstname", "");
+    element(out, 4, "lastname", "");
+    line(out, 3, "</personal>");
+    line(out, 3, "<equipment>");
+    line(out, 4, "<rebreather id=\"rebreather\">");
+    element(out, 5, "name", "Ребризер Loopwright");
+    line(out, 5, "<o2sensor id=\"o2sensor\">");
+    element(out, 6, "name", "Датчик O2");
+    line(out, 5, "</o2sensor>");
+    line(out, 4, "</rebreather>");
+    line(out, 3, "</equipment>");
+    line(out, 2, "</owner>");
+    line(out, 1, "</diver>");
+
+    line(out, 1, "<gasdefinitions>");
+    mix(out, "diluent", "Дилюент", record.diluent);
+    mix(out, "oxygen", "Кислород", GasMix {100.0, 0.0});
+    line(out, 1, "</gasdefinitions>");
+
+    line(out, 1, "<profiledata>");
+    line(out, 2, "<repetitiongroup id=\"repetitiongroup\">");
+    line(out, 3, "<dive id=\"dive\">");
+    line(out, 4, "<informationbeforedive>");
+    element(out, 5, "datetime", times.diveStart);
+    line(out, 4, "</informationbeforedive>");
+    if (!record.samples.empty()) {
+        line(out, 4, "<samples>");
+        for (std::size_t i = 0; i < record.samples.size(); ++i)
+            waypoint(out, record.samples[i], i == 0);
+        line(out, 4, "</samples>");
+    }
+    line(out, 4, "<informationafterdive>");
+    element(out, 5, "greatestdepth", decimal(record.greatestDepthM));
+    element(out, 5, "diveduration", decimal(seconds(record.durationMs)));
+    element(out, 5, "highestpo2", decimal(pascals(record.highestPpo2)));
+    line(out, 4, "</informationafterdive>");
+    line(out, 3, "</dive>");
+    line(out, 2, "</repetitiongroup>");
+    line(out, 1, "</profiledata>");
+    line(out, 0, "</uddf>");
+    return out;
+}

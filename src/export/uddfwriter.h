@@ -1,0 +1,22 @@
+#pragma once
+
+#include "export/divelog.h"
+
+#include <string>
+
+/// Pascals in one kg/cm², the program's unit of pressure.
+inline constexpr double kPascalPerKgCm2 = 98066.5;
+
+/// The times a UDDF file carries besides the samples, as XML Schema dates
+/// and times with their UTC offset ("2024-05-01T10:15:00+03:00", or "Z").
+struct UddfTimes
+{
+    std::string diveStart; ///< when the dive button was pressed
+    std::string written; ///< when the file was made
+};
+
+/// The dive as a UDDF 3.3.1 document in UTF-8, without a namespace, as dive
+/// computers export it: SI units (metres, seconds, pascals; CNS as a
+/// fraction of 1), one waypoint per sample, the diluent and oxygen as mixes,
+/// one rebreather with one oxygen sensor that the waypoints' PPO2 refers to.
+std::string uddfDocument(const DiveRecord &record, const UddfTimes &times);

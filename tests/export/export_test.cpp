@@ -1,0 +1,189 @@
+#include "../engine/rig.h"
+
+#include "export/csvwriter.h"
+#include "util/atomicfile.h"
+#include "export/uddfwriter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Down 0.5 m a second for 6 s, 3 m more in ticks that fail after moving the
+// diver, then up 0.25 m a second: the deepest point of the completed ticks
+// lies between samples, and only failed ticks reach 6 m.
+TEST(DiveLog, SamplesAndMaximaFollowTheCompletedTicks)
+{
+    Rig rig;
+    DiveLog log;
+    rig.set(Edit::tickMs, "1000");
+    rig.set(Edit::startPPO2, "0,7");
+    rig.form.setPosition(Slider::maxDepth, 20);
+    rig.sim.start();
+    log.start(rig.sim);
+    auto ticks = [&](int n) {
+        for (int i = 0; i < n; ++i)
+            log.afterTick(rig.sim, rig.tick().empty());
+    };
+    ticks(6);
+    rig.set(Edit::conservatism, "x");
+    ticks(6);
+    rig.set(Edit::conservatism, "0");
+    rig.form.setPosition(Slider::maxDepth, 0);
+    ticks(16);
+    const DiveRecord &r = log.record();
+    ASSERT_EQ(r.samples.size(), 3u);
+    EXPECT_EQ(r.samples[1].diveTimeMs, 10000);
+    EXPECT_EQ(r.samples[2].diveTimeMs, 20000);
+    EXPECT_EQ(r.samples[0].depthM, 0.0);
+    EXPECT_EQ(r.samples[0].ppo2, 0.7);
+    EXPECT_EQ(r.samples[1].depthM, 6.0 - 4 * 0.25);
+    EXPECT_EQ(r.greatestDepthM, 6.0 - 0.25);
+    EXPECT_EQ(r.durationMs, 22000);
+    EXPECT_EQ(r.diluent.value_or(GasMix {}).o2Percent, 20.9);
+}
+
+// Samples against the dive computer's own results on the same state.
+TEST(DiveLog, TakesTheDiveComputersResults)
+{
+    const struct
+    {
+        int depthM;
+        const char *field; // made unreadable just before the sample
+        const char *startTissueN2;
+        bool setpoint2; // else Setpoint1 is the active one
+        bool stops, noStop, setpoint; // what the sample holds
+    } cases[] = {{0, "", "0,79", false, false, false, true}, // the forecast never ends
+            {30, "", "0,79", true, false, true, true}, {30, "", "2", false, true, false, true},
+            {30, "", "4", false, false, false, true}, // the plan never ends
+            {30, "AscentRate", "2", false, false, true, true},
+            {30, "DecoStepSeconds", "0,79", false, false, false, true},
+            {0, "Setpoint1", "0,79", false, false, false, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::to_string(c.depthM) + " m " + c.field + " " + c.startTissueN2);
+        Rig rig;
+        rig.form.setPosition(Slider::startDepth, c.depthM);
+        rig.set(Edit::startTissueN2, c.startTissueN2);
+        rig.set(Edit::setpoint2, "1,4");
+        rig.form.setChecked(Check::setpoint2Active, c.setpoint2);
+        rig.form.setPosition(Slider::maxDepth, c.depthM);
+        rig.sim.start();
+        ASSERT_EQ(rig.ticks(10), "");
+        rig.set(findEdit(c.field).value_or(Edit::minLoopVolume), "x");
+        DiveLog log;
+        log.start(rig.sim); // a sample of the state as it stands
+        const DiveSample &s = log.record().samples.at(0);
+        using std::nullopt, std::optional;
+        EXPECT_EQ(s.firstStop, c.stops ? optional(rig.sim.decoPlan().stops.at(0)) : nullopt);
+        EXPECT_EQ(s.noStopSeconds,
+                c.noStop ? optional(rig.sim.liveNoDecoForecast().elapsedSeconds) : nullopt);
+        EXPECT_EQ(s.setpoint, c.setpoint ? optional(c.setpoint2 ? 1.4 : 1.0) : nullopt);
+    }
+}
+
+DiveRecord handMadeRecord()
+{
+    DiveRecord r;
+    r.samples.push_back({0, 0.0, 0.7, std::nullopt, 0.0, 0.0, -1.5, 754, std::nullopt});
+    r.samples.push_back({10500, 30.5, 1.3, 1.3, 23.0, 12.25, 4.2, std::nullopt, DecoStop {9, 2}});
+    r.greatestDepthM = 31.0;
+    r.highestPpo2 = 1.35;
+    r.durationMs = 12000;
+    r.diluent = GasMix {15.0, 40.0};
+    return r;
+}
+
+TEST(DiveFiles, CsvHasOneRowPerSampleWithEmptyCellsWhereNothingApplies)
+{
+    EXPECT_EQ(diveCsv(handMadeRecord()),
+            std::string(kDiveCsvHeader) + "\r\n"
+                    + "0,0,0.7,,0,0,-1.5,12.566666666666666,,\r\n"
+                      "10.5,30.5,1.3,1.3,23,12.25,4.2,,9,2\r\n");
+}
+
+TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
+{
+    const std::string uddf = uddfDocument(handMadeRecord(), {"2011-01-21T00:00:00Z", "a<b&c"});
+    EXPECT_EQ(uddf.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<uddf version=\"3.3.1\">", 0),
+            0u);
+    EXPECT_NE(uddf.find("<datetime>a&lt;b&amp;c</datetime>"), std::string::npos);
+    EXPECT_NE(uddf.find("<name>Дилюент</name>\n      <o2>0.15</o2>\n      <n2>0.45</n2>\n"
+                        "      <he>0.4</he>"),
+            std::string::npos);
+    EXPECT_NE(uddf.find(R"(<samples>
+          <waypoint>
+            <cns>0</cns>
+            <depth>0</depth>
+            <divetime>0</divetime>
+            <otu>0</otu>
+            <divemode type="closedcircuit"/>
+            <ppo2 ref="o2sensor">68646.55</ppo2>
+            <nodecotime>754</nodecotime>
+          </waypoint>
+          <waypoint>
+            <cns>0.23</cns>
+            <decostop kind="mandatory" decodepth="9" duration="120"/>
+            <depth>30.5</depth>
+            <divetime>10.5</divetime>
+            <otu>12.25</otu>
+            <setpo2 setby="user">127486.45</setpo2>
+            <ppo2 ref="o2sensor">127486.45</ppo2>
+          </waypoint>
+        </samples>
+        <informationafterdive>
+          <greatestdepth>31</greatestdepth>
+          <diveduration>12</diveduration>
+          <highestpo2>132389.775</highestpo2>
+        </informationafterdive>)"),
+            std::string::npos);
+}
+
+std::string contents(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Every failure leaves the folder as it was: no temporary file, the old
+// contents in place.
+TEST(DiveFiles, WritingReplacesWholeOrFailsWithNothingLeft)
+{
+    const fs::path dir = fs::path(testing::TempDir()) / "export_write";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "folder");
+    std::ofstream(dir / "old.csv") << "old";
+    std::ofstream(dir / "locked.csv") << "kept";
+    fs::permissions(dir / "locked.csv", fs::perms::owner_read);
+    const struct
+    {
+        const char *name;
+        std::string error; // "" for success
+        std::string after;
+    } cases[] = {{"new.csv", "", "new"}, {"old.csv", "", "new"},
+            {"missing/x.csv", "No such file or directory", ""}, {"folder", "Is a directory", ""},
+            {"locked.csv", "Permission denied", "kept"}};
+    for (const auto &c : cases) {
+        std::string error;
+        try {
+            writeFileAtomically(dir / c.name, "new");
+        } catch (const FileWriteError &e) {
+            error = e.reason();
+            EXPECT_EQ(e.what(), "cannot write " + (dir / c.name).string() + ": " + error);
+        }
+        EXPECT_EQ(error, c.error) << c.name;
+        EXPECT_EQ(contents(dir / c.name), c.after) << c.name;
+    }
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto &entry : fs::directory_iterator(dir))
+        ++entries;
+    EXPECT_EQ(entries, 4u) << "a temporary file was left behind";
+}
+
+} // namespace
