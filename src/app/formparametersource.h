@@ -37,8 +37,6 @@ public:
     void setPosition(Slider slider, int position) override;
     bool isChecked(Check box) const override;
     void setChecked(Check box, bool checked) override;
-    LoopDetails loopDetails() const override { return m_details; }
-    void setLoopDetails(const LoopDetails &details) override { m_details = details; }
 
     double decimal(Edit field) const override;
     int whole(Edit field) const override;
@@ -57,7 +55,6 @@ private:
     std::array<TGradientTrackBar *, kSliderCount> m_sliders;
     std::array<QCheckBox *, kCheckCount> m_checks;
     std::array<FieldText, kEditCount> m_texts;
-    LoopDetails m_details; // kept for the loop details dialog: 0 until it sets them
     int m_editing = -1; // the field being typed into
     bool m_typed = false; // the text change under way is the user's
 };

@@ -25,13 +25,19 @@ void DrillSession::begin()
     m_anyCompleted = false;
     m_belowMs = m_aboveMs = m_ceilingMs = 0;
     m_lastClockMs = m_endClockMs = s.simClockMs;
+    keepEndState(s);
+    m_o2AtStart = s.o2SupplyAtStart;
+    m_dilAtStart = s.dilSupplyAtStart;
+}
+
+// What the debrief reports "at the end": a later reset must not change it.
+void DrillSession::keepEndState(const SimulationState &s)
+{
     m_endOtu = s.oxygen.otu;
     m_endO2Used = s.o2Used;
     m_endDilUsed = s.dilUsed;
     m_endO2Left = s.o2SupplyLeft;
     m_endDilLeft = s.dilSupplyLeft;
-    m_o2AtStart = s.o2SupplyAtStart;
-    m_dilAtStart = s.dilSupplyAtStart;
 }
 
 void DrillSession::afterTick(bool completed)
@@ -74,11 +80,7 @@ void DrillSession::afterTick(bool completed)
         }
     }
     m_lastClockMs = m_endClockMs = s.simClockMs;
-    m_endOtu = s.oxygen.otu;
-    m_endO2Used = s.o2Used;
-    m_endDilUsed = s.dilUsed;
-    m_endO2Left = s.o2SupplyLeft;
-    m_endDilLeft = s.dilSupplyLeft;
+    keepEndState(s);
 
     runDueEvents();
 

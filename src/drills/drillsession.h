@@ -51,6 +51,7 @@ public:
 
 private:
     void runDueEvents();
+    void keepEndState(const SimulationState &s);
     void end(DrillEnd how);
     std::int64_t diveTimeMs() const;
 

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
-MemoryForm::MemoryForm()
+// The loop details dialog's design volumes: inhale 6, exhale 1, counterlung 6
+// and dead space 2 litres.
+MemoryForm::MemoryForm() : ParameterSource({6.0, 1.0, 6.0, 2.0})
 {
     for (const FieldInfo &f : kFields)
         m_fields[editIndex(f.edit)].assign(f.defaultText);

@@ -26,8 +26,6 @@ public:
     void setPosition(Slider slider, int position) override;
     bool isChecked(Check box) const override;
     void setChecked(Check box, bool checked) override;
-    LoopDetails loopDetails() const override { return m_details; }
-    void setLoopDetails(const LoopDetails &details) override { m_details = details; }
 
     double decimal(Edit field) const override;
     int whole(Edit field) const override;
@@ -44,6 +42,5 @@ private:
     std::array<int, kSliderCount> m_positions {};
     std::array<std::string, kSliderCount> m_sliderLabels;
     std::array<bool, kCheckCount> m_checks {};
-    LoopDetails m_details {6.0, 1.0, 6.0, 2.0};
     Rgb m_label15Colour = kCaptionSilver;
 };

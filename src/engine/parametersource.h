@@ -38,8 +38,9 @@ public:
     virtual bool isChecked(Check box) const = 0;
     /// Runs the box's click reaction when the state changes.
     virtual void setChecked(Check box, bool checked) = 0;
-    virtual LoopDetails loopDetails() const = 0;
-    virtual void setLoopDetails(const LoopDetails &details) = 0;
+    /// The four volumes the loop details dialog confirmed last.
+    LoopDetails loopDetails() const { return m_details; }
+    void setLoopDetails(const LoopDetails &details) { m_details = details; }
 
     /// The field's text as a decimal number; throws the conversion error. A
     /// source may remember the value of a text it has parsed before.
@@ -96,6 +97,12 @@ public:
     bool o2SolenoidStuck() const { return isChecked(Check::o2SolenoidStuck); }
     bool dilSolenoidStuck() const { return isChecked(Check::dilSolenoidStuck); }
     bool dilSolenoidDisabled() const { return isChecked(Check::dilSolenoidDisabled); }
+
+protected:
+    explicit ParameterSource(const LoopDetails &details = {}) : m_details(details) { }
+
+private:
+    LoopDetails m_details;
 };
 
 /// The check-box reactions that every source applies when a state changes:

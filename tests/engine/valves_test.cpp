@@ -12,6 +12,7 @@ constexpr double kDilPerTick = 180.0 / 600.0; // diluent solenoid
 class BothSetpoints final : public ParameterSource
 {
 public:
+    BothSetpoints() : ParameterSource({0.0, 1000.0, 0.0, 0.0}) { }
     MemoryForm form;
     std::string_view text(Edit f) const override { return form.text(f); }
     void setText(Edit f, std::string_view t) override { form.setText(f, t); }
@@ -19,8 +20,6 @@ public:
     void setPosition(Slider s, int p) override { form.setPosition(s, p); }
     bool isChecked(Check c) const override { return isSetpointBox(c) || form.isChecked(c); }
     void setChecked(Check c, bool v) override { form.setChecked(c, v); }
-    LoopDetails loopDetails() const override { return {0.0, 1000.0, 0.0, 0.0}; }
-    void setLoopDetails(const LoopDetails &) override { }
 };
 
 struct Valves : testing::Test
