@@ -6,6 +6,7 @@
 #include "setup/formsettings.h"
 #include "util/error.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -34,6 +35,8 @@ LoopwrightApp::LoopwrightApp(std::optional<std::filesystem::path> settingsFile)
     : m_settingsFile(std::move(settingsFile))
 {
     form.setDialogs(&about, &graph, &details);
+    form.setDiveComputer(&diveComputer);
+    form.menu().diveComputer->setChecked(ProgramOptions {}.diveComputerOpen);
     form.setSettingsFile(m_settingsFile);
     QObject::connect(&details, &TLoopdetales::failed, &form, &TForm1::reportError);
 }
@@ -48,6 +51,7 @@ void LoopwrightApp::startUp()
         const SettingsFile file(*m_settingsFile);
         loadMainWindow(file, form);
         loadLoopDetails(file, form);
+        form.menu().diveComputer->setChecked(loadOptions(file).diveComputerOpen);
     }
     try {
         details.derive();
@@ -60,4 +64,10 @@ void LoopwrightApp::startUp()
         form.Button3Click();
         static_cast<FormControls &>(form).setTypeChecked(RebreatherType::eCCR, true);
     }
+}
+
+void LoopwrightApp::showWindows()
+{
+    form.show();
+    form.showDiveComputer(form.menu().diveComputer->isChecked());
 }

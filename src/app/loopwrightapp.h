@@ -1,9 +1,11 @@
 #pragma once
 
 #include "engine/simulationstate.h"
-#include "history/divehistory.h"
 #include "graph/tdivegraph.h"
+#include "history/divehistory.h"
+#include "setup/options.h"
 #include "taboutform.h"
+#include "tdivecomputer.h"
 #include "tform1.h"
 #include "tloopdetales.h"
 
@@ -38,12 +40,17 @@ public:
     /// eCCR type are applied last.
     void startUp();
 
+    /// Shows the main window and, unless the user closed it last time, the
+    /// dive computer beside it.
+    void showWindows();
+
     SimulationState state;
     DiveHistory history;
     TForm1 form {state, history};
     TAboutForm about {&form};
     TDiveGraph graph {history, &form};
     TLoopdetales details {form.params(), &form};
+    TDiveComputer diveComputer {form.simulation(), &form};
 
 private:
     std::optional<std::filesystem::path> m_settingsFile;

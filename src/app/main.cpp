@@ -35,6 +35,6 @@ int main(int argc, char **argv)
 
     LoopwrightApp program(LoopwrightApp::settingsLocation());
     program.startUp();
-    program.form.show();
+    program.showWindows();
     return QApplication::exec();
 }

@@ -37,8 +37,7 @@ QString fromUtf8(const std::string &text)
 } // namespace
 
 TDiveComputer::TDiveComputer(const Simulation &simulation, QWidget *mainWindow)
-    : QWidget(mainWindow, Qt::Tool | Qt::WindowDoesNotAcceptFocus),
-      m_simulation(simulation),
+    : QWidget(mainWindow, Qt::Tool | Qt::WindowDoesNotAcceptFocus), m_simulation(simulation),
       m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("TDiveComputer"));
@@ -197,4 +196,10 @@ void TDiveComputer::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (m_outlookStale)
         refreshNow();
+}
+
+void TDiveComputer::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    emit closedByUser();
 }

@@ -35,8 +35,13 @@ public:
     const ExposureView &exposure() const { return m_exposure; }
     const OutlookView &outlook() const { return m_outlook; }
 
+signals:
+    /// The user closed the window with its frame's button.
+    void closedByUser();
+
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QLabel *readout(const QString &caption, int x, int y, int width, int height);

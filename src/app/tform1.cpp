@@ -8,19 +8,23 @@
 #include "profile/settingsfile.h"
 #include "setup/formsettings.h"
 #include "setup/namedpresets.h"
+#include "setup/options.h"
 #include "setup/typepresets.h"
 #include "taboutform.h"
+#include "tdivecomputer.h"
 #include "tform1layout.h"
 #include "tloopdetales.h"
 #include "util/error.h"
 #include "util/numtext.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -129,13 +133,22 @@ bool askCloseWithoutSaving(QWidget *parent, const QString &message)
 
 TForm1::TForm1(SimulationState &state, DiveHistory &history, QWidget *parent) : QWidget(parent)
 {
-    layOutWindow(*this);
+    // The menu bar sits above the designed area, which keeps its size and
+    // every control its place.
+    m_menu = buildMainMenu(*this);
+    m_client = new QWidget(this);
+    layOutWindow(*this, *m_client);
+    const int menuHeight = m_menu.bar->sizeHint().height();
+    m_menu.bar->setGeometry(0, 0, m_client->width(), menuHeight);
+    m_client->move(0, menuHeight);
+    setFixedSize(m_client->width(), menuHeight + m_client->height());
     findControls();
     connectButtons();
 
     m_params = std::make_unique<FormParameterSource>(m_edits, m_sliders, m_checks);
     m_simulation = std::make_unique<Simulation>(*m_params, state, history);
     connectReactions();
+    connectMenu();
 
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(m_simulation->view().controls.timerIntervalMs);
@@ -176,6 +189,34 @@ void TForm1::setDialogs(TAboutForm *about, TDiveGraph *graph, TLoopdetales *deta
     m_details = details;
 }
 
+void TForm1::setDiveComputer(TDiveComputer *diveComputer)
+{
+    m_diveComputer = diveComputer;
+    connect(diveComputer, &TDiveComputer::closedByUser, this,
+            [this] { m_menu.diveComputer->setChecked(false); });
+}
+
+void TForm1::showDiveComputer(bool show)
+{
+    m_menu.diveComputer->setChecked(show);
+    if (!m_diveComputer || show == m_diveComputer->isVisible())
+        return;
+    if (show) {
+        m_diveComputer->placeBesideMainWindow();
+        m_diveComputer->show();
+    } else {
+        m_diveComputer->hide();
+    }
+}
+
+void TForm1::connectMenu()
+{
+    connect(m_menu.exit, &QAction::triggered, this, &QWidget::close);
+    connect(m_menu.diveComputer, &QAction::triggered, this, &TForm1::showDiveComputer);
+    connect(m_menu.graph, &QAction::triggered, this, &TForm1::Button10Click);
+    connect(m_menu.about, &QAction::triggered, this, &TForm1::Button9Click);
+}
+
 void TForm1::setErrorSink(std::function<void(const QString &)> sink)
 {
     m_errorSink = std::move(sink);
@@ -200,50 +241,51 @@ void TForm1::reportError(const QString &message)
 void TForm1::findControls()
 {
     for (int i = 0; i < kEditCount; ++i)
-        m_edits[i] = child<QLineEdit>(this, kFields[i].control);
+        m_edits[i] = child<QLineEdit>(m_client, kFields[i].control);
     for (int i = 0; i < kSliderCount; ++i)
-        m_sliders[i] = child<TGradientTrackBar>(this, kSliders[i].control);
+        m_sliders[i] = child<TGradientTrackBar>(m_client, kSliders[i].control);
     for (int i = 0; i < kCheckCount; ++i)
-        m_checks[i] = child<QCheckBox>(this, kChecks[i].control);
+        m_checks[i] = child<QCheckBox>(m_client, kChecks[i].control);
     for (int i = 0; i < kTypeCount; ++i)
-        m_types[i] = findChild<QRadioButton *>(
+        m_types[i] = m_client->findChild<QRadioButton *>(
                 QStringLiteral("RadioButton%1").arg(i + 2), Qt::FindDirectChildrenOnly);
     const ControlRow *previous = nullptr;
     for (const ControlRow &row : windowLayout()) {
         if (row.kind == ControlKind::caption)
-            m_captions[editIndex(findEdit(previous->name).value())] = child<QLabel>(this, row.name);
+            m_captions[editIndex(findEdit(previous->name).value())] =
+                    child<QLabel>(m_client, row.name);
         previous = &row;
     }
-    m_presets = child<QListWidget>(this, "ListBox1");
-    m_buttonstart = child<QPushButton>(this, "buttonstart");
-    m_button4 = child<QPushButton>(this, "Button4");
-    m_button1 = child<QPushButton>(this, "Button1");
-    m_button2 = child<QPushButton>(this, "Button2");
-    m_bitBtn1 = child<QPushButton>(this, "BitBtn1");
-    m_bitBtn2 = child<QPushButton>(this, "BitBtn2");
-    m_button10 = child<QPushButton>(this, "Button10");
-    m_labelO2burncurrent = child<QLabel>(this, "LabelO2burncurrent");
-    m_labelsetmaxdepth = child<QLabel>(this, "labelsetmaxdepth");
-    m_labelsetstartdepth = child<QLabel>(this, "labelsetstartdepth");
-    m_labelppo2 = child<QLabel>(this, "labelppo2");
-    m_labeldepth = child<QLabel>(this, "labeldepth");
-    m_label3 = child<QLabel>(this, "Label3");
-    m_labelppn2 = child<QLabel>(this, "labelppn2");
-    m_labelpphe = child<QLabel>(this, "Labelpphe");
-    m_label80 = child<QLabel>(this, "Label80");
-    m_label16 = child<QLabel>(this, "Label16");
-    m_label17 = child<QLabel>(this, "Label17");
-    m_label18 = child<QLabel>(this, "Label18");
-    m_imgmain = child<QLabel>(this, "imgmain");
-    m_imgcounterlung = child<CounterlungView>(this, "imgcounterlung");
-    m_label62 = child<QLabel>(this, "Label62");
-    m_label63 = child<QLabel>(this, "Label63");
-    m_label66 = child<QLabel>(this, "Label66");
-    m_progressBar1 = child<QProgressBar>(this, "ProgressBar1");
+    m_presets = child<QListWidget>(m_client, "ListBox1");
+    m_buttonstart = child<QPushButton>(m_client, "buttonstart");
+    m_button4 = child<QPushButton>(m_client, "Button4");
+    m_button1 = child<QPushButton>(m_client, "Button1");
+    m_button2 = child<QPushButton>(m_client, "Button2");
+    m_bitBtn1 = child<QPushButton>(m_client, "BitBtn1");
+    m_bitBtn2 = child<QPushButton>(m_client, "BitBtn2");
+    m_button10 = child<QPushButton>(m_client, "Button10");
+    m_labelO2burncurrent = child<QLabel>(m_client, "LabelO2burncurrent");
+    m_labelsetmaxdepth = child<QLabel>(m_client, "labelsetmaxdepth");
+    m_labelsetstartdepth = child<QLabel>(m_client, "labelsetstartdepth");
+    m_labelppo2 = child<QLabel>(m_client, "labelppo2");
+    m_labeldepth = child<QLabel>(m_client, "labeldepth");
+    m_label3 = child<QLabel>(m_client, "Label3");
+    m_labelppn2 = child<QLabel>(m_client, "labelppn2");
+    m_labelpphe = child<QLabel>(m_client, "Labelpphe");
+    m_label80 = child<QLabel>(m_client, "Label80");
+    m_label16 = child<QLabel>(m_client, "Label16");
+    m_label17 = child<QLabel>(m_client, "Label17");
+    m_label18 = child<QLabel>(m_client, "Label18");
+    m_imgmain = child<QLabel>(m_client, "imgmain");
+    m_imgcounterlung = child<CounterlungView>(m_client, "imgcounterlung");
+    m_label62 = child<QLabel>(m_client, "Label62");
+    m_label63 = child<QLabel>(m_client, "Label63");
+    m_label66 = child<QLabel>(m_client, "Label66");
+    m_progressBar1 = child<QProgressBar>(m_client, "ProgressBar1");
     for (int i = 0; i < 16; ++i) {
-        m_ceilingCells[i] = child<QLabel>(this, kCeilingCells[i]);
-        m_heCells[i] = child<QLabel>(this, kHeCells[i]);
-        m_n2Cells[i] = child<QLabel>(this, kN2Cells[i]);
+        m_ceilingCells[i] = child<QLabel>(m_client, kCeilingCells[i]);
+        m_heCells[i] = child<QLabel>(m_client, kHeCells[i]);
+        m_n2Cells[i] = child<QLabel>(m_client, kN2Cells[i]);
     }
 }
 
@@ -257,7 +299,7 @@ void TForm1::connectButtons()
             {"Button3", &TForm1::Button3Click}, {"Button6", &TForm1::Button6Click},
             {"Button7", &TForm1::Button7Click}, {"Button8", &TForm1::Button8Click}};
     for (const auto &[name, handler] : clicks)
-        connect(child<QPushButton>(this, name), &QPushButton::clicked, this, handler);
+        connect(child<QPushButton>(m_client, name), &QPushButton::clicked, this, handler);
     // A bypass feeds gas while it is held down.
     connect(m_bitBtn1, &QPushButton::pressed, this,
             [this] { m_simulation->bypassMouse(Bypass::O2, true); });
@@ -339,6 +381,7 @@ void TForm1::buttonstartClick()
 {
     m_tickErrors.forget(); // a new run reports its failure anew
     runHandler([this] { m_simulation->start(); });
+    emit diveStarted();
 }
 
 void TForm1::Button4Click()
@@ -356,6 +399,7 @@ void TForm1::Button2Click()
 {
     m_tickErrors.forget();
     runHandler([this] { m_simulation->reset(); });
+    emit diveReset();
 }
 
 void TForm1::Button5Click()
@@ -372,6 +416,8 @@ void TForm1::TimerPPO2Timer()
     } catch (const LoopwrightError &e) {
         error = e.what();
     }
+    // Before the view is applied: what listens may pause the dive.
+    emit ticked(error.empty());
     applyView();
     // A field that stays invalid fails every tick: say so once, and again
     // only after a tick succeeded or the message changed. A box opened while
@@ -415,6 +461,7 @@ void TForm1::applyControls(const RunControls &c)
     m_bitBtn1->setEnabled(c.o2BypassEnabled);
     m_bitBtn2->setEnabled(c.dilBypassEnabled);
     m_button10->setEnabled(c.graphEnabled);
+    m_menu.graph->setEnabled(c.graphEnabled);
     if (m_timer.interval() != c.timerIntervalMs)
         m_timer.setInterval(c.timerIntervalMs);
     if (c.timerOn && !m_timer.isActive())
@@ -436,6 +483,8 @@ void TForm1::applyView()
     }
     applyConsole(v.console, m_shown.console);
     applyDeco(v.deco, m_shown.deco);
+    if (m_diveComputer)
+        m_diveComputer->simulationChanged();
 }
 
 void TForm1::applyConsole(const ConsoleView &c, ConsoleView &shown)
@@ -543,6 +592,7 @@ bool TForm1::FormClose()
         SettingsFile file(*m_settingsPath);
         SettingsBatch batch(file);
         saveState(file, currentStateSections(), *this);
+        saveOptions(file, {m_menu.diveComputer->isChecked()});
         batch.Commit();
         return true;
     } catch (const LoopwrightError &e) {

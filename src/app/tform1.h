@@ -3,6 +3,7 @@
 #include "engine/mainview.h"
 #include "engine/parameters.h"
 #include "engine/simulation.h"
+#include "mainmenu.h"
 #include "setup/formcontrols.h"
 #include "util/errorfilter.h"
 
@@ -25,6 +26,7 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class TAboutForm;
+class TDiveComputer;
 class TDiveGraph;
 class TGradientTrackBar;
 class TLoopdetales;
@@ -46,6 +48,11 @@ public:
 
     /// The windows the main window opens; set once they exist.
     void setDialogs(TAboutForm *about, TDiveGraph *graph, TLoopdetales *details);
+    /// The dive computer window, told of every handler's result; "Вид →
+    /// Дайв-компьютер" shows and hides it.
+    void setDiveComputer(TDiveComputer *diveComputer);
+    /// Shows or hides the dive computer window as the menu item does.
+    void showDiveComputer(bool show);
 
     /// Where error messages go; by default an application-modal message box
     /// that does not block the handler (tests count the messages instead).
@@ -67,6 +74,9 @@ public:
     TGradientTrackBar *slider(Slider s) const { return m_sliders[int(s)]; }
     QCheckBox *check(Check box) const { return m_checks[int(box)]; }
     QTimer &timer() { return m_timer; }
+    const MainMenu &menu() const { return m_menu; }
+    /// The area below the menu bar that holds the designed controls.
+    QWidget *client() const { return m_client; }
 
     // The handlers, named after their controls and events.
     void buttonstartClick();
@@ -91,6 +101,18 @@ public:
 
     /// Shows \a message as the window reports an error.
     void reportError(const QString &message);
+    /// Copies the engine's view into the widgets (after a listener changed
+    /// the simulation outside the window's own handlers).
+    void applyView();
+
+signals:
+    /// "ПОГРУЖЕНИЕ" was pressed (whether or not the start succeeded).
+    void diveStarted();
+    /// A timer tick ran; \a completed is false when it ended on an error.
+    /// The view is applied after the listeners.
+    void ticked(bool completed);
+    /// "СБРОС" was pressed.
+    void diveReset();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -120,12 +142,12 @@ private:
     void findControls(); // by their design names, after layOutWindow made them
     void connectButtons();
     void connectReactions();
+    void connectMenu();
 
     /// Runs a button handler: the error it meets is reported, and in any case
     /// the view is applied, since what the handler did before stays done.
     template<typename Handler>
     void runHandler(Handler &&handler);
-    void applyView();
     void applyConsole(const ConsoleView &now, ConsoleView &shown);
     void applyDeco(const DecoView &now, DecoView &shown);
     void applyControls(const RunControls &c);
@@ -141,6 +163,9 @@ private:
     TAboutForm *m_about = nullptr;
     TDiveGraph *m_graph = nullptr;
     TLoopdetales *m_details = nullptr;
+    TDiveComputer *m_diveComputer = nullptr;
+    MainMenu m_menu;
+    QWidget *m_client = nullptr;
 
     std::array<QLineEdit *, kEditCount> m_edits {};
     std::array<TGradientTrackBar *, kSliderCount> m_sliders {};

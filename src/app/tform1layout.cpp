@@ -457,18 +457,20 @@ QColor toQColor(Rgb c)
     return QColor(c.r, c.g, c.b);
 }
 
-void layOutWindow(QWidget &window)
+void layOutWindow(QWidget &window, QWidget &client)
 {
     loadDesignFonts();
     window.setObjectName(QStringLiteral("Form1"));
     window.setWindowTitle(
             QStringLiteral("Loopwright (Бэта - для тестов и вдумчивого использования)"));
     window.setWindowIcon(loopwrightIcon());
-    window.setFixedSize(774, 588);
     window.setFont(fontOf(kWindowFont));
     paint(&window, kBlack, kWindowColour);
+    client.setObjectName(QStringLiteral("Form1Client"));
+    client.setFixedSize(774, 588);
+    paint(&client, kBlack, kWindowColour);
     for (const ControlRow &row : kWindowRows) {
-        QWidget *w = create(window, row);
+        QWidget *w = create(client, row);
         w->setObjectName(QLatin1String(row.name));
         dress(w, row);
         finish(w, row);

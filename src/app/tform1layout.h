@@ -80,9 +80,10 @@ inline constexpr std::array<const char *, 16> kN2Cells = {"Label27", "Label28", 
 /// also the order of stacking (later rows on top) and of the Tab key.
 std::span<const ControlRow> windowLayout();
 
-/// Gives \a window the main window's design (name, title, icon, size, font,
-/// colours) and creates the controls of windowLayout() as its children.
-void layOutWindow(QWidget &window);
+/// Gives \a window the main window's design (name, title, icon, font) and
+/// \a client, the area below the window's menu, its design size and colours
+/// and the controls of windowLayout() as its children.
+void layOutWindow(QWidget &window, QWidget &client);
 
 /// \a c as Qt's colour.
 QColor toQColor(Rgb c);

@@ -5,6 +5,7 @@
 #include "profile/settingsfile.h"
 #include "tempfolder.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -186,7 +187,8 @@ TEST_F(Settings, WritesWindows1251WithCrLfAndReadsItBack)
             "RadioButton5=1\r\n"
             "[TCheckBox]\r\nCheckBox1=0\r\nCheckBox2=0\r\nCheckBox6=0\r\nCheckBox8=0\r\n"
             "Cradiobutton2=0\r\nCradiobutton3=0\r\nCheckBox3=0\r\nCradiobutton1=0\r\n"
-            "CheckBox4=1\r\nCheckBox5=0\r\nCheckBox7=0\r\n");
+            "CheckBox4=1\r\nCheckBox5=0\r\nCheckBox7=0\r\n"
+            "[Options]\r\nDiveComputer=1\r\n");
 
     start();
     EXPECT_EQ(text(Edit::descentRate), "abc");
@@ -201,12 +203,16 @@ TEST_F(Settings, WritesWindows1251WithCrLfAndReadsItBack)
 TEST_F(Settings, ClosingLeavesTheListAndThePresetsAsTheyWere)
 {
     const std::string others = "[Listboxvalue]\r\nA=\r\n[ATedit]\r\nEdit3=1\r\n"
-                               "a line of its own\r\n[ATCheckbox]\r\nCheckBox1=1\r\n";
+                               "a line of its own\r\n[ATCheckbox]\r\nCheckBox1=1\r\n"
+                               "[options]\r\nDiveComputer=0\r\n";
     writeBytes(file, others);
     start();
+    EXPECT_FALSE(form().menu().diveComputer->isChecked()) << "closed at the last close";
+    form().showDiveComputer(true);
     ASSERT_TRUE(form().close());
     const std::string after = readBytes(file);
-    EXPECT_EQ(after.substr(0, others.size()), others);
+    EXPECT_EQ(after.substr(0, others.size() - 3), others.substr(0, others.size() - 3));
+    EXPECT_EQ(after.substr(others.size() - 3, 3), "1\r\n") << "the option in its own place";
     EXPECT_EQ(after.substr(others.size(), 9), "[TEdit]\r\n");
     EXPECT_EQ(std::count(after.begin() + others.size(), after.end(), '['), 4);
 }

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -58,7 +59,11 @@ struct Window : testing::Test
 
 TEST_F(Window, StartsIdleWithTheDesignLook)
 {
-    EXPECT_EQ(form.size(), QSize(774, 588));
+    // The designed area keeps its size below the menu bar, and the window's
+    // caption stays as designed.
+    EXPECT_EQ(form.client()->size(), QSize(774, 588));
+    EXPECT_EQ(form.client()->geometry().bottom(), form.height() - 1);
+    EXPECT_EQ(form.client()->y(), form.menu().bar->height());
     EXPECT_EQ(form.pos(), QPoint(0, 0));
     EXPECT_EQ(form.windowTitle(), "Loopwright (Бэта - для тестов и вдумчивого использования)");
     for (const char *name : {"Button4", "Button1", "Button10", "BitBtn1", "BitBtn2"})

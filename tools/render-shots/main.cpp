@@ -101,6 +101,28 @@ int main(int argc, char **argv)
     ok = save(about, dir, "about.png") && ok;
     details.show();
     ok = save(details, dir, "loopdetales.png") && ok;
+    details.done(0);
+
+    // The dive computer during a 45 m trimix decompression dive, on the way
+    // up to its first stop.
+    graph.done(0);
+    form.Button2Click();
+    p.setText(Edit::dilO2Percent, "15");
+    p.setText(Edit::dilHePercent, "40");
+    p.setText(Edit::setpoint1, "1,3");
+    p.setText(Edit::descentRate, "15");
+    p.setText(Edit::ascentRate, "9");
+    TDiveComputer &computer = program.diveComputer;
+    form.showDiveComputer(true);
+    form.buttonstartClick();
+    p.setPosition(Slider::maxDepth, 45);
+    runMinutes(form, 25);
+    p.setPosition(Slider::maxDepth, 9);
+    runMinutes(form, 2);
+    form.Button4Click();
+    ok = save(computer, dir, "divecomputer.png") && ok;
+    ok = save(form, dir, "main-deco.png") && ok;
+
     const QString icon = dir + QStringLiteral("/loopwright.png");
     ok = loopwrightIconPixmap(128).save(icon) && ok;
     return ok ? 0 : 1;
