@@ -1,9 +1,11 @@
 // The main window at the simulation's highest speed, offscreen:
 //   BM_WindowTick    one timer tick with every widget update and the repaint
-//                    it causes (the engine's tick included);
+//                    it causes (the engine's tick included), without and with
+//                    the dive computer window open (argument 0 or 1);
 //   BM_TimerPace     ticks per second that the running window achieves on a
 //                    1 ms timer (TickMs 100, speed 99), against a bare 1 ms
-//                    precise timer in the same process;
+//                    precise timer in the same process, without and with the
+//                    dive computer (second argument);
 //   BM_StartupWindow building the four windows, deriving the loop details,
 //                    showing the main window until it has painted once.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/window_bench
@@ -29,8 +31,9 @@ struct Program : LoopwrightApp
     }
     // An eCCR dive on its way down, valves working: readouts, lamps and the
     // table change as they do in use.
-    void startDive()
+    void startDive(bool withDiveComputer)
     {
+        form.showDiveComputer(withDiveComputer);
         form.params().setChecked(Check::dilSolenoidDisabled, false);
         form.slider(Slider::o2Consumption)->setPosition(10);
         form.slider(Slider::maxDepth)->setPosition(100);
@@ -44,7 +47,7 @@ struct Program : LoopwrightApp
 void BM_WindowTick(benchmark::State &bench)
 {
     Program p;
-    p.startDive();
+    p.startDive(bench.range(0) != 0);
     p.form.timer().stop(); // the benchmark calls the handler itself
     for (auto _ : bench) {
         p.form.TimerPPO2Timer();
@@ -52,7 +55,7 @@ void BM_WindowTick(benchmark::State &bench)
     }
     bench.SetItemsProcessed(bench.iterations());
 }
-BENCHMARK(BM_WindowTick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WindowTick)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Counts a bare precise 1 ms timer's timeouts for \a ms of wall time.
 double bareTimerRate(int ms)
@@ -79,7 +82,7 @@ void BM_TimerPace(benchmark::State &bench)
     for (auto _ : bench) {
         bare = bareTimerRate(ms);
         Program p;
-        p.startDive();
+        p.startDive(bench.range(1) != 0);
         // The first tick comes one interval after start, 1000 ms before any
         // tick has set the fast one: measure from the steady state.
         p.form.TimerPPO2Timer();
@@ -100,7 +103,11 @@ void BM_TimerPace(benchmark::State &bench)
     bench.counters["window_per_s"] = window;
     bench.counters["ratio"] = window / bare;
 }
-BENCHMARK(BM_TimerPace)->Arg(3000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TimerPace)
+        ->Args({3000, 0})
+        ->Args({3000, 1})
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
 
 void BM_StartupWindow(benchmark::State &bench)
 {
