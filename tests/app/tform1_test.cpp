@@ -5,6 +5,7 @@
 #include "controls/tgradienttrackbar.h"
 #include "util/numtext.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -295,6 +296,45 @@ TEST(ErrorBox, FitsALongValue)
     EXPECT_LT(box->width(), program.form.width() * 3 / 4);
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     box->close();
+}
+
+} // namespace
+
+namespace {
+
+// The dive computer follows the dive without a button, says "—" where there
+// is nothing to show, and reports a field it cannot read in its own status
+// line, never in a message box.
+TEST_F(Window, DiveComputerFollowsTheDiveAndKeepsItsErrorsToItself)
+{
+    TDiveComputer &computer = program.diveComputer;
+    form.showDiveComputer(true);
+    const auto shown = [&](const char *name) {
+        return computer.findChild<QLabel *>(QLatin1String(name))->text();
+    };
+    EXPECT_EQ(shown("cns"), "—");
+    EXPECT_EQ(shown("tts"), "—");
+    QAction *graphItem = form.menu().graph;
+    form.params().setText(Edit::tickMs, "1000");
+    form.slider(Slider::maxDepth)->setPosition(30);
+    form.buttonstartClick();
+    ticks(300);
+    EXPECT_FALSE(graphItem->isEnabled()) << "the graph item follows its button";
+    form.params().setText(Edit::ascentRate, "x");
+    form.Button4Click(); // a pause brings the outlook up to date at once
+    EXPECT_TRUE(graphItem->isEnabled());
+    EXPECT_EQ(shown("cns"), QString::fromStdString(exposureView(state, RunState::Paused).cns));
+    EXPECT_NE(shown("noDecoTime"), "—");
+    EXPECT_EQ(shown("tts"), "—");
+    EXPECT_EQ(shown("status"), "'x' is not a valid floating point value");
+    EXPECT_TRUE(messages.isEmpty());
+    form.params().setText(Edit::ascentRate, "10");
+    form.Button1Click();
+    form.Button4Click();
+    EXPECT_EQ(shown("tts").toStdString(), outlookView(form.simulation()).tts);
+    EXPECT_EQ(shown("status"), "");
+    form.Button2Click();
+    EXPECT_EQ(shown("cns"), "—") << "no dive after a reset";
 }
 
 } // namespace
