@@ -2,7 +2,6 @@
 
 #include "util/numtext.h"
 
-#include <charconv>
 #include <cmath>
 
 
@@ -14,9 +13,7 @@ std::string jsonNumber(double v)
         return "null";
     if (v == 0.0)
         return "0"; // not "-0"
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
-    return std::string(buffer, result.ptr);
+    return numtext::formatShortest(v);
 }
 
 std::string jsonNumber(const std::optional<double> &v)

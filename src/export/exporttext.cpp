@@ -1,6 +1,7 @@
 #include "export/exporttext.h"
 
-#include <charconv>
+#include "util/numtext.h"
+
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -13,9 +14,7 @@ std::string decimal(double value)
         return "NaN";
     if (std::isinf(value))
         return value > 0 ? "INF" : "-INF";
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return numtext::formatShortest(value);
 }
 
 std::string utcDateTime(std::int64_t epochMs)

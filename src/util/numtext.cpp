@@ -250,4 +250,11 @@ std::string formatLongTime(std::int64_t msOfDay)
     return buffer;
 }
 
+std::string formatShortest(double x)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
+    return std::string(buffer, result.ptr);
+}
+
 } // namespace numtext

@@ -83,4 +83,8 @@ std::string formatHash2(double x);
 /// (0 <= ms < 86 400 000); milliseconds are dropped.
 std::string formatLongTime(std::int64_t msOfDay);
 
+/// A finite \a x with a point, in the shortest form that reads back to the
+/// same double ("1.3", "2", "1e-07"), as files for other programs want it.
+std::string formatShortest(double x);
+
 } // namespace numtext
