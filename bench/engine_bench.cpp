@@ -1,6 +1,6 @@
 // Speed of the simulation tick, of the worst-case no-decompression forecast
-// and of a deep dive's ascent plan. Run: build/bench/engine_bench (add --benchmark_min_time=0.01 for
-// a quick pass).
+// and of a deep dive's ascent plan. Run: build/bench/engine_bench (add --benchmark_min_time=0.01
+// for a quick pass).
 
 #include "deco/forecast.h"
 #include "engine/memoryform.h"

@@ -6,9 +6,9 @@
 #include "engine/simulation.h"
 #include "export/csvwriter.h"
 #include "export/divelog.h"
-#include "util/atomicfile.h"
 #include "export/exporttext.h"
 #include "export/uddfwriter.h"
+#include "util/atomicfile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // through QWidget::grab(), which lays nothing out and paints every widget.
 #include "controlmodel/tbspline.h"
 #include "controls/tplotchart.h"
-#include "history/divehistory.h"
 #include "graph/tdivegraph.h"
+#include "history/divehistory.h"
 
 #include <QApplication>
 #include <QPixmap>

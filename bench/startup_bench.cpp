@@ -6,8 +6,8 @@
 // Run: QT_QPA_PLATFORM=offscreen build/bench/startup_bench
 
 #include "app/loopwrightapp.h"
-#include "profile/settingsfile.h"
 #include "engine/parameters.h"
+#include "profile/settingsfile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

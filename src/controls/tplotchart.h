@@ -1,9 +1,9 @@
 #pragma once
 
-#include "controls/barpatterns.h"
 #include "controlmodel/chartlayout.h"
-#include "controls/fonttextmeasurer.h"
 #include "controlmodel/tplotseries.h"
+#include "controls/barpatterns.h"
+#include "controls/fonttextmeasurer.h"
 
 #include <QColor>
 #include <QFont>

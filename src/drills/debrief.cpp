@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-
 namespace {
 
 std::string jsonNumber(double v)

@@ -76,4 +76,3 @@ std::string debriefJson(const Debrief &debrief);
 
 /// The debrief as plain Russian text, for saving.
 std::string debriefText(const Debrief &debrief);
-

@@ -1,10 +1,10 @@
 #include "divefiles.h"
 
 #include "export/csvwriter.h"
-#include "util/atomicfile.h"
 #include "export/exporttext.h"
 #include "export/uddfwriter.h"
 #include "history/divehistory.h"
+#include "util/atomicfile.h"
 
 #include <ostream>
 
