@@ -46,10 +46,6 @@ DrillController::DrillController(TForm1 &form, TDiveComputer &diveComputer)
     connect(m_close, &QAction::triggered, this, &DrillController::close);
     connect(menu.file, &QMenu::aboutToShow, this, &DrillController::updateActions);
 
-    m_briefing = new QMessageBox(QMessageBox::Information, QStringLiteral("Тренировка"), QString(),
-            QMessageBox::Ok, &form);
-    m_briefing->setObjectName(QStringLiteral("Briefing"));
-    m_briefing->setTextFormat(Qt::RichText);
     m_debrief = new TDebrief(&form);
     connect(m_debrief, &QDialog::finished, this, &DrillController::close);
 
@@ -115,7 +111,8 @@ void DrillController::close()
     m_drill.reset();
     Simulation &sim = m_form.simulation();
     restoreSetup(user, m_form, sim.params(), sim.state());
-    m_briefing->hide();
+    if (m_briefing)
+        m_briefing->close();
     m_faults.refresh();
     m_form.applyView();
     updateStatus();
@@ -194,6 +191,13 @@ void DrillController::showBriefing()
         text += fromUtf8(line).toHtmlEscaped() + QStringLiteral("<br>");
     text += QStringLiteral("</p><p><i>События и цели тренировки начнутся, когда вы нажмёте "
                            "«ПОГРУЖЕНИЕ».</i></p>");
+    if (m_briefing)
+        m_briefing->close();
+    m_briefing = new QMessageBox(QMessageBox::Information, QStringLiteral("Тренировка"), QString(),
+            QMessageBox::Ok, &m_form);
+    m_briefing->setObjectName(QStringLiteral("Briefing"));
+    m_briefing->setAttribute(Qt::WA_DeleteOnClose);
+    m_briefing->setTextFormat(Qt::RichText);
     m_briefing->setText(text);
     m_briefing->open();
 }

@@ -4,13 +4,14 @@
 #include "faultsmenu.h"
 #include "setup/setupsnapshot.h"
 
+#include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 
 #include <filesystem>
 #include <optional>
 
 class QAction;
-class QMessageBox;
 class TDebrief;
 class TDiveComputer;
 class TForm1;
@@ -47,7 +48,8 @@ public:
 
     QAction *openAction() const { return m_open; } ///< "Открыть тренировку…"
     QAction *closeAction() const { return m_close; } ///< "Закрыть тренировку"
-    QMessageBox &briefing() const { return *m_briefing; }
+    /// The briefing of the drill last opened, while it is shown.
+    QMessageBox *briefing() const { return m_briefing; }
     TDebrief &debriefWindow() const { return *m_debrief; }
     FaultsMenu &faults() { return m_faults; }
 
@@ -71,7 +73,7 @@ private:
     FaultsMenu m_faults;
     QAction *m_open = nullptr;
     QAction *m_close = nullptr;
-    QMessageBox *m_briefing = nullptr;
+    QPointer<QMessageBox> m_briefing;
     TDebrief *m_debrief = nullptr;
 
     std::optional<Drill> m_drill;

@@ -136,8 +136,8 @@ int main(int argc, char **argv)
     const std::filesystem::path shipped = shippedDrillsFolder(std::filesystem::path(
             QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()));
     ok = drills.open(shipped / "o2-solenoid-stuck.drill") && ok;
-    ok = save(drills.briefing(), dir, "drill-briefing.png") && ok;
-    drills.briefing().done(0);
+    ok = save(*drills.briefing(), dir, "drill-briefing.png") && ok;
+    drills.briefing()->done(0);
     form.buttonstartClick();
     runMinutes(form, 9);
     ok = save(computer, dir, "divecomputer-drill.png") && ok;
