@@ -71,26 +71,16 @@ bool DrillController::open(const fs::path &path)
         return false;
     }
     Drill &drill = std::get<Drill>(loaded);
-    FormControls &controls = m_form;
+    if (drill.title.empty())
+        drill.title = path.stem().string();
     // A second drill opened before the dive replaces the first: the set-up
     // kept aside stays the user's own.
-    if (!m_userSetup)
+    if (!m_userSetup) {
+        FormControls &controls = m_form;
         m_userSetup = takeSetup(controls, sim.params(), sim.state());
-    applyDesignSetup(controls, sim.params(), sim.state());
-    QString failure;
-    try {
-        applyDrillSetup(drill, sim);
-    } catch (const LoopwrightError &e) {
-        failure = QString::fromUtf8(e.what());
-    }
-    // The loop details dialog shows the volumes the drill derived from.
-    for (const ScenarioCommand &c : drill.setup) {
-        if (c.kind == ScenarioCommand::Kind::Details) {
-            for (int i = 0; i < 4; ++i)
-                controls.setDetailText(i, c.details[std::size_t(i)]);
-        }
     }
     m_drill = std::move(drill);
+    const QString failure = applyDrill();
     m_faults.refresh();
     m_form.applyView();
     updateStatus();
@@ -99,6 +89,27 @@ bool DrillController::open(const fs::path &path)
     if (!failure.isEmpty())
         m_form.reportError(failure);
     return true;
+}
+
+QString DrillController::applyDrill()
+{
+    Simulation &sim = m_form.simulation();
+    FormControls &controls = m_form;
+    applyDesignSetup(controls, sim.params(), sim.state());
+    QString failure;
+    try {
+        applyDrillSetup(*m_drill, sim);
+    } catch (const LoopwrightError &e) {
+        failure = QString::fromUtf8(e.what());
+    }
+    // The loop details dialog shows the volumes the drill derived from.
+    for (const ScenarioCommand &c : m_drill->setup) {
+        if (c.kind == ScenarioCommand::Kind::Details) {
+            for (int i = 0; i < 4; ++i)
+                controls.setDetailText(i, c.details[std::size_t(i)]);
+        }
+    }
+    return failure;
 }
 
 void DrillController::close()
@@ -171,6 +182,12 @@ void DrillController::diveReset()
     if (m_session && !m_session->ended()) {
         m_session->endByReset();
         showDebrief();
+    } else if (m_drill && !m_session) {
+        // Before its dive a reset would clear the drill's sliders and open
+        // its valves: the drill starts from its own set-up again.
+        const QString failure = applyDrill();
+        if (!failure.isEmpty())
+            m_form.reportError(failure);
     }
     m_faults.refresh();
     updateActions();

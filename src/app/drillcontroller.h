@@ -60,6 +60,9 @@ protected:
 
 private:
     void openFromDialog();
+    /// The design set-up and the drill's over it; the error a set-up line
+    /// met, if any.
+    QString applyDrill();
     void diveStarted();
     void ticked(bool completed);
     void diveReset();

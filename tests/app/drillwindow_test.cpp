@@ -159,15 +159,19 @@ TEST_F(DrillWindow, TheValveMenuFollowsTheDrillAndTheResetThatEndsIt)
 {
     ASSERT_TRUE(drills.open(drill("valves.drill",
             "title Клапаны\nfield TickMs 1000\n"
+            "slider MaxDepth 20\nsupply Dil closed\n"
             "at 0,05 supply O2 closed\n")));
+    form.Button2Click(); // before the dive: the drill's set-up stays
+    EXPECT_EQ(form.slider(Slider::maxDepth)->position(), 20);
+    EXPECT_TRUE(faults.dilClosed()->isChecked());
     form.buttonstartClick();
     form.TimerPPO2Timer();
     form.TimerPPO2Timer();
     EXPECT_FALSE(faults.o2Closed()->isChecked());
     form.TimerPPO2Timer(); // 3 s: the line runs and the menu shows it at once
     EXPECT_TRUE(faults.o2Closed()->isChecked());
-    faults.dilClosed()->trigger();
-    EXPECT_FALSE(form.simulation().state().dilValveOpen);
+    faults.o2Closed()->trigger(); // the trainee opens it again
+    EXPECT_TRUE(form.simulation().state().o2ValveOpen);
 
     form.Button4Click();
     form.Button2Click();
