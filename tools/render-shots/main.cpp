@@ -135,18 +135,21 @@ int main(int argc, char **argv)
     DrillController &drills = program.drills;
     const std::filesystem::path shipped = shippedDrillsFolder(std::filesystem::path(
             QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()));
-    ok = drills.open(shipped / "o2-solenoid-stuck.drill") && ok;
-    ok = save(*drills.briefing(), dir, "drill-briefing.png") && ok;
-    drills.briefing()->done(0);
-    form.buttonstartClick();
-    runMinutes(form, 9);
-    ok = save(computer, dir, "divecomputer-drill.png") && ok;
-    runMinutes(form, 1);
-    p.setPosition(Slider::maxDepth, 0);
-    for (int i = 0; i < 100000 && !drills.debriefWindow().isVisible(); ++i)
-        form.TimerPPO2Timer();
-    ok = save(drills.debriefWindow(), dir, "debrief.png") && ok;
-    drills.debriefWindow().done(0);
+    if (drills.open(shipped / "o2-solenoid-stuck.drill")) {
+        ok = save(*drills.briefing(), dir, "drill-briefing.png") && ok;
+        drills.briefing()->done(0);
+        form.buttonstartClick();
+        runMinutes(form, 9);
+        ok = save(computer, dir, "divecomputer-drill.png") && ok;
+        runMinutes(form, 1);
+        p.setPosition(Slider::maxDepth, 0);
+        for (int i = 0; i < 100000 && !drills.debriefWindow().isVisible(); ++i)
+            form.TimerPPO2Timer();
+        ok = save(drills.debriefWindow(), dir, "debrief.png") && ok;
+        drills.debriefWindow().done(0);
+    } else {
+        ok = false;
+    }
     // The file menu and the faults menu as they drop down.
     for (const auto &[menu, name] : {std::pair {form.menu().file, "menu-file.png"},
                  std::pair {drills.faults().menu(), "menu-faults.png"}}) {
