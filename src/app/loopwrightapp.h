@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drillcontroller.h"
 #include "engine/simulationstate.h"
 #include "graph/tdivegraph.h"
 #include "history/divehistory.h"
@@ -14,7 +15,8 @@
 
 /// The program's run: the one simulation state and dive history, and the
 /// four windows, created in their order (main window, About, graph, loop
-/// details) and kept until the end. Needs a QApplication.
+/// details), the dive computer and the drills, kept until the end. Needs a
+/// QApplication.
 class LoopwrightApp
 {
 public:
@@ -51,6 +53,7 @@ public:
     TDiveGraph graph {history, &form};
     TLoopdetales details {form.params(), &form};
     TDiveComputer diveComputer {form.simulation(), &form};
+    DrillController drills {form, diveComputer};
 
 private:
     std::optional<std::filesystem::path> m_settingsFile;

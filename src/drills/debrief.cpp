@@ -110,6 +110,11 @@ std::string_view objectiveUnit(ObjectiveKind kind)
     return kind == ObjectiveKind::CnsBelow || kind == ObjectiveKind::ReserveAbove ? "%" : "мин";
 }
 
+std::string objectiveValueText(const ObjectiveResult &objective)
+{
+    return shown(objective.value, 1, objectiveUnit(objective.kind));
+}
+
 std::vector<std::pair<std::string, std::string>> figureLines(const DrillFigures &f)
 {
     return {{"Время погружения", shown(f.diveTimeMin, 1, "мин")},
@@ -160,7 +165,7 @@ std::string debriefText(const Debrief &d)
         out += "  нет\n";
     for (const ObjectiveResult &o : d.objectives) {
         out += std::string(o.passed ? "  выполнена     " : "  НЕ выполнена  ") + o.name + ": "
-                + shown(o.value, 1, objectiveUnit(o.kind)) + "\n";
+                + objectiveValueText(o) + "\n";
     }
     out += "\nПоказатели:\n";
     for (const auto &[caption, value] : figureLines(d.figures))

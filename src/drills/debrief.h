@@ -63,6 +63,10 @@ struct Debrief
 /// The unit an objective's value is given in, in Russian ("мин", "%").
 std::string_view objectiveUnit(ObjectiveKind kind);
 
+/// An objective's value as the debrief shows it: rounded to 0,1 with its
+/// unit ("2,5 мин"), and never as zero when it is not.
+std::string objectiveValueText(const ObjectiveResult &objective);
+
 /// The figures as the debrief shows them: a Russian caption and the value in
 /// the program's number style with its unit, "—" for a figure without value.
 std::vector<std::pair<std::string, std::string>> figureLines(const DrillFigures &figures);

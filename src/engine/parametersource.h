@@ -18,6 +18,8 @@ struct LoopDetails
     /// Loop volume at the end of a full exhalation with a full counterlung:
     /// above it the over-pressure valve vents.
     double opvThreshold() const { return lungVolumeExhale + counterlungVolume + deadSpaceVolume; }
+
+    friend bool operator==(const LoopDetails &, const LoopDetails &) = default;
 };
 
 /// Where the engine reads its inputs: the main window's controls, or an

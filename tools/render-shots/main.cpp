@@ -5,11 +5,16 @@
 
 #include "app/loopwrightapp.h"
 #include "app/pictures.h"
+#include "app/tdebrief.h"
 #include "controls/tgradienttrackbar.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QRadioButton>
 
@@ -122,6 +127,36 @@ int main(int argc, char **argv)
     form.Button4Click();
     ok = save(computer, dir, "divecomputer.png") && ok;
     ok = save(form, dir, "main-deco.png") && ok;
+
+    // A drill flown in the window with a wrong response: the oxygen solenoid
+    // sticks at 8 minutes and the trainee only ascends at 10, the cylinder
+    // left open. The briefing, the dive computer's drill line, the debrief.
+    form.Button2Click();
+    DrillController &drills = program.drills;
+    const std::filesystem::path shipped = shippedDrillsFolder(std::filesystem::path(
+            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()));
+    if (drills.open(shipped / "o2-solenoid-stuck.drill")) {
+        ok = save(*drills.briefing(), dir, "drill-briefing.png") && ok;
+        drills.briefing()->done(0);
+        form.buttonstartClick();
+        runMinutes(form, 9);
+        ok = save(computer, dir, "divecomputer-drill.png") && ok;
+        runMinutes(form, 1);
+        p.setPosition(Slider::maxDepth, 0);
+        for (int i = 0; i < 100000 && !drills.debriefWindow().isVisible(); ++i)
+            form.TimerPPO2Timer();
+        ok = save(drills.debriefWindow(), dir, "debrief.png") && ok;
+        drills.debriefWindow().done(0);
+    } else {
+        ok = false;
+    }
+    // The file menu and the faults menu as they drop down.
+    for (const auto &[menu, name] : {std::pair {form.menu().file, "menu-file.png"},
+                 std::pair {drills.faults().menu(), "menu-faults.png"}}) {
+        menu->popup(form.mapToGlobal(QPoint(0, form.menu().bar->height())));
+        ok = save(*menu, dir, name) && ok;
+        menu->hide();
+    }
 
     const QString icon = dir + QStringLiteral("/loopwright.png");
     ok = loopwrightIconPixmap(128).save(icon) && ok;

@@ -1,0 +1,247 @@
+#include "drillcontroller.h"
+
+#include "tdebrief.h"
+#include "tdivecomputer.h"
+#include "tform1.h"
+#include "util/error.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+fs::path onDisk(const QString &path)
+{
+    return fs::path(QFile::encodeName(path).toStdString());
+}
+
+} // namespace
+
+DrillController::DrillController(TForm1 &form, TDiveComputer &diveComputer)
+    : m_form(form), m_diveComputer(diveComputer), m_faults(form.menu(), form.simulation().state())
+{
+    const MainMenu &menu = form.menu();
+    m_open = new QAction(QStringLiteral("&Открыть тренировку…"), menu.file);
+    m_open->setObjectName(QStringLiteral("actionOpenDrill"));
+    m_close = new QAction(QStringLiteral("&Закрыть тренировку"), menu.file);
+    m_close->setObjectName(QStringLiteral("actionCloseDrill"));
+    menu.file->insertAction(menu.exit, m_open);
+    menu.file->insertAction(menu.exit, m_close);
+    menu.file->insertSeparator(menu.exit);
+    connect(m_open, &QAction::triggered, this, &DrillController::openFromDialog);
+    connect(m_close, &QAction::triggered, this, &DrillController::close);
+    connect(menu.file, &QMenu::aboutToShow, this, &DrillController::updateActions);
+
+    m_debrief = new TDebrief(&form);
+    connect(m_debrief, &QDialog::finished, this, &DrillController::close);
+
+    connect(&form, &TForm1::diveStarted, this, &DrillController::diveStarted);
+    connect(&form, &TForm1::ticked, this, &DrillController::ticked);
+    connect(&form, &TForm1::diveReset, this, &DrillController::diveReset);
+    form.installEventFilter(this);
+    updateActions();
+}
+
+DrillController::~DrillController() = default;
+
+bool DrillController::open(const fs::path &path)
+{
+    Simulation &sim = m_form.simulation();
+    if (m_session || runState(sim.view().controls) != RunState::Idle)
+        return false;
+    auto loaded = loadDrill(path);
+    if (const auto *error = std::get_if<DrillError>(&loaded)) {
+        m_form.reportError(QStringLiteral("Тренировка «%1» не открыта: %2")
+                                   .arg(QFile::decodeName(path.filename().c_str()),
+                                           fromUtf8(error->russianMessage())));
+        return false;
+    }
+    Drill &drill = std::get<Drill>(loaded);
+    if (drill.title.empty())
+        drill.title = path.stem().string();
+    // A second drill opened before the dive replaces the first: the set-up
+    // kept aside stays the user's own.
+    if (!m_userSetup) {
+        FormControls &controls = m_form;
+        m_userSetup = takeSetup(controls, sim.params(), sim.state());
+    }
+    m_drill = std::move(drill);
+    const QString failure = applyDrill();
+    m_faults.refresh();
+    m_form.applyView();
+    updateStatus();
+    updateActions();
+    showBriefing();
+    if (!failure.isEmpty())
+        m_form.reportError(failure);
+    return true;
+}
+
+QString DrillController::applyDrill()
+{
+    Simulation &sim = m_form.simulation();
+    FormControls &controls = m_form;
+    applyDesignSetup(controls, sim.params(), sim.state());
+    QString failure;
+    try {
+        applyDrillSetup(*m_drill, sim);
+    } catch (const LoopwrightError &e) {
+        failure = QString::fromUtf8(e.what());
+    }
+    // The loop details dialog shows the volumes the drill derived from.
+    for (const ScenarioCommand &c : m_drill->setup) {
+        if (c.kind == ScenarioCommand::Kind::Details) {
+            for (int i = 0; i < 4; ++i)
+                controls.setDetailText(i, c.details[std::size_t(i)]);
+        }
+    }
+    return failure;
+}
+
+void DrillController::close()
+{
+    if (!m_userSetup)
+        return;
+    const SetupSnapshot user = *m_userSetup;
+    m_userSetup.reset();
+    m_session.reset();
+    m_drill.reset();
+    Simulation &sim = m_form.simulation();
+    restoreSetup(user, m_form, sim.params(), sim.state());
+    if (m_briefing)
+        m_briefing->close();
+    m_faults.refresh();
+    m_form.applyView();
+    updateStatus();
+    updateActions();
+}
+
+bool DrillController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_form && event->type() == QEvent::Close && m_userSetup) {
+        if (m_debrief->isVisible())
+            m_debrief->done(QDialog::Rejected); // and its end closes the drill
+        close();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void DrillController::openFromDialog()
+{
+    const fs::path shipped = shippedDrillsFolder(onDisk(QCoreApplication::applicationDirPath()));
+    const QString start = shipped.empty() ? QDir::homePath() : QFile::decodeName(shipped.c_str());
+    const QString chosen =
+            QFileDialog::getOpenFileName(&m_form, QStringLiteral("Открыть тренировку"), start,
+                    QStringLiteral("Тренировки (*.drill);;Все файлы (*)"));
+    if (!chosen.isEmpty())
+        open(onDisk(chosen));
+}
+
+void DrillController::diveStarted()
+{
+    Simulation &sim = m_form.simulation();
+    // A start that failed leaves the dive idle and the drill waiting.
+    if (m_drill && !m_session && runState(sim.view().controls) == RunState::Running) {
+        m_session.emplace(*m_drill, sim, DrillSession::Mode::Window);
+        m_session->begin();
+        m_notesShown = 0;
+        updateStatus();
+    }
+    updateActions();
+}
+
+void DrillController::ticked(bool completed)
+{
+    if (m_session && !m_session->ended()) {
+        m_session->afterTick(completed);
+        if (m_session->notes().size() != m_notesShown)
+            updateStatus();
+        if (m_session->ended())
+            showDebrief();
+    }
+    // After the drill's events: a "supply" line among them shows at once.
+    m_faults.refresh();
+}
+
+void DrillController::diveReset()
+{
+    if (m_session && !m_session->ended()) {
+        m_session->endByReset();
+        showDebrief();
+    } else if (m_drill && !m_session) {
+        // Before its dive a reset would clear the drill's sliders and open
+        // its valves: the drill starts from its own set-up again.
+        const QString failure = applyDrill();
+        if (!failure.isEmpty())
+            m_form.reportError(failure);
+    }
+    m_faults.refresh();
+    updateActions();
+}
+
+void DrillController::showDebrief()
+{
+    m_debrief->showDebrief(m_session->debrief(), m_session->drill().objectives);
+    m_debrief->open();
+}
+
+void DrillController::showBriefing()
+{
+    // The briefing's lines as the instructor broke them.
+    QString text = QStringLiteral("<p><b>%1</b></p><p style=\"white-space:pre\">")
+                           .arg(fromUtf8(m_drill->title).toHtmlEscaped());
+    for (const std::string &line : m_drill->brief)
+        text += fromUtf8(line).toHtmlEscaped() + QStringLiteral("<br>");
+    text += QStringLiteral("</p><p><i>События и цели тренировки начнутся, когда вы нажмёте "
+                           "«ПОГРУЖЕНИЕ».</i></p>");
+    if (m_briefing)
+        m_briefing->close();
+    m_briefing = new QMessageBox(QMessageBox::Information, QStringLiteral("Тренировка"), QString(),
+            QMessageBox::Ok, &m_form);
+    m_briefing->setObjectName(QStringLiteral("Briefing"));
+    m_briefing->setAttribute(Qt::WA_DeleteOnClose);
+    m_briefing->setTextFormat(Qt::RichText);
+    m_briefing->setText(text);
+    m_briefing->open();
+}
+
+void DrillController::updateStatus()
+{
+    if (!m_drill) {
+        m_diveComputer.setDrillStatus({});
+        return;
+    }
+    // The drill's name on one line, however long, so that the note below it
+    // keeps its room in the small status area.
+    QString name = QStringLiteral("Тренировка: %1").arg(fromUtf8(m_drill->title));
+    if (const auto *status = m_diveComputer.findChild<QLabel *>(QStringLiteral("status")))
+        name = status->fontMetrics().elidedText(name, Qt::ElideRight, status->width());
+    QString text = name;
+    if (!m_session)
+        text += QStringLiteral("\nНачало — «ПОГРУЖЕНИЕ»");
+    else if (!m_session->notes().empty())
+        text += QLatin1Char('\n') + fromUtf8(m_session->notes().back().text);
+    m_notesShown = m_session ? m_session->notes().size() : 0;
+    m_diveComputer.setDrillStatus(text);
+}
+
+void DrillController::updateActions()
+{
+    const bool idle = runState(m_form.simulation().view().controls) == RunState::Idle;
+    m_open->setEnabled(!m_session && idle);
+    m_close->setEnabled(m_drill && !m_session);
+}

@@ -1,0 +1,187 @@
+// Drills in the window, offscreen: a shipped drill opened, flown with the
+// trainee's actions, debriefed and saved, and the user's own set-up back; a
+// malformed drill refused; the valve menu following the dive.
+
+#include "app/loopwrightapp.h"
+#include "app/tdebrief.h"
+#include "controls/tgradienttrackbar.h"
+#include "profile/settingsfile.h"
+#include "tempfolder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DrillWindow : testing::Test
+{
+    LoopwrightApp program {std::nullopt};
+    TForm1 &form = program.form;
+    DrillController &drills = program.drills;
+    FaultsMenu &faults = drills.faults();
+    QStringList messages;
+    TempFolder folder;
+
+    void SetUp() override
+    {
+        form.setErrorSink([this](const QString &m) { messages << m; });
+        program.startUp();
+        form.show();
+    }
+    SetupSnapshot setup() { return takeSetup(form, form.params(), form.simulation().state()); }
+    // The user's own: eCCR on its high setpoint, texts and positions that no
+    // drill sets, a loop detail and a closed oxygen cylinder.
+    void ownSetup()
+    {
+        FormControls &controls = form;
+        controls.setTypeChecked(RebreatherType::eCCR, true);
+        controls.setChecked(Check::setpoint2Active, true);
+        controls.setText(Edit::setpoint2, "1,35");
+        controls.setText(Edit::presetName, "Моя настройка");
+        controls.setDetailText(0, "5,5");
+        form.slider(Slider::simSpeed)->setPosition(40);
+        form.slider(Slider::maxDepth)->setPosition(12);
+        faults.o2Closed()->trigger();
+    }
+    double minutes() const
+    {
+        return double(form.simulation().state().simClockMs - kSimClockStartMs) / 60000.0;
+    }
+    std::filesystem::path drill(const char *name, const std::string &text = {})
+    {
+        if (text.empty())
+            return std::filesystem::path(LOOPWRIGHT_SOURCE_DIR) / "drills" / name;
+        writeBytes(folder.path() / name, text);
+        return folder.path() / name;
+    }
+    QString status() const { return program.diveComputer.findChild<QLabel *>("status")->text(); }
+};
+
+TEST_F(DrillWindow, FliesAShippedDrillToItsDebriefAndGivesTheSetUpBack)
+{
+    ownSetup();
+    const SetupSnapshot own = setup();
+    ASSERT_TRUE(drills.open(drill("dil-valve-closed.drill")));
+    // The drill's set-up over the design one; the drill waits for the dive.
+    EXPECT_EQ(form.edit(Edit::tickMs)->text(), "1000");
+    EXPECT_EQ(form.edit(Edit::setpoint2)->text(), "1,5");
+    EXPECT_FALSE(form.check(Check::setpoint2Active)->isChecked());
+    EXPECT_EQ(form.slider(Slider::simSpeed)->position(), 0);
+    EXPECT_TRUE(faults.dilClosed()->isChecked());
+    EXPECT_FALSE(faults.o2Closed()->isChecked());
+    ASSERT_NE(drills.briefing(), nullptr);
+    EXPECT_TRUE(drills.briefing()->text().contains("Перед прыжком забыли открыть"));
+    EXPECT_TRUE(status().startsWith("Тренировка: Закрытый баллон"));
+    EXPECT_EQ(drills.session(), nullptr);
+
+    // The wrong response: the valve opened at one minute, the ascent at 16.
+    form.buttonstartClick();
+    EXPECT_FALSE(drills.openAction()->isEnabled());
+    while (!drills.debriefWindow().isVisible() && minutes() < 60) {
+        if (minutes() >= 1)
+            faults.dilClosed()->setChecked(false);
+        if (minutes() >= 16)
+            form.slider(Slider::maxDepth)->setPosition(0);
+        form.TimerPPO2Timer();
+    }
+    TDebrief &debrief = drills.debriefWindow();
+    ASSERT_TRUE(debrief.isVisible());
+    EXPECT_EQ(runState(form.simulation().view().controls), RunState::Paused);
+    EXPECT_TRUE(status().endsWith("\nСпуск до 30 м, 15 минут на дне."));
+    EXPECT_EQ(debrief.findChild<QLabel *>("objective0")->text(), "✘ не выполнена");
+    EXPECT_EQ(debrief.findChild<QLabel *>("objective1")->text(), "✔ выполнена");
+
+    const auto saved = folder.path() / "разбор.txt";
+    ASSERT_TRUE(debrief.saveText(saved));
+    EXPECT_NE(readBytes(saved).find("НЕ выполнена  ppo2-between 0,4 1,6"), std::string::npos);
+    QStringList saveErrors;
+    debrief.setErrorSink([&](const QString &m) { saveErrors << m; });
+    EXPECT_FALSE(debrief.saveText(folder.path() / "нет" / "разбор.txt"));
+    EXPECT_EQ(saveErrors,
+            QStringList("Разбор не сохранён в файл «"
+                    + QString::fromStdString((folder.path() / "нет" / "разбор.txt").string())
+                    + "»: такой папки нет."));
+
+    debrief.reject();
+    EXPECT_FALSE(drills.hasDrill());
+    EXPECT_TRUE(setup() == own);
+    EXPECT_EQ(status(), "");
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+// The window starts a drill from the design set-up, as the headless runner
+// does: what the user had set must not change how a drill goes.
+TEST_F(DrillWindow, EveryShippedDrillPassesWithItsCorrectResponse)
+{
+    ownSetup();
+    for (const char *name : {"o2-solenoid-stuck", "dil-solenoid-stuck", "o2-cylinder-empty",
+                 "dil-valve-closed", "setpoint-switch", "deco-dive"}) {
+        const std::string source = std::string(LOOPWRIGHT_SOURCE_DIR) + "/";
+        ASSERT_TRUE(drills.open(drill("flown.drill",
+                readBytes(source + "drills/" + name + ".drill")
+                        + readBytes(source + "tests/drills/responses/" + name + ".correct"))));
+        form.buttonstartClick();
+        while (!drills.debriefWindow().isVisible() && minutes() < 120)
+            form.TimerPPO2Timer();
+        const Debrief debrief = drills.debriefWindow().debrief();
+        EXPECT_EQ(debrief.endedBy, DrillEnd::Surface) << name;
+        for (const ObjectiveResult &o : debrief.objectives)
+            EXPECT_TRUE(o.passed) << name << ": " << o.name;
+        drills.debriefWindow().reject();
+        form.Button2Click();
+    }
+}
+
+TEST_F(DrillWindow, AMalformedDrillChangesNothingAndClosingMidDrillSavesTheUsersSetUp)
+{
+    ownSetup();
+    const SetupSnapshot own = setup();
+    EXPECT_FALSE(drills.open(drill("bad.drill", "title Плохая\nfield Setpoint2 1,1\n\nfoo 1\n")));
+    EXPECT_EQ(messages,
+            QStringList("Тренировка «bad.drill» не открыта: строка 4: неизвестная команда «foo»"));
+    EXPECT_TRUE(setup() == own);
+    EXPECT_FALSE(drills.hasDrill());
+    EXPECT_EQ(drills.briefing(), nullptr);
+
+    form.setSettingsFile(folder.path() / "config.ini");
+    ASSERT_TRUE(drills.open(drill("setpoint-switch.drill")));
+    EXPECT_EQ(form.edit(Edit::setpoint2)->text(), "1,3");
+    form.close();
+    EXPECT_EQ(SettingsFile(folder.path() / "config.ini").ReadString("TEdit", "Edit8", ""), "1,35");
+}
+
+TEST_F(DrillWindow, TheValveMenuFollowsTheDrillAndTheResetThatEndsIt)
+{
+    ASSERT_TRUE(drills.open(drill("valves.drill",
+            "title Клапаны\nfield TickMs 1000\n"
+            "slider MaxDepth 20\nsupply Dil closed\n"
+            "at 0,05 supply O2 closed\n")));
+    form.Button2Click(); // before the dive: the drill's set-up stays
+    EXPECT_EQ(form.slider(Slider::maxDepth)->position(), 20);
+    EXPECT_TRUE(faults.dilClosed()->isChecked());
+    form.buttonstartClick();
+    form.TimerPPO2Timer();
+    form.TimerPPO2Timer();
+    EXPECT_FALSE(faults.o2Closed()->isChecked());
+    form.TimerPPO2Timer(); // 3 s: the line runs and the menu shows it at once
+    EXPECT_TRUE(faults.o2Closed()->isChecked());
+    faults.o2Closed()->trigger(); // the trainee opens it again
+    EXPECT_TRUE(form.simulation().state().o2ValveOpen);
+
+    form.Button4Click();
+    form.Button2Click();
+    EXPECT_FALSE(faults.o2Closed()->isChecked());
+    EXPECT_FALSE(faults.dilClosed()->isChecked());
+    ASSERT_TRUE(drills.debriefWindow().isVisible());
+    EXPECT_EQ(drills.debriefWindow().debrief().endedBy, DrillEnd::Reset);
+    EXPECT_FALSE(drills.openAction()->isEnabled());
+    drills.debriefWindow().reject();
+    EXPECT_TRUE(drills.openAction()->isEnabled());
+}
+
+} // namespace
