@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/simulationstate.h"
+#include "exportcontroller.h"
 #include "graph/tdivegraph.h"
 #include "history/divehistory.h"
 #include "setup/options.h"
@@ -12,9 +13,9 @@
 #include <filesystem>
 #include <optional>
 
-/// The program's run: the one simulation state and dive history, and the
-/// four windows, created in their order (main window, About, graph, loop
-/// details) and kept until the end. Needs a QApplication.
+/// The program's run: the one simulation state, dive history and dive log
+/// for export, and the four windows, created in their order (main window,
+/// About, graph, loop details) and kept until the end. Needs a QApplication.
 class LoopwrightApp
 {
 public:
@@ -51,6 +52,7 @@ public:
     TDiveGraph graph {history, &form};
     TLoopdetales details {form.params(), &form};
     TDiveComputer diveComputer {form.simulation(), &form};
+    ExportController diveExport {form};
 
 private:
     std::optional<std::filesystem::path> m_settingsFile;
