@@ -1,41 +1,19 @@
 // loopwright-sim --uddf and --csv on the examples: the files validate, read
 // back as written, and agree with the trace of the same run.
 
-#include "uddfschema.h"
+#include "exportcheck.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 namespace {
 
 namespace fs = std::filesystem;
 
 const std::string kSource = LOOPWRIGHT_SOURCE_DIR;
-
-std::string contents(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::vector<std::string> split(const std::string &text, char separator)
-{
-    std::vector<std::string> parts(1);
-    for (char c : text) {
-        if (c == separator)
-            parts.emplace_back();
-        else if (c != '\r')
-            parts.back() += c;
-    }
-    return parts;
-}
 
 struct Exported
 {
@@ -57,10 +35,10 @@ const Exported &exported(const std::string &name)
     const std::string command = std::string(LOOPWRIGHT_SIM) + " --uddf " + e.uddfPath.string()
             + " --csv " + csv.string() + " " + kSource + "/examples/" + name + ".scn > "
             + (dir / "trace.csv").string() + " 2> " + (dir / "err.txt").string();
-    EXPECT_EQ(std::system(command.c_str()), 0) << contents(dir / "err.txt");
-    e.trace = contents(dir / "trace.csv");
-    e.uddf = contents(e.uddfPath);
-    e.csv = contents(csv);
+    EXPECT_EQ(std::system(command.c_str()), 0) << readBytes(dir / "err.txt");
+    e.trace = readBytes(dir / "trace.csv");
+    e.uddf = readBytes(e.uddfPath);
+    e.csv = readBytes(csv);
     return cache[name] = e;
 }
 
