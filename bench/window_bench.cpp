@@ -1,7 +1,6 @@
 // The main window at the simulation's highest speed, offscreen:
 //   BM_WindowTick    one timer tick with every widget update and the repaint
-//                    it causes (the engine's tick and the dive log for export
-//                    included);
+//                    it causes (the engine's tick included);
 //   BM_TimerPace     ticks per second that the running window achieves on a
 //                    1 ms timer (TickMs 100, speed 99), against a bare 1 ms
 //                    precise timer in the same process;
