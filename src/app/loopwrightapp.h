@@ -2,6 +2,7 @@
 
 #include "drillcontroller.h"
 #include "engine/simulationstate.h"
+#include "exportcontroller.h"
 #include "graph/tdivegraph.h"
 #include "history/divehistory.h"
 #include "setup/options.h"
@@ -13,10 +14,10 @@
 #include <filesystem>
 #include <optional>
 
-/// The program's run: the one simulation state and dive history, and the
-/// four windows, created in their order (main window, About, graph, loop
-/// details), the dive computer and the drills, kept until the end. Needs a
-/// QApplication.
+/// The program's run: the one simulation state, dive history and dive log
+/// for export, and the four windows, created in their order (main window,
+/// About, graph, loop details), the dive computer and the drills, kept until
+/// the end. Needs a QApplication.
 class LoopwrightApp
 {
 public:
@@ -54,6 +55,7 @@ public:
     TLoopdetales details {form.params(), &form};
     TDiveComputer diveComputer {form.simulation(), &form};
     DrillController drills {form, diveComputer};
+    ExportController diveExport {form};
 
 private:
     std::optional<std::filesystem::path> m_settingsFile;

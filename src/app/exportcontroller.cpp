@@ -1,0 +1,139 @@
+#include "exportcontroller.h"
+
+#include "export/csvwriter.h"
+#include "export/uddfwriter.h"
+#include "tform1.h"
+#include "util/atomicfile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+const QString kUddfFilter = QStringLiteral("UDDF — для программ-логбуков (*.uddf)");
+const QString kCsvFilter = QStringLiteral("CSV — для электронных таблиц (*.csv)");
+
+// A UDDF date and time: local time with the offset it has from UTC, whole
+// seconds, as a diver's own log shows it ("2026-12-06T23:50:00+03:00").
+std::string isoLocal(const QDateTime &time)
+{
+    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate).toStdString();
+}
+
+// The system's reason for a failed write, in Russian where it is one a user
+// meets; any other is shown as the system gives it.
+QString reasonText(const std::string &reason)
+{
+    static const std::pair<int, const char *> known[] = {
+            {ENOENT, "такой папки нет"},
+            {EACCES, "нет прав на запись"},
+            {EPERM, "нет прав на запись"},
+            {EROFS, "диск доступен только для чтения"},
+            {ENOSPC, "на диске нет места"},
+            {EDQUOT, "превышена квота на диске"},
+            {EISDIR, "это папка"},
+            {ENAMETOOLONG, "слишком длинное имя"},
+    };
+    for (const auto &[code, text] : known) {
+        if (reason == std::strerror(code))
+            return QString::fromUtf8(text);
+    }
+    return QString::fromLocal8Bit(reason.c_str());
+}
+
+} // namespace
+
+DiveFileFormat diveFileFormat(const QString &path, const QString &nameFilter)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("csv"))
+        return DiveFileFormat::csv;
+    if (suffix == QLatin1String("uddf"))
+        return DiveFileFormat::uddf;
+    return nameFilter.contains(QLatin1String("*.csv")) ? DiveFileFormat::csv : DiveFileFormat::uddf;
+}
+
+ExportController::ExportController(TForm1 &form)
+    : QObject(&form), m_form(form), m_clock([] { return QDateTime::currentDateTime(); })
+{
+    const MainMenu &menu = form.menu();
+    m_action = new QAction(QStringLiteral("&Экспорт погружения…"), this);
+    m_action->setObjectName(QStringLiteral("actionExportDive"));
+    m_action->setEnabled(false);
+    // Above the separator that sets "Выход" apart, with the other file
+    // commands; the separator is added when nothing has put one there yet.
+    const QList<QAction *> items = menu.file->actions();
+    const qsizetype exitAt = items.indexOf(menu.exit);
+    QAction *before = exitAt > 0 && items[exitAt - 1]->isSeparator()
+            ? items[exitAt - 1]
+            : menu.file->insertSeparator(menu.exit);
+    menu.file->insertAction(before, m_action);
+
+    connect(m_action, &QAction::triggered, this, &ExportController::chooseAndExport);
+    connect(&form, &TForm1::diveStarted, this, &ExportController::diveStarted);
+    connect(&form, &TForm1::ticked, this,
+            [this](bool completed) { m_log.afterTick(m_form.simulation(), completed); });
+}
+
+void ExportController::diveStarted()
+{
+    m_diveStart = m_clock();
+    m_log.start(m_form.simulation());
+    m_action->setEnabled(m_log.holdsDive());
+}
+
+bool ExportController::exportTo(const QString &path, DiveFileFormat format)
+{
+    if (!m_log.holdsDive())
+        return false;
+    const std::string bytes = format == DiveFileFormat::csv
+            ? diveCsv(m_log.record())
+            : uddfDocument(m_log.record(), UddfTimes {isoLocal(m_diveStart), isoLocal(m_clock())});
+    try {
+        writeFileAtomically(QFile::encodeName(path).toStdString(), bytes);
+    } catch (const FileWriteError &e) {
+        m_form.reportError(QStringLiteral("Не удалось сохранить погружение в файл «%1»: %2.")
+                                   .arg(QDir::toNativeSeparators(path), reasonText(e.reason())));
+        return false;
+    }
+    return true;
+}
+
+void ExportController::chooseAndExport()
+{
+    if (m_folder.isEmpty()) {
+        // A documents folder that was never made would open the dialog in
+        // whatever folder the program was started from.
+        m_folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QDir(m_folder).exists())
+            m_folder = QDir::homePath();
+    }
+    // Without an extension: the type chosen in the dialog adds its own.
+    const QString name = QStringLiteral("погружение-%1")
+                                 .arg(m_diveStart.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
+    QFileDialog dialog(
+            &m_form, QStringLiteral("Экспорт погружения"), QDir(m_folder).filePath(name));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({kUddfFilter, kCsvFilter});
+    // A name typed without an extension gets the chosen type's, before the
+    // dialog asks about replacing a file of that name.
+    dialog.setDefaultSuffix(QStringLiteral("uddf"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
+        const bool csv = diveFileFormat(QString(), filter) == DiveFileFormat::csv;
+        dialog.setDefaultSuffix(csv ? QStringLiteral("csv") : QStringLiteral("uddf"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    m_folder = QFileInfo(path).absolutePath();
+    exportTo(path, diveFileFormat(path, dialog.selectedNameFilter()));
+}
