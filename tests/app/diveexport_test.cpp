@@ -1,7 +1,7 @@
 // Exporting a dive flown in the main window: the menu item and its dialog,
 // both files holding that dive, and a file that cannot be written.
 
-#include "app/loopwrightapp.h"
+#include "appwindow.h"
 #include "export/csvwriter.h"
 #include "exportcheck.h"
 
@@ -19,19 +19,11 @@
 
 namespace {
 
-struct WindowExport : testing::Test
+struct WindowExport : AppWindow
 {
-    LoopwrightApp program {std::nullopt};
-    TForm1 &form = program.form;
     ExportController &exporter = program.diveExport;
-    QStringList messages;
     TempFolder folder;
 
-    void SetUp() override
-    {
-        form.setErrorSink([this](const QString &m) { messages << m; });
-        program.startUp();
-    }
     QString file(const char *name) const
     {
         return QString::fromStdString((folder.path() / name).string());

@@ -2,8 +2,8 @@
 // trainee's actions, debriefed and saved, and the user's own set-up back; a
 // malformed drill refused; the valve menu following the dive.
 
-#include "app/loopwrightapp.h"
 #include "app/tdebrief.h"
+#include "appwindow.h"
 #include "controls/tgradienttrackbar.h"
 #include "profile/settingsfile.h"
 #include "tempfolder.h"
@@ -18,21 +18,12 @@
 
 namespace {
 
-struct DrillWindow : testing::Test
+struct DrillWindow : AppWindow
 {
-    LoopwrightApp program {std::nullopt};
-    TForm1 &form = program.form;
     DrillController &drills = program.drills;
     FaultsMenu &faults = drills.faults();
-    QStringList messages;
     TempFolder folder;
 
-    void SetUp() override
-    {
-        form.setErrorSink([this](const QString &m) { messages << m; });
-        program.startUp();
-        form.show();
-    }
     SetupSnapshot setup() { return takeSetup(form, form.params(), form.simulation().state()); }
     // The user's own: eCCR on its high setpoint, texts and positions that no
     // drill sets, a loop detail and a closed oxygen cylinder.

@@ -1,7 +1,7 @@
 // Typing into the main window while a dive runs: the engine keeps the text a
 // field held until the edit is finished, and a tick's failure waits for it.
 
-#include "app/loopwrightapp.h"
+#include "appwindow.h"
 #include "controls/tgradienttrackbar.h"
 
 #include <QLineEdit>
@@ -12,17 +12,11 @@
 
 namespace {
 
-struct DiveInput : testing::Test
+struct DiveInput : AppWindow
 {
-    LoopwrightApp program {std::nullopt};
-    TForm1 &form = program.form;
-    QStringList messages;
-
     void SetUp() override
     {
-        form.setErrorSink([this](const QString &m) { messages << m; });
-        program.startUp();
-        form.show();
+        AppWindow::SetUp();
         form.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }

@@ -1,7 +1,7 @@
 // "Дефолт" and the type radio buttons on the real window: which widgets they
 // reach, and what the check boxes' reactions make of their order.
 
-#include "app/loopwrightapp.h"
+#include "appwindow.h"
 #include "controls/tgradienttrackbar.h"
 
 #include <QCheckBox>
@@ -21,16 +21,11 @@ const QColor kBlueB(0x6C, 0x6C, 0xFF);
 
 enum Type { None = -1, eCCR, mCCR, O2CCR, Manual, Defaults };
 
-struct Window : testing::Test
+struct Window : AppWindow
 {
-    LoopwrightApp program {std::nullopt}; // the design state
-    TForm1 &form = program.form;
-
-    void SetUp() override
+    void TearDown() override
     {
-        form.setErrorSink([](const QString &m) { ADD_FAILURE() << m.toStdString(); });
-        program.startUp();
-        form.show();
+        EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
     }
     QRadioButton *radio(int type) const
     {
