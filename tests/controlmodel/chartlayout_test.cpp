@@ -72,34 +72,25 @@ struct Chart : SeriesOwner
     }
 };
 
-struct StepsCase
+TEST(ChartLayout, AxisStepsAreTidyAndStartAtOrBelowTheLowest)
 {
-    int n;
-    double lo;
-    double hi;
-    double step;
-    double start;
-};
-
-class AxisStepsTest : public ::testing::TestWithParam<StepsCase>
-{ };
-
-TEST_P(AxisStepsTest, TidyStepAndStart)
-{
-    const StepsCase c = GetParam();
-    const AxisSteps s = ChartLayout::axisSteps(c.n, c.lo, c.hi);
-    EXPECT_NEAR(s.step, c.step, 1e-12);
-    EXPECT_NEAR(s.start, c.start, 1e-12);
+    const struct
+    {
+        int n;
+        double lo, hi, step, start;
+    } cases[] = {{15, 0, 30, 2.5, 0}, // raw 30/14, p = 1
+            {7, -20, 0, 3.5, -21}, // trunc start lies above lo: one step lower
+            {7, 5, 5, 1.0, 2}, // no span: unit step around the value
+            {2, 0, 250, 150, 0}, // d is at least 2
+            {3, -1, 10, 10, -10}, // the step grows until the ticks reach hi
+            {3, 0, 0.75, 0.4, 0}, // p = 0.1
+            {15, 0, 3500, 250, 0}}; // p = 100
+    for (const auto &c : cases) {
+        const AxisSteps s = ChartLayout::axisSteps(c.n, c.lo, c.hi);
+        EXPECT_NEAR(s.step, c.step, 1e-12) << c.n << " " << c.lo << ".." << c.hi;
+        EXPECT_NEAR(s.start, c.start, 1e-12) << c.n << " " << c.lo << ".." << c.hi;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, AxisStepsTest,
-        ::testing::Values(StepsCase {15, 0, 30, 2.5, 0}, // raw 30/14, p = 1
-                StepsCase {7, -20, 0, 3.5, -21}, // trunc start lies above lo: one step lower
-                StepsCase {7, 5, 5, 1.0, 2}, // no span: unit step around the value
-                StepsCase {2, 0, 250, 150, 0}, // d is at least 2
-                StepsCase {3, -1, 10, 10, -10}, // the step grows until the ticks reach hi
-                StepsCase {3, 0, 0.75, 0.4, 0}, // p = 0.1
-                StepsCase {15, 0, 3500, 250, 0})); // p = 100
 
 TEST(ChartLayout, ValuesOffEveryScaleNeitherHangNorStretchTheAxes)
 {
@@ -159,17 +150,6 @@ TEST(ChartLayout, ScaleDividesTickLabelsAndSentinelShowsTilde)
     EXPECT_EQ(ChartLayout::tickLabel(1.7e308), "~");
     EXPECT_EQ(ChartLayout::tickLabel(-17.5), "-17,5");
     EXPECT_EQ(ChartLayout::tickLabel(1.456), "1,46");
-}
-
-TEST(ChartLayout, TitleTakesRoomAboveThePlotAndSpansIt)
-{
-    Chart c;
-    c.options.showTitle = true;
-    c.options.title = "История дайва"; // 13 characters, 78 pixels
-    c.add(SeriesKind::Line, {{0, 0}, {1, 1}});
-    c.run(400, 300);
-    EXPECT_EQ(c.layout.title(), (PixelRect {60, 20, 380, 42}));
-    EXPECT_EQ(c.layout.plot().top, 52);
 }
 
 TEST(ChartLayout, TitleWrapsInTheWidthLeftBesideTheLegend)

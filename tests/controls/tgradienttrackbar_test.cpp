@@ -95,21 +95,6 @@ TEST(TrackBarPosition, SetterClampsAndAlwaysNotifiesRangeSettersNever)
     EXPECT_EQ(d.changes, 2);
 }
 
-TEST(TrackBarPosition, MinEqualToMaxKeepsTheThumbAtTheStart)
-{
-    Depth d;
-    d.w.setMin(40);
-    d.w.setMax(40);
-    d.w.setPosition(90);
-    EXPECT_EQ(d.w.position(), 40);
-    press(d.w, 15, 5);
-    move(d.w, 15, 300);
-    EXPECT_EQ(d.w.position(), 40);
-    EXPECT_EQ(d.w.thumbOffset(), 0);
-    d.w.setTickStyle(TickStyle::tsAuto);
-    EXPECT_FALSE(d.w.grab().isNull());
-}
-
 TEST(TrackBarPosition, KeptWhenSetBeforeTheFirstPaintAndOnResize)
 {
     // Regression: a vertical slider must not fall back to Min when its

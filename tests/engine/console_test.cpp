@@ -6,26 +6,16 @@
 
 namespace {
 
-struct ColourCase
+// Against a setpoint of one: red outside 0,95..1,05, blue back only at the
+// setpoint itself, and kept in between.
+TEST(Ppo2Colour, LeavesTheBandRedAndComesBackBlueAtTheSetpoint)
 {
-    Rgb before;
-    double ppo2;
-    Rgb after;
-};
-
-class Ppo2Colour : public testing::TestWithParam<ColourCase>
-{ };
-
-TEST_P(Ppo2Colour, AgainstASetpointOfOne)
-{
-    EXPECT_EQ(judgePpo2Colour(GetParam().before, 1.0, GetParam().ppo2), GetParam().after);
+    const std::tuple<Rgb, double, Rgb> cases[] = {{kPpo2Blue, 1.10, kPpo2Red},
+            {kPpo2Blue, 0.90, kPpo2Red}, {kPpo2Red, 1.00, kPpo2Blue}, {kPpo2Red, 0.95, kPpo2Red},
+            {kPpo2Blue, 0.95, kPpo2Blue}, {kPpo2Red, 1.05, kPpo2Red}, {kPpo2Blue, 1.05, kPpo2Blue}};
+    for (const auto &[before, ppo2, after] : cases)
+        EXPECT_EQ(judgePpo2Colour(before, 1.0, ppo2), after) << ppo2;
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, Ppo2Colour,
-        testing::Values(ColourCase {kPpo2Blue, 1.10, kPpo2Red},
-                ColourCase {kPpo2Blue, 0.90, kPpo2Red}, ColourCase {kPpo2Red, 1.00, kPpo2Blue},
-                ColourCase {kPpo2Red, 0.95, kPpo2Red}, ColourCase {kPpo2Blue, 0.95, kPpo2Blue},
-                ColourCase {kPpo2Red, 1.05, kPpo2Red}, ColourCase {kPpo2Blue, 1.05, kPpo2Blue}));
 
 TEST(Ppo2Colour, TheTickColoursTheReadout)
 {
@@ -132,30 +122,20 @@ TEST(MemoryForm, AnEditedTextIsParsedAnew)
     EXPECT_EQ(f.text(Edit::descentRate), "7,5");
 }
 
-struct DetailsCase
+TEST(LoopDetailsDerivation, FillsTheLoopVolumeFields)
 {
-    LoopDetailTexts texts;
-    const char *minLoop;
-    const char *maxLoop;
-    const char *startLoop;
-};
-
-class LoopDetailsDerivation : public testing::TestWithParam<DetailsCase>
-{ };
-
-TEST_P(LoopDetailsDerivation, FillsTheLoopVolumeFields)
-{
-    MemoryForm f;
-    deriveLoopDetails(GetParam().texts, f);
-    EXPECT_EQ(f.text(Edit::minLoopVolume), GetParam().minLoop);
-    EXPECT_EQ(f.text(Edit::maxLoopVolume), GetParam().maxLoop);
-    EXPECT_EQ(f.text(Edit::startLoopVolume), GetParam().startLoop);
+    const std::tuple<LoopDetailTexts, const char *, const char *, const char *> cases[] = {
+            {{"6", "1", "6", "2"}, "3", "14", "8"},
+            {{"6,5", "1,2", "6", "2,3"}, "3,5", "14,8", "8,8"},
+            {{"0,1", "0,2", "0,3", "0,4"}, "0,6", "0,8", "0,5"}};
+    for (const auto &[texts, minLoop, maxLoop, startLoop] : cases) {
+        MemoryForm f;
+        deriveLoopDetails(texts, f);
+        EXPECT_EQ(f.text(Edit::minLoopVolume), minLoop);
+        EXPECT_EQ(f.text(Edit::maxLoopVolume), maxLoop);
+        EXPECT_EQ(f.text(Edit::startLoopVolume), startLoop);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Volumes, LoopDetailsDerivation,
-        testing::Values(DetailsCase {{"6", "1", "6", "2"}, "3", "14", "8"},
-                DetailsCase {{"6,5", "1,2", "6", "2,3"}, "3,5", "14,8", "8,8"},
-                DetailsCase {{"0,1", "0,2", "0,3", "0,4"}, "0,6", "0,8", "0,5"}));
 
 TEST(LoopDetailsDerivation, ABadTextStopsAtTheFirstStepThatReadsIt)
 {

@@ -1,4 +1,6 @@
+#include "engine/divecomputer.h"
 #include "engine/oxygenexposure.h"
+#include "rig.h"
 
 #include <gtest/gtest.h>
 
@@ -43,13 +45,6 @@ TEST(OxygenExposure, ConstantPpo2ForAKnownTime)
     EXPECT_EQ(e.cnsPercent, before.cnsPercent);
     EXPECT_EQ(e.otu, before.otu);
 }
-
-} // namespace
-
-#include "engine/divecomputer.h"
-#include "rig.h"
-
-namespace {
 
 TEST(DiveComputer, WarningsAtTheirEdges)
 {

@@ -39,38 +39,27 @@ struct Valves : testing::Test
     bool lamp(Check c) const { return r.form.isChecked(c); }
 };
 
-struct SolenoidCase
+// Setpoint 1 (1,0) with its band up to 1,05: oxygen below, diluent above
+// when its solenoid is on, one tick's flow each.
+TEST(SetpointControl, OneTickOfFlowOutsideTheBand)
 {
-    double ppo2;
-    bool dilSolenoidOn;
-    double o2Added;
-    double dilAdded;
-};
-
-class SetpointControl : public testing::TestWithParam<SolenoidCase>
-{ };
-
-TEST_P(SetpointControl, OneTickOfFlowOutsideTheBand)
-{
-    const SolenoidCase &c = GetParam();
-    Rig r;
-    r.quietLoop();
-    r.form.setChecked(Check::setpoint1Active, true);
-    r.form.setChecked(Check::dilSolenoidDisabled, !c.dilSolenoidOn);
-    r.sim.start();
-    r.state.loopPPO2 = c.ppo2;
-    ASSERT_EQ(r.tick(), "");
-    EXPECT_NEAR(r.state.o2Used, c.o2Added, 1e-15);
-    EXPECT_NEAR(r.state.dilUsed, c.dilAdded, 1e-15);
-    EXPECT_EQ(r.form.isChecked(Check::o2SolenoidLamp), c.o2Added == 0.0);
-    EXPECT_EQ(r.form.isChecked(Check::dilSolenoidLamp), c.dilAdded == 0.0);
+    const std::tuple<double, bool, double, double> cases[] = {{0.99, false, kO2PerTick, 0.0},
+            {1.0, true, 0.0, 0.0}, {1.05, true, 0.0, 0.0}, {1.06, true, 0.0, kDilPerTick},
+            {1.06, false, 0.0, 0.0}};
+    for (const auto &[ppo2, dilSolenoidOn, o2Added, dilAdded] : cases) {
+        Rig r;
+        r.quietLoop();
+        r.form.setChecked(Check::setpoint1Active, true);
+        r.form.setChecked(Check::dilSolenoidDisabled, !dilSolenoidOn);
+        r.sim.start();
+        r.state.loopPPO2 = ppo2;
+        ASSERT_EQ(r.tick(), "");
+        EXPECT_NEAR(r.state.o2Used, o2Added, 1e-15) << ppo2;
+        EXPECT_NEAR(r.state.dilUsed, dilAdded, 1e-15) << ppo2 << (dilSolenoidOn ? "" : " off");
+        EXPECT_EQ(r.form.isChecked(Check::o2SolenoidLamp), o2Added == 0.0);
+        EXPECT_EQ(r.form.isChecked(Check::dilSolenoidLamp), dilAdded == 0.0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Setpoint1, SetpointControl,
-        testing::Values(SolenoidCase {0.99, false, kO2PerTick, 0.0},
-                SolenoidCase {1.0, true, 0.0, 0.0}, SolenoidCase {1.05, true, 0.0, 0.0},
-                SolenoidCase {1.04, true, 0.0, 0.0}, SolenoidCase {1.06, true, 0.0, kDilPerTick},
-                SolenoidCase {1.06, false, 0.0, 0.0}));
 
 TEST(SetpointControlBoth, EachActiveSetpointActsOnItsOwn)
 {

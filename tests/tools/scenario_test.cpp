@@ -251,6 +251,21 @@ INSTANTIATE_TEST_SUITE_P(Examples, ExampleTrace,
             return n;
         });
 
+// Runs loopwright-sim with \a arguments and standard output to \a output:
+// its exit status and the first line of its standard error.
+std::pair<int, std::string> runSim(const std::string &arguments, const std::string &output)
+{
+    const std::string err = testing::TempDir() + "/err.txt";
+    const std::string command =
+            std::string(LOOPWRIGHT_SIM) + " " + arguments + " > " + output + " 2> " + err;
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status)) << arguments;
+    std::ifstream in(err);
+    std::string message;
+    std::getline(in, message);
+    return {WEXITSTATUS(status), message};
+}
+
 // The program itself: a scenario it cannot use, a trace or a dive file it
 // cannot write are failures, with a message and their own exit status.
 TEST(LoopwrightSim, ReportsWhatWentWrongWithItsExitStatus)
@@ -277,22 +292,9 @@ TEST(LoopwrightSim, ReportsWhatWentWrongWithItsExitStatus)
                     "loopwright-sim: no dive to export: the scenario never starts one"},
             {example + " --uddf", dir + "/out.csv", 2,
                     "usage: loopwright-sim [--uddf FILE] [--csv FILE] SCENARIO"}};
-    for (const auto &c : cases) {
-        const std::string command = std::string(LOOPWRIGHT_SIM) + " " + c.scenario + " > "
-                + c.output + " 2> " + dir + "/err.txt";
-        const int status = std::system(command.c_str());
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), c.status) << c.scenario;
-        std::ifstream err(dir + "/err.txt");
-        std::string message;
-        std::getline(err, message);
-        EXPECT_EQ(message, c.message);
-    }
+    for (const auto &c : cases)
+        EXPECT_EQ(runSim(c.scenario, c.output), std::pair(c.status, c.message)) << c.scenario;
 }
-
-} // namespace
-
-namespace {
 
 // A drill flown headless: its trace on standard output, its debrief written
 // whole or not at all.
@@ -314,18 +316,11 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
                     "loopwright-sim: cannot write " + dir + "/taken.json: Is a directory"},
             {"bad.drill", "out2.json", 2,
                     dir + "/bad.drill:2: 'start' is a run command, not allowed in a drill"}};
-    for (const auto &c : cases) {
-        const std::string command = std::string(LOOPWRIGHT_SIM) + " --debrief " + dir + "/"
-                + c.drill + " --debrief-out " + dir + "/" + c.out + " > " + dir + "/trace.csv 2> "
-                + dir + "/err.txt";
-        const int status = std::system(command.c_str());
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), c.status) << c.drill;
-        std::ifstream err(dir + "/err.txt");
-        std::string message;
-        std::getline(err, message);
-        EXPECT_EQ(message, c.message);
-    }
+    for (const auto &c : cases)
+        EXPECT_EQ(runSim("--debrief " + dir + "/" + c.drill + " --debrief-out " + dir + "/" + c.out,
+                          dir + "/trace.csv"),
+                std::pair(c.status, c.message))
+                << c.drill;
     std::ifstream json(dir + "/out.json");
     std::stringstream text;
     text << json.rdbuf();
@@ -336,7 +331,7 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left,
             (std::vector<std::string> {
-                    "bad.drill", "err.txt", "out.json", "short.drill", "taken.json", "trace.csv"}))
+                    "bad.drill", "out.json", "short.drill", "taken.json", "trace.csv"}))
             << "no temporary file is left behind";
 }
 

@@ -14,43 +14,30 @@ namespace {
 
 using namespace numtext;
 
-struct DecimalCase
+// The message of the error \a action raises, or "no error".
+template<typename Action>
+std::string messageOf(Action &&action)
 {
-    const char *text;
-    double value;
-};
-
-class ParseDecimalAccepts : public testing::TestWithParam<DecimalCase>
-{ };
-
-TEST_P(ParseDecimalAccepts, EitherSeparatorAndSurroundingBlanks)
-{
-    EXPECT_EQ(parseDecimal(GetParam().text), GetParam().value);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, ParseDecimalAccepts,
-        testing::Values(DecimalCase {"5,5", 5.5}, DecimalCase {"5.5", 5.5},
-                DecimalCase {" 7 ", 7.0}, DecimalCase {"-0,3", -0.3}, DecimalCase {"+2", 2.0},
-                DecimalCase {"9999,9", 9999.9}, DecimalCase {"1e3", 1000.0},
-                DecimalCase {"1,5E-2", 0.015}, DecimalCase {",5", 0.5}, DecimalCase {"0,1", 0.1}));
-
-class ParseDecimalRejects : public testing::TestWithParam<const char *>
-{ };
-
-TEST_P(ParseDecimalRejects, WithTheConversionMessage)
-{
-    const std::string text = GetParam();
     try {
-        parseDecimal(text);
-        FAIL() << "accepted '" << text << "'";
+        action();
     } catch (const LoopwrightError &e) {
-        EXPECT_EQ(std::string(e.what()), "'" + text + "' is not a valid floating point value");
+        return e.what();
     }
+    return "no error";
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ParseDecimalRejects,
-        testing::Values("", " ", "abc", "1,5,3", "1,5.3", "inf", "nan", "NAN", "--1", "+-1", "1 2",
-                "0x10", "1e", "12a", "1e999", "N/A"));
+TEST(ParseDecimal, EitherSeparatorAndSurroundingBlanks)
+{
+    const std::pair<const char *, double> cases[] = {{"5,5", 5.5}, {"5.5", 5.5}, {" 7 ", 7.0},
+            {"-0,3", -0.3}, {"+2", 2.0}, {"9999,9", 9999.9}, {"1e3", 1000.0}, {"1,5E-2", 0.015},
+            {",5", 0.5}, {"0,1", 0.1}};
+    for (const auto &[text, value] : cases)
+        EXPECT_EQ(parseDecimal(text), value) << text;
+    for (const std::string text : {"", " ", "abc", "1,5,3", "1,5.3", "inf", "nan", "NAN", "--1",
+                 "+-1", "1 2", "0x10", "1e", "12a", "1e999", "N/A"})
+        EXPECT_EQ(messageOf([&] { parseDecimal(text); }),
+                "'" + text + "' is not a valid floating point value");
+}
 
 TEST(ParseWhole, RangeAndSigns)
 {
@@ -60,15 +47,9 @@ TEST(ParseWhole, RangeAndSigns)
     EXPECT_EQ(parseWhole("-2147483648"), std::numeric_limits<int>::min());
     EXPECT_EQ(parseWhole("2147483647"), std::numeric_limits<int>::max());
     for (const char *bad : {"", "1,5", "1.0", "abc", "2147483648", "-2147483649", "-", "1e3",
-                 "99999999999999999999"}) {
-        try {
-            parseWhole(bad);
-            ADD_FAILURE() << "accepted '" << bad << "'";
-        } catch (const LoopwrightError &e) {
-            EXPECT_EQ(std::string(e.what()),
-                    "'" + std::string(bad) + "' is not a valid integer value");
-        }
-    }
+                 "99999999999999999999"})
+        EXPECT_EQ(messageOf([&] { parseWhole(bad); }),
+                "'" + std::string(bad) + "' is not a valid integer value");
 }
 
 TEST(NearestPixel, HalvesToEvenHeldAtTheLimitNaNAtZero)
@@ -106,29 +87,16 @@ TEST(Nearest, HalvesGoToTheEvenNeighbour)
     EXPECT_TRUE(std::signbit(nearest(-0.3))); // -0 shows as "0" all the same
 }
 
-struct FormatCase
+TEST(GeneralFormat, FifteenDigitsCommaNoTrailingZeros)
 {
-    double value;
-    const char *text;
-};
-
-class GeneralFormat : public testing::TestWithParam<FormatCase>
-{ };
-
-TEST_P(GeneralFormat, FifteenDigitsCommaNoTrailingZeros)
-{
-    EXPECT_EQ(formatGeneral(GetParam().value), GetParam().text);
+    const std::pair<double, const char *> cases[] = {{5.5, "5,5"}, {5.0, "5"}, {-0.0, "0"},
+            {0.1 + 0.2, "0,3"}, {1.0 / 3.0, "0,333333333333333"}, {9999.9, "9999,9"},
+            {-4.6, "-4,6"}, {123456789012345.0, "123456789012345"}, {1e15, "1E15"},
+            {1.5e20, "1,5E20"}, {0.00001, "0,00001"}, {0.000001, "1E-6"}, {-1.5e-7, "-1,5E-7"},
+            {0.9999999999999999, "1"}, {std::numeric_limits<double>::infinity(), "INF"}};
+    for (const auto &[value, text] : cases)
+        EXPECT_EQ(formatGeneral(value), text) << value;
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, GeneralFormat,
-        testing::Values(FormatCase {5.5, "5,5"}, FormatCase {5.0, "5"}, FormatCase {-0.0, "0"},
-                FormatCase {0.1 + 0.2, "0,3"}, FormatCase {1.0 / 3.0, "0,333333333333333"},
-                FormatCase {9999.9, "9999,9"}, FormatCase {-4.6, "-4,6"},
-                FormatCase {123456789012345.0, "123456789012345"}, FormatCase {1e15, "1E15"},
-                FormatCase {1.5e20, "1,5E20"}, FormatCase {0.00001, "0,00001"},
-                FormatCase {0.000001, "1E-6"}, FormatCase {-1.5e-7, "-1,5E-7"},
-                FormatCase {0.9999999999999999, "1"},
-                FormatCase {std::numeric_limits<double>::infinity(), "INF"}));
 
 // Rounded values take a shortcut through whole numbers; it must agree with
 // the full conversion everywhere.
@@ -174,29 +142,19 @@ TEST(ShownValue, ReadsBackWhatTheLabelShows)
     EXPECT_EQ(shownValue(nearest2(5.555)), 5.56);
     EXPECT_EQ(shownValue(1.0 / 3.0), 0.333333333333333);
     EXPECT_EQ(shownValue(-7.0), -7.0);
-    try {
-        shownValue(std::nan(""));
-        FAIL();
-    } catch (const LoopwrightError &e) {
-        EXPECT_STREQ(e.what(), "'NAN' is not a valid floating point value");
-    }
+    EXPECT_EQ(messageOf([] { shownValue(std::nan("")); }),
+            "'NAN' is not a valid floating point value");
 }
 
-class Hash2Format : public testing::TestWithParam<FormatCase>
-{ };
-
-TEST_P(Hash2Format, AtMostTwoDecimalsHalvesUp)
+TEST(Hash2Format, AtMostTwoDecimalsHalvesUp)
 {
-    EXPECT_EQ(formatHash2(GetParam().value), GetParam().text);
+    const std::pair<double, const char *> cases[] = {{12.5, "12,5"}, {3.0, "3"}, {1.456, "1,46"},
+            {1.455, "1,46"}, {2.675, "2,68"}, {-20.0, "-20"}, {0.004, "0"}, {-0.004, "0"},
+            {0.005, "0,01"}, {0.5, "0,5"}, {-17.5, "-17,5"}, {99.999, "100"},
+            {1e20, "100000000000000000000"}, {123456.78, "123456,78"}, {1e-30, "0"}};
+    for (const auto &[value, text] : cases)
+        EXPECT_EQ(formatHash2(value), text) << value;
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, Hash2Format,
-        testing::Values(FormatCase {12.5, "12,5"}, FormatCase {3.0, "3"},
-                FormatCase {1.456, "1,46"}, FormatCase {1.455, "1,46"}, FormatCase {2.675, "2,68"},
-                FormatCase {-20.0, "-20"}, FormatCase {0.004, "0"}, FormatCase {-0.004, "0"},
-                FormatCase {0.005, "0,01"}, FormatCase {0.5, "0,5"}, FormatCase {-17.5, "-17,5"},
-                FormatCase {99.999, "100"}, FormatCase {1e20, "100000000000000000000"},
-                FormatCase {123456.78, "123456,78"}, FormatCase {1e-30, "0"}));
 
 TEST(LongTimeFormat, HoursWithoutLeadingZero)
 {
@@ -210,18 +168,8 @@ TEST(LongTimeFormat, HoursWithoutLeadingZero)
 TEST(CheckedDivide, ZeroDivisorsFailWithThePlatformMessages)
 {
     EXPECT_EQ(checkedDivide(1.0, 4.0), 0.25);
-    try {
-        checkedDivide(1.0, 0.0);
-        FAIL();
-    } catch (const LoopwrightError &e) {
-        EXPECT_STREQ(e.what(), "Floating point division by zero");
-    }
-    try {
-        checkedDivide(0.0, -0.0);
-        FAIL();
-    } catch (const LoopwrightError &e) {
-        EXPECT_STREQ(e.what(), "Invalid floating point operation");
-    }
+    EXPECT_EQ(messageOf([] { checkedDivide(1.0, 0.0); }), "Floating point division by zero");
+    EXPECT_EQ(messageOf([] { checkedDivide(0.0, -0.0); }), "Invalid floating point operation");
 }
 
 } // namespace
