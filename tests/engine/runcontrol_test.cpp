@@ -135,6 +135,21 @@ TEST(RunControl, ClockAdvancesByTheTickWhateverTheSpeed)
     EXPECT_EQ(r.state.simClockMs, kSimClockStartMs + 90000);
 }
 
+TEST(RunControl, PauseAndContinueLeaveTheDiveAlone)
+{
+    Rig r;
+    r.form.setPosition(Slider::maxDepth, 20);
+    r.sim.start();
+    r.ticks(30);
+    const SimulationState before = r.state;
+    r.sim.pause();
+    r.sim.resume();
+    EXPECT_EQ(r.state.simClockMs, before.simClockMs);
+    EXPECT_EQ(r.state.currentDepthM, before.currentDepthM);
+    EXPECT_EQ(r.state.loopGas, before.loopGas);
+    EXPECT_EQ(r.state.tissues.n2, before.tissues.n2);
+}
+
 TEST(RunControl, ResetBringsTheNextDiveBackToTheStart)
 {
     Rig r;
