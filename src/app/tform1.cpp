@@ -5,6 +5,7 @@
 #include "errorbox.h"
 #include "formparametersource.h"
 #include "graph/tdivegraph.h"
+#include "language.h"
 #include "profile/settingsfile.h"
 #include "setup/formsettings.h"
 #include "setup/namedpresets.h"
@@ -118,11 +119,11 @@ bool askCloseWithoutSaving(QWidget *parent, const QString &message)
     QMessageBox box(
             QMessageBox::Critical, parent->windowTitle(), QString(), QMessageBox::NoButton, parent);
     setErrorText(box, message);
-    box.setInformativeText(QStringLiteral("Настройки не сохранены. Закрыть программу без "
-                                          "сохранения настроек?"));
+    box.setInformativeText(TForm1::tr("Настройки не сохранены. Закрыть программу без "
+                                      "сохранения настроек?"));
     QPushButton *discard =
-            box.addButton(QStringLiteral("Закрыть без сохранения"), QMessageBox::DestructiveRole);
-    QPushButton *stay = box.addButton(QStringLiteral("Не закрывать"), QMessageBox::RejectRole);
+            box.addButton(TForm1::tr("Закрыть без сохранения"), QMessageBox::DestructiveRole);
+    QPushButton *stay = box.addButton(TForm1::tr("Не закрывать"), QMessageBox::RejectRole);
     box.setDefaultButton(stay);
     box.setEscapeButton(stay);
     box.exec();
@@ -215,6 +216,14 @@ void TForm1::connectMenu()
     connect(m_menu.diveComputer, &QAction::triggered, this, &TForm1::showDiveComputer);
     connect(m_menu.graph, &QAction::triggered, this, &TForm1::Button10Click);
     connect(m_menu.about, &QAction::triggered, this, &TForm1::Button9Click);
+    for (QAction *choice : {m_menu.russian, m_menu.english}) {
+        connect(choice, &QAction::triggered, this, [this, choice] {
+            const Language language =
+                    choice == m_menu.english ? Language::english : Language::russian;
+            m_keptLanguage = languageCode(language);
+            applyLanguage(language);
+        });
+    }
 }
 
 void TForm1::setErrorSink(std::function<void(const QString &)> sink)
@@ -510,8 +519,11 @@ void TForm1::applyDeco(const DecoView &d, DecoView &shown)
     showReadout(m_label62, d.safeAscentDepth, shown.safeAscentDepth);
     onChange(d.safeAscentBackground, shown.safeAscentBackground,
             [this](Rgb paper) { setBackground(m_label62, paper); });
-    onChange(d.noDecoTime, shown.noDecoTime,
-            [this](const std::string &time) { m_label63->setText(QString::fromStdString(time)); });
+    onChange(d.noDecoTime, shown.noDecoTime, [this](const std::string &time) {
+        // The forecast's "Вечн" is a word; the window shows it in
+        // the interface's language.
+        m_label63->setText(time == "Вечн" ? tr("Вечн") : QString::fromStdString(time));
+    });
     onChange(d.ceilingBar, shown.ceilingBar, [this](int bar) { m_progressBar1->setValue(bar); });
     onChange(d.warningVisible, shown.warningVisible,
             [this](bool visible) { m_label66->setVisible(visible); });
@@ -592,7 +604,7 @@ bool TForm1::FormClose()
         SettingsFile file(*m_settingsPath);
         SettingsBatch batch(file);
         saveState(file, currentStateSections(), *this);
-        saveOptions(file, {m_menu.diveComputer->isChecked()});
+        saveOptions(file, {m_menu.diveComputer->isChecked(), m_keptLanguage});
         batch.Commit();
         return true;
     } catch (const LoopwrightError &e) {
@@ -690,4 +702,11 @@ std::optional<std::string> TForm1::selectedPreset() const
     if (selected.isEmpty())
         return std::nullopt;
     return selected.front()->text().toStdString();
+}
+
+void TForm1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        translateWindow(*this, *m_client);
+    QWidget::changeEvent(event);
 }
