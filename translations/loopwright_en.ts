@@ -528,7 +528,39 @@
     </message>
     <message>
         <source>Вечн</source>
-        <translation>Unlimited</translation>
+        <translation>∞</translation>
+    </message>
+    <message>
+        <source>Имя настройки не может начинаться с пробела</source>
+        <translation>A preset name cannot start with a space</translation>
+    </message>
+    <message>
+        <source>Имя настройки не может начинаться с символа табуляции</source>
+        <translation>A preset name cannot start with a tab</translation>
+    </message>
+    <message>
+        <source>Имя настройки не может содержать символ «%1»</source>
+        <translation>A preset name cannot hold the character &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Имя настройки не может содержать перевод строки</source>
+        <translation>A preset name cannot hold a line break</translation>
+    </message>
+    <message>
+        <source>Имя настройки содержит недопустимую последовательность байтов</source>
+        <translation>The preset name holds an invalid byte sequence</translation>
+    </message>
+    <message>
+        <source>Имя настройки не может заканчиваться пробелом</source>
+        <translation>A preset name cannot end with a space</translation>
+    </message>
+    <message>
+        <source>Имя настройки не может заканчиваться символом табуляции</source>
+        <translation>A preset name cannot end with a tab</translation>
+    </message>
+    <message>
+        <source>Имя «%1» нельзя сохранить в файле настроек</source>
+        <translation>The name &quot;%1&quot; cannot be kept in the settings file</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -128,6 +129,36 @@ bool askCloseWithoutSaving(QWidget *parent, const QString &message)
     box.setEscapeButton(stay);
     box.exec();
     return box.clickedButton() == discard;
+}
+
+// The set-up layer refuses a preset's name in Russian words; the window
+// shows them in the interface's language, the name itself as it was typed.
+constexpr const char *kRefusals[] = {
+        QT_TRANSLATE_NOOP("TForm1", "Имя настройки не может начинаться с пробела"),
+        QT_TRANSLATE_NOOP("TForm1", "Имя настройки не может начинаться с символа табуляции"),
+        QT_TRANSLATE_NOOP("TForm1", "Имя настройки не может содержать символ «%1»"),
+        QT_TRANSLATE_NOOP("TForm1", "Имя настройки не может содержать перевод строки"),
+        QT_TRANSLATE_NOOP(
+                "TForm1", "Имя настройки содержит недопустимую последовательность байтов"),
+        QT_TRANSLATE_NOOP("TForm1", "Имя настройки не может заканчиваться пробелом"),
+        QT_TRANSLATE_NOOP("TForm1", "Имя настройки не может заканчиваться символом табуляции"),
+        QT_TRANSLATE_NOOP("TForm1", "Имя «%1» нельзя сохранить в файле настроек")};
+
+QString translatedRefusal(const QString &message)
+{
+    for (const char *refusal : kRefusals) {
+        QString pattern = QRegularExpression::escape(QString::fromUtf8(refusal));
+        pattern.replace(QStringLiteral("\\%1"), QStringLiteral("(.*)"));
+        const QRegularExpressionMatch m =
+                QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$'),
+                        QRegularExpression::DotMatchesEverythingOption)
+                        .match(message);
+        if (m.hasMatch()) {
+            const QString text = TForm1::tr(refusal);
+            return m.lastCapturedIndex() > 0 ? text.arg(m.captured(1)) : text;
+        }
+    }
+    return message;
 }
 
 } // namespace
@@ -244,7 +275,7 @@ void TForm1::setCloseQuestion(std::function<bool(const QString &)> question)
 void TForm1::reportError(const QString &message)
 {
     if (m_errorSink)
-        m_errorSink(message);
+        m_errorSink(translatedRefusal(message));
 }
 
 void TForm1::findControls()
@@ -519,11 +550,8 @@ void TForm1::applyDeco(const DecoView &d, DecoView &shown)
     showReadout(m_label62, d.safeAscentDepth, shown.safeAscentDepth);
     onChange(d.safeAscentBackground, shown.safeAscentBackground,
             [this](Rgb paper) { setBackground(m_label62, paper); });
-    onChange(d.noDecoTime, shown.noDecoTime, [this](const std::string &time) {
-        // The forecast's "Вечн" is a word; the window shows it in
-        // the interface's language.
-        m_label63->setText(time == "Вечн" ? tr("Вечн") : QString::fromStdString(time));
-    });
+    onChange(d.noDecoTime, shown.noDecoTime,
+            [this](const std::string &time) { showNoDecoTime(time); });
     onChange(d.ceilingBar, shown.ceilingBar, [this](int bar) { m_progressBar1->setValue(bar); });
     onChange(d.warningVisible, shown.warningVisible,
             [this](bool visible) { m_label66->setVisible(visible); });
@@ -706,7 +734,16 @@ std::optional<std::string> TForm1::selectedPreset() const
 
 void TForm1::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         translateWindow(*this, *m_client);
+        showNoDecoTime(m_shown.deco.noDecoTime);
+    }
     QWidget::changeEvent(event);
+}
+
+void TForm1::showNoDecoTime(const std::string &time)
+{
+    // The forecast's "Вечн" is a word; the window shows it in the
+    // interface's language.
+    m_label63->setText(time == "Вечн" ? tr("Вечн") : QString::fromStdString(time));
 }

@@ -155,6 +155,7 @@ private:
     void runHandler(Handler &&handler);
     void applyConsole(const ConsoleView &now, ConsoleView &shown);
     void applyDeco(const DecoView &now, DecoView &shown);
+    void showNoDecoTime(const std::string &time);
     void applyControls(const RunControls &c);
 
     std::unique_ptr<FormParameterSource> m_params;

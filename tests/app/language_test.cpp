@@ -60,6 +60,7 @@ struct Interface : testing::Test
     TempFolder folder;
     fs::path file = folder.path() / "config.ini";
     std::optional<LoopwrightApp> program;
+    QStringList messages;
 
     void TearDown() override { applyLanguage(Language::russian); }
 
@@ -139,6 +140,12 @@ TEST_F(Interface, ASetUpSavedInOneLanguageLoadsTheSameInTheOther)
     EXPECT_EQ(saved(), russian);
     start(Language::russian);
     EXPECT_EQ(saved(), russian);
+
+    // A refused name is explained in the interface's language, the name as typed.
+    start(Language::english).form.setErrorSink([this](const QString &m) { messages << m; });
+    program->form.findChild<QLineEdit *>("Edit25")->setText("Тримикс=глубокий");
+    program->form.Button6Click();
+    EXPECT_EQ(messages, QStringList {"A preset name cannot hold the character \"=\""});
 
     // The menu's choice is kept for the next start; the command line wins.
     start(Language::russian).form.menu().english->trigger();
