@@ -14,9 +14,9 @@ enum class Language { russian, english };
 std::optional<Language> languageFromCode(std::string_view code);
 const char *languageCode(Language language);
 
-/// The language for a system locale named \a localeName ("ru_RU", "en_GB",
-/// "C"): Russian for Russian and for none (C, POSIX, empty), English for
-/// any other.
+/// The language for a system locale named \a localeName ("ru_RU", "ru-RU",
+/// "en_GB", "C"): Russian for Russian and for none (C, POSIX, empty),
+/// English for any other.
 Language systemLanguage(const QString &localeName);
 
 /// The language for this run: the command line's choice, else the one kept

@@ -72,7 +72,9 @@ void LoopwrightApp::startUp()
 
 void LoopwrightApp::chooseLanguage(std::optional<Language> commandLine)
 {
-    applyLanguage(::chooseLanguage(commandLine, m_keptLanguage, QLocale::system().name()));
+    // The language of the messages (LANGUAGE, LC_MESSAGES, LANG), "C" when none.
+    const QString system = QLocale::system().uiLanguages().value(0);
+    applyLanguage(::chooseLanguage(commandLine, m_keptLanguage, system));
 }
 
 void LoopwrightApp::showWindows()

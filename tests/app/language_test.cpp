@@ -190,7 +190,7 @@ TEST(EnglishDrills, AreTheRussianOnesLineForLine)
 
 TEST(LanguageChoice, TheSystemDecidesOnlyWithoutAChoiceAndCAndRussianMeanRussian)
 {
-    for (const char *name : {"", "C", "POSIX", "ru_RU", "ru_UA"})
+    for (const char *name : {"", "C", "POSIX", "ru_RU", "ru-UA"})
         EXPECT_EQ(systemLanguage(name), Language::russian) << name;
     for (const char *name : {"en_US", "de_DE", "uk_UA"})
         EXPECT_EQ(systemLanguage(name), Language::english) << name;
