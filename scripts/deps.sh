@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Loopwright needs and that are missing:
-# the compiler and build tools, Qt 6 Widgets, GoogleTest, Google Benchmark,
+# the compiler and build tools, Qt 6 Widgets and its translation tools
+# (lrelease builds the English interface), GoogleTest, Google Benchmark,
 # the fonts the window is drawn with, and xmllint for the test that checks
 # exported dives against the UDDF schema. Uses sudo when not run as root.
 set -euo pipefail
 
 packages=(
     g++ cmake ninja-build
-    qt6-base-dev
+    qt6-base-dev qt6-l10n-tools
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2 fonts-wine
     libxml2-utils

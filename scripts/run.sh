@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOOPWRIGHT_GUI=ON
 cmake --build build --parallel "$(nproc)" --target loopwright loopwright-sim
-exec build/src/app/loopwright
+exec build/src/app/loopwright "$@"

@@ -1,5 +1,7 @@
 #include "drillcontroller.h"
 
+#include "language.h"
+
 #include "tdebrief.h"
 #include "tdivecomputer.h"
 #include "tform1.h"
@@ -35,9 +37,9 @@ DrillController::DrillController(TForm1 &form, TDiveComputer &diveComputer)
     : m_form(form), m_diveComputer(diveComputer), m_faults(form.menu(), form.simulation().state())
 {
     const MainMenu &menu = form.menu();
-    m_open = new QAction(QStringLiteral("&Открыть тренировку…"), menu.file);
+    m_open = new QAction(menu.file);
     m_open->setObjectName(QStringLiteral("actionOpenDrill"));
-    m_close = new QAction(QStringLiteral("&Закрыть тренировку"), menu.file);
+    m_close = new QAction(menu.file);
     m_close->setObjectName(QStringLiteral("actionCloseDrill"));
     menu.file->insertAction(menu.exit, m_open);
     menu.file->insertAction(menu.exit, m_close);
@@ -53,7 +55,15 @@ DrillController::DrillController(TForm1 &form, TDiveComputer &diveComputer)
     connect(&form, &TForm1::ticked, this, &DrillController::ticked);
     connect(&form, &TForm1::diveReset, this, &DrillController::diveReset);
     form.installEventFilter(this);
+    translate();
     updateActions();
+}
+
+void DrillController::translate()
+{
+    m_open->setText(tr("&Открыть тренировку…"));
+    m_close->setText(tr("&Закрыть тренировку"));
+    updateStatus();
 }
 
 DrillController::~DrillController() = default;
@@ -65,9 +75,15 @@ bool DrillController::open(const fs::path &path)
         return false;
     auto loaded = loadDrill(path);
     if (const auto *error = std::get_if<DrillError>(&loaded)) {
-        m_form.reportError(QStringLiteral("Тренировка «%1» не открыта: %2")
-                                   .arg(QFile::decodeName(path.filename().c_str()),
-                                           fromUtf8(error->russianMessage())));
+        // A drill file's mistakes are worded in both languages.
+        QString reason = fromUtf8(error->russianMessage());
+        if (currentLanguage() == Language::english) {
+            reason = fromUtf8(error->english);
+            if (error->line > 0)
+                reason = QStringLiteral("line %1: %2").arg(error->line).arg(reason);
+        }
+        m_form.reportError(tr("Тренировка «%1» не открыта: %2")
+                                   .arg(QFile::decodeName(path.filename().c_str()), reason));
         return false;
     }
     Drill &drill = std::get<Drill>(loaded);
@@ -137,6 +153,8 @@ bool DrillController::eventFilter(QObject *watched, QEvent *event)
             m_debrief->done(QDialog::Rejected); // and its end closes the drill
         close();
     }
+    if (watched == &m_form && event->type() == QEvent::LanguageChange)
+        translate();
     return QObject::eventFilter(watched, event);
 }
 
@@ -144,9 +162,8 @@ void DrillController::openFromDialog()
 {
     const fs::path shipped = shippedDrillsFolder(onDisk(QCoreApplication::applicationDirPath()));
     const QString start = shipped.empty() ? QDir::homePath() : QFile::decodeName(shipped.c_str());
-    const QString chosen =
-            QFileDialog::getOpenFileName(&m_form, QStringLiteral("Открыть тренировку"), start,
-                    QStringLiteral("Тренировки (*.drill);;Все файлы (*)"));
+    const QString chosen = QFileDialog::getOpenFileName(
+            &m_form, tr("Открыть тренировку"), start, tr("Тренировки (*.drill);;Все файлы (*)"));
     if (!chosen.isEmpty())
         open(onDisk(chosen));
 }
@@ -206,12 +223,13 @@ void DrillController::showBriefing()
                            .arg(fromUtf8(m_drill->title).toHtmlEscaped());
     for (const std::string &line : m_drill->brief)
         text += fromUtf8(line).toHtmlEscaped() + QStringLiteral("<br>");
-    text += QStringLiteral("</p><p><i>События и цели тренировки начнутся, когда вы нажмёте "
-                           "«ПОГРУЖЕНИЕ».</i></p>");
+    text += QStringLiteral("</p><p><i>")
+            + tr("События и цели тренировки начнутся, когда вы нажмёте «ПОГРУЖЕНИЕ».")
+            + QStringLiteral("</i></p>");
     if (m_briefing)
         m_briefing->close();
-    m_briefing = new QMessageBox(QMessageBox::Information, QStringLiteral("Тренировка"), QString(),
-            QMessageBox::Ok, &m_form);
+    m_briefing = new QMessageBox(
+            QMessageBox::Information, tr("Тренировка"), QString(), QMessageBox::Ok, &m_form);
     m_briefing->setObjectName(QStringLiteral("Briefing"));
     m_briefing->setAttribute(Qt::WA_DeleteOnClose);
     m_briefing->setTextFormat(Qt::RichText);
@@ -227,12 +245,12 @@ void DrillController::updateStatus()
     }
     // The drill's name on one line, however long, so that the note below it
     // keeps its room in the small status area.
-    QString name = QStringLiteral("Тренировка: %1").arg(fromUtf8(m_drill->title));
+    QString name = tr("Тренировка: %1").arg(fromUtf8(m_drill->title));
     if (const auto *status = m_diveComputer.findChild<QLabel *>(QStringLiteral("status")))
         name = status->fontMetrics().elidedText(name, Qt::ElideRight, status->width());
     QString text = name;
     if (!m_session)
-        text += QStringLiteral("\nНачало — «ПОГРУЖЕНИЕ»");
+        text += QLatin1Char('\n') + tr("Начало — «ПОГРУЖЕНИЕ»");
     else if (!m_session->notes().empty())
         text += QLatin1Char('\n') + fromUtf8(m_session->notes().back().text);
     m_notesShown = m_session ? m_session->notes().size() : 0;

@@ -59,6 +59,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void translate();
     void openFromDialog();
     /// The design set-up and the drill's over it; the error a set-up line
     /// met, if any.

@@ -2,6 +2,7 @@
 
 #include "export/csvwriter.h"
 #include "export/uddfwriter.h"
+#include "language.h"
 #include "tform1.h"
 #include "util/atomicfile.h"
 
@@ -19,9 +20,6 @@
 
 namespace {
 
-const QString kUddfFilter = QStringLiteral("UDDF — для программ-логбуков (*.uddf)");
-const QString kCsvFilter = QStringLiteral("CSV — для электронных таблиц (*.csv)");
-
 // A UDDF date and time: local time with the offset it has from UTC, whole
 // seconds, as a diver's own log shows it ("2026-12-06T23:50:00+03:00").
 std::string isoLocal(const QDateTime &time)
@@ -29,23 +27,23 @@ std::string isoLocal(const QDateTime &time)
     return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate).toStdString();
 }
 
-// The system's reason for a failed write, in Russian where it is one a user
-// meets; any other is shown as the system gives it.
+// The system's reason for a failed write in the interface's language where it
+// is one a user meets; any other is shown as the system gives it.
 QString reasonText(const std::string &reason)
 {
     static const std::pair<int, const char *> known[] = {
-            {ENOENT, "такой папки нет"},
-            {EACCES, "нет прав на запись"},
-            {EPERM, "нет прав на запись"},
-            {EROFS, "диск доступен только для чтения"},
-            {ENOSPC, "на диске нет места"},
-            {EDQUOT, "превышена квота на диске"},
-            {EISDIR, "это папка"},
-            {ENAMETOOLONG, "слишком длинное имя"},
+            {ENOENT, QT_TRANSLATE_NOOP("ExportController", "такой папки нет")},
+            {EACCES, QT_TRANSLATE_NOOP("ExportController", "нет прав на запись")},
+            {EPERM, QT_TRANSLATE_NOOP("ExportController", "нет прав на запись")},
+            {EROFS, QT_TRANSLATE_NOOP("ExportController", "диск доступен только для чтения")},
+            {ENOSPC, QT_TRANSLATE_NOOP("ExportController", "на диске нет места")},
+            {EDQUOT, QT_TRANSLATE_NOOP("ExportController", "превышена квота на диске")},
+            {EISDIR, QT_TRANSLATE_NOOP("ExportController", "это папка")},
+            {ENAMETOOLONG, QT_TRANSLATE_NOOP("ExportController", "слишком длинное имя")},
     };
     for (const auto &[code, text] : known) {
         if (reason == std::strerror(code))
-            return QString::fromUtf8(text);
+            return ExportController::tr(text);
     }
     return QString::fromLocal8Bit(reason.c_str());
 }
@@ -66,7 +64,7 @@ ExportController::ExportController(TForm1 &form)
     : QObject(&form), m_form(form), m_clock([] { return QDateTime::currentDateTime(); })
 {
     const MainMenu &menu = form.menu();
-    m_action = new QAction(QStringLiteral("&Экспорт погружения…"), this);
+    m_action = new QAction(this);
     m_action->setObjectName(QStringLiteral("actionExportDive"));
     m_action->setEnabled(false);
     // Above the separator that sets "Выход" apart, with the other file
@@ -77,6 +75,7 @@ ExportController::ExportController(TForm1 &form)
             ? items[exitAt - 1]
             : menu.file->insertSeparator(menu.exit);
     menu.file->insertAction(before, m_action);
+    whenLanguageChanges(menu.file, [a = m_action] { a->setText(tr("&Экспорт погружения…")); });
 
     connect(m_action, &QAction::triggered, this, &ExportController::chooseAndExport);
     connect(&form, &TForm1::diveStarted, this, &ExportController::diveStarted);
@@ -101,7 +100,7 @@ bool ExportController::exportTo(const QString &path, DiveFileFormat format)
     try {
         writeFileAtomically(QFile::encodeName(path).toStdString(), bytes);
     } catch (const FileWriteError &e) {
-        m_form.reportError(QStringLiteral("Не удалось сохранить погружение в файл «%1»: %2.")
+        m_form.reportError(tr("Не удалось сохранить погружение в файл «%1»: %2.")
                                    .arg(QDir::toNativeSeparators(path), reasonText(e.reason())));
         return false;
     }
@@ -118,12 +117,12 @@ void ExportController::chooseAndExport()
             m_folder = QDir::homePath();
     }
     // Without an extension: the type chosen in the dialog adds its own.
-    const QString name = QStringLiteral("погружение-%1")
-                                 .arg(m_diveStart.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
-    QFileDialog dialog(
-            &m_form, QStringLiteral("Экспорт погружения"), QDir(m_folder).filePath(name));
+    const QString name =
+            tr("погружение-%1").arg(m_diveStart.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
+    QFileDialog dialog(&m_form, tr("Экспорт погружения"), QDir(m_folder).filePath(name));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({kUddfFilter, kCsvFilter});
+    dialog.setNameFilters({tr("UDDF — для программ-логбуков (*.uddf)"),
+            tr("CSV — для электронных таблиц (*.csv)")});
     // A name typed without an extension gets the chosen type's, before the
     // dialog asks about replacing a file of that name.
     dialog.setDefaultSuffix(QStringLiteral("uddf"));

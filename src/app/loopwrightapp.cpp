@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QStandardPaths>
 
 void LoopwrightApp::nameApplication()
@@ -51,7 +52,10 @@ void LoopwrightApp::startUp()
         const SettingsFile file(*m_settingsFile);
         loadMainWindow(file, form);
         loadLoopDetails(file, form);
-        form.menu().diveComputer->setChecked(loadOptions(file).diveComputerOpen);
+        const ProgramOptions options = loadOptions(file);
+        form.menu().diveComputer->setChecked(options.diveComputerOpen);
+        m_keptLanguage = options.language;
+        form.setKeptLanguage(m_keptLanguage);
     }
     try {
         details.derive();
@@ -64,6 +68,13 @@ void LoopwrightApp::startUp()
         form.Button3Click();
         static_cast<FormControls &>(form).setTypeChecked(RebreatherType::eCCR, true);
     }
+}
+
+void LoopwrightApp::chooseLanguage(std::optional<Language> commandLine)
+{
+    // The language of the messages (LANGUAGE, LC_MESSAGES, LANG), "C" when none.
+    const QString system = QLocale::system().uiLanguages().value(0);
+    applyLanguage(::chooseLanguage(commandLine, m_keptLanguage, system));
 }
 
 void LoopwrightApp::showWindows()

@@ -5,6 +5,7 @@
 #include "exportcontroller.h"
 #include "graph/tdivegraph.h"
 #include "history/divehistory.h"
+#include "language.h"
 #include "setup/options.h"
 #include "taboutform.h"
 #include "tdivecomputer.h"
@@ -43,6 +44,11 @@ public:
     /// eCCR type are applied last.
     void startUp();
 
+    /// Switches the interface to the language for this run: \a commandLine's,
+    /// else the one the settings file keeps, else the system's. After
+    /// startUp().
+    void chooseLanguage(std::optional<Language> commandLine);
+
     /// Shows the main window and, unless the user closed it last time, the
     /// dive computer beside it.
     void showWindows();
@@ -59,4 +65,5 @@ public:
 
 private:
     std::optional<std::filesystem::path> m_settingsFile;
+    std::string m_keptLanguage;
 };

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 namespace {
 
@@ -33,8 +34,17 @@ int main(int argc, char **argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     LoopwrightApp::nameApplication();
 
+    std::optional<Language> language;
+    try {
+        language = languageArgument(QApplication::arguments());
+    } catch (const std::invalid_argument &e) {
+        std::fprintf(stderr, "loopwright: %s\n", e.what());
+        return 2;
+    }
+
     LoopwrightApp program(LoopwrightApp::settingsLocation());
     program.startUp();
+    program.chooseLanguage(language);
     program.showWindows();
     return QApplication::exec();
 }

@@ -16,6 +16,9 @@ struct MainMenu
     QAction *diveComputer = nullptr; ///< "Дайв-компьютер", F2, checkable
     QAction *graph = nullptr; ///< "График погружения"
     QAction *about = nullptr; ///< "О программе"
+    QMenu *language = nullptr; ///< "Вид → Язык"
+    QAction *russian = nullptr; ///< "Русский", checked while it is on
+    QAction *english = nullptr; ///< "English"
 };
 
 /// Creates the menu bar at the top of \a window with its menus and actions;

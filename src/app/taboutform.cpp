@@ -1,6 +1,7 @@
 #include "taboutform.h"
 
 #include "appfonts.h"
+#include "language.h"
 #include "pictures.h"
 
 #include <QLabel>
@@ -10,7 +11,6 @@ TAboutForm::TAboutForm(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("О программе"));
     setFixedSize(318, 150);
     setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
 
@@ -22,18 +22,23 @@ TAboutForm::TAboutForm(QWidget *parent)
     name->setObjectName(QStringLiteral("ProductName"));
     name->setFont(designFont(QStringLiteral("Comic Sans MS"), 22, true));
     name->setGeometry(96, 14, 210, 32);
-    auto *version = new QLabel(QStringLiteral("Версия 0.94 (бэта)"), this);
+    auto *version = new QLabel(this);
     version->setObjectName(QStringLiteral("Version"));
     version->setGeometry(96, 48, 210, 16);
-    auto *what =
-            new QLabel(QStringLiteral("Тренажёр погружения с ребризером замкнутого цикла"), this);
+    auto *what = new QLabel(this);
     what->setObjectName(QStringLiteral("Comments"));
     what->setWordWrap(true);
     what->setGeometry(96, 66, 210, 40);
 
-    auto *ok = new QPushButton(QStringLiteral("Угу"), this);
+    auto *ok = new QPushButton(this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setGeometry(8, 120, 75, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    whenLanguageChanges(this, [this, version, what, ok] {
+        setWindowTitle(tr("О программе"));
+        version->setText(tr("Версия 0.94 (бэта)"));
+        what->setText(tr("Тренажёр погружения с ребризером замкнутого цикла"));
+        ok->setText(tr("Угу"));
+    });
 }

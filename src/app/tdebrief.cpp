@@ -6,6 +6,7 @@
 #include "util/numtext.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -42,17 +43,16 @@ QString goal(const ObjectiveResult &result, const Objective *objective)
         return fromUtf8(result.name);
     switch (objective->kind) {
     case ObjectiveKind::Ppo2Between:
-        return QStringLiteral("PPO2 от %1 до %2")
+        return TDebrief::tr("PPO2 от %1 до %2")
                 .arg(number(objective->low), number(objective->high));
     case ObjectiveKind::NoCeilingViolation:
-        return QStringLiteral("Не подниматься выше потолка");
+        return TDebrief::tr("Не подниматься выше потолка");
     case ObjectiveKind::SurfaceWithin:
-        return QStringLiteral("Выйти на поверхность за %1 мин").arg(number(objective->high));
+        return TDebrief::tr("Выйти на поверхность за %1 мин").arg(number(objective->high));
     case ObjectiveKind::CnsBelow:
-        return QStringLiteral("CNS ниже %1 %").arg(number(objective->high));
+        return TDebrief::tr("CNS ниже %1 %").arg(number(objective->high));
     case ObjectiveKind::ReserveAbove:
-        return QStringLiteral("Остаток газа в баллонах не меньше %1 %")
-                .arg(number(objective->high));
+        return TDebrief::tr("Остаток газа в баллонах не меньше %1 %").arg(number(objective->high));
     }
     return fromUtf8(result.name);
 }
@@ -62,31 +62,74 @@ QString measured(ObjectiveKind kind)
 {
     switch (kind) {
     case ObjectiveKind::Ppo2Between:
-        return QStringLiteral("вне пределов");
+        return TDebrief::tr("вне пределов");
     case ObjectiveKind::NoCeilingViolation:
-        return QStringLiteral("выше потолка");
+        return TDebrief::tr("выше потолка");
     case ObjectiveKind::SurfaceWithin:
-        return QStringLiteral("время погружения");
+        return TDebrief::tr("время погружения");
     case ObjectiveKind::CnsBelow:
-        return QStringLiteral("наибольшее CNS");
+        return TDebrief::tr("наибольшее CNS");
     case ObjectiveKind::ReserveAbove:
-        return QStringLiteral("меньший остаток");
+        return TDebrief::tr("меньший остаток");
     }
     return {};
 }
 
 // The system's reason, as a trainee reads it.
-QString russianReason(const FileWriteError &error)
+QString reasonText(const FileWriteError &error)
 {
-    const std::pair<int, const char *> known[] = {{ENOENT, "такой папки нет"},
-            {EACCES, "нет прав на запись"}, {EPERM, "нет прав на запись"},
-            {EROFS, "диск доступен только для чтения"}, {ENOSPC, "на диске нет места"},
-            {EISDIR, "это папка, а не файл"}, {ENOTDIR, "в пути есть файл вместо папки"}};
+    static const std::pair<int, const char *> known[] = {
+            {ENOENT, QT_TRANSLATE_NOOP("TDebrief", "такой папки нет")},
+            {EACCES, QT_TRANSLATE_NOOP("TDebrief", "нет прав на запись")},
+            {EPERM, QT_TRANSLATE_NOOP("TDebrief", "нет прав на запись")},
+            {EROFS, QT_TRANSLATE_NOOP("TDebrief", "диск доступен только для чтения")},
+            {ENOSPC, QT_TRANSLATE_NOOP("TDebrief", "на диске нет места")},
+            {EISDIR, QT_TRANSLATE_NOOP("TDebrief", "это папка, а не файл")},
+            {ENOTDIR, QT_TRANSLATE_NOOP("TDebrief", "в пути есть файл вместо папки")}};
     for (const auto &[code, text] : known) {
         if (error.reason() == std::strerror(code))
-            return QString::fromUtf8(text);
+            return TDebrief::tr(text);
     }
     return fromUtf8(error.reason());
+}
+
+// The debrief's own words (drills/debrief writes them in Russian for the
+// text file), shown in the interface's language.
+constexpr const char *kDebriefWords[] = {QT_TRANSLATE_NOOP("TDebrief", "всплытие на поверхность"),
+        QT_TRANSLATE_NOOP("TDebrief", "истекло время тренировки"),
+        QT_TRANSLATE_NOOP("TDebrief", "СБРОС"),
+        QT_TRANSLATE_NOOP("TDebrief", "предел: сутки погружения или миллион тактов"),
+        QT_TRANSLATE_NOOP("TDebrief", "тренировка не окончена"),
+        QT_TRANSLATE_NOOP("TDebrief", "Время погружения"),
+        QT_TRANSLATE_NOOP("TDebrief", "Наибольшая глубина"),
+        QT_TRANSLATE_NOOP("TDebrief", "PPO2 ниже 0,4"),
+        QT_TRANSLATE_NOOP("TDebrief", "PPO2 выше 1,6"),
+        QT_TRANSLATE_NOOP("TDebrief", "Наименьшее PPO2"),
+        QT_TRANSLATE_NOOP("TDebrief", "Наибольшее PPO2"),
+        QT_TRANSLATE_NOOP("TDebrief", "Выше потолка"),
+        QT_TRANSLATE_NOOP("TDebrief", "Наибольшее CNS"),
+        QT_TRANSLATE_NOOP("TDebrief", "Израсходовано кислорода"),
+        QT_TRANSLATE_NOOP("TDebrief", "Израсходовано дилюента")};
+constexpr const char *kUnits[] = {QT_TRANSLATE_NOOP("TDebrief", "мин"),
+        QT_TRANSLATE_NOOP("TDebrief", "м"), QT_TRANSLATE_NOOP("TDebrief", "л")};
+
+// A word of the debrief or a value with its unit ("12,5 мин") in the
+// interface's language; anything else as it is.
+QString translated(const std::string &text)
+{
+    for (const char *word : kDebriefWords) {
+        if (text == word)
+            return TDebrief::tr(word);
+    }
+    QString shown = fromUtf8(text);
+    for (const char *unit : kUnits) {
+        const QString suffix = QLatin1Char(' ') + QString::fromUtf8(unit);
+        if (shown.endsWith(suffix)) {
+            shown.chop(suffix.size());
+            return shown + QLatin1Char(' ') + TDebrief::tr(unit);
+        }
+    }
+    return shown;
 }
 
 TPlotChart *makeChart(const char *name, const QString &axisY)
@@ -95,7 +138,7 @@ TPlotChart *makeChart(const char *name, const QString &axisY)
     chart->setObjectName(QLatin1String(name));
     chart->SetShowLegend(false);
     chart->SetShowTitle(false);
-    chart->SetAxisXTitle(QStringLiteral("Время (мин)"));
+    chart->SetAxisXTitle(TDebrief::tr("Время (мин)"));
     chart->SetAxisYTitle(axisY);
     chart->setMinimumSize(380, 190);
     return chart;
@@ -125,7 +168,6 @@ TDebrief::TDebrief(QWidget *parent)
             Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Debrief"));
-    setWindowTitle(QStringLiteral("Разбор"));
 
     m_heading = new QLabel;
     m_heading->setObjectName(QStringLiteral("heading"));
@@ -139,28 +181,34 @@ TDebrief::TDebrief(QWidget *parent)
     m_ending->setObjectName(QStringLiteral("ending"));
     m_ending->setTextFormat(Qt::PlainText);
 
-    auto *goals = new QGroupBox(QStringLiteral("Цели"));
+    auto *goals = new QGroupBox;
+    m_goals = goals;
     m_objectives = new QGridLayout(goals);
     m_objectives->setColumnStretch(1, 1);
 
-    auto *figures = new QGroupBox(QStringLiteral("Показатели"));
+    auto *figures = new QGroupBox;
+    m_figures = figures;
     auto *figureGrid = new QGridLayout(figures);
     const auto lines = figureLines(DrillFigures {});
     for (std::size_t i = 0; i < lines.size(); ++i) {
         auto *value = new QLabel;
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        figureGrid->addWidget(new QLabel(fromUtf8(lines[i].first)), int(i), 0);
+        auto *name = new QLabel;
+        m_figureNames.push_back(name);
+        figureGrid->addWidget(name, int(i), 0);
         figureGrid->addWidget(value, int(i), 1);
         m_figureValues.push_back(value);
     }
 
-    m_depthChart = makeChart("depthChart", QStringLiteral("Глубина (м)"));
+    m_depthChart = makeChart("depthChart", QString());
     m_ppo2Chart = makeChart("ppo2Chart", QStringLiteral("PPO2"));
 
-    auto *save = new QPushButton(QStringLiteral("Сохранить как текст…"));
+    auto *save = new QPushButton;
+    m_save = save;
     save->setObjectName(QStringLiteral("saveButton"));
     connect(save, &QPushButton::clicked, this, &TDebrief::saveClicked);
-    auto *close = new QPushButton(QStringLiteral("Закрыть"));
+    auto *close = new QPushButton;
+    m_close = close;
     close->setObjectName(QStringLiteral("closeButton"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -192,26 +240,52 @@ TDebrief::TDebrief(QWidget *parent)
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     };
+    translate();
+}
+
+void TDebrief::translate()
+{
+    setWindowTitle(tr("Разбор"));
+    m_goals->setTitle(tr("Цели"));
+    m_figures->setTitle(tr("Показатели"));
+    const auto lines = figureLines(DrillFigures {});
+    for (std::size_t i = 0; i < lines.size() && i < m_figureNames.size(); ++i)
+        m_figureNames[i]->setText(translated(lines[i].first));
+    for (TPlotChart *chart : {m_depthChart, m_ppo2Chart})
+        chart->SetAxisXTitle(tr("Время (мин)"));
+    m_depthChart->SetAxisYTitle(tr("Глубина (м)"));
+    m_save->setText(tr("Сохранить как текст…"));
+    m_close->setText(tr("Закрыть"));
+    if (m_shown)
+        showDebrief(m_debrief, m_shownObjectives);
+}
+
+void TDebrief::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        translate();
+    QDialog::changeEvent(event);
 }
 
 void TDebrief::showDebrief(const Debrief &debrief, const std::vector<Objective> &objectives)
 {
     m_debrief = debrief;
-    m_heading->setText(QStringLiteral("Разбор тренировки «%1»").arg(fromUtf8(debrief.title)));
-    m_ending->setText(QStringLiteral("Окончание: %1").arg(fromUtf8(endedByText(debrief.endedBy))));
+    m_shownObjectives = objectives;
+    m_shown = true;
+    m_heading->setText(tr("Разбор тренировки «%1»").arg(fromUtf8(debrief.title)));
+    m_ending->setText(tr("Окончание: %1").arg(translated(endedByText(debrief.endedBy))));
 
     clearLayout(m_objectives);
     for (std::size_t i = 0; i < debrief.objectives.size(); ++i) {
         const ObjectiveResult &r = debrief.objectives[i];
         const Objective *o = i < objectives.size() ? &objectives[i] : nullptr;
         auto *status = colouredLabel(
-                r.passed ? QStringLiteral("✔ выполнена") : QStringLiteral("✘ не выполнена"),
-                r.passed ? kPassed : kFailed);
+                r.passed ? tr("✔ выполнена") : tr("✘ не выполнена"), r.passed ? kPassed : kFailed);
         status->setObjectName(QStringLiteral("objective%1").arg(i));
         auto *what = new QLabel(goal(r, o));
         what->setToolTip(fromUtf8(r.name));
         auto *value = new QLabel(
-                QStringLiteral("%1: %2").arg(measured(r.kind), fromUtf8(objectiveValueText(r))));
+                QStringLiteral("%1: %2").arg(measured(r.kind), translated(objectiveValueText(r))));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         const int row = int(i);
         m_objectives->addWidget(status, row, 0);
@@ -219,11 +293,11 @@ void TDebrief::showDebrief(const Debrief &debrief, const std::vector<Objective> 
         m_objectives->addWidget(value, row, 2);
     }
     if (debrief.objectives.empty())
-        m_objectives->addWidget(new QLabel(QStringLiteral("У тренировки нет целей.")), 0, 0);
+        m_objectives->addWidget(new QLabel(tr("У тренировки нет целей.")), 0, 0);
 
     const auto lines = figureLines(debrief.figures);
     for (std::size_t i = 0; i < lines.size() && i < m_figureValues.size(); ++i)
-        m_figureValues[i]->setText(fromUtf8(lines[i].second));
+        m_figureValues[i]->setText(translated(lines[i].second));
 
     // Depth is drawn below zero, so that deeper lies lower.
     for (TPlotChart *chart : {m_depthChart, m_ppo2Chart}) {
@@ -231,7 +305,7 @@ void TDebrief::showDebrief(const Debrief &debrief, const std::vector<Objective> 
         chart->Clear();
         TPlotSeries *series = chart->AddSeries(SeriesKind::Line);
         const bool depth = chart == m_depthChart;
-        series->SetCaption(depth ? "Глубина" : "PPO2");
+        series->SetCaption(depth ? tr("Глубина").toStdString() : "PPO2");
         for (const DrillSample &s : debrief.samples)
             series->AddXY(s.minutes, depth ? -s.depthM : s.ppo2);
     }
@@ -262,18 +336,18 @@ bool TDebrief::saveText(const std::filesystem::path &path)
         return true;
     } catch (const FileWriteError &e) {
         if (m_errorSink)
-            m_errorSink(QStringLiteral("Разбор не сохранён в файл «%1»: %2.")
-                                .arg(QFile::decodeName(path.c_str()), russianReason(e)));
+            m_errorSink(tr("Разбор не сохранён в файл «%1»: %2.")
+                                .arg(QFile::decodeName(path.c_str()), reasonText(e)));
         return false;
     }
 }
 
 void TDebrief::saveClicked()
 {
-    QString name = QStringLiteral("Разбор — %1.txt").arg(fromUtf8(m_debrief.title));
+    QString name = tr("Разбор — %1.txt").arg(fromUtf8(m_debrief.title));
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
-    const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить разбор"),
-            QDir::home().filePath(name), QStringLiteral("Текст (*.txt);;Все файлы (*)"));
+    const QString chosen = QFileDialog::getSaveFileName(this, tr("Сохранить разбор"),
+            QDir::home().filePath(name), tr("Текст (*.txt);;Все файлы (*)"));
     if (!chosen.isEmpty())
         saveText(std::filesystem::path(QFile::encodeName(chosen).toStdString()));
 }

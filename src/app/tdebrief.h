@@ -9,6 +9,7 @@
 #include <vector>
 
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class TPlotChart;
@@ -29,13 +30,17 @@ public:
     const Debrief &debrief() const { return m_debrief; }
 
     /// Writes the debrief's text to \a path as one replacement; a failure is
-    /// reported in Russian and false returned.
+    /// reported in the interface's language and false returned.
     bool saveText(const std::filesystem::path &path);
     /// Where a failure to save goes; by default a message box over the window.
     void setErrorSink(std::function<void(const QString &)> sink);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void saveClicked();
+    void translate();
 
     Debrief m_debrief;
     std::function<void(const QString &)> m_errorSink;
@@ -45,4 +50,11 @@ private:
     std::vector<QLabel *> m_figureValues;
     TPlotChart *m_depthChart = nullptr;
     TPlotChart *m_ppo2Chart = nullptr;
+    QGroupBox *m_goals = nullptr;
+    QGroupBox *m_figures = nullptr;
+    std::vector<QLabel *> m_figureNames;
+    QPushButton *m_save = nullptr;
+    QPushButton *m_close = nullptr;
+    std::vector<Objective> m_shownObjectives;
+    bool m_shown = false;
 };

@@ -2,6 +2,7 @@
 
 #include "app/appfonts.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
@@ -34,6 +35,33 @@ QString fromUtf8(const std::string &text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// The words the dive computer's view model writes in Russian, which the
+// window shows in the interface's language. The view model stays Russian: the
+// headless runner and the traces print it as it is.
+constexpr const char *kReadoutWords[] = {QT_TRANSLATE_NOOP("TDiveComputer", "ГИПОКСИЯ"),
+        QT_TRANSLATE_NOOP("TDiveComputer", "ГИПЕРОКСИЯ"),
+        QT_TRANSLATE_NOOP("TDiveComputer", "ПОТОЛОК"),
+        QT_TRANSLATE_NOOP("TDiveComputer", "КИСЛОРОД < 10 %"),
+        QT_TRANSLATE_NOOP("TDiveComputer", "ДИЛЮЕНТ < 10 %"),
+        QT_TRANSLATE_NOOP("TDiveComputer", "Вечн"), QT_TRANSLATE_NOOP("TDiveComputer", "нет")};
+
+// A read-out such as "ГИПОКСИЯ", "12 мин" or "6 м, 3 мин" in the interface's
+// language; anything else (an error message) as it is.
+QString translated(const std::string &readout)
+{
+    for (const char *word : kReadoutWords) {
+        if (readout == word)
+            return TDiveComputer::tr(word);
+    }
+    QString text = fromUtf8(readout);
+    if (!text.endsWith(QStringLiteral(" мин")))
+        return text;
+    text.chop(4);
+    text.replace(QStringLiteral(" м, "),
+            QLatin1Char(' ') + TDiveComputer::tr("м") + QStringLiteral(", "));
+    return text + QLatin1Char(' ') + TDiveComputer::tr("мин");
+}
+
 } // namespace
 
 TDiveComputer::TDiveComputer(const Simulation &simulation, QWidget *mainWindow)
@@ -41,26 +69,23 @@ TDiveComputer::TDiveComputer(const Simulation &simulation, QWidget *mainWindow)
       m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("TDiveComputer"));
-    setWindowTitle(QStringLiteral("Дайв-компьютер"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setFixedSize(kWidth, kHeight);
     setColours(this, Qt::white, kConsole);
 
-    m_cns = readout(QStringLiteral("ЦНС, %"), 8, 6, 104, 30);
+    m_cns = readout(QT_TR_NOOP("ЦНС, %"), 8, 6, 104, 30);
     m_cns->setObjectName(QStringLiteral("cns"));
-    m_cns->setToolTip(QStringLiteral("Кислородная нагрузка на нервную систему, % от предела"));
-    m_otu = readout(QStringLiteral("OTU"), 120, 6, 104, 30);
+    m_otu = readout("OTU", 120, 6, 104, 30);
     m_otu->setObjectName(QStringLiteral("otu"));
-    m_otu->setToolTip(QStringLiteral("Кислородная нагрузка на лёгкие, единиц OTU"));
-    m_noDeco = readout(QStringLiteral("Бездекомпрессионное время"), 8, 58, 216, 30);
+    m_noDeco = readout(QT_TR_NOOP("Бездекомпрессионное время"), 8, 58, 216, 30);
     m_noDeco->setObjectName(QStringLiteral("noDecoTime"));
-    m_tts = readout(QStringLiteral("Время до поверхности"), 8, 110, 216, 30);
+    m_tts = readout(QT_TR_NOOP("Время до поверхности"), 8, 110, 216, 30);
     m_tts->setObjectName(QStringLiteral("tts"));
-    m_firstStop = readout(QStringLiteral("Первая остановка"), 8, 162, 216, 30);
+    m_firstStop = readout(QT_TR_NOOP("Первая остановка"), 8, 162, 216, 30);
     m_firstStop->setObjectName(QStringLiteral("firstStop"));
 
-    m_stops = readout(QStringLiteral("Остановки"), 8, 214, 216, 88);
+    m_stops = readout(QT_TR_NOOP("Остановки"), 8, 214, 216, 88);
     m_stops->setObjectName(QStringLiteral("stops"));
     m_stops->setFont(designFont(QStringLiteral("Tahoma"), 14, true));
     m_stops->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -83,13 +108,31 @@ TDiveComputer::TDiveComputer(const Simulation &simulation, QWidget *mainWindow)
 
     m_outlookLater.setSingleShot(true);
     connect(&m_outlookLater, &QTimer::timeout, this, [this] { updateOutlook(); });
+    translate();
+}
+
+void TDiveComputer::translate()
+{
+    setWindowTitle(tr("Дайв-компьютер"));
+    for (const auto &[title, caption] : m_titles)
+        title->setText(tr(caption));
+    m_cns->setToolTip(tr("Кислородная нагрузка на нервную систему, % от предела"));
+    m_otu->setToolTip(tr("Кислородная нагрузка на лёгкие, единиц OTU"));
     showExposure(m_exposure);
     showOutlook(m_outlook);
 }
 
-QLabel *TDiveComputer::readout(const QString &caption, int x, int y, int width, int height)
+void TDiveComputer::changeEvent(QEvent *event)
 {
-    auto *title = new QLabel(caption, this);
+    if (event->type() == QEvent::LanguageChange)
+        translate();
+    QWidget::changeEvent(event);
+}
+
+QLabel *TDiveComputer::readout(const char *caption, int x, int y, int width, int height)
+{
+    auto *title = new QLabel(this);
+    m_titles.emplace_back(title, caption);
     title->setGeometry(x, y, width, 16);
     title->setFont(designFont(QStringLiteral("Tahoma"), 12, true));
     setColours(title, Qt::white, kConsole);
@@ -113,7 +156,7 @@ void TDiveComputer::showExposure(const ExposureView &view)
     m_otu->setText(fromUtf8(view.otu));
     QStringList warnings;
     for (const std::string &w : view.warnings)
-        warnings << fromUtf8(w);
+        warnings << translated(w);
     m_warnings->setText(warnings.join(QLatin1Char('\n')));
     setColours(m_warnings, Qt::white, warnings.isEmpty() ? kConsole : toQColor(kAlertRed));
 }
@@ -121,12 +164,12 @@ void TDiveComputer::showExposure(const ExposureView &view)
 void TDiveComputer::showOutlook(const OutlookView &view)
 {
     m_outlook = view;
-    m_noDeco->setText(fromUtf8(view.noDecoTime));
-    m_tts->setText(fromUtf8(view.tts));
-    m_firstStop->setText(fromUtf8(view.firstStop));
+    m_noDeco->setText(translated(view.noDecoTime));
+    m_tts->setText(translated(view.tts));
+    m_firstStop->setText(translated(view.firstStop));
     QStringList stops;
     for (const std::string &s : view.stops)
-        stops << fromUtf8(s);
+        stops << translated(s);
     m_stops->setText(stops.isEmpty() ? QStringLiteral("—") : stops.join(QLatin1Char('\n')));
     updateStatus();
 }

@@ -6,6 +6,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
 class QLabel;
 
 /// "Дайв-компьютер": oxygen exposure, the live no-decompression time, the
@@ -42,9 +45,11 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
-    QLabel *readout(const QString &caption, int x, int y, int width, int height);
+    QLabel *readout(const char *caption, int x, int y, int width, int height);
+    void translate();
     void showExposure(const ExposureView &view);
     void showOutlook(const OutlookView &view);
     void updateOutlook();
@@ -60,6 +65,7 @@ private:
     QLabel *m_stops = nullptr;
     QLabel *m_warnings = nullptr;
     QLabel *m_status = nullptr;
+    std::vector<std::pair<QLabel *, const char *>> m_titles; ///< and their Russian texts
     ExposureView m_exposure;
     OutlookView m_outlook;
     QString m_drillStatus;

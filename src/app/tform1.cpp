@@ -5,6 +5,7 @@
 #include "errorbox.h"
 #include "formparametersource.h"
 #include "graph/tdivegraph.h"
+#include "language.h"
 #include "profile/settingsfile.h"
 #include "setup/formsettings.h"
 #include "setup/namedpresets.h"
@@ -30,6 +31,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -118,15 +120,45 @@ bool askCloseWithoutSaving(QWidget *parent, const QString &message)
     QMessageBox box(
             QMessageBox::Critical, parent->windowTitle(), QString(), QMessageBox::NoButton, parent);
     setErrorText(box, message);
-    box.setInformativeText(QStringLiteral("Настройки не сохранены. Закрыть программу без "
-                                          "сохранения настроек?"));
+    box.setInformativeText(TForm1::tr("Настройки не сохранены. Закрыть программу без "
+                                      "сохранения настроек?"));
     QPushButton *discard =
-            box.addButton(QStringLiteral("Закрыть без сохранения"), QMessageBox::DestructiveRole);
-    QPushButton *stay = box.addButton(QStringLiteral("Не закрывать"), QMessageBox::RejectRole);
+            box.addButton(TForm1::tr("Закрыть без сохранения"), QMessageBox::DestructiveRole);
+    QPushButton *stay = box.addButton(TForm1::tr("Не закрывать"), QMessageBox::RejectRole);
     box.setDefaultButton(stay);
     box.setEscapeButton(stay);
     box.exec();
     return box.clickedButton() == discard;
+}
+
+// The set-up layer refuses a preset's name in Russian words; the window
+// shows them in the interface's language, the name itself as it was typed.
+constexpr const char *kRefusals[] = {
+        QT_TRANSLATE_NOOP("TForm1", "Имя настройки не может начинаться с пробела"),
+        QT_TRANSLATE_NOOP("TForm1", "Имя настройки не может начинаться с символа табуляции"),
+        QT_TRANSLATE_NOOP("TForm1", "Имя настройки не может содержать символ «%1»"),
+        QT_TRANSLATE_NOOP("TForm1", "Имя настройки не может содержать перевод строки"),
+        QT_TRANSLATE_NOOP(
+                "TForm1", "Имя настройки содержит недопустимую последовательность байтов"),
+        QT_TRANSLATE_NOOP("TForm1", "Имя настройки не может заканчиваться пробелом"),
+        QT_TRANSLATE_NOOP("TForm1", "Имя настройки не может заканчиваться символом табуляции"),
+        QT_TRANSLATE_NOOP("TForm1", "Имя «%1» нельзя сохранить в файле настроек")};
+
+QString translatedRefusal(const QString &message)
+{
+    for (const char *refusal : kRefusals) {
+        QString pattern = QRegularExpression::escape(QString::fromUtf8(refusal));
+        pattern.replace(QStringLiteral("\\%1"), QStringLiteral("(.*)"));
+        const QRegularExpressionMatch m =
+                QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$'),
+                        QRegularExpression::DotMatchesEverythingOption)
+                        .match(message);
+        if (m.hasMatch()) {
+            const QString text = TForm1::tr(refusal);
+            return m.lastCapturedIndex() > 0 ? text.arg(m.captured(1)) : text;
+        }
+    }
+    return message;
 }
 
 } // namespace
@@ -215,6 +247,14 @@ void TForm1::connectMenu()
     connect(m_menu.diveComputer, &QAction::triggered, this, &TForm1::showDiveComputer);
     connect(m_menu.graph, &QAction::triggered, this, &TForm1::Button10Click);
     connect(m_menu.about, &QAction::triggered, this, &TForm1::Button9Click);
+    for (QAction *choice : {m_menu.russian, m_menu.english}) {
+        connect(choice, &QAction::triggered, this, [this, choice] {
+            const Language language =
+                    choice == m_menu.english ? Language::english : Language::russian;
+            m_keptLanguage = languageCode(language);
+            applyLanguage(language);
+        });
+    }
 }
 
 void TForm1::setErrorSink(std::function<void(const QString &)> sink)
@@ -235,7 +275,7 @@ void TForm1::setCloseQuestion(std::function<bool(const QString &)> question)
 void TForm1::reportError(const QString &message)
 {
     if (m_errorSink)
-        m_errorSink(message);
+        m_errorSink(translatedRefusal(message));
 }
 
 void TForm1::findControls()
@@ -511,7 +551,7 @@ void TForm1::applyDeco(const DecoView &d, DecoView &shown)
     onChange(d.safeAscentBackground, shown.safeAscentBackground,
             [this](Rgb paper) { setBackground(m_label62, paper); });
     onChange(d.noDecoTime, shown.noDecoTime,
-            [this](const std::string &time) { m_label63->setText(QString::fromStdString(time)); });
+            [this](const std::string &time) { showNoDecoTime(time); });
     onChange(d.ceilingBar, shown.ceilingBar, [this](int bar) { m_progressBar1->setValue(bar); });
     onChange(d.warningVisible, shown.warningVisible,
             [this](bool visible) { m_label66->setVisible(visible); });
@@ -592,7 +632,7 @@ bool TForm1::FormClose()
         SettingsFile file(*m_settingsPath);
         SettingsBatch batch(file);
         saveState(file, currentStateSections(), *this);
-        saveOptions(file, {m_menu.diveComputer->isChecked()});
+        saveOptions(file, {m_menu.diveComputer->isChecked(), m_keptLanguage});
         batch.Commit();
         return true;
     } catch (const LoopwrightError &e) {
@@ -690,4 +730,20 @@ std::optional<std::string> TForm1::selectedPreset() const
     if (selected.isEmpty())
         return std::nullopt;
     return selected.front()->text().toStdString();
+}
+
+void TForm1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        translateWindow(*this, *m_client);
+        showNoDecoTime(m_shown.deco.noDecoTime);
+    }
+    QWidget::changeEvent(event);
+}
+
+void TForm1::showNoDecoTime(const std::string &time)
+{
+    // The forecast's "Вечн" is a word; the window shows it in the
+    // interface's language.
+    m_label63->setText(time == "Вечн" ? tr("Вечн") : QString::fromStdString(time));
 }

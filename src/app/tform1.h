@@ -67,6 +67,10 @@ public:
     /// default a message box offering both.
     void setCloseQuestion(std::function<bool(const QString &)> question);
 
+    /// The language the user chose from the menu, written to the settings
+    /// file on closing ("ru", "en"; empty: none chosen).
+    void setKeptLanguage(std::string code) { m_keptLanguage = std::move(code); }
+
     ParameterSource &params();
     Simulation &simulation() { return *m_simulation; }
 
@@ -116,6 +120,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // FormControls, over the widgets.
@@ -150,6 +155,7 @@ private:
     void runHandler(Handler &&handler);
     void applyConsole(const ConsoleView &now, ConsoleView &shown);
     void applyDeco(const DecoView &now, DecoView &shown);
+    void showNoDecoTime(const std::string &time);
     void applyControls(const RunControls &c);
 
     std::unique_ptr<FormParameterSource> m_params;
@@ -159,6 +165,7 @@ private:
     std::function<void(const QString &)> m_errorSink;
     std::function<bool(const QString &)> m_closeQuestion;
     std::optional<std::filesystem::path> m_settingsPath;
+    std::string m_keptLanguage;
 
     TAboutForm *m_about = nullptr;
     TDiveGraph *m_graph = nullptr;

@@ -14,6 +14,7 @@
 #include "setup/typepresets.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -58,204 +59,293 @@ using enum ControlKind;
 
 constexpr auto kDataBlockRows = std::to_array<ControlRow>({
         {panel, "Labeldatablock", {0, 0, 429, 457}, "", kBlack, kDataBlock, nullptr,
-                "Содержит поля для ввода исходных данных"},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Содержит поля для ввода исходных данных")},
         {edit, "Edit4", {8, 8, 45, 20}},
-        {caption, "Label4", {56, 10}, "Минимальный объём контура (Литров) ", kBlueA, kRowLabel},
+        {caption, "Label4", {56, 10},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Минимальный объём контура (Литров) "), kBlueA,
+                kRowLabel},
         {edit, "Edit1", {8, 28, 45, 20}},
-        {caption, "Label5", {56, 30}, "Максимальный объём контура (Литров) ", kBlueB, kRowLabel},
+        {caption, "Label5", {56, 30},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Максимальный объём контура (Литров) "), kBlueB,
+                kRowLabel},
         {edit, "Edit2", {8, 48, 45, 20}},
-        {caption, "Label6", {56, 50}, "Начальный объём контура (Литров) ", kBlueA, kRowLabel},
+        {caption, "Label6", {56, 50},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Начальный объём контура (Литров) "), kBlueA,
+                kRowLabel},
         {edit, "Edit3", {8, 68, 45, 20}},
-        {caption, "Label7", {56, 70}, "Скорость погружения (Метров в минуту) ", kBlueB, kRowLabel},
+        {caption, "Label7", {56, 70},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Скорость погружения (Метров в минуту) "), kBlueB,
+                kRowLabel},
         {edit, "Edit9", {8, 88, 45, 20}},
-        {caption, "Label8", {56, 90}, "Скорость всплытия (Метров в минуту) ", kBlueA, kRowLabel},
+        {caption, "Label8", {56, 90},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Скорость всплытия (Метров в минуту) "), kBlueA,
+                kRowLabel},
         {edit, "Edit6", {8, 108, 45, 20}},
-        {caption, "Label9", {56, 110}, "1 Уставка РРО2 (Кг/см^2) ", kBlueB, kRowLabel},
+        {caption, "Label9", {56, 110},
+                QT_TRANSLATE_NOOP("TForm1Layout", "1 Уставка РРО2 (Кг/см^2) "), kBlueB, kRowLabel},
         {edit, "Edit8", {8, 128, 45, 20}},
-        {caption, "Label10", {56, 130}, "2 Уставка РРО2 (Кг/см^2)", kBlueA, kRowLabel},
+        {caption, "Label10", {56, 130},
+                QT_TRANSLATE_NOOP("TForm1Layout", "2 Уставка РРО2 (Кг/см^2)"), kBlueA, kRowLabel},
         {edit, "Edit5", {8, 148, 45, 20}},
-        {caption, "Label11", {56, 150}, "Начальное РРО2 в контуре (Кг/см^2) ", kBlueB, kRowLabel},
+        {caption, "Label11", {56, 150},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Начальное РРО2 в контуре (Кг/см^2) "), kBlueB,
+                kRowLabel},
         {edit, "Edit11", {8, 168, 45, 20}},
-        {caption, "Label14", {56, 170}, "Подача кислорода через ЭМ клапан (Литров в минуту) ",
+        {caption, "Label14", {56, 170},
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Подача кислорода через ЭМ клапан (Литров в минуту) "),
                 kBlueA, kRowLabel},
         {edit, "Edit13", {8, 188, 45, 20}},
-        {caption, "Label15", {56, 190}, "Подача дилюента через ЭМ клапан (Литров в минуту) ",
+        {caption, "Label15", {56, 190},
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Подача дилюента через ЭМ клапан (Литров в минуту) "),
                 kBlueB, kRowLabel},
         {edit, "Edit24", {8, 208, 45, 20}},
-        {caption, "Label20", {56, 210}, "Подача кислорода через байпас (Литров в минуту) ", kBlueA,
-                kRowLabel},
+        {caption, "Label20", {56, 210},
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Подача кислорода через байпас (Литров в минуту) "),
+                kBlueA, kRowLabel},
         {edit, "Edit23", {8, 228, 45, 20}},
-        {caption, "Label21", {56, 230}, "Подача дилюента через байпас (Литров в минуту) ", kBlueB,
-                kRowLabel},
+        {caption, "Label21", {56, 230},
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Подача дилюента через байпас (Литров в минуту) "),
+                kBlueB, kRowLabel},
         {edit, "Edit12", {8, 248, 45, 20}},
-        {caption, "Label22", {56, 250}, "Постоянная подача кислорода (Литров в минуту) ", kBlueA,
-                kRowLabel},
+        {caption, "Label22", {56, 250},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Постоянная подача кислорода (Литров в минуту) "),
+                kBlueA, kRowLabel},
         {edit, "Edit19", {8, 268, 45, 20}},
-        {caption, "Label79", {56, 270}, "Постоянная подача дилюента (Литров в минуту) ", kBlueB,
-                kRowLabel},
+        {caption, "Label79", {56, 270},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Постоянная подача дилюента (Литров в минуту) "),
+                kBlueB, kRowLabel},
         {edit, "Edit18", {8, 288, 45, 20}},
-        {caption, "Label78", {56, 290}, "Коэффициент регенерации", kBlueA, kRowLabel},
+        {caption, "Label78", {56, 290},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Коэффициент регенерации"), kBlueA, kRowLabel},
         {edit, "Edit14", {8, 308, 45, 20}},
-        {caption, "Label23", {56, 310}, "Содержание кислорода в дилюенте (%)", kBlueB, kRowLabel},
+        {caption, "Label23", {56, 310},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Содержание кислорода в дилюенте (%)"), kBlueB,
+                kRowLabel},
         {edit, "Edit16", {8, 328, 45, 20}},
-        {caption, "Label73", {56, 330}, "Содержание гелия в дилюенте (%)", kBlueA, kRowLabel},
+        {caption, "Label73", {56, 330},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Содержание гелия в дилюенте (%)"), kBlueA,
+                kRowLabel},
         {edit, "Edit7", {8, 348, 45, 20}},
-        {caption, "Label12", {56, 350}, "Объём кислорода в баллоне (Литров) ", kBlueB, kRowLabel,
-                nullptr, "Объём кислорода (при атмосферном давлении) который закачан в баллон"},
+        {caption, "Label12", {56, 350},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Объём кислорода в баллоне (Литров) "), kBlueB,
+                kRowLabel, nullptr,
+                QT_TRANSLATE_NOOP("TForm1Layout",
+                        "Объём кислорода (при атмосферном давлении) который закачан в баллон")},
         {edit, "Edit10", {8, 368, 45, 20}},
-        {caption, "Label13", {56, 370}, "Объём дилюента в баллоне (Литров) ", kBlueA, kRowLabel,
-                nullptr, "Объём дилюента (при атмосферном давлении) который закачан в баллон"},
+        {caption, "Label13", {56, 370},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Объём дилюента в баллоне (Литров) "), kBlueA,
+                kRowLabel, nullptr,
+                QT_TRANSLATE_NOOP("TForm1Layout",
+                        "Объём дилюента (при атмосферном давлении) который закачан в баллон")},
         {edit, "Edit20", {8, 388, 45, 20}, "", {}, {}, nullptr,
-                "Минимальное -10 мсек. Максимальное - 1000 мсек."},
-        {caption, "Label25", {56, 390}, "Время дискретизации (миллисек)", kBlueB, kRowLabel},
-        {check, "CheckBox3", {320, 48}, "ЛА на O2", kTank, kDataBlock, nullptr,
-                "Переключает лёгочный автомат на кислород (выбрано - кислород, пусто - дилюент)"},
-        {check, "CheckBox6", {232, 108}, "Активация", kTank, kDataBlock, nullptr,
-                "Активация первой уставки PPO2 для eCCR"},
-        {check, "CheckBox8", {232, 128}, "Активация", kTank, kDataBlock, nullptr,
-                "Активация второй уставки PPO2 для eCCR"},
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Минимальное -10 мсек. Максимальное - 1000 мсек.")},
+        {caption, "Label25", {56, 390},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Время дискретизации (миллисек)"), kBlueB,
+                kRowLabel},
+        {check, "CheckBox3", {320, 48}, QT_TRANSLATE_NOOP("TForm1Layout", "ЛА на O2"), kTank,
+                kDataBlock, nullptr,
+                QT_TRANSLATE_NOOP("TForm1Layout",
+                        "Переключает лёгочный автомат на кислород (выбрано - кислород, пусто - "
+                        "дилюент)")},
+        {check, "CheckBox6", {232, 108}, QT_TRANSLATE_NOOP("TForm1Layout", "Активация"), kTank,
+                kDataBlock, nullptr,
+                QT_TRANSLATE_NOOP("TForm1Layout", "Активация первой уставки PPO2 для eCCR")},
+        {check, "CheckBox8", {232, 128}, QT_TRANSLATE_NOOP("TForm1Layout", "Активация"), kTank,
+                kDataBlock, nullptr,
+                QT_TRANSLATE_NOOP("TForm1Layout", "Активация второй уставки PPO2 для eCCR")},
         // The failure and switch-off boxes stand at the end of the solenoid
         // rows, where the data block leaves room for the box alone; like its
-        // diluent neighbours, "Авария О2" explains itself by its hint.
-        {check, "CheckBox1", {392, 171, 16, 17}, "Авария О2", kTank, kDataBlock, nullptr,
-                "Авария ЭМ клапана О2 (выбран - открыт постоянно)"},
+        // diluent neighbours, QT_TRANSLATE_NOOP("TForm1Layout", "Авария О2") explains itself by its
+        // hint.
+        {check, "CheckBox1", {392, 171, 16, 17}, QT_TRANSLATE_NOOP("TForm1Layout", "Авария О2"),
+                kTank, kDataBlock, nullptr,
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Авария ЭМ клапана О2 (выбран - открыт постоянно)")},
         {check, "CheckBox2", {392, 188, 16, 17}, "", kTank, kDataBlock, nullptr,
-                "Авария ЭМ клапана дилюента (выбран - открыт постоянно)"},
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Авария ЭМ клапана дилюента (выбран - открыт постоянно)")},
         {check, "CheckBox4", {408, 188, 16, 17}, "", kTank, kDataBlock, nullptr,
-                "Отключение ЭМ клапана дилюента (выбран - отключено)"},
-        {button, "Button11", {304, 9, 97, 35}, "=>> Подробно", {}, {}, nullptr,
-                "Ввод подробных характеристик контура"},
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Отключение ЭМ клапана дилюента (выбран - отключено)")},
+        {button, "Button11", {304, 9, 97, 35}, QT_TRANSLATE_NOOP("TForm1Layout", "=>> Подробно"),
+                {}, {}, nullptr,
+                QT_TRANSLATE_NOOP("TForm1Layout", "Ввод подробных характеристик контура")},
 });
 
 constexpr auto kPresetRows = std::to_array<ControlRow>({
-        {button, "Button8", {296, 292, 65, 17}, "Загрузить", {}, {}, &kArial,
-                "Загрузка сохранённой предустановки"},
-        {button, "Button7", {360, 292, 65, 17}, "Удалить", {}, {}, &kArial,
-                "Удалить выбранную запись"},
+        {button, "Button8", {296, 292, 65, 17}, QT_TRANSLATE_NOOP("TForm1Layout", "Загрузить"), {},
+                {}, &kArial,
+                QT_TRANSLATE_NOOP("TForm1Layout", "Загрузка сохранённой предустановки")},
+        {button, "Button7", {360, 292, 65, 17}, QT_TRANSLATE_NOOP("TForm1Layout", "Удалить"), {},
+                {}, &kArial, QT_TRANSLATE_NOOP("TForm1Layout", "Удалить выбранную запись")},
         {presetList, "ListBox1", {296, 312, 130, 139}, "", {}, {}, &kListFont},
-        {button, "Button6", {8, 416, 97, 20}, "Сохранить как:", {}, {}, &kArial,
-                "Добавить предустановку в базу"},
+        {button, "Button6", {8, 416, 97, 20}, QT_TRANSLATE_NOOP("TForm1Layout", "Сохранить как:"),
+                {}, {}, &kArial,
+                QT_TRANSLATE_NOOP("TForm1Layout", "Добавить предустановку в базу")},
         {edit, "Edit25", {112, 415, 153, 23}, "", {}, {}, &kNameFont,
-                "Впишите сюда название сохраняемой настройки"},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Впишите сюда название сохраняемой настройки")},
         {label, "Label24", {266, 419}, "=>>", kBlueB},
         {radio, "RadioButton2", {8, 440, 57, 17}, "eCCR", kTank, kDataBlock, nullptr,
-                "Предустановка эмуляции замкнутого ребризера с электронным управлением"},
+                QT_TRANSLATE_NOOP("TForm1Layout",
+                        "Предустановка эмуляции замкнутого ребризера с электронным управлением")},
         {radio, "RadioButton3", {72, 440, 57, 17}, "mCCR", kTank, kDataBlock, nullptr,
-                "Предустановка эмуляции замкнутого ребризера с ручным управлением (KISS)"},
+                QT_TRANSLATE_NOOP("TForm1Layout",
+                        "Предустановка эмуляции замкнутого ребризера с ручным управлением (KISS)")},
         {radio, "RadioButton4", {136, 440, 65, 17}, "O2 CCR", kTank, kDataBlock, nullptr,
-                "Предустановка эмуляции замкнутого кислородного ребризера "},
-        {radio, "RadioButton5", {208, 440, 81, 17}, "Вручную", kTank, kDataBlock, nullptr,
-                "Настройка всех параметров вручную"},
+                QT_TRANSLATE_NOOP("TForm1Layout",
+                        "Предустановка эмуляции замкнутого кислородного ребризера ")},
+        {radio, "RadioButton5", {208, 440, 81, 17}, QT_TRANSLATE_NOOP("TForm1Layout", "Вручную"),
+                kTank, kDataBlock, nullptr,
+                QT_TRANSLATE_NOOP("TForm1Layout", "Настройка всех параметров вручную")},
         {slider, "trackbarspeed"},
-        {button, "Button3", {296, 462, 58, 17}, "Дефолт", {}, {}, &kArial,
-                "Установка всех значений по умолчанию"},
-        {button, "Button9", {358, 462, 68, 17}, "О программе", kBlue, {}, &kTimes},
+        {button, "Button3", {296, 462, 58, 17}, QT_TRANSLATE_NOOP("TForm1Layout", "Дефолт"), {}, {},
+                &kArial, QT_TRANSLATE_NOOP("TForm1Layout", "Установка всех значений по умолчанию")},
+        {button, "Button9", {358, 462, 68, 17}, QT_TRANSLATE_NOOP("TForm1Layout", "О программе"),
+                kBlue, {}, &kTimes},
 });
 
-constexpr const char *kSafeAscentHint = "Глубина на которую можно всплыть без риска получить ДКБ";
+constexpr const char *kSafeAscentHint = QT_TRANSLATE_NOOP(
+        "TForm1Layout", "Глубина на которую можно всплыть без риска получить ДКБ");
 
 constexpr auto kDecoRows = std::to_array<ControlRow>({
         {edit, "Edit21", {8, 484, 45, 20}, "", {}, {}, nullptr,
-                "Оптимальное - 5...15 сек. Минимальное - 1сек. Максимальное-  60сек."},
-        {caption, "Label76", {56, 486}, "Время дискретизации декомпрессионного блока (сек)", kBlueB,
-                kRowLabel, nullptr,
-                "Отрезок времени за который программа будет делать один проход "
-                "декомпрессионных рассчётов"},
+                QT_TRANSLATE_NOOP("TForm1Layout",
+                        "Оптимальное - 5...15 сек. Минимальное - 1сек. Максимальное-  60сек.")},
+        {caption, "Label76", {56, 486},
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Время дискретизации декомпрессионного блока (сек)"),
+                kBlueB, kRowLabel, nullptr,
+                QT_TRANSLATE_NOOP("TForm1Layout",
+                        "Отрезок времени за который программа будет делать один проход "
+                        "декомпрессионных рассчётов")},
         {edit, "Edit15", {8, 504, 45, 20}, "", {}, {}, nullptr,
-                "Оставить неизменным если вы находитесь на уровне моря и это первый дайв"},
-        {caption, "Label115", {56, 506}, "Начальное парциальное давление азота в тканях (Кг/см^2) ",
+                QT_TRANSLATE_NOOP("TForm1Layout",
+                        "Оставить неизменным если вы находитесь на уровне моря и это первый дайв")},
+        {caption, "Label115", {56, 506},
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Начальное парциальное давление азота в тканях (Кг/см^2) "),
                 kBlueA, kRowLabel},
         {edit, "Edit17", {8, 524, 45, 20}, "", {}, {}, nullptr,
-                "Поставить равным нулю если это ваш первый дайв"},
-        {caption, "Label116", {56, 526}, "Начальное парциальное давление гелия в тканях (Кг/см^2) ",
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Поставить равным нулю если это ваш первый дайв")},
+        {caption, "Label116", {56, 526},
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Начальное парциальное давление гелия в тканях (Кг/см^2) "),
                 kBlueB, kRowLabel},
         {edit, "Edit22", {384, 484, 41, 20}, "", {}, {}, nullptr,
-                "Коэффициент консерватизма декообсчётов. Минимум - 0, максимум - 10. "},
-        {label, "Label61", {40, 545}, "Глубина безопасного всплытия (Метров)", kTank, {}, nullptr,
-                kSafeAscentHint},
+                QT_TRANSLATE_NOOP("TForm1Layout",
+                        "Коэффициент консерватизма декообсчётов. Минимум - 0, максимум - 10. ")},
+        {label, "Label61", {40, 545},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Глубина безопасного всплытия (Метров)"), kTank,
+                {}, nullptr, kSafeAscentHint},
         {label, "Label62", {9, 544, 32, 20}, "0", kBlueB, kWindowColour, nullptr, kSafeAscentHint},
-        {label, "Label66", {304, 545, 105, 16}, " ПОГРУЖАЙСЯ!!!", kRed, {}, nullptr,
-                kSafeAscentHint, kHidden},
-        {label, "Label64", {40, 564}, "Время бездекомпрессионного дайва (Мин)", kTank, {}, nullptr,
-                "Время которое дайвер может провести на текущей глубине без необходимости "
-                "совершать декомпрессионную остановку при всплытии"},
+        {label, "Label66", {304, 545, 105, 16}, QT_TRANSLATE_NOOP("TForm1Layout", " ПОГРУЖАЙСЯ!!!"),
+                kRed, {}, nullptr, kSafeAscentHint, kHidden},
+        {label, "Label64", {40, 564},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Время бездекомпрессионного дайва (Мин)"), kTank,
+                {}, nullptr,
+                QT_TRANSLATE_NOOP("TForm1Layout",
+                        "Время которое дайвер может провести на текущей глубине без необходимости "
+                        "совершать декомпрессионную остановку при всплытии")},
         {label, "Label63", {9, 562, 40, 20}, "0", kBlueB, {}, nullptr,
-                "Время которое дайвер может провести на текущей глубине без необходимости "
-                "совершать декомпрессионную остановку"},
-        {button, "Button5", {299, 565, 129, 17}, "Обновить бездек. время", {}, {}, &kSmallArial,
-                "Нажмите чтобы начать просчёт"},
+                QT_TRANSLATE_NOOP("TForm1Layout",
+                        "Время которое дайвер может провести на текущей глубине без необходимости "
+                        "совершать декомпрессионную остановку")},
+        {button, "Button5", {299, 565, 129, 17},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Обновить бездек. время"), {}, {}, &kSmallArial,
+                QT_TRANSLATE_NOOP("TForm1Layout", "Нажмите чтобы начать просчёт")},
 });
 
 constexpr auto kSliderColumnRows = std::to_array<ControlRow>({
         {label, "Label16", {428, 0, 41, 32}, "", Rgb {0, 196, 196}, kDataBlock, nullptr,
-                "Расход кислорода в литрах", kCentred},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Расход кислорода в литрах"), kCentred},
         {label, "Label17", {469, 0, 41, 32}, "", kBlue, kSilver, nullptr,
-                "Расход дилюента в литрах", kCentred},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Расход дилюента в литрах"), kCentred},
         {label, "Label18", {509, 0, 41, 32}, "", Rgb {0, 128, 64}, kDataBlock, nullptr,
-                "Выделено (и поглощено ХПИ) углекислого газа в литрах", kCentred},
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Выделено (и поглощено ХПИ) углекислого газа в литрах"),
+                kCentred},
         {label, "LabelO2burncurrent", {429, 43, 41, 29}, "0", Rgb {123, 146, 249}, kDataBlock,
-                &kValueFont, "Текущее потребление кислорода в литрах в минуту", kCentred},
+                &kValueFont,
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Текущее потребление кислорода в литрах в минуту"),
+                kCentred},
         {label, "labelsetmaxdepth", {469, 43, 40, 29}, "0", kCyan, kDepthColumn, &kValueFont,
-                "Текущая максимальная глубина в метрах", kCentred},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Текущая максимальная глубина в метрах"),
+                kCentred},
         {label, "labelsetstartdepth", {509, 43, 40, 29}, "0", kCyan, kDepthColumn, &kValueFont,
-                "Текущая начальная глубина в метрах", kCentred},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Текущая начальная глубина в метрах"), kCentred},
         {slider, "TrackBarO2burn"},
         {slider, "trackbarmaxdepth"},
         {ceilingBar, "ProgressBar1", {504, 72, 9, 481}, "", {}, {}, nullptr,
-                "Отмечает \"потолок\" всплытия для следующей ДКО"},
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Отмечает \"потолок\" всплытия для следующей ДКО")},
         {slider, "trackbarsetstartdepth"},
 });
 
 constexpr auto kConsoleRows = std::to_array<ControlRow>({
         {panel, "labelconsole", {550, 0, 220, 73}, "", kWhite, kConsole, nullptr,
-                "Консоль приборов контроля погружения"},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Консоль приборов контроля погружения")},
         {label, "Label26", {560, 0}, "PPN2=", kWhite, kConsole, &kGasFont},
         {label, "labelppn2", {600, 0, 33, 16}, "N/A", kWhite, kConsole, &kGasFont,
-                "Парциальное давление азота в контуре"},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Парциальное давление азота в контуре")},
         {label, "Label65", {688, 0}, "PPHe=", kWhite, kConsole, &kGasFont},
         {label, "Labelpphe", {728, 0, 33, 16}, "N/A", kWhite, kConsole, &kGasFont,
-                "Парциальное давление гелия в контуре"},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Парциальное давление гелия в контуре")},
         {label, "Label1", {560, 15}, "PPO2", kWhite},
-        {label, "Label2", {628, 15}, "Глубина", kWhite},
-        {label, "Label19", {704, 15}, "Время", kWhite},
+        {label, "Label2", {628, 15}, QT_TRANSLATE_NOOP("TForm1Layout", "Глубина"), kWhite},
+        {label, "Label19", {704, 15}, QT_TRANSLATE_NOOP("TForm1Layout", "Время"), kWhite},
         {label, "labelppo2", {555, 40, 65, 25}, "N/A", kPpo2Blue, kSilver, &kTahoma,
-                "Показания датчика РРО2 в килограммах на кв.см."},
+                QT_TRANSLATE_NOOP(
+                        "TForm1Layout", "Показания датчика РРО2 в килограммах на кв.см.")},
         {label, "labeldepth", {627, 40, 65, 25}, "N/A", kBlue, kDataBlock, &kTahoma,
-                "Показания датчика глубины в метрах"},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Показания датчика глубины в метрах")},
         {label, "Label3", {699, 40, 65, 25}, "0.00.00", kBlue, kDataBlock, &kSylfaen,
-                "Показания секундомера от начала \"дайва\""},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Показания секундомера от начала \"дайва\"")},
 });
 
 constexpr auto kTankRows = std::to_array<ControlRow>({
         {panel, "labelwatertank", {551, 72, 219, 481}, "", kWhite, kTank},
-        {label, "Label0m", {548, 73}, "0м", kWindowColour},
-        {label, "Label50m", {548, 306}, "50м", kWindowColour},
-        {label, "Label100m", {548, 540}, "100м", kWindowColour},
+        {label, "Label0m", {548, 73}, QT_TRANSLATE_NOOP("TForm1Layout", "0м"), kWindowColour},
+        {label, "Label50m", {548, 306}, QT_TRANSLATE_NOOP("TForm1Layout", "50м"), kWindowColour},
+        {label, "Label100m", {548, 540}, QT_TRANSLATE_NOOP("TForm1Layout", "100м"), kWindowColour},
         {counterlung, "imgcounterlung", {640, 104, 121, 97}},
-        {diver, "imgmain", {568, 73, 67, 43}, "", {}, {}, nullptr, "Это вы :)"},
+        {diver, "imgmain", {568, 73, 67, 43}, "", {}, {}, nullptr,
+                QT_TRANSLATE_NOOP("TForm1Layout", "Это вы :)")},
         {lamp, "Cradiobutton1", {692, 104, 14, 14}, "", kTank, kTank, nullptr,
-                "Состояние клапана сброса (выбран - закрыто)"},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Состояние клапана сброса (выбран - закрыто)")},
         {lamp, "Cradiobutton2", {646, 139, 14, 14}, "", kTank, kTank, nullptr,
-                "ЭМ клапан кислорода (выбран - закрыто)"},
+                QT_TRANSLATE_NOOP("TForm1Layout", "ЭМ клапан кислорода (выбран - закрыто)")},
         {lamp, "Cradiobutton3", {742, 139, 14, 14}, "", kTank, kTank, nullptr,
-                "ЭМ клапан дилюента (выбран - закрыто)"},
+                QT_TRANSLATE_NOOP("TForm1Layout", "ЭМ клапан дилюента (выбран - закрыто)")},
         {lamp, "CheckBox5", {646, 155, 14, 14}, "", kTank, kTank, nullptr,
-                "ЛА кислорода (выбран - закрыто)"},
+                QT_TRANSLATE_NOOP("TForm1Layout", "ЛА кислорода (выбран - закрыто)")},
         {lamp, "CheckBox7", {742, 155, 14, 14}, "", kTank, kTank, nullptr,
-                "ЛА дилюента (выбран - закрыто)"},
+                QT_TRANSLATE_NOOP("TForm1Layout", "ЛА дилюента (выбран - закрыто)")},
         {label, "Label80", {685, 146, 33, 16}, "N/A", kTableText, kTank, &kGasFont,
-                "Текущий объём цикла в литрах"},
-        {button, "BitBtn1", {640, 192, 57, 20}, "Байпас О2", {}, {}, &kBypassFont,
-                "Подаёт кислород в обход автомата со скоростью подачи кислорода автоматом"},
-        {button, "BitBtn2", {706, 192, 56, 20}, "Байпас Ди", {}, {}, &kBypassFont,
-                "Подаёт дилюент в обход автомата со скоростью подачи дилюента автоматом"},
-        {button, "Button10", {640, 232, 123, 25}, "График погружения", {}, {}, &kArial},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Текущий объём цикла в литрах")},
+        {button, "BitBtn1", {640, 192, 57, 20}, QT_TRANSLATE_NOOP("TForm1Layout", "Байпас О2"), {},
+                {}, &kBypassFont,
+                QT_TRANSLATE_NOOP("TForm1Layout",
+                        "Подаёт кислород в обход автомата со скоростью подачи кислорода "
+                        "автоматом")},
+        {button, "BitBtn2", {706, 192, 56, 20}, QT_TRANSLATE_NOOP("TForm1Layout", "Байпас Ди"), {},
+                {}, &kBypassFont,
+                QT_TRANSLATE_NOOP("TForm1Layout",
+                        "Подаёт дилюент в обход автомата со скоростью подачи дилюента автоматом")},
+        {button, "Button10", {640, 232, 123, 25},
+                QT_TRANSLATE_NOOP("TForm1Layout", "График погружения"), {}, {}, &kArial},
         {label, "Label59", {639, 272}, "Ceiling", kTableText, kTank, nullptr,
-                "Потолок подъёма в барах"},
-        {label, "Label84", {692, 272}, "ppНе", kTableText, kTank, nullptr,
-                "Парц. давление гелия в тканях"},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Потолок подъёма в барах")},
+        {label, "Label84", {692, 272}, QT_TRANSLATE_NOOP("TForm1Layout", "ppНе"), kTableText, kTank,
+                nullptr, QT_TRANSLATE_NOOP("TForm1Layout", "Парц. давление гелия в тканях")},
         {label, "Label60", {732, 272}, "ppN2", kTableText, kTank, nullptr,
-                "Парц. давление азота в тканях"},
+                QT_TRANSLATE_NOOP("TForm1Layout", "Парц. давление азота в тканях")},
 });
 
 // The tissue table below its headings, row by row: ceiling, helium, nitrogen.
@@ -272,14 +362,16 @@ constexpr std::array<ControlRow, 48> tissueCells()
 }
 
 constexpr auto kRunRows = std::to_array<ControlRow>({
-        {button, "buttonstart", {429, 554, 115, 31}, "ПОГРУЖЕНИЕ", {}, {}, &kRunFont,
-                "Нажмите чтобы начать просчёт"},
-        {button, "Button4", {544, 554, 67, 31}, "ПАУЗА", {}, {}, &kRunFont,
-                "Приостановить просчёт"},
-        {button, "Button1", {605, 554, 113, 31}, "ПРОДОЛЖИТЬ", {}, {}, &kRunFont,
-                "Нажмите чтобы продолжить просчёт"},
-        {button, "Button2", {719, 554, 51, 31}, "СБРОС", {}, {}, &kRunFont,
-                "Нажмите чтобы начать просчёт"},
+        {button, "buttonstart", {429, 554, 115, 31},
+                QT_TRANSLATE_NOOP("TForm1Layout", "ПОГРУЖЕНИЕ"), {}, {}, &kRunFont,
+                QT_TRANSLATE_NOOP("TForm1Layout", "Нажмите чтобы начать просчёт")},
+        {button, "Button4", {544, 554, 67, 31}, QT_TRANSLATE_NOOP("TForm1Layout", "ПАУЗА"), {}, {},
+                &kRunFont, QT_TRANSLATE_NOOP("TForm1Layout", "Приостановить просчёт")},
+        {button, "Button1", {605, 554, 113, 31}, QT_TRANSLATE_NOOP("TForm1Layout", "ПРОДОЛЖИТЬ"),
+                {}, {}, &kRunFont,
+                QT_TRANSLATE_NOOP("TForm1Layout", "Нажмите чтобы продолжить просчёт")},
+        {button, "Button2", {719, 554, 51, 31}, QT_TRANSLATE_NOOP("TForm1Layout", "СБРОС"), {}, {},
+                &kRunFont, QT_TRANSLATE_NOOP("TForm1Layout", "Нажмите чтобы начать просчёт")},
 });
 
 } // namespace rows
@@ -387,6 +479,12 @@ QWidget *create(QWidget &window, const ControlRow &row)
     return diver;
 }
 
+// A text of the window that a translation has: it has Russian letters.
+bool isTranslatable(const char *text)
+{
+    return std::string_view(text).find_first_of("\xD0\xD1") != std::string_view::npos;
+}
+
 QFont fontOf(const FontSpec &f)
 {
     return designFont(QString::fromLatin1(f.family), f.pixels, f.bold, f.italic);
@@ -461,8 +559,6 @@ void layOutWindow(QWidget &window, QWidget &client)
 {
     loadDesignFonts();
     window.setObjectName(QStringLiteral("Form1"));
-    window.setWindowTitle(
-            QStringLiteral("Loopwright (Бэта - для тестов и вдумчивого использования)"));
     window.setWindowIcon(loopwrightIcon());
     window.setFont(fontOf(kWindowFont));
     paint(&window, kBlack, kWindowColour);
@@ -474,9 +570,38 @@ void layOutWindow(QWidget &window, QWidget &client)
         w->setObjectName(QLatin1String(row.name));
         dress(w, row);
         finish(w, row);
-        if (*row.hint)
-            w->setToolTip(QString::fromUtf8(row.hint));
         if (row.flags & kHidden)
             w->hide();
+    }
+    translateWindow(window, client);
+}
+
+void translateWindow(QWidget &window, QWidget &client)
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("TForm1Layout", text);
+    };
+    window.setWindowTitle(QCoreApplication::translate(
+            "TForm1Layout", "Loopwright (Бэта - для тестов и вдумчивого использования)"));
+    for (const ControlRow &row : kWindowRows) {
+        auto *w = client.findChild<QWidget *>(QLatin1String(row.name), Qt::FindDirectChildrenOnly);
+        if (row.kind == ControlKind::slider) {
+            w->setToolTip(mainSliderHint(kSliderDesigns[int(findSlider(row.name).value())]));
+            continue;
+        }
+        if (*row.hint)
+            w->setToolTip(tr(row.hint));
+        // Only the texts in words: numbers and "N/A" are the window's
+        // read-outs by now and stay as the program set them.
+        if (!isTranslatable(row.text))
+            continue;
+        if (auto *label = qobject_cast<QLabel *>(w))
+            label->setText(tr(row.text));
+        else if (auto *button = qobject_cast<QAbstractButton *>(w))
+            button->setText(tr(row.text));
+        const bool fitsText = row.kind == ControlKind::label || row.kind == ControlKind::caption
+                || row.kind == ControlKind::check || row.kind == ControlKind::lamp;
+        if (fitsText && row.box.width == 0)
+            w->adjustSize();
     }
 }

@@ -85,5 +85,9 @@ std::span<const ControlRow> windowLayout();
 /// and the controls of windowLayout() as its children.
 void layOutWindow(QWidget &window, QWidget &client);
 
+/// Sets the window's title and its controls' captions and hints in the
+/// interface's language; labels sized by their text take the new size.
+void translateWindow(QWidget &window, QWidget &client);
+
 /// \a c as Qt's colour.
 QColor toQColor(Rgb c);

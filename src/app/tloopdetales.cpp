@@ -1,6 +1,7 @@
 #include "tloopdetales.h"
 
 #include "appfonts.h"
+#include "language.h"
 #include "util/error.h"
 
 #include <QLabel>
@@ -11,10 +12,9 @@ TLoopdetales::TLoopdetales(ParameterSource &params, QWidget *parent)
     : QDialog(parent), m_params(params)
 {
     setObjectName(QStringLiteral("Loopdetales"));
-    setWindowTitle(QStringLiteral("Подробные настройки контура"));
     setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
 
-    auto *done = new QPushButton(QStringLiteral("Готово"), this);
+    auto *done = new QPushButton(this);
     done->setObjectName(QStringLiteral("Button1"));
     done->setGeometry(112, 128, 75, 25);
     connect(done, &QPushButton::clicked, this, &TLoopdetales::Button1Click);
@@ -27,31 +27,43 @@ TLoopdetales::TLoopdetales(ParameterSource &params, QWidget *parent)
         int labelY;
         const char *hint;
     };
-    const Row rows[] = {
-            {"6", 8, "Объём лёгких на вдохе (литры)", 10, "Объём лёгких при глубоком вдохе"},
-            {"1", 32, "Объём лёгких на выдохе (литры)", 35, "Объём лёгких при полном выдохе"},
-            {"6", 64, "Объём дыхательного мешка (литры)", 68, "Объём надутого дыхательного мешка"},
-            {"2", 88, "Объём свободного пространства в шлангах и", 91,
-                    "Сколько примерно свободного пространства в системе шлангов/коннекторов и "
-                    "между зерен ХП в канистре"},
+    static constexpr Row rows[] = {
+            {"6", 8, QT_TR_NOOP("Объём лёгких на вдохе (литры)"), 10,
+                    QT_TR_NOOP("Объём лёгких при глубоком вдохе")},
+            {"1", 32, QT_TR_NOOP("Объём лёгких на выдохе (литры)"), 35,
+                    QT_TR_NOOP("Объём лёгких при полном выдохе")},
+            {"6", 64, QT_TR_NOOP("Объём дыхательного мешка (литры)"), 68,
+                    QT_TR_NOOP("Объём надутого дыхательного мешка")},
+            {"2", 88, QT_TR_NOOP("Объём свободного пространства в шлангах и"), 91,
+                    QT_TR_NOOP("Сколько примерно свободного пространства в системе "
+                               "шлангов/коннекторов и между зерен ХП в канистре")},
     };
+    QLabel *labels[5] = {};
     for (int i = 0; i < 4; ++i) {
         auto *field = new QLineEdit(QString::fromUtf8(rows[i].design), this);
         field->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
         field->setGeometry(8, rows[i].fieldY, 33, 21);
-        field->setToolTip(QString::fromUtf8(rows[i].hint));
         m_fields[i] = field;
-        auto *label = new QLabel(QString::fromUtf8(rows[i].label), this);
-        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        label->move(48, rows[i].labelY);
-        label->adjustSize();
-        label->setToolTip(QString::fromUtf8(rows[i].hint));
+        labels[i] = new QLabel(this);
+        labels[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        labels[i]->move(48, rows[i].labelY);
     }
-    auto *second = new QLabel(QStringLiteral("межзерновое пространство в скруббере (литры)"), this);
-    second->setObjectName(QStringLiteral("Label5"));
-    second->move(48, 105);
-    second->adjustSize();
-    second->setToolTip(QString::fromUtf8(rows[3].hint));
+    labels[4] = new QLabel(this);
+    labels[4]->setObjectName(QStringLiteral("Label5"));
+    labels[4]->move(48, 105);
+    whenLanguageChanges(this, [this, done, labels] {
+        setWindowTitle(tr("Подробные настройки контура"));
+        done->setText(tr("Готово"));
+        for (int i = 0; i < 4; ++i) {
+            m_fields[i]->setToolTip(tr(rows[i].hint));
+            labels[i]->setText(tr(rows[i].label));
+            labels[i]->setToolTip(tr(rows[i].hint));
+        }
+        labels[4]->setText(tr("межзерновое пространство в скруббере (литры)"));
+        labels[4]->setToolTip(tr(rows[3].hint));
+        for (QLabel *label : labels)
+            label->adjustSize();
+    });
 
     // The button comes first in the tab order, then the four fields.
     setTabOrder(done, m_fields[0]);

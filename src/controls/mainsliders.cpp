@@ -3,6 +3,7 @@
 #include "controls/tgradienttrackbar.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPalette>
 #include <QSignalBlocker>
 
@@ -113,7 +114,7 @@ struct Design
     int max;
     TickStyle tickStyle;
     ColorList colors;
-    QString hint;
+    const char *hint;
 };
 
 Design designOf(MainSlider which)
@@ -122,24 +123,30 @@ Design designOf(MainSlider which)
     case MainSlider::trackbarmaxdepth:
         return {"trackbarmaxdepth", {478, 72, 30, 481}, TrackBarOrientation::trVertical, 100,
                 TickStyle::tsNone, depthColors(0xFFFBF0, 0xFFFFFF, 0xFFFBF0),
-                QStringLiteral("Максимальная глубина погружения в метрах")};
+                QT_TRANSLATE_NOOP("MainSliders", "Максимальная глубина погружения в метрах")};
     case MainSlider::trackbarsetstartdepth:
         return {"trackbarsetstartdepth", {515, 72, 30, 481}, TrackBarOrientation::trVertical, 100,
                 TickStyle::tsAuto, depthColors(0xFFFFFF, 0xFFFBF0, 0xFFFFFF),
-                QStringLiteral("Изначальная и текущая глубина в метрах")};
+                QT_TRANSLATE_NOOP("MainSliders", "Изначальная и текущая глубина в метрах")};
     case MainSlider::TrackBarO2burn:
         return {"TrackBarO2burn", {429, 72, 41, 481}, TrackBarOrientation::trVertical, 50,
                 TickStyle::tsNone, o2Colors(),
-                QStringLiteral("Потребление кислорода дайвером в литрах в минуту")};
+                QT_TRANSLATE_NOOP(
+                        "MainSliders", "Потребление кислорода дайвером в литрах в минуту")};
     case MainSlider::trackbarspeed:
         break;
     }
     return {"trackbarspeed", {0, 456, 289, 28}, TrackBarOrientation::trHorizontal, 99,
             TickStyle::tsNone, speedColors(),
-            QStringLiteral("Этим выставляем скорость моделирования ситуации")};
+            QT_TRANSLATE_NOOP("MainSliders", "Этим выставляем скорость моделирования ситуации")};
 }
 
 } // namespace
+
+QString mainSliderHint(MainSlider which)
+{
+    return QCoreApplication::translate("MainSliders", designOf(which).hint);
+}
 
 void configureMainSlider(TGradientTrackBar &slider, MainSlider which)
 {
@@ -163,6 +170,6 @@ void configureMainSlider(TGradientTrackBar &slider, MainSlider which)
     for (const auto &[role, color] : kDisabled) {
         slider.setColor(role, color);
     }
-    slider.setToolTip(d.hint);
+    slider.setToolTip(mainSliderHint(which));
     slider.setCursor(Qt::PointingHandCursor);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class TGradientTrackBar;
 
 /// The four sliders of the main window, named as their objects are.
@@ -11,3 +13,6 @@ enum class MainSlider { trackbarmaxdepth, trackbarsetstartdepth, TrackBarO2burn,
 /// pointing-hand cursor. Emits no changed() signal, so it can run before or
 /// after the window connects its change reaction.
 void configureMainSlider(TGradientTrackBar &slider, MainSlider which);
+
+/// The slider's hint in the interface's language.
+QString mainSliderHint(MainSlider which);

@@ -5,6 +5,7 @@
 #include "util/numtext.h"
 
 #include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
@@ -75,7 +76,6 @@ TPlotChart *makeChart(
     QFont titleFont(QStringLiteral("Arial"));
     titleFont.setPixelSize(19);
     chart->SetTitleFont(titleFont);
-    chart->SetAxisXTitle(QStringLiteral("Время (минуты)"));
     chart->SetAxisYTitle(axisYTitle);
     chart->SetAxisXOnePerValue(false);
     chart->SetAxisXScale(1.0f);
@@ -109,8 +109,8 @@ TDiveGraph::Readout readout(
         r.time = style.timeCaption + format(minutes) + QStringLiteral("  ");
         r.value = style.valueCaption + format(value) + QStringLiteral("  ");
     } else {
-        r.time = QStringLiteral("За гранью");
-        r.value = QStringLiteral("возможного");
+        r.time = TDiveGraph::tr("За гранью");
+        r.value = TDiveGraph::tr("возможного");
     }
     const int p = std::min(x, style.rightmost);
     r.top = 5;
@@ -128,7 +128,6 @@ TDiveGraph::TDiveGraph(const DiveHistory &history, QWidget *parent)
       m_history(history)
 {
     setObjectName(QStringLiteral("DiveGraph"));
-    setWindowTitle(QStringLiteral("График погружения"));
     setFont(windowFont());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(255, 255, 255));
@@ -136,21 +135,18 @@ TDiveGraph::TDiveGraph(const DiveHistory &history, QWidget *parent)
     setAutoFillBackground(true);
     setFixedSize(kClientWidth, kClientHeight);
 
-    m_chart = makeChart(
-            this, "Chart", QStringLiteral("История дайва"), QStringLiteral("Глубина (метры)"));
+    m_chart = makeChart(this, "Chart", QString(), QString());
     m_chart->setGeometry(0, 0, 801, 393);
-    auto *label4 = makeLabel(
-            m_chart->clientArea(), "Label4", QStringLiteral("----- Глубина"), QColor(255, 0, 0));
-    label4->setGeometry(58, 4, 65, 13);
-    auto *label3 = makeLabel(m_chart->clientArea(), "Label3",
-            QStringLiteral("----- Безопасная глубина"), QColor(0, 0, 255));
-    label3->setGeometry(128, 4, 153, 13);
+    m_label4 = makeLabel(m_chart->clientArea(), "Label4", QString(), QColor(255, 0, 0));
+    m_label4->setGeometry(58, 4, 65, 13);
+    m_label3 = makeLabel(m_chart->clientArea(), "Label3", QString(), QColor(0, 0, 255));
+    m_label3->setGeometry(128, 4, 153, 13);
     m_label1 = makeLabel(m_chart->clientArea(), "Label1", QString(), QColor(0, 0, 0));
     m_label1->move(505, 5);
     m_label2 = makeLabel(m_chart->clientArea(), "Label2", QString(), QColor(0, 0, 0));
     m_label2->move(611, 5);
 
-    m_chart1 = makeChart(this, "Chart1", QStringLiteral("PPO2"), QStringLiteral("PPO2 (Кг/см2)"));
+    m_chart1 = makeChart(this, "Chart1", QStringLiteral("PPO2"), QString());
     m_chart1->setGeometry(-1, 336, 801, 224);
     m_label5 = makeLabel(m_chart1->clientArea(), "Label5", QString(), QColor(0, 0, 0));
     m_label5->move(502, 3);
@@ -161,6 +157,26 @@ TDiveGraph::TDiveGraph(const DiveHistory &history, QWidget *parent)
 
     connect(m_chart, &TPlotChart::mouseMoved, this, &TDiveGraph::ChartMouseMove);
     connect(m_chart1, &TPlotChart::mouseMoved, this, &TDiveGraph::Chart1MouseMove);
+    translate();
+}
+
+void TDiveGraph::translate()
+{
+    setWindowTitle(tr("График погружения"));
+    m_chart->SetTitle(tr("История дайва"));
+    m_chart->SetAxisYTitle(tr("Глубина (метры)"));
+    m_chart1->SetAxisYTitle(tr("PPO2 (Кг/см2)"));
+    for (TPlotChart *chart : {m_chart, m_chart1})
+        chart->SetAxisXTitle(tr("Время (минуты)"));
+    m_label4->setText(tr("----- Глубина"));
+    m_label3->setText(tr("----- Безопасная глубина"));
+}
+
+void TDiveGraph::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        translate();
+    QDialog::changeEvent(event);
 }
 
 void TDiveGraph::showEvent(QShowEvent *event)
@@ -208,14 +224,14 @@ void TDiveGraph::done(int)
 
 TDiveGraph::Readout TDiveGraph::depthReadout(int x, bool inside, double minutes, double chartValue)
 {
-    const ReadoutStyle style {QStringLiteral(" Время: "), QStringLiteral(" Глубина: "), 700};
+    const ReadoutStyle style {tr(" Время: "), tr(" Глубина: "), 700};
     // The chart plots depths negative; the readout shows them as depths.
     return readout(style, x, inside, minutes, -chartValue);
 }
 
 TDiveGraph::Readout TDiveGraph::ppo2Readout(int x, bool inside, double minutes, double ppo2)
 {
-    const ReadoutStyle style {QStringLiteral("Время: "), QStringLiteral("PPO2: "), 710};
+    const ReadoutStyle style {tr("Время: "), QStringLiteral("PPO2: "), 710};
     return readout(style, x, inside, minutes, ppo2);
 }
 

@@ -59,8 +59,10 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void translate();
     using ReadoutFor = Readout (*)(int x, bool inside, double minutes, double value);
     /// Shows \a chart's readout for the pointer at (\a x, \a y) in its two labels.
     void showReadout(TPlotChart &chart, ReadoutFor readoutFor, QLabel *timeLabel,
@@ -75,5 +77,7 @@ private:
     QLabel *m_label2 = nullptr;
     QLabel *m_label5 = nullptr;
     QLabel *m_label6 = nullptr;
+    QLabel *m_label3 = nullptr; ///< the key to the safe depth's line
+    QLabel *m_label4 = nullptr; ///< the key to the depth's line
     std::int64_t m_wheelRemainder = 0; // one event's angle plus less than a notch
 };

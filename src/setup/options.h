@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class SettingsFile;
 
 /// How the user left the program's windows, kept in the "Options" section of
@@ -7,6 +9,9 @@ class SettingsFile;
 struct ProgramOptions
 {
     bool diveComputerOpen = true; ///< the dive computer window shows at start
+    /// The interface language the user chose from the menu ("ru", "en");
+    /// empty until then, which leaves the choice to the system's language.
+    std::string language;
 };
 
 /// The options stored in \a file; absent or unreadable entries take the

@@ -2,7 +2,10 @@
 // dive and saves them as PNG files, so that a person can look at them.
 //
 //   QT_QPA_PLATFORM=offscreen render-shots OUTPUT_DIR
+//
+// The Russian windows go to OUTPUT_DIR, the English ones to OUTPUT_DIR/en.
 
+#include "app/language.h"
 #include "app/loopwrightapp.h"
 #include "app/pictures.h"
 #include "app/tdebrief.h"
@@ -40,19 +43,11 @@ void runMinutes(TForm1 &form, double minutes)
         form.TimerPPO2Timer();
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+// Every picture of one language, from a fresh program in its design state.
+bool shoot(const QString &dir, Language language)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: render-shots OUTPUT_DIR\n");
-        return 2;
-    }
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    const QString dir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(dir);
-
+    applyLanguage(language);
     LoopwrightApp program(std::nullopt); // the design state; no config.ini beside the tool
     TForm1 &form = program.form;
     TDiveGraph &graph = program.graph;
@@ -135,7 +130,9 @@ int main(int argc, char **argv)
     DrillController &drills = program.drills;
     const std::filesystem::path shipped = shippedDrillsFolder(std::filesystem::path(
             QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()));
-    if (drills.open(shipped / "o2-solenoid-stuck.drill")) {
+    const std::filesystem::path translated = shipped / "en" / "o2-solenoid-stuck.drill";
+    const bool english = language == Language::english && std::filesystem::exists(translated);
+    if (drills.open(english ? translated : shipped / "o2-solenoid-stuck.drill")) {
         ok = save(*drills.briefing(), dir, "drill-briefing.png") && ok;
         drills.briefing()->done(0);
         form.buttonstartClick();
@@ -158,6 +155,26 @@ int main(int argc, char **argv)
         menu->hide();
     }
 
+    // The language menu, open over the main window.
+    form.menu().view->popup(form.mapToGlobal(QPoint(0, form.menu().bar->height())));
+    ok = save(*form.menu().view, dir, "menu-view.png") && ok;
+    form.menu().view->hide();
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: render-shots OUTPUT_DIR\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    bool ok = shoot(dir, Language::russian);
+    ok = shoot(dir + QStringLiteral("/en"), Language::english) && ok;
     const QString icon = dir + QStringLiteral("/loopwright.png");
     ok = loopwrightIconPixmap(128).save(icon) && ok;
     return ok ? 0 : 1;
