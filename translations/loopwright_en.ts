@@ -627,7 +627,7 @@
     </message>
     <message>
         <source>Коэффициент регенерации</source>
-        <translation>Respiratory quotient</translation>
+        <translation>Regeneration ratio</translation>
     </message>
     <message>
         <source>Содержание кислорода в дилюенте (%)</source>
