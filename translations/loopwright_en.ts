@@ -43,34 +43,6 @@
 <context>
     <name>ExportController</name>
     <message>
-        <source>такой папки нет</source>
-        <translation>no such folder</translation>
-    </message>
-    <message>
-        <source>нет прав на запись</source>
-        <translation>no permission to write</translation>
-    </message>
-    <message>
-        <source>диск доступен только для чтения</source>
-        <translation>the disk is read-only</translation>
-    </message>
-    <message>
-        <source>на диске нет места</source>
-        <translation>the disk is full</translation>
-    </message>
-    <message>
-        <source>превышена квота на диске</source>
-        <translation>the disk quota is exceeded</translation>
-    </message>
-    <message>
-        <source>это папка</source>
-        <translation>it is a folder</translation>
-    </message>
-    <message>
-        <source>слишком длинное имя</source>
-        <translation>the name is too long</translation>
-    </message>
-    <message>
         <source>&amp;Экспорт погружения…</source>
         <translation>&amp;Export dive…</translation>
     </message>
@@ -224,30 +196,6 @@
     <message>
         <source>меньший остаток</source>
         <translation>smaller reserve</translation>
-    </message>
-    <message>
-        <source>такой папки нет</source>
-        <translation>no such folder</translation>
-    </message>
-    <message>
-        <source>нет прав на запись</source>
-        <translation>no permission to write</translation>
-    </message>
-    <message>
-        <source>диск доступен только для чтения</source>
-        <translation>the disk is read-only</translation>
-    </message>
-    <message>
-        <source>на диске нет места</source>
-        <translation>the disk is full</translation>
-    </message>
-    <message>
-        <source>это папка, а не файл</source>
-        <translation>it is a folder, not a file</translation>
-    </message>
-    <message>
-        <source>в пути есть файл вместо папки</source>
-        <translation>the path has a file where a folder should be</translation>
     </message>
     <message>
         <source>всплытие на поверхность</source>
@@ -1039,6 +987,41 @@
     <message>
         <source>межзерновое пространство в скруббере (литры)</source>
         <translation>between the scrubber grains (litres)</translation>
+    </message>
+</context>
+<context>
+    <name>WriteFailure</name>
+    <message>
+        <source>такой папки нет</source>
+        <translation>no such folder</translation>
+    </message>
+    <message>
+        <source>нет прав на запись</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>диск доступен только для чтения</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>на диске нет места</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>превышена квота на диске</source>
+        <translation>the disk quota is exceeded</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>в пути есть файл вместо папки</source>
+        <translation>the path has a file where a folder should be</translation>
+    </message>
+    <message>
+        <source>слишком длинное имя</source>
+        <translation>the name is too long</translation>
     </message>
 </context>
 </TS>

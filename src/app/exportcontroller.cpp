@@ -5,6 +5,7 @@
 #include "language.h"
 #include "tform1.h"
 #include "util/atomicfile.h"
+#include "writefailure.h"
 
 #include <QAction>
 #include <QDir>
@@ -14,8 +15,6 @@
 #include <QMenu>
 #include <QStandardPaths>
 
-#include <cerrno>
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -25,27 +24,6 @@ namespace {
 std::string isoLocal(const QDateTime &time)
 {
     return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate).toStdString();
-}
-
-// The system's reason for a failed write in the interface's language where it
-// is one a user meets; any other is shown as the system gives it.
-QString reasonText(const std::string &reason)
-{
-    static const std::pair<int, const char *> known[] = {
-            {ENOENT, QT_TRANSLATE_NOOP("ExportController", "такой папки нет")},
-            {EACCES, QT_TRANSLATE_NOOP("ExportController", "нет прав на запись")},
-            {EPERM, QT_TRANSLATE_NOOP("ExportController", "нет прав на запись")},
-            {EROFS, QT_TRANSLATE_NOOP("ExportController", "диск доступен только для чтения")},
-            {ENOSPC, QT_TRANSLATE_NOOP("ExportController", "на диске нет места")},
-            {EDQUOT, QT_TRANSLATE_NOOP("ExportController", "превышена квота на диске")},
-            {EISDIR, QT_TRANSLATE_NOOP("ExportController", "это папка")},
-            {ENAMETOOLONG, QT_TRANSLATE_NOOP("ExportController", "слишком длинное имя")},
-    };
-    for (const auto &[code, text] : known) {
-        if (reason == std::strerror(code))
-            return ExportController::tr(text);
-    }
-    return QString::fromLocal8Bit(reason.c_str());
 }
 
 } // namespace
@@ -101,7 +79,7 @@ bool ExportController::exportTo(const QString &path, DiveFileFormat format)
         writeFileAtomically(QFile::encodeName(path).toStdString(), bytes);
     } catch (const FileWriteError &e) {
         m_form.reportError(tr("Не удалось сохранить погружение в файл «%1»: %2.")
-                                   .arg(QDir::toNativeSeparators(path), reasonText(e.reason())));
+                                   .arg(QDir::toNativeSeparators(path), writeFailureReason(e)));
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include "errorbox.h"
 #include "util/atomicfile.h"
 #include "util/numtext.h"
+#include "writefailure.h"
 
 #include <QDir>
 #include <QEvent>
@@ -18,8 +19,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -73,24 +72,6 @@ QString measured(ObjectiveKind kind)
         return TDebrief::tr("меньший остаток");
     }
     return {};
-}
-
-// The system's reason, as a trainee reads it.
-QString reasonText(const FileWriteError &error)
-{
-    static const std::pair<int, const char *> known[] = {
-            {ENOENT, QT_TRANSLATE_NOOP("TDebrief", "такой папки нет")},
-            {EACCES, QT_TRANSLATE_NOOP("TDebrief", "нет прав на запись")},
-            {EPERM, QT_TRANSLATE_NOOP("TDebrief", "нет прав на запись")},
-            {EROFS, QT_TRANSLATE_NOOP("TDebrief", "диск доступен только для чтения")},
-            {ENOSPC, QT_TRANSLATE_NOOP("TDebrief", "на диске нет места")},
-            {EISDIR, QT_TRANSLATE_NOOP("TDebrief", "это папка, а не файл")},
-            {ENOTDIR, QT_TRANSLATE_NOOP("TDebrief", "в пути есть файл вместо папки")}};
-    for (const auto &[code, text] : known) {
-        if (error.reason() == std::strerror(code))
-            return TDebrief::tr(text);
-    }
-    return fromUtf8(error.reason());
 }
 
 // The debrief's own words (drills/debrief writes them in Russian for the
@@ -337,7 +318,7 @@ bool TDebrief::saveText(const std::filesystem::path &path)
     } catch (const FileWriteError &e) {
         if (m_errorSink)
             m_errorSink(tr("Разбор не сохранён в файл «%1»: %2.")
-                                .arg(QFile::decodeName(path.c_str()), reasonText(e)));
+                                .arg(QFile::decodeName(path.c_str()), writeFailureReason(e)));
         return false;
     }
 }
