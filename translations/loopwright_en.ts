@@ -143,8 +143,8 @@
         <translation>About</translation>
     </message>
     <message>
-        <source>Версия 0.94 (бэта)</source>
-        <translation>Version 0.94 (beta)</translation>
+        <source>Версия %1 (бэта)</source>
+        <translation>Version %1 (beta)</translation>
     </message>
     <message>
         <source>Тренажёр погружения с ребризером замкнутого цикла</source>

@@ -3,6 +3,7 @@
 #include "appfonts.h"
 #include "language.h"
 #include "pictures.h"
+#include "util/version.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -37,7 +38,7 @@ TAboutForm::TAboutForm(QWidget *parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     whenLanguageChanges(this, [this, version, what, ok] {
         setWindowTitle(tr("О программе"));
-        version->setText(tr("Версия 0.94 (бэта)"));
+        version->setText(tr("Версия %1 (бэта)").arg(QLatin1String(kLoopwrightVersion)));
         what->setText(tr("Тренажёр погружения с ребризером замкнутого цикла"));
         ok->setText(tr("Угу"));
     });

@@ -1,10 +1,7 @@
 #include "export/uddfwriter.h"
 
 #include "export/exporttext.h"
-
-#ifndef LOOPWRIGHT_VERSION
-#define LOOPWRIGHT_VERSION "unknown"
-#endif
+#include "util/version.h"
 
 namespace {
 
@@ -117,7 +114,7 @@ std::string uddfDocument(const DiveRecord &record, const UddfTimes &times)
     line(out, 1, "<generator>");
     element(out, 2, "name", "Loopwright");
     element(out, 2, "type", "divecomputer");
-    element(out, 2, "version", LOOPWRIGHT_VERSION);
+    element(out, 2, "version", kLoopwrightVersion);
     element(out, 2, "datetime", times.written);
     line(out, 1, "</generator>");
 
