@@ -1,5 +1,6 @@
 // Loopwright: a closed-circuit rebreather dive trainer.
 
+#include "commandline.h"
 #include "loopwrightapp.h"
 
 #include <QApplication>
@@ -23,6 +24,17 @@ bool displayAvailable()
 
 int main(int argc, char **argv)
 {
+    // Help and version need no display, and neither reads the settings.
+    switch (commandline::request(argc, argv)) {
+    case commandline::Request::help:
+        std::fputs(commandline::usage(), stdout);
+        return 0;
+    case commandline::Request::version:
+        std::fputs(commandline::versionLine(), stdout);
+        return 0;
+    case commandline::Request::run:
+        break;
+    }
     if (!displayAvailable()) {
         std::fprintf(stderr,
                 "loopwright: no display to open the window on (DISPLAY is not set); "
@@ -34,9 +46,17 @@ int main(int argc, char **argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     LoopwrightApp::nameApplication();
 
+    // Qt has taken its own options out of the arguments by now.
+    const QStringList arguments = QApplication::arguments();
+    if (const auto unknown = commandline::unknownArgument(arguments)) {
+        std::fprintf(stderr, "loopwright: %s '%s'\n%s",
+                unknown->startsWith(QLatin1Char('-')) ? "unknown option" : "unexpected argument",
+                qUtf8Printable(*unknown), commandline::usage());
+        return 2;
+    }
     std::optional<Language> language;
     try {
-        language = languageArgument(QApplication::arguments());
+        language = languageArgument(arguments);
     } catch (const std::invalid_argument &e) {
         std::fprintf(stderr, "loopwright: %s\n", e.what());
         return 2;

@@ -1,6 +1,7 @@
 #include "debriefmain.h"
 
 #include "scenario.h"
+#include "usage.h"
 #include "util/atomicfile.h"
 
 #include <iostream>
@@ -10,7 +11,7 @@ int debriefMain(int argc, char **argv)
 {
     if (argc != 5 || std::string_view(argv[1]) != "--debrief"
             || std::string_view(argv[3]) != "--debrief-out") {
-        std::cerr << "usage: loopwright-sim --debrief DRILL --debrief-out DEBRIEF.json\n";
+        printUsage(std::cerr);
         return 2;
     }
     const char *drillPath = argv[2];

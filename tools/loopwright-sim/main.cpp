@@ -5,6 +5,7 @@
 #include "debriefmain.h"
 #include "divefiles.h"
 #include "scenario.h"
+#include "usage.h"
 
 #include <fstream>
 #include <iostream>
@@ -12,6 +13,8 @@
 
 int main(int argc, char **argv)
 {
+    if (const auto status = helpOrVersion(argc, argv))
+        return *status;
     if (argc > 1 && std::string_view(argv[1]) == "--debrief")
         return debriefMain(argc, argv);
     // Options first or last, the scenario is the one other argument.
@@ -28,11 +31,7 @@ int main(int argc, char **argv)
             path = arg;
     }
     if (!usable || path.empty()) {
-        std::cerr << "usage: loopwright-sim [--uddf FILE] [--csv FILE] SCENARIO\n"
-                     "       loopwright-sim --debrief DRILL --debrief-out DEBRIEF.json\n"
-                     "Runs a dive scenario, or flies a drill, and writes a CSV trace of every "
-                     "tick to standard output;\n--uddf and --csv also write the dive to FILE "
-                     "for a dive log or a spreadsheet.\n";
+        printUsage(std::cerr);
         return 2;
     }
     std::ifstream in(path, std::ios::binary);
