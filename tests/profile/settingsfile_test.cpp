@@ -403,28 +403,45 @@ TEST_F(SettingsFailure, KeepsModeAndWritesThroughALink)
 
 // ---- where the file lives ----
 
-// A portable copy keeps its settings beside the program; an installed one,
-// whose folder is read-only (for root too), in the per-user folder.
-TEST_F(SettingsFileTest, LivesBesideTheProgramWhenItCan)
+// A portable copy (a build folder, a copy on a stick) keeps its settings
+// beside the program when it can; an installed one, whose folder may still
+// be writable (root, a prefix in the home folder), always in the per-user
+// folder.
+TEST_F(SettingsFileTest, LivesBesideAPortableProgramAndInTheUserFolderWhenInstalled)
 {
-    const fs::path user = m_folder.path() / "home" / ".config" / "Loopwright";
-    const auto programFolder = [&](const char *name, bool withFile, bool readOnly) {
-        const fs::path folder = m_folder.path() / name;
-        fs::create_directory(folder);
-        if (withFile)
-            writeBytes(folder / "config.ini", "");
-        if (readOnly)
+    const fs::path root = m_folder.path();
+    fs::create_directories(root / "prefix" / "share" / "loopwright");
+    fs::create_directories(root / "stick" / "share");
+    const struct
+    {
+        const char *folder;
+        bool withFile, readOnly, beside;
+    } cases[] = {{"build/src/app", false, false, true}, {"kept", true, true, true},
+            {"readonly", false, true, false}, {"stick/bin", false, false, true},
+            {"prefix/bin", false, false, false}, {"prefix/bin/", true, false, false}};
+    for (const auto &c : cases) {
+        const fs::path folder = root / c.folder;
+        const fs::path user = root / "home" / c.folder / "Loopwright";
+        fs::create_directories(folder);
+        if (c.withFile)
+            writeBytes(folder / "config.ini", "[A]\r\nk=1\r\n");
+        if (c.readOnly)
             fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-        return folder;
-    };
-    const fs::path portable = programFolder("portable", false, false);
-    EXPECT_EQ(chooseSettingsFile(portable, user), portable / "config.ini");
-    const fs::path kept = programFolder("kept", true, true);
-    EXPECT_EQ(chooseSettingsFile(kept, user), kept / "config.ini");
-    EXPECT_FALSE(fs::exists(user));
-    const fs::path installed = programFolder("installed", false, true);
-    EXPECT_EQ(chooseSettingsFile(installed, user), user / "config.ini");
-    EXPECT_TRUE(fs::is_directory(user));
+        const fs::path chosen = chooseSettingsFile(folder, user);
+        EXPECT_EQ(chosen, (c.beside ? folder : user) / "config.ini") << c.folder;
+        EXPECT_EQ(fs::is_directory(user), !c.beside) << c.folder;
+        EXPECT_EQ(readBytes(chosen), c.withFile ? "[A]\r\nk=1\r\n" : "") << c.folder;
+    }
+    // The earlier file came along once; the user's own is not overwritten.
+    writeBytes(root / "home/prefix/bin/Loopwright/config.ini", "[A]\r\nk=2\r\n");
+    EXPECT_EQ(
+            readBytes(chooseSettingsFile(root / "prefix/bin", root / "home/prefix/bin/Loopwright")),
+            "[A]\r\nk=2\r\n");
+    EXPECT_EQ(readBytes(root / "prefix/bin/config.ini"), "[A]\r\nk=1\r\n");
+    for (const char *system : {"/usr/bin", "/usr/local/bin", "/usr/games", "/bin/"})
+        EXPECT_TRUE(installedProgramFolder(system)) << system;
+    EXPECT_FALSE(installedProgramFolder("/usr/lib"));
+    EXPECT_EQ(chooseSettingsFile(root / "prefix/bin", {}), root / "prefix/bin/config.ini");
 }
 
 } // namespace
