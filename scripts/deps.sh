@@ -2,8 +2,11 @@
 # Installs the Debian packages that Loopwright needs and that are missing:
 # the compiler and build tools, Qt 6 Widgets and its translation tools
 # (lrelease builds the English interface), GoogleTest, Google Benchmark,
-# the fonts the window is drawn with, and xmllint for the test that checks
-# exported dives against the UDDF schema. Uses sudo when not run as root.
+# the fonts the window is drawn with, xmllint for the test that checks
+# exported dives against the UDDF schema, and what the Debian package is made
+# and checked with (dpkg-dev and file for cpack, the AppStream and desktop
+# entry validators, groff for the manual pages). Uses sudo when not run as
+# root.
 set -euo pipefail
 
 packages=(
@@ -12,6 +15,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2 fonts-wine
     libxml2-utils
+    dpkg-dev file appstream desktop-file-utils groff-base
 )
 
 missing=()

@@ -175,7 +175,10 @@ int main(int argc, char **argv)
     const QString dir = QString::fromLocal8Bit(argv[1]);
     bool ok = shoot(dir, Language::russian);
     ok = shoot(dir + QStringLiteral("/en"), Language::english) && ok;
-    const QString icon = dir + QStringLiteral("/loopwright.png");
-    ok = loopwrightIconPixmap(128).save(icon) && ok;
+    // The icon in the sizes the package installs (data/icons).
+    for (const int size : {48, 128, 256}) {
+        const QString icon = dir + QStringLiteral("/loopwright-%1.png").arg(size);
+        ok = loopwrightIconPixmap(size).save(icon) && ok;
+    }
     return ok ? 0 : 1;
 }
