@@ -28,9 +28,11 @@ ExposureView exposureView(const SimulationState &s, RunState run)
         v.cnsLevel = AlertLevel::Red;
     else if (s.oxygen.cnsPercent >= 80.0)
         v.cnsLevel = AlertLevel::Amber;
-    if (s.loopPPO2 < 0.16)
+    // The computer knows the loop only through its cells.
+    const double ppo2 = s.cells.vote.voted;
+    if (ppo2 < 0.16)
         v.warnings.emplace_back("ГИПОКСИЯ");
-    else if (s.loopPPO2 > 1.6)
+    else if (ppo2 > 1.6)
         v.warnings.emplace_back("ГИПЕРОКСИЯ");
     if (s.currentDepthM < s.ceilings.safeAscentDepth)
         v.warnings.emplace_back("ПОТОЛОК");

@@ -102,10 +102,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "строка 2: команда запуска «start» в тренировке не допускается"},
                 BadDrill {"at 1 ticks 5\n",
                         "строка 1: «ticks» нельзя задать по времени (field, slider, check, press, "
-                        "release, supply, note)"},
+                        "release, supply, cell, note)"},
                 BadDrill {"at 1 details 6 1 6 2\n",
                         "строка 1: «details» нельзя задать по времени (field, slider, check, "
-                        "press, release, supply, note)"},
+                        "press, release, supply, cell, note)"},
                 BadDrill {"press O2Bypass\n",
                         "строка 1: «press» допускается только после «at МИНУТЫ»"},
                 BadDrill {"at -1 note x\n", "строка 1: минуты не могут быть отрицательными"},
