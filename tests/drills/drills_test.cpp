@@ -117,7 +117,12 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "строка 1: неизвестная цель «deep» (ppo2-between, no-ceiling-violation, "
                         "surface-within, cns-below, reserve-above)"},
                 BadDrill {"details 6 1 x 2\n", "строка 1: объём: нужно число, а не «x»"},
-                BadDrill {"brief ok\nbrief \xD0\n", "строка 2: строка не в кодировке UTF-8"}));
+                BadDrill {"brief ok\nbrief \xD0\n", "строка 2: строка не в кодировке UTF-8"},
+                BadDrill {"at 1 cell 2 stuck now\ncell 1 stuck now\n",
+                        "строка 2: «stuck now» требует показаний датчика, а они появятся только "
+                        "в погружении: пишите после «at МИНУТЫ»"},
+                BadDrill {"at 1 cell 2 slow 1e999\n",
+                        "строка 1: время запаздывания: нужно число, а не «1e999»"}));
 
 TEST(DrillFile, ReadsNumbersAsTheProgramDoesAndNamesObjectivesAsWritten)
 {
