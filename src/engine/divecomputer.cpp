@@ -43,6 +43,25 @@ ExposureView exposureView(const SimulationState &s, RunState run)
     return v;
 }
 
+CellsView cellsView(const Simulation &simulation, RunState run)
+{
+    CellsView v;
+    if (run == RunState::Idle)
+        return v;
+    const SimulationState &s = simulation.state();
+    for (std::size_t k = 0; k < 3; ++k)
+        v.readings[k].setNumber(numtext::nearest2(s.cells.readings[k]));
+    v.voted.setNumber(numtext::nearest2(s.cells.vote.voted));
+    v.votedOut = s.cells.vote.votedOut;
+    v.disagree = s.cells.vote.disagree;
+    try {
+        const double dilO2Percent = simulation.params().dilO2Percent();
+        v.diluentPpo2.setNumber(
+                numtext::nearest2(dilO2Percent / 100.0 * (0.1 * s.currentDepthM + 1.0)));
+    } catch (const LoopwrightError &) { }
+    return v;
+}
+
 OutlookView outlookView(const Simulation &simulation)
 {
     OutlookView v;

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 struct DrillWindow : AppWindow
@@ -26,7 +28,7 @@ struct DrillWindow : AppWindow
 
     SetupSnapshot setup() { return takeSetup(form, form.params(), form.simulation().state()); }
     // The user's own: eCCR on its high setpoint, texts and positions that no
-    // drill sets, a loop detail and a closed oxygen cylinder.
+    // drill sets, a loop detail, a closed oxygen cylinder and a slow cell.
     void ownSetup()
     {
         FormControls &controls = form;
@@ -38,6 +40,7 @@ struct DrillWindow : AppWindow
         form.slider(Slider::simSpeed)->setPosition(40);
         form.slider(Slider::maxDepth)->setPosition(12);
         faults.o2Closed()->trigger();
+        faults.cellItem(2, FaultsMenu::CellItem::Slow30)->trigger();
     }
     double minutes() const
     {
@@ -110,19 +113,28 @@ TEST_F(DrillWindow, FliesAShippedDrillToItsDebriefAndGivesTheSetUpBack)
 TEST_F(DrillWindow, EveryShippedDrillPassesWithItsCorrectResponse)
 {
     ownSetup();
-    for (const char *name : {"o2-solenoid-stuck", "dil-solenoid-stuck", "o2-cylinder-empty",
-                 "dil-valve-closed", "setpoint-switch", "deco-dive"}) {
+    // The cell drills are flown with their wrong responses too, which fail.
+    for (const auto &[name, response] :
+            {std::pair {"o2-solenoid-stuck", ".correct"}, {"dil-solenoid-stuck", ".correct"},
+                    {"o2-cylinder-empty", ".correct"}, {"dil-valve-closed", ".correct"},
+                    {"setpoint-switch", ".correct"}, {"deco-dive", ".correct"},
+                    {"cells-current-limited", ".correct"}, {"cells-current-limited", ".wrong"},
+                    {"cell-dead", ".correct"}, {"cell-dead", ".wrong"},
+                    {"cells-slow-descent", ".correct"}, {"cells-slow-descent", ".wrong"}}) {
         const std::string source = std::string(LOOPWRIGHT_SOURCE_DIR) + "/";
         ASSERT_TRUE(drills.open(drill("flown.drill",
                 readBytes(source + "drills/" + name + ".drill")
-                        + readBytes(source + "tests/drills/responses/" + name + ".correct"))));
+                        + readBytes(source + "tests/drills/responses/" + name + response))));
         form.buttonstartClick();
         while (!drills.debriefWindow().isVisible() && minutes() < 120)
             form.TimerPPO2Timer();
         const Debrief debrief = drills.debriefWindow().debrief();
         EXPECT_EQ(debrief.endedBy, DrillEnd::Surface) << name;
-        for (const ObjectiveResult &o : debrief.objectives)
-            EXPECT_TRUE(o.passed) << name << ": " << o.name;
+        const bool correct = std::string(response) == ".correct";
+        EXPECT_EQ(std::all_of(debrief.objectives.begin(), debrief.objectives.end(),
+                          [](const ObjectiveResult &o) { return o.passed; }),
+                correct)
+                << name << response;
         drills.debriefWindow().reject();
         form.Button2Click();
     }

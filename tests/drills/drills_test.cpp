@@ -73,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(Drills, ShippedDrill,
         testing::Values(Shipped {"o2-solenoid-stuck", "--++"},
                 Shipped {"dil-solenoid-stuck", "--+"}, Shipped {"o2-cylinder-empty", "-+"},
                 Shipped {"dil-valve-closed", "-+"}, Shipped {"setpoint-switch", "-++"},
-                Shipped {"deco-dive", "-+++"}),
+                Shipped {"deco-dive", "-+++"}, Shipped {"cells-current-limited", "-++"},
+                Shipped {"cell-dead", "-+"}, Shipped {"cells-slow-descent", "-+"}),
         [](const auto &info) {
             std::string n = info.param.name;
             std::replace(n.begin(), n.end(), '-', '_');
