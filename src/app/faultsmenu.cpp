@@ -31,11 +31,6 @@ constexpr const char *kCellItemTexts[FaultsMenu::kCellItemCount] = {
 constexpr double kMenuLimit = 1.2;
 constexpr double kMenuHalfTimeS = 30.0;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("FaultsMenu", text);
-}
-
 // Whether an item's failure is what the cell has now.
 bool inEffect(const CellSettings &c, CellItem item)
 {
@@ -115,14 +110,16 @@ FaultsMenu::FaultsMenu(const MainMenu &menu, Simulation &simulation,
 
 void FaultsMenu::translate()
 {
-    m_menu->setTitle(tr("&Неисправности"));
-    m_o2Closed->setText(tr("&Кислородный баллон закрыт"));
-    m_dilClosed->setText(tr("&Баллон дилюента закрыт"));
-    m_cellsMenu->setTitle(tr("&Датчики PPO2"));
+    m_menu->setTitle(QCoreApplication::translate("FaultsMenu", "&Неисправности"));
+    m_o2Closed->setText(QCoreApplication::translate("FaultsMenu", "&Кислородный баллон закрыт"));
+    m_dilClosed->setText(QCoreApplication::translate("FaultsMenu", "&Баллон дилюента закрыт"));
+    m_cellsMenu->setTitle(QCoreApplication::translate("FaultsMenu", "&Датчики PPO2"));
     for (std::size_t c = 0; c < 3; ++c) {
-        m_cellMenus[c]->setTitle(tr("Датчик &%1").arg(c + 1));
+        m_cellMenus[c]->setTitle(
+                QCoreApplication::translate("FaultsMenu", "Датчик &%1").arg(c + 1));
         for (std::size_t i = 0; i < kCellItemCount; ++i)
-            m_cellItems[c][i]->setText(tr(kCellItemTexts[i]));
+            m_cellItems[c][i]->setText(
+                    QCoreApplication::translate("FaultsMenu", kCellItemTexts[i]));
     }
 }
 
@@ -135,7 +132,7 @@ void FaultsMenu::refresh()
     const bool diving = runState(m_simulation.view().controls) != RunState::Idle;
     for (std::size_t c = 0; c < 3; ++c) {
         for (std::size_t i = 0; i < kCellItemCount; ++i)
-            m_cellItems[c][i]->setChecked(inEffect(state.cells.settings[c], CellItem(i)));
+            m_cellItems[c][i]->setChecked(inEffect(state.cells.settings()[c], CellItem(i)));
         m_cellItems[c][std::size_t(CellItem::Frozen)]->setEnabled(diving);
     }
 }
@@ -156,13 +153,15 @@ void FaultsMenu::choose(int cell, CellItem item)
             value = numtext::parseDecimal(text->toStdString());
         } catch (const LoopwrightError &) { }
         if (!std::isfinite(value) || value < 0.0) {
-            m_reportError(tr("«%1» не подходит: нужно число не меньше нуля.").arg(*text));
+            m_reportError(QCoreApplication::translate(
+                    "FaultsMenu", "«%1» не подходит: нужно число не меньше нуля.")
+                                  .arg(*text));
             return std::nullopt;
         }
         return value;
     };
-    const CellSettings &now = cells.settings[std::size_t(index)];
-    const QString title = tr("Датчик %1").arg(cell);
+    const CellSettings &now = cells.settings()[std::size_t(index)];
+    const QString title = QCoreApplication::translate("FaultsMenu", "Датчик %1").arg(cell);
     switch (item) {
     case CellItem::Ok:
         cells.apply(index, CellAction::Ok);
@@ -171,13 +170,16 @@ void FaultsMenu::choose(int cell, CellItem item)
         cells.apply(index, CellAction::Limit, kMenuLimit);
         break;
     case CellItem::Limit:
-        if (const auto limit = typed(
-                    title, tr("Ограничение тока, PPO2:"), now.limited ? now.limit : kMenuLimit))
+        if (const auto limit = typed(title,
+                    QCoreApplication::translate("FaultsMenu", "Ограничение тока, PPO2:"),
+                    now.limited ? now.limit : kMenuLimit))
             cells.apply(index, CellAction::Limit, *limit);
         break;
     case CellItem::Sensitivity:
-        if (const auto s =
-                        typed(title, tr("Чувствительность (1 — точный датчик):"), now.sensitivity))
+        if (const auto s = typed(title,
+                    QCoreApplication::translate(
+                            "FaultsMenu", "Чувствительность (1 — точный датчик):"),
+                    now.sensitivity))
             cells.apply(index, CellAction::Sensitivity, *s);
         break;
     case CellItem::Slow30:

@@ -70,15 +70,15 @@ void OxygenCells::castVote()
 void OxygenCells::settle(double loopPpo2)
 {
     for (std::size_t i = 0; i < 3; ++i)
-        readings[i] = cellTarget(settings[i], loopPpo2);
+        readings[i] = cellTarget(m_settings[i], loopPpo2);
     castVote();
 }
 
-void OxygenCells::step(double loopPpo2, double dtSeconds)
+void OxygenCells::stepFailed(double loopPpo2, double dtSeconds)
 {
     for (std::size_t i = 0; i < 3; ++i) {
-        const double target = cellTarget(settings[i], loopPpo2);
-        const double h = settings[i].halfTimeS;
+        const double target = cellTarget(m_settings[i], loopPpo2);
+        const double h = m_settings[i].halfTimeS;
         if (!(h > 0.0)) {
             readings[i] = target;
             continue;
@@ -93,18 +93,25 @@ void OxygenCells::step(double loopPpo2, double dtSeconds)
     castVote();
 }
 
-bool OxygenCells::lags() const
+void OxygenCells::settingsChanged()
 {
-    for (const CellSettings &cell : settings) {
-        if (cell.halfTimeS > 0.0)
-            return true;
+    m_allOk = true;
+    m_lags = false;
+    for (const CellSettings &cell : m_settings) {
+        m_allOk = m_allOk && cell.isOk();
+        m_lags = m_lags || cell.halfTimeS > 0.0;
     }
-    return false;
+}
+
+void OxygenCells::setSettings(const std::array<CellSettings, 3> &settings)
+{
+    m_settings = settings;
+    settingsChanged();
 }
 
 void OxygenCells::apply(int index, CellAction action, double value)
 {
-    CellSettings &cell = settings[std::size_t(index)];
+    CellSettings &cell = m_settings[std::size_t(index)];
     switch (action) {
     case CellAction::Ok:
         cell = {};
@@ -135,9 +142,10 @@ void OxygenCells::apply(int index, CellAction action, double value)
         cell.halfTimeS = value;
         break;
     }
+    settingsChanged();
 }
 
 void OxygenCells::makeOk()
 {
-    settings = {};
+    setSettings({});
 }

@@ -61,20 +61,35 @@ enum class CellAction : std::uint8_t {
 
 /// The three cells of the rebreather, their readings and the vote on them.
 /// At program start every reading and the vote are 0.
-struct OxygenCells
+class OxygenCells
 {
-    std::array<CellSettings, 3> settings {};
+public:
     std::array<double, 3> readings {};
     CellVote vote;
+
+    const std::array<CellSettings, 3> &settings() const { return m_settings; }
+    /// How all three are built and have failed, as a set-up kept aside had
+    /// them; the readings follow at the next step.
+    void setSettings(const std::array<CellSettings, 3> &settings);
 
     /// Every reading at its target without lag, then the vote: what the dive
     /// button and reset leave.
     void settle(double loopPpo2);
     /// One tick of \a dtSeconds: each reading moves toward its target with
     /// its half-time, r + (target − r) × (1 − 2^(−dt / h)), then the vote.
-    void step(double loopPpo2, double dtSeconds);
+    void step(double loopPpo2, double dtSeconds)
+    {
+        // Three OK cells read the loop's PPO2 itself (1 × p is p), and three
+        // equal readings vote their value: the same numbers, without the work.
+        if (m_allOk) {
+            readings = {loopPpo2, loopPpo2, loopPpo2};
+            vote = {loopPpo2, 0, false};
+            return;
+        }
+        stepFailed(loopPpo2, dtSeconds);
+    }
     /// Whether a step needs the tick's length: some cell has a half-time.
-    bool lags() const;
+    bool lags() const { return m_lags; }
     /// Cell \a index (0..2) changed as \a action says; \a value is the stuck
     /// value, the limit, the sensitivity or the half-time.
     void apply(int index, CellAction action, double value = 0.0);
@@ -82,7 +97,13 @@ struct OxygenCells
     void makeOk();
 
 private:
+    void stepFailed(double loopPpo2, double dtSeconds);
     void castVote();
+    void settingsChanged();
+
+    std::array<CellSettings, 3> m_settings {};
+    bool m_allOk = true;
+    bool m_lags = false;
     /// 1 − 2^(−dt / h) of the last step, kept while neither changes.
     struct Lag
     {

@@ -48,7 +48,7 @@ SetupSnapshot takeSetup(
     s.dilBypassAvailable = state.dilBypassAvailable;
     s.o2ValveOpen = state.o2ValveOpen;
     s.dilValveOpen = state.dilValveOpen;
-    s.cells = state.cells.settings;
+    s.cells = state.cells.settings();
     return s;
 }
 
@@ -69,7 +69,7 @@ void restoreSetup(
     state.dilBypassAvailable = s.dilBypassAvailable;
     state.o2ValveOpen = s.o2ValveOpen;
     state.dilValveOpen = s.dilValveOpen;
-    state.cells.settings = s.cells;
+    state.cells.setSettings(s.cells);
 }
 
 void applyDesignSetup(FormControls &form, ParameterSource &params, SimulationState &state)

@@ -108,9 +108,9 @@ TEST(Cells, ACommandWaitsForTheNextStepAndStuckNowKeepsTheReading)
     EXPECT_EQ(cells.readings[2], 1.5);
     cells.apply(0, CellAction::Ok);
     cells.apply(0, CellAction::Limit, 1.2);
-    EXPECT_FALSE(cells.settings[0].isOk());
+    EXPECT_FALSE(cells.settings()[0].isOk());
     cells.apply(0, CellAction::NoLimit);
-    EXPECT_TRUE(cells.settings[0].isOk());
+    EXPECT_TRUE(cells.settings()[0].isOk());
 }
 
 // Start and reset set the readings as their last step; reset makes the
@@ -143,7 +143,7 @@ TEST(Cells, StartResetAndFailingTicks)
     r.sim.pause();
     r.set(Edit::startLoopVolume, "x");
     EXPECT_NE(r.attempt([&] { r.sim.reset(); }), "");
-    EXPECT_TRUE(r.state.cells.settings[2].isOk() && r.state.cells.settings[1].isOk());
+    EXPECT_TRUE(r.state.cells.settings()[2].isOk() && r.state.cells.settings()[1].isOk());
     EXPECT_EQ(r.state.cells.readings[2], 0.25) << "the reset failed before its end";
     r.set(Edit::startLoopVolume, "7");
     r.sim.reset();
