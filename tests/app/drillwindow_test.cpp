@@ -187,4 +187,52 @@ TEST_F(DrillWindow, TheValveMenuFollowsTheDrillAndTheResetThatEndsIt)
     EXPECT_TRUE(drills.openAction()->isEnabled());
 }
 
+// The cells' menu fails a cell for the next tick; the dive computer strikes
+// the cell voted out through in red and words its warnings in either
+// language; a number the user types is checked; a reset mends every cell.
+TEST_F(DrillWindow, CellFailuresFromTheMenuShowOnTheDiveComputer)
+{
+    using Item = FaultsMenu::CellItem;
+    const auto shown = [&](const char *name) {
+        return program.diveComputer.findChild<QLabel *>(QLatin1String(name));
+    };
+    QString answer;
+    faults.setAsker([&](const QString &, const QString &, const QString &) {
+        return std::optional(answer);
+    });
+    EXPECT_FALSE(faults.cellItem(1, Item::Frozen)->isEnabled()) << "no reading before a dive";
+    form.params().setChecked(Check::setpoint1Active, false);
+    form.buttonstartClick();
+    faults.cellItem(3, Item::Dead)->trigger();
+    EXPECT_EQ(shown("cell3")->text(), "0,3") << "the reading waits for the tick";
+    form.TimerPPO2Timer();
+    EXPECT_EQ(shown("cell3")->text(), "0");
+    EXPECT_TRUE(shown("cell3")->font().strikeOut());
+    EXPECT_EQ(shown("cell3")->palette().color(QPalette::WindowText), QColor(230, 0, 0));
+    EXPECT_FALSE(shown("cell2")->font().strikeOut());
+    EXPECT_EQ(shown("votedPpo2")->text(), "0,3");
+    EXPECT_EQ(shown("diluentPpo2")->text(), "0,21");
+    EXPECT_TRUE(faults.cellItem(3, Item::Dead)->isChecked());
+    EXPECT_FALSE(faults.cellItem(3, Item::Ok)->isChecked());
+
+    for (const char *typed : {"abc", "-1", "2"}) {
+        answer = typed;
+        faults.cellItem(1, Item::Sensitivity)->trigger();
+    }
+    EXPECT_EQ(messages,
+            QStringList({"«abc» не подходит: нужно число не меньше нуля.",
+                    "«-1» не подходит: нужно число не меньше нуля."}));
+    form.TimerPPO2Timer(); // 0,6, 0,3 and 0: cell 1 out, the other two apart
+    EXPECT_EQ(shown("warnings")->text(), "ДАТЧИК 1 ИСКЛЮЧЁН\nДАТЧИКИ НЕ СОГЛАСНЫ");
+    form.menu().english->trigger();
+    EXPECT_EQ(shown("warnings")->text(), "CELL 1 VOTED OUT\nCELLS DISAGREE");
+    form.menu().russian->trigger();
+
+    EXPECT_TRUE(faults.cellItem(2, Item::Frozen)->isEnabled());
+    form.Button4Click();
+    form.Button2Click();
+    for (int cell = 1; cell <= 3; ++cell)
+        EXPECT_TRUE(faults.cellItem(cell, Item::Ok)->isChecked()) << cell;
+}
+
 } // namespace

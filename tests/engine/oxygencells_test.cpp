@@ -122,10 +122,10 @@ TEST(Cells, StartResetAndFailingTicks)
     EXPECT_EQ(r.state.cells.vote, (CellVote {0.0, 0, false}));
     r.state.cells.apply(2, CellAction::Limit, 0.25);
     r.state.cells.apply(1, CellAction::Slow, 30.0);
-    r.set(Edit::startTissueN2, "x");
+    r.set(Edit::startTissueHe, "x"); // the last thing the dive button reads
     EXPECT_NE(r.attempt([&] { r.sim.start(); }), "");
     EXPECT_EQ(r.state.cells.readings, (std::array {0.0, 0.0, 0.0})) << "start failed at its end";
-    r.set(Edit::startTissueN2, "0,79");
+    r.set(Edit::startTissueHe, "0");
     r.sim.start();
     EXPECT_EQ(r.state.cells.readings, (std::array {0.3, 0.3, 0.25}));
     EXPECT_EQ(r.state.cells.vote.voted, (0.3 + 0.3 + 0.25) / 3);
@@ -180,6 +180,23 @@ TEST(Cells, TwoLimitedCellsDriveTheLoopAboveWhatTheyShow)
     r.set(Edit::setpoint1, "1,2");
     ASSERT_EQ(r.tick(), "");
     EXPECT_EQ(r.sim.view().console.ppo2Colour, kPpo2Blue) << "the colour goes by the vote too";
+}
+
+// Without a setpoint box the ascent plan holds the PPO2 the cells vote: a
+// richer vote plans shorter stops, whatever the loop holds.
+TEST(Cells, ThePlanWithoutASetpointHoldsTheVote)
+{
+    Rig r;
+    r.form.setChecked(Check::setpoint1Active, false);
+    r.set(Edit::startTissueN2, "2");
+    r.form.setPosition(Slider::startDepth, 30);
+    r.form.setPosition(Slider::maxDepth, 30);
+    r.sim.start();
+    ASSERT_EQ(r.tick(), "");
+    r.state.cells.vote.voted = 0.4;
+    const DecoPlan lean = r.sim.decoPlan();
+    r.state.cells.vote.voted = 1.4;
+    EXPECT_LT(r.sim.decoPlan().ttsMinutes, lean.ttsMinutes);
 }
 
 } // namespace
