@@ -1,5 +1,6 @@
-// Speed of the simulation tick, of the worst-case no-decompression forecast
-// and of a deep dive's ascent plan. Run: build/bench/engine_bench (add --benchmark_min_time=0.01
+// Speed of the simulation tick (with healthy and with failed oxygen cells),
+// of the oxygen cells' step, of the worst-case no-decompression forecast and
+// of a deep dive's ascent plan. Run: build/bench/engine_bench (add --benchmark_min_time=0.01
 // for a quick pass).
 
 #include "deco/forecast.h"
@@ -30,6 +31,52 @@ void BM_Tick(benchmark::State &bench)
     bench.SetItemsProcessed(bench.iterations());
 }
 BENCHMARK(BM_Tick);
+
+// The same tick with every cell failed the costliest way: all three lag
+// (the power of two is kept between ticks, as the tick length and the
+// half-times do not change), cell 1 current-limits and cell 3 reads low, so
+// every vote goes the whole way. Against BM_Tick: what the cells can add.
+void BM_TickFailedCells(benchmark::State &bench)
+{
+    MemoryForm form;
+    SimulationState state;
+    DiveHistory history;
+    Simulation sim(form, state, history);
+    form.setChecked(Check::dilSolenoidDisabled, false);
+    form.setPosition(Slider::o2Consumption, 10);
+    form.setPosition(Slider::maxDepth, 30);
+    for (int k = 0; k < 3; ++k)
+        state.cells.apply(k, CellAction::Slow, 30.0);
+    state.cells.apply(0, CellAction::Limit, 1.2);
+    state.cells.apply(2, CellAction::Sensitivity, 0.7);
+    sim.start();
+    for (auto _ : bench) {
+        sim.tick();
+        benchmark::DoNotOptimize(state.cells.vote.voted);
+    }
+    bench.SetItemsProcessed(bench.iterations());
+}
+BENCHMARK(BM_TickFailedCells);
+
+// The cell step alone, what the tick gained: three targets, three readings
+// and the vote; with healthy cells (0) and with the failed ones above (1).
+void BM_CellStep(benchmark::State &bench)
+{
+    OxygenCells cells;
+    if (bench.range(0) == 1) {
+        for (int k = 0; k < 3; ++k)
+            cells.apply(k, CellAction::Slow, 30.0);
+        cells.apply(0, CellAction::Limit, 1.2);
+        cells.apply(2, CellAction::Sensitivity, 0.7);
+    }
+    double ppo2 = 1.3;
+    for (auto _ : bench) {
+        ppo2 = ppo2 < 1.6 ? ppo2 + 1e-4 : 1.0;
+        cells.step(ppo2, 0.1);
+        benchmark::DoNotOptimize(cells.vote.voted);
+    }
+}
+BENCHMARK(BM_CellStep)->Arg(0)->Arg(1);
 
 // The forecast's longest run: 1-second steps that never need a stop within
 // 2000 minutes, 120 001 iterations of 32 loadings and 16 ceilings.

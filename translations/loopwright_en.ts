@@ -81,6 +81,58 @@
         <source>&amp;Баллон дилюента закрыт</source>
         <translation>&amp;Diluent cylinder closed</translation>
     </message>
+    <message>
+        <source>Исправен</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ограничение тока 1,2</source>
+        <translation>Current limit 1,2</translation>
+    </message>
+    <message>
+        <source>Ограничение тока…</source>
+        <translation>Current limit…</translation>
+    </message>
+    <message>
+        <source>Чувствительность…</source>
+        <translation>Sensitivity…</translation>
+    </message>
+    <message>
+        <source>Медленный (30 с)</source>
+        <translation>Slow (30 s)</translation>
+    </message>
+    <message>
+        <source>Мёртвый</source>
+        <translation>Dead</translation>
+    </message>
+    <message>
+        <source>Заморожен на текущем</source>
+        <translation>Frozen at its reading</translation>
+    </message>
+    <message>
+        <source>&amp;Датчики PPO2</source>
+        <translation>PPO2 &amp;cells</translation>
+    </message>
+    <message>
+        <source>Датчик &amp;%1</source>
+        <translation>Cell &amp;%1</translation>
+    </message>
+    <message>
+        <source>«%1» не подходит: нужно число не меньше нуля.</source>
+        <translation>&quot;%1&quot; will not do: a number of zero or more is needed.</translation>
+    </message>
+    <message>
+        <source>Датчик %1</source>
+        <translation>Cell %1</translation>
+    </message>
+    <message>
+        <source>Ограничение тока, PPO2:</source>
+        <translation>Current limit, PPO2:</translation>
+    </message>
+    <message>
+        <source>Чувствительность (1 — точный датчик):</source>
+        <translation>Sensitivity (1 for a true cell):</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -407,6 +459,42 @@
     <message>
         <source>Кислородная нагрузка на лёгкие, единиц OTU</source>
         <translation>Oxygen load on the lungs, in OTU</translation>
+    </message>
+    <message>
+        <source>Датчики PPO2</source>
+        <translation>PPO2 cells</translation>
+    </message>
+    <message>
+        <source>Итог</source>
+        <translation>Voted</translation>
+    </message>
+    <message>
+        <source>Промывка дилюентом: PPO2</source>
+        <translation>Diluent flush: PPO2</translation>
+    </message>
+    <message>
+        <source>PPO2, по которому работает контроллер: голосование трёх датчиков</source>
+        <translation>The PPO2 the controller works by: the vote of the three cells</translation>
+    </message>
+    <message>
+        <source>Что должен показать каждый датчик сразу после промывки контура дилюентом</source>
+        <translation>What every cell should read right after a diluent flush of the loop</translation>
+    </message>
+    <message>
+        <source>Датчик %1 исключён голосованием</source>
+        <translation>Cell %1 voted out</translation>
+    </message>
+    <message>
+        <source>Датчик %1</source>
+        <translation>Cell %1</translation>
+    </message>
+    <message>
+        <source>ДАТЧИК %1 ИСКЛЮЧЁН</source>
+        <translation>CELL %1 VOTED OUT</translation>
+    </message>
+    <message>
+        <source>ДАТЧИКИ НЕ СОГЛАСНЫ</source>
+        <translation>CELLS DISAGREE</translation>
     </message>
 </context>
 <context>

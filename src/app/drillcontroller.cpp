@@ -34,7 +34,8 @@ fs::path onDisk(const QString &path)
 } // namespace
 
 DrillController::DrillController(TForm1 &form, TDiveComputer &diveComputer)
-    : m_form(form), m_diveComputer(diveComputer), m_faults(form.menu(), form.simulation().state())
+    : m_form(form), m_diveComputer(diveComputer),
+      m_faults(form.menu(), form.simulation(), [&form](const QString &m) { form.reportError(m); })
 {
     const MainMenu &menu = form.menu();
     m_open = new QAction(menu.file);

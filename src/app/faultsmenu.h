@@ -1,29 +1,79 @@
 #pragma once
 
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
 struct MainMenu;
-struct SimulationState;
+class Simulation;
 class QAction;
 class QMenu;
+class QWidget;
 
-/// "Неисправности": the two cylinder valves, closed and opened by hand. A
-/// checked item is a closed valve. The valves also change without the menu
-/// (a drill's "supply" line, "СБРОС"): refresh() shows them again.
+/// "Неисправности": the two cylinder valves, closed and opened by hand (a
+/// checked item is a closed valve), and "Датчики PPO2", a submenu per oxygen
+/// cell with its failures (a checked item is in effect). Valves and cells
+/// also change without the menu (a drill's line, "СБРОС"): refresh() shows
+/// them again, and so does opening the menu.
 class FaultsMenu
 {
 public:
-    /// Adds the menu to \a menu's bar, before "Справка".
-    FaultsMenu(const MainMenu &menu, SimulationState &state);
+    /// The items of a cell's submenu, in their order.
+    enum class CellItem {
+        Ok, ///< "Исправен"
+        Limit12, ///< "Ограничение тока 1,2"
+        Limit, ///< "Ограничение тока…", asks the limit
+        Sensitivity, ///< "Чувствительность…", asks it
+        Slow30, ///< "Медленный (30 с)"
+        Dead, ///< "Мёртвый"
+        Frozen ///< "Заморожен на текущем", at the reading it has; not before a dive
+    };
+    static constexpr int kCellItemCount = 7;
+
+    /// Asks a number for an item with "…": the dialog's title, its label and
+    /// the text it starts with; nothing when the user cancels.
+    using Asker = std::function<std::optional<QString>(
+            const QString &title, const QString &label, const QString &initial)>;
+
+    /// Adds the menu to \a menu's bar, before "Справка". A number the user
+    /// types that is not one, or is below zero, goes to \a reportError and
+    /// changes nothing.
+    FaultsMenu(const MainMenu &menu, Simulation &simulation,
+            std::function<void(const QString &)> reportError);
 
     QMenu *menu() const { return m_menu; }
     QAction *o2Closed() const { return m_o2Closed; } ///< "Кислородный баллон закрыт"
     QAction *dilClosed() const { return m_dilClosed; } ///< "Баллон дилюента закрыт"
+    QMenu *cellsMenu() const { return m_cellsMenu; } ///< "Датчики PPO2"
+    /// The item of cell \a cell (1..3).
+    QAction *cellItem(int cell, CellItem item) const
+    {
+        return m_cellItems[std::size_t(cell - 1)][std::size_t(item)];
+    }
 
-    /// The items as the state holds the valves now.
+    /// By default a dialog over the main window.
+    void setAsker(Asker asker) { m_ask = std::move(asker); }
+
+    /// The items as the state holds the valves and cells now.
     void refresh();
 
 private:
-    SimulationState &m_state;
+    void translate();
+    void choose(int cell, CellItem item);
+
+    /// The context of the connections that call this object: they end with it.
+    std::unique_ptr<QObject> m_guard = std::make_unique<QObject>();
+    Simulation &m_simulation;
+    std::function<void(const QString &)> m_reportError;
+    Asker m_ask;
     QMenu *m_menu = nullptr;
     QAction *m_o2Closed = nullptr;
     QAction *m_dilClosed = nullptr;
+    QMenu *m_cellsMenu = nullptr;
+    std::array<QMenu *, 3> m_cellMenus {};
+    std::array<std::array<QAction *, kCellItemCount>, 3> m_cellItems {};
 };

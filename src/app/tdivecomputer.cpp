@@ -14,7 +14,7 @@ const QColor kReadoutBack(235, 235, 235);
 const QColor kReadoutText(0, 0, 255);
 constexpr int kOutlookIntervalMs = 250; // at most four outlooks a second
 constexpr int kWidth = 232;
-constexpr int kHeight = 420;
+constexpr int kHeight = 560;
 
 QColor toQColor(Rgb c)
 {
@@ -90,16 +90,49 @@ TDiveComputer::TDiveComputer(const Simulation &simulation, QWidget *mainWindow)
     m_stops->setFont(designFont(QStringLiteral("Tahoma"), 14, true));
     m_stops->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    // The three cells and their vote in a row under one title; the small
+    // captions above the boxes say which is which.
+    auto *cellsTitle = new QLabel(this);
+    m_titles.emplace_back(cellsTitle, QT_TR_NOOP("Датчики PPO2"));
+    cellsTitle->setGeometry(8, 310, 216, 16);
+    cellsTitle->setFont(designFont(QStringLiteral("Tahoma"), 12, true));
+    setColours(cellsTitle, Qt::white, kConsole);
+    for (int i = 0; i < 4; ++i) {
+        const int x = 8 + i * 55;
+        auto *caption = new QLabel(this);
+        caption->setGeometry(x, 327, 51, 13);
+        caption->setAlignment(Qt::AlignCenter);
+        caption->setFont(designFont(QStringLiteral("Tahoma"), 11));
+        setColours(caption, Qt::white, kConsole);
+        auto *value = new QLabel(this);
+        value->setGeometry(x, 341, 51, 30);
+        value->setFont(designFont(QStringLiteral("Tahoma"), 19, true, true));
+        value->setAlignment(Qt::AlignCenter);
+        value->setTextFormat(Qt::PlainText);
+        setColours(value, kReadoutText, kReadoutBack);
+        if (i < 3) {
+            caption->setText(QString::number(i + 1));
+            value->setObjectName(QStringLiteral("cell%1").arg(i + 1));
+            m_cellReadings[std::size_t(i)] = value;
+        } else {
+            m_titles.emplace_back(caption, QT_TR_NOOP("Итог"));
+            value->setObjectName(QStringLiteral("votedPpo2"));
+            m_voted = value;
+        }
+    }
+    m_diluentPpo2 = readout(QT_TR_NOOP("Промывка дилюентом: PPO2"), 8, 376, 216, 30);
+    m_diluentPpo2->setObjectName(QStringLiteral("diluentPpo2"));
+
     m_warnings = new QLabel(this);
     m_warnings->setObjectName(QStringLiteral("warnings"));
-    m_warnings->setGeometry(8, 310, 216, 64);
+    m_warnings->setGeometry(8, 430, 216, 84);
     m_warnings->setAlignment(Qt::AlignCenter);
     m_warnings->setFont(designFont(QStringLiteral("Tahoma"), 15, true));
     setColours(m_warnings, Qt::white, kConsole);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
-    m_status->setGeometry(8, 378, 216, 38);
+    m_status->setGeometry(8, 518, 216, 38);
     m_status->setWordWrap(true);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_status->setFont(designFont(QStringLiteral("Tahoma"), 11));
@@ -118,7 +151,11 @@ void TDiveComputer::translate()
         title->setText(tr(caption));
     m_cns->setToolTip(tr("Кислородная нагрузка на нервную систему, % от предела"));
     m_otu->setToolTip(tr("Кислородная нагрузка на лёгкие, единиц OTU"));
+    m_voted->setToolTip(tr("PPO2, по которому работает контроллер: голосование трёх датчиков"));
+    m_diluentPpo2->setToolTip(
+            tr("Что должен показать каждый датчик сразу после промывки контура дилюентом"));
     showExposure(m_exposure);
+    showCells(m_cells);
     showOutlook(m_outlook);
 }
 
@@ -154,9 +191,38 @@ void TDiveComputer::showExposure(const ExposureView &view)
                                                             : kReadoutBack;
     setColours(m_cns, view.cnsLevel == AlertLevel::Normal ? kReadoutText : Qt::white, cnsBack);
     m_otu->setText(fromUtf8(view.otu));
+    showWarnings();
+}
+
+void TDiveComputer::showCells(const CellsView &view)
+{
+    m_cells = view;
+    for (std::size_t k = 0; k < 3; ++k) {
+        QLabel *cell = m_cellReadings[k];
+        cell->setText(fromUtf8(view.readings[k].display()));
+        // The cell the vote leaves out, struck through in red.
+        const bool out = view.votedOut == int(k) + 1;
+        QFont font = cell->font();
+        font.setStrikeOut(out);
+        cell->setFont(font);
+        setColours(cell, out ? toQColor(kAlertRed) : kReadoutText, kReadoutBack);
+        cell->setToolTip(out ? tr("Датчик %1 исключён голосованием").arg(k + 1)
+                             : tr("Датчик %1").arg(k + 1));
+    }
+    m_voted->setText(fromUtf8(view.voted.display()));
+    m_diluentPpo2->setText(fromUtf8(view.diluentPpo2.display()));
+    showWarnings();
+}
+
+void TDiveComputer::showWarnings()
+{
     QStringList warnings;
-    for (const std::string &w : view.warnings)
+    for (const std::string &w : m_exposure.warnings)
         warnings << translated(w);
+    if (m_cells.votedOut != 0)
+        warnings << tr("ДАТЧИК %1 ИСКЛЮЧЁН").arg(m_cells.votedOut);
+    if (m_cells.disagree)
+        warnings << tr("ДАТЧИКИ НЕ СОГЛАСНЫ");
     m_warnings->setText(warnings.join(QLatin1Char('\n')));
     setColours(m_warnings, Qt::white, warnings.isEmpty() ? kConsole : toQColor(kAlertRed));
 }
@@ -206,6 +272,9 @@ void TDiveComputer::simulationChanged()
     const ExposureView exposure = exposureView(m_simulation.state(), run);
     if (!(exposure == m_exposure))
         showExposure(exposure);
+    const CellsView cells = cellsView(m_simulation, run);
+    if (!(cells == m_cells))
+        showCells(cells);
     m_outlookStale = true;
     if (!isVisible())
         return;
@@ -219,6 +288,7 @@ void TDiveComputer::refreshNow()
 {
     m_lastRun = runState(m_simulation.view().controls);
     showExposure(exposureView(m_simulation.state(), m_lastRun));
+    showCells(cellsView(m_simulation, m_lastRun));
     updateOutlook();
 }
 

@@ -6,13 +6,15 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <utility>
 #include <vector>
 
 class QLabel;
 
 /// "Дайв-компьютер": oxygen exposure, the live no-decompression time, the
-/// ascent plan and the warnings, beside the main window. A tool window that
+/// ascent plan, the oxygen cells with their vote and the diluent's PPO2 to
+/// check them against, and the warnings, beside the main window. A tool window that
 /// never takes the focus from the main window.
 class TDiveComputer : public QWidget
 {
@@ -36,6 +38,7 @@ public:
     void setDrillStatus(const QString &text);
 
     const ExposureView &exposure() const { return m_exposure; }
+    const CellsView &cells() const { return m_cells; }
     const OutlookView &outlook() const { return m_outlook; }
 
 signals:
@@ -51,6 +54,8 @@ private:
     QLabel *readout(const char *caption, int x, int y, int width, int height);
     void translate();
     void showExposure(const ExposureView &view);
+    void showCells(const CellsView &view);
+    void showWarnings();
     void showOutlook(const OutlookView &view);
     void updateOutlook();
     void updateStatus();
@@ -63,10 +68,14 @@ private:
     QLabel *m_tts = nullptr;
     QLabel *m_firstStop = nullptr;
     QLabel *m_stops = nullptr;
+    std::array<QLabel *, 3> m_cellReadings {};
+    QLabel *m_voted = nullptr;
+    QLabel *m_diluentPpo2 = nullptr;
     QLabel *m_warnings = nullptr;
     QLabel *m_status = nullptr;
     std::vector<std::pair<QLabel *, const char *>> m_titles; ///< and their Russian texts
     ExposureView m_exposure;
+    CellsView m_cells;
     OutlookView m_outlook;
     QString m_drillStatus;
     RunState m_lastRun = RunState::Idle;

@@ -93,6 +93,82 @@ Bypass bypassArgument(std::string_view text)
             "неизвестная кнопка байпаса " + guillemets(text) + " (O2Bypass или DilBypass)"};
 }
 
+// A cell's value: a number, not below zero.
+double cellValue(std::string_view text, std::string_view what, std::string_view whatRu)
+{
+    double value = 0.0;
+    try {
+        value = numtext::parseDecimal(text);
+    } catch (const LoopwrightError &) {
+        value = NAN;
+    }
+    if (!std::isfinite(value))
+        throw LineRejection {std::string(what) + " must be a number, not " + quoted(text),
+                std::string(whatRu) + ": нужно число, а не " + guillemets(text)};
+    if (value < 0.0)
+        throw LineRejection {std::string(what) + " cannot be negative",
+                std::string(whatRu) + ": нужно число не меньше нуля, а не " + guillemets(text)};
+    return value;
+}
+
+// cell K ok|dead|stuck X|stuck now|limit X|limit none|sensitivity S|slow H
+void parseCell(const std::vector<std::string_view> &args, ScenarioCommand &c)
+{
+    if (args.size() < 2)
+        throw LineRejection {"'cell' expects a cell number and what happens to it: ok, dead, "
+                             "stuck X, stuck now, limit X, limit none, sensitivity S or slow H",
+                "«cell»: нужны номер датчика и что с ним: ok, dead, stuck X, stuck now, limit X, "
+                "limit none, sensitivity S или slow H"};
+    int number = 0;
+    try {
+        number = numtext::parseWhole(args[0]);
+    } catch (const LoopwrightError &) { }
+    if (number < 1 || number > 3)
+        throw LineRejection {"the cell number must be 1, 2 or 3, not " + quoted(args[0]),
+                "номер датчика должен быть 1, 2 или 3, а не " + guillemets(args[0])};
+    c.kind = Kind::Cell;
+    c.cell = number;
+    const std::string_view action = args[1];
+    const bool bare = action == "ok" || action == "dead";
+    if (!bare && action != "stuck" && action != "limit" && action != "sensitivity"
+            && action != "slow")
+        throw LineRejection {"unknown cell state " + quoted(action)
+                        + " (ok, dead, stuck, limit, sensitivity, slow)",
+                "неизвестное состояние датчика " + guillemets(action)
+                        + " (ok, dead, stuck, limit, sensitivity, slow)"};
+    const std::string usage = "cell " + std::string(args[0]) + " " + std::string(action);
+    if (bare) {
+        expectArguments(args, 2, usage, "no value", "значение не нужно");
+        c.cellAction = action == "ok" ? CellAction::Ok : CellAction::Dead;
+        return;
+    }
+    if (action == "stuck") {
+        expectArguments(args, 3, usage, "a PPO2 or 'now'", "нужно PPO2 или now");
+        if (args[2] == "now") {
+            c.cellAction = CellAction::StuckNow;
+            return;
+        }
+        c.cellAction = CellAction::Stuck;
+        c.value = cellValue(args[2], "the stuck PPO2", "PPO2 заклинившего датчика");
+    } else if (action == "limit") {
+        expectArguments(args, 3, usage, "a PPO2 or 'none'", "нужно PPO2 или none");
+        if (args[2] == "none") {
+            c.cellAction = CellAction::NoLimit;
+            return;
+        }
+        c.cellAction = CellAction::Limit;
+        c.value = cellValue(args[2], "the limit", "ограничение тока");
+    } else if (action == "sensitivity") {
+        expectArguments(args, 3, usage, "a sensitivity", "нужна чувствительность");
+        c.cellAction = CellAction::Sensitivity;
+        c.value = cellValue(args[2], "the sensitivity", "чувствительность");
+    } else {
+        expectArguments(args, 3, usage, "a half-time in seconds", "нужно время в секундах");
+        c.cellAction = CellAction::Slow;
+        c.value = cellValue(args[2], "the half-time", "время запаздывания");
+    }
+}
+
 } // namespace
 
 bool isRunCommand(std::string_view word)
@@ -169,6 +245,8 @@ ScenarioCommand parseCommandLine(std::string_view line)
         c.kind = Kind::Supply;
         c.cylinder = args[0] == "O2" ? Cylinder::O2 : Cylinder::Diluent;
         c.count = args[1] == "open";
+    } else if (command == "cell") {
+        parseCell(args, c);
     } else if (command == "start" || command == "pause" || command == "continue"
             || command == "reset" || command == "forecast" || command == "plan") {
         expectArguments(args, 0, command, "no arguments", "аргументы не нужны");
@@ -232,6 +310,9 @@ void applyCommand(const ScenarioCommand &c, Simulation &simulation)
         break;
     case Kind::Supply:
         (c.cylinder == Cylinder::O2 ? state.o2ValveOpen : state.dilValveOpen) = c.count != 0;
+        break;
+    case Kind::Cell:
+        state.cells.apply(c.cell - 1, c.cellAction, c.value);
         break;
     case Kind::Press:
     case Kind::Release:

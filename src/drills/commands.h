@@ -19,6 +19,7 @@ struct ScenarioCommand
         Details,
         DilBypassAvailable,
         Supply,
+        Cell,
         Start,
         Pause,
         Continue,
@@ -42,6 +43,9 @@ struct ScenarioCommand
     std::array<std::string, 4> details; ///< loop detail texts
     long long count = 0; ///< slider position, tick count, 0/1 flags (1: open)
     double minutes = 0.0;
+    int cell = 1; ///< the oxygen cell, 1..3
+    CellAction cellAction = CellAction::Ok;
+    double value = 0.0; ///< the cell's stuck value, limit, sensitivity or half-time
 };
 
 /// Why a line is refused, in English for the headless runner and in Russian
@@ -60,7 +64,7 @@ bool isRunCommand(std::string_view word);
 ScenarioCommand parseCommandLine(std::string_view line);
 
 /// Carries out a command that needs no run button: field, slider, check,
-/// details, diluent-bypass-available, supply, press and release. A locked
+/// details, diluent-bypass-available, supply, cell, press and release. A locked
 /// start-depth slider ignores the command, as it ignores the mouse. Throws
 /// LoopwrightError for what a handler meets (a loop detail that is not a
 /// number).

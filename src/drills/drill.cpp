@@ -142,7 +142,8 @@ DrillEvent parseEvent(std::string_view rest)
         e.note = std::string(command);
         return e;
     }
-    for (std::string_view allowed : {"field", "slider", "check", "press", "release", "supply"}) {
+    for (std::string_view allowed :
+            {"field", "slider", "check", "press", "release", "supply", "cell"}) {
         if (word == allowed) {
             e.command = parseCommandLine(rest);
             return e;
@@ -150,10 +151,12 @@ DrillEvent parseEvent(std::string_view rest)
     }
     if (word.empty())
         throw refuse("'at' expects minutes and a command", "«at»: нужны минуты и команда");
-    throw refuse(q(word) + " cannot be timed (field, slider, check, press, release, supply, note)",
+    throw refuse(q(word)
+                    + " cannot be timed (field, slider, check, press, release, supply, cell, "
+                      "note)",
             g(word)
                     + " нельзя задать по времени (field, slider, check, press, release, supply, "
-                      "note)");
+                      "cell, note)");
 }
 
 void parseLine(std::string_view line, int lineNumber, Drill &drill)
@@ -193,6 +196,11 @@ void parseLine(std::string_view line, int lineNumber, Drill &drill)
                 g(word) + " допускается только после «at МИНУТЫ»");
     } else {
         ScenarioCommand c = parseCommandLine(line);
+        if (c.kind == Kind::Cell && c.cellAction == CellAction::StuckNow)
+            throw refuse("'stuck now' needs the cell's reading, which comes with the dive: "
+                         "write it after 'at MINUTES'",
+                    "«stuck now» требует показаний датчика, а они появятся только в "
+                    "погружении: пишите после «at МИНУТЫ»");
         if (c.kind == Kind::Details) {
             // Checked now, so that a drill is refused before its set-up
             // changes anything rather than half-way through it.

@@ -28,9 +28,11 @@ ExposureView exposureView(const SimulationState &s, RunState run)
         v.cnsLevel = AlertLevel::Red;
     else if (s.oxygen.cnsPercent >= 80.0)
         v.cnsLevel = AlertLevel::Amber;
-    if (s.loopPPO2 < 0.16)
+    // The computer knows the loop only through its cells.
+    const double ppo2 = s.cells.vote.voted;
+    if (ppo2 < 0.16)
         v.warnings.emplace_back("ГИПОКСИЯ");
-    else if (s.loopPPO2 > 1.6)
+    else if (ppo2 > 1.6)
         v.warnings.emplace_back("ГИПЕРОКСИЯ");
     if (s.currentDepthM < s.ceilings.safeAscentDepth)
         v.warnings.emplace_back("ПОТОЛОК");
@@ -38,6 +40,25 @@ ExposureView exposureView(const SimulationState &s, RunState run)
         v.warnings.emplace_back("КИСЛОРОД < 10 %");
     if (belowTenth(s.dilSupplyLeft, s.dilSupplyAtStart))
         v.warnings.emplace_back("ДИЛЮЕНТ < 10 %");
+    return v;
+}
+
+CellsView cellsView(const Simulation &simulation, RunState run)
+{
+    CellsView v;
+    if (run == RunState::Idle)
+        return v;
+    const SimulationState &s = simulation.state();
+    for (std::size_t k = 0; k < 3; ++k)
+        v.readings[k].setNumber(numtext::nearest2(s.cells.readings[k]));
+    v.voted.setNumber(numtext::nearest2(s.cells.vote.voted));
+    v.votedOut = s.cells.vote.votedOut;
+    v.disagree = s.cells.vote.disagree;
+    try {
+        const double dilO2Percent = simulation.params().dilO2Percent();
+        v.diluentPpo2.setNumber(
+                numtext::nearest2(dilO2Percent / 100.0 * (0.1 * s.currentDepthM + 1.0)));
+    } catch (const LoopwrightError &) { }
     return v;
 }
 

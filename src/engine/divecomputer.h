@@ -4,6 +4,7 @@
 #include "util/readout.h"
 #include "util/rgb.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,25 @@ struct OutlookView
 
     friend bool operator==(const OutlookView &, const OutlookView &) = default;
 };
+
+/// What the dive computer shows of the oxygen cells: each reading and the
+/// voted PPO2 as the PPO2 read-out writes them (to the hundredth), the cell
+/// voted out, whether the cells disagree, and what every cell should read
+/// right after a diluent flush: the diluent's PPO2 at the current depth.
+struct CellsView
+{
+    std::array<Readout, 3> readings {Readout {"—"}, Readout {"—"}, Readout {"—"}};
+    Readout voted {"—"};
+    int votedOut = 0; ///< 1..3; 0 for none
+    bool disagree = false;
+    Readout diluentPpo2 {"—"}; ///< "—" too while the diluent's oxygen cannot be read
+
+    friend bool operator==(const CellsView &, const CellsView &) = default;
+};
+
+/// The cells of \a simulation's state; all "—" when no dive runs or waits
+/// in a pause.
+CellsView cellsView(const Simulation &simulation, RunState run);
 
 /// The exposure and warnings of \a state; all "—" and no warning when no
 /// dive runs or waits in a pause.

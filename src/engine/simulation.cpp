@@ -82,6 +82,7 @@ void Simulation::start()
     // Nitrogen first: with both start fields bad, the message names that one.
     const double startN2 = m_params.startTissueN2();
     startTissues(s.tissues, startN2, m_params.startTissueHe());
+    s.cells.settle(s.loopPPO2);
 }
 
 void Simulation::pause()
@@ -118,6 +119,7 @@ void Simulation::reset()
     // A new dive starts with both cylinders open, before anything can fail.
     s.o2ValveOpen = true;
     s.dilValveOpen = true;
+    s.cells.makeOk();
     s.oxygen = {};
 
     m_params.setPosition(Slider::o2Consumption, 0);
@@ -164,6 +166,7 @@ void Simulation::reset()
     // display (warning, Label62, bar and table) is set in one go.
     resetDecoDisplay(
             m_view.deco, m_params.text(Edit::startTissueN2), m_params.text(Edit::startTissueHe));
+    s.cells.settle(s.loopPPO2);
 }
 
 void Simulation::tick()
@@ -180,6 +183,7 @@ void Simulation::tick()
     metabolismStep(dilO2Percent);
     valveRules(dilO2Percent);
     compositionStep(dilO2Percent, dilHePercent);
+    cellStep();
     colourPpo2();
     showReadouts();
     normaliseDecoStep();
@@ -315,7 +319,9 @@ void Simulation::valveRules(double dilO2Percent)
 {
     SimulationState &s = m_state;
     ParameterSource &p = m_params;
-    const double ppo2 = s.loopPPO2; // as the previous tick left it
+    // What the cells voted after the previous tick's loop (or the dive
+    // button's): the controller knows the loop only through them.
+    const double ppo2 = s.cells.vote.voted;
 
     // 1, 2: the diluent solenoid holds PPO2 down to 5 % above each setpoint.
     if (!p.dilSolenoidDisabled() && p.setpoint1Active()
@@ -415,14 +421,24 @@ void Simulation::compositionStep(double dilO2Percent, double dilHePercent)
     s.loopPPHe = ambient * (s.loopHePercent / 100.0);
 }
 
+void Simulation::cellStep()
+{
+    SimulationState &s = m_state;
+    // Only a lagging cell needs the tick's length; the field reads as a
+    // number here, since its normalisation at the start of the tick did.
+    const double dtSeconds = s.cells.lags() ? m_params.tickMs() / 1000.0 : 0.0;
+    s.cells.step(s.loopPPO2, dtSeconds);
+}
+
 void Simulation::colourPpo2()
 {
     // With both setpoints active the second one has the last word.
     Rgb &colour = m_view.console.ppo2Colour;
+    const double voted = m_state.cells.vote.voted;
     if (m_params.setpoint1Active())
-        colour = judgePpo2Colour(colour, m_params.setpoint1(), m_state.loopPPO2);
+        colour = judgePpo2Colour(colour, m_params.setpoint1(), voted);
     if (m_params.setpoint2Active())
-        colour = judgePpo2Colour(colour, m_params.setpoint2(), m_state.loopPPO2);
+        colour = judgePpo2Colour(colour, m_params.setpoint2(), voted);
 }
 
 void Simulation::showReadouts()
@@ -439,7 +455,7 @@ void Simulation::showReadouts()
     // The start-depth slider follows the depth as the label shows it.
     const double shownDepth = numtext::shownValue(v.depth.value());
     m_params.setPosition(Slider::startDepth, numtext::nearestPixel(shownDepth, kPictureLimit));
-    v.ppo2.setNumber(nearest2(s.loopPPO2));
+    v.ppo2.setNumber(nearest2(s.cells.vote.voted));
     v.ppn2.setNumber(nearest2(s.loopPPN2));
     v.pphe.setNumber(nearest2(s.loopPPHe));
 }
@@ -501,7 +517,7 @@ DecoPlan Simulation::decoPlan() const
     AscentGas gas = inertSplit(s.loopPPN2, s.loopPPHe);
     gas.ascentRateMpm = m_params.ascentRate();
     gas.conservatismPercent = m_params.conservatism();
-    gas.setpoint = s.loopPPO2;
+    gas.setpoint = s.cells.vote.voted;
     if (m_params.setpoint1Active())
         gas.setpoint = m_params.setpoint1();
     else if (m_params.setpoint2Active())

@@ -32,7 +32,7 @@ public:
     /// "Обновить бездек. время" (Button5Click): the no-decompression forecast.
     void updateNoDecoTime();
     /// The ascent from the current state holding the active setpoint (the
-    /// loop's PPO2 when none is): reads the ascent rate, the conservatism and
+    /// cells' voted PPO2 when none is): reads the ascent rate, the conservatism and
     /// the setpoint, in that order, and throws their conversion errors.
     DecoPlan decoPlan() const;
     /// The no-decompression forecast on the live state, its step limited to
@@ -59,6 +59,7 @@ private:
     void metabolismStep(double dilO2Percent);
     void valveRules(double dilO2Percent);
     void compositionStep(double dilO2Percent, double dilHePercent);
+    void cellStep();
     void colourPpo2();
     void showReadouts();
     void decoStep();

@@ -2,6 +2,7 @@
 
 #include "deco/ceilings.h"
 #include "deco/tissues.h"
+#include "engine/oxygencells.h"
 #include "engine/oxygenexposure.h"
 #include "history/divehistory.h"
 
@@ -62,4 +63,10 @@ struct SimulationState
     std::string noDecoTimeText; ///< the last forecast's text; empty until the first
 
     OxygenExposure oxygen; ///< since the dive button or reset
+
+    /// The three oxygen cells the controller reads the loop through: their
+    /// failures (kept by the dive button, cleared by reset), readings and
+    /// vote. The valves and the console go by the vote, the diver's body by
+    /// the loop's true PPO2.
+    OxygenCells cells;
 };

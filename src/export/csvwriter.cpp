@@ -27,6 +27,8 @@ std::string diveCsv(const DiveRecord &record)
             out += decimal(s.firstStop->depthM) + ',' + std::to_string(s.firstStop->minutes);
         else
             out += ',';
+        for (double reading : s.cells)
+            out += ',' + decimal(reading);
         out += "\r\n";
     }
     return out;

@@ -6,7 +6,8 @@
 
 /// The header line of the dive CSV, without its line end.
 inline constexpr const char *kDiveCsvHeader = "time_s,depth_m,ppo2,setpoint,cns_percent,otu,"
-                                              "ceiling_m,ndl_min,first_stop_m,first_stop_min";
+                                              "ceiling_m,ndl_min,first_stop_m,first_stop_min,"
+                                              "cell1,cell2,cell3";
 
 /// The samples as CSV for a spreadsheet (RFC 4180, UTF-8, CRLF line ends):
 /// the header, then one row per sample in the program's units (seconds,

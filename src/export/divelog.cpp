@@ -86,6 +86,7 @@ void DiveLog::takeSample(const Simulation &simulation, std::int64_t diveTimeMs)
     sample.cnsPercent = s.oxygen.cnsPercent;
     sample.otu = s.oxygen.otu;
     sample.safeAscentDepthM = s.ceilings.safeAscentDepth;
+    sample.cells = s.cells.readings;
     addOutlook(simulation, sample);
     m_record.samples.push_back(sample);
 }

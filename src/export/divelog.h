@@ -2,6 +2,7 @@
 
 #include "deco/plan.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -25,6 +26,8 @@ struct DiveSample
     /// The plan's first stop; none for a plain ascent, an endless plan, or a
     /// field that cannot be read.
     std::optional<DecoStop> firstStop;
+    /// What the three oxygen cells read, kg/cm², while the loop held ppo2.
+    std::array<double, 3> cells {};
 
     friend bool operator==(const DiveSample &, const DiveSample &) = default;
 };

@@ -84,7 +84,12 @@ void waypoint(std::string &out, const DiveSample &s, bool first)
                 "<setpo2 setby=\"user\">" + escaped(decimal(pascals(*s.setpoint))) + "</setpo2>");
     if (first)
         line(out, 6, "<divemode type=\"closedcircuit\"/>");
-    line(out, 6, "<ppo2 ref=\"o2sensor\">" + escaped(decimal(pascals(s.ppo2))) + "</ppo2>");
+    // What each cell read: the loop's true PPO2 is what the diver breathed,
+    // which only the greatest value after the dive reports.
+    for (std::size_t k = 0; k < s.cells.size(); ++k)
+        line(out, 6,
+                "<ppo2 ref=\"o2sensor" + std::to_string(k + 1) + "\">"
+                        + escaped(decimal(pascals(s.cells[k]))) + "</ppo2>");
     if (s.noStopSeconds)
         element(out, 6, "nodecotime", decimal(double(*s.noStopSeconds)));
     line(out, 5, "</waypoint>");
@@ -129,9 +134,11 @@ std::string uddfDocument(const DiveRecord &record, const UddfTimes &times)
     line(out, 3, "<equipment>");
     line(out, 4, "<rebreather id=\"rebreather\">");
     element(out, 5, "name", "Ребризер Loopwright");
-    line(out, 5, "<o2sensor id=\"o2sensor\">");
-    element(out, 6, "name", "Датчик O2");
-    line(out, 5, "</o2sensor>");
+    for (int k = 1; k <= 3; ++k) {
+        line(out, 5, "<o2sensor id=\"o2sensor" + std::to_string(k) + "\">");
+        element(out, 6, "name", "Датчик O2 " + std::to_string(k));
+        line(out, 5, "</o2sensor>");
+    }
     line(out, 4, "</rebreather>");
     line(out, 3, "</equipment>");
     line(out, 2, "</owner>");

@@ -18,5 +18,6 @@ struct UddfTimes
 /// The dive as a UDDF 3.3.1 document in UTF-8, without a namespace, as dive
 /// computers export it: SI units (metres, seconds, pascals; CNS as a
 /// fraction of 1), one waypoint per sample, the diluent and oxygen as mixes,
-/// one rebreather with one oxygen sensor that the waypoints' PPO2 refers to.
+/// one rebreather with three oxygen sensors, each waypoint giving the PPO2
+/// each of them read.
 std::string uddfDocument(const DiveRecord &record, const UddfTimes &times);

@@ -11,7 +11,8 @@
 /// A complete set-up of the main window held in memory, to be put back
 /// exactly: what a drill replaces for its dive and gives back at its end.
 /// Unlike a preset in the settings file it keeps every character of a text,
-/// the slider positions, the loop details and the cylinder valves.
+/// the slider positions, the loop details, the cylinder valves and the
+/// oxygen cells' failures.
 struct SetupSnapshot
 {
     std::array<std::string, kEditCount> texts;
@@ -23,6 +24,7 @@ struct SetupSnapshot
     bool dilBypassAvailable = true;
     bool o2ValveOpen = true;
     bool dilValveOpen = true;
+    std::array<CellSettings, 3> cells {}; ///< the oxygen cells' failures, not their readings
 
     friend bool operator==(const SetupSnapshot &, const SetupSnapshot &) = default;
 };
@@ -40,5 +42,5 @@ void restoreSetup(const SetupSnapshot &setup, FormControls &form, ParameterSourc
 /// The set-up the program is designed with, as the headless runner starts
 /// from it: every field's design text, the design check states, the sliders
 /// at 0, the design loop details, the diluent bypass usable, both cylinders
-/// open; no type chosen and every input enabled.
+/// open, the oxygen cells OK; no type chosen and every input enabled.
 void applyDesignSetup(FormControls &form, ParameterSource &params, SimulationState &state);

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 struct DrillWindow : AppWindow
@@ -26,7 +28,7 @@ struct DrillWindow : AppWindow
 
     SetupSnapshot setup() { return takeSetup(form, form.params(), form.simulation().state()); }
     // The user's own: eCCR on its high setpoint, texts and positions that no
-    // drill sets, a loop detail and a closed oxygen cylinder.
+    // drill sets, a loop detail, a closed oxygen cylinder and a slow cell.
     void ownSetup()
     {
         FormControls &controls = form;
@@ -38,6 +40,7 @@ struct DrillWindow : AppWindow
         form.slider(Slider::simSpeed)->setPosition(40);
         form.slider(Slider::maxDepth)->setPosition(12);
         faults.o2Closed()->trigger();
+        faults.cellItem(2, FaultsMenu::CellItem::Slow30)->trigger();
     }
     double minutes() const
     {
@@ -110,19 +113,28 @@ TEST_F(DrillWindow, FliesAShippedDrillToItsDebriefAndGivesTheSetUpBack)
 TEST_F(DrillWindow, EveryShippedDrillPassesWithItsCorrectResponse)
 {
     ownSetup();
-    for (const char *name : {"o2-solenoid-stuck", "dil-solenoid-stuck", "o2-cylinder-empty",
-                 "dil-valve-closed", "setpoint-switch", "deco-dive"}) {
+    // The cell drills are flown with their wrong responses too, which fail.
+    for (const auto &[name, response] :
+            {std::pair {"o2-solenoid-stuck", ".correct"}, {"dil-solenoid-stuck", ".correct"},
+                    {"o2-cylinder-empty", ".correct"}, {"dil-valve-closed", ".correct"},
+                    {"setpoint-switch", ".correct"}, {"deco-dive", ".correct"},
+                    {"cells-current-limited", ".correct"}, {"cells-current-limited", ".wrong"},
+                    {"cell-dead", ".correct"}, {"cell-dead", ".wrong"},
+                    {"cells-slow-descent", ".correct"}, {"cells-slow-descent", ".wrong"}}) {
         const std::string source = std::string(LOOPWRIGHT_SOURCE_DIR) + "/";
         ASSERT_TRUE(drills.open(drill("flown.drill",
                 readBytes(source + "drills/" + name + ".drill")
-                        + readBytes(source + "tests/drills/responses/" + name + ".correct"))));
+                        + readBytes(source + "tests/drills/responses/" + name + response))));
         form.buttonstartClick();
         while (!drills.debriefWindow().isVisible() && minutes() < 120)
             form.TimerPPO2Timer();
         const Debrief debrief = drills.debriefWindow().debrief();
         EXPECT_EQ(debrief.endedBy, DrillEnd::Surface) << name;
-        for (const ObjectiveResult &o : debrief.objectives)
-            EXPECT_TRUE(o.passed) << name << ": " << o.name;
+        const bool correct = std::string(response) == ".correct";
+        EXPECT_EQ(std::all_of(debrief.objectives.begin(), debrief.objectives.end(),
+                          [](const ObjectiveResult &o) { return o.passed; }),
+                correct)
+                << name << response;
         drills.debriefWindow().reject();
         form.Button2Click();
     }
@@ -173,6 +185,54 @@ TEST_F(DrillWindow, TheValveMenuFollowsTheDrillAndTheResetThatEndsIt)
     EXPECT_FALSE(drills.openAction()->isEnabled());
     drills.debriefWindow().reject();
     EXPECT_TRUE(drills.openAction()->isEnabled());
+}
+
+// The cells' menu fails a cell for the next tick; the dive computer strikes
+// the cell voted out through in red and words its warnings in either
+// language; a number the user types is checked; a reset mends every cell.
+TEST_F(DrillWindow, CellFailuresFromTheMenuShowOnTheDiveComputer)
+{
+    using Item = FaultsMenu::CellItem;
+    const auto shown = [&](const char *name) {
+        return program.diveComputer.findChild<QLabel *>(QLatin1String(name));
+    };
+    QString answer;
+    faults.setAsker([&](const QString &, const QString &, const QString &) {
+        return std::optional(answer);
+    });
+    EXPECT_FALSE(faults.cellItem(1, Item::Frozen)->isEnabled()) << "no reading before a dive";
+    form.params().setChecked(Check::setpoint1Active, false);
+    form.buttonstartClick();
+    faults.cellItem(3, Item::Dead)->trigger();
+    EXPECT_EQ(shown("cell3")->text(), "0,3") << "the reading waits for the tick";
+    form.TimerPPO2Timer();
+    EXPECT_EQ(shown("cell3")->text(), "0");
+    EXPECT_TRUE(shown("cell3")->font().strikeOut());
+    EXPECT_EQ(shown("cell3")->palette().color(QPalette::WindowText), QColor(230, 0, 0));
+    EXPECT_FALSE(shown("cell2")->font().strikeOut());
+    EXPECT_EQ(shown("votedPpo2")->text(), "0,3");
+    EXPECT_EQ(shown("diluentPpo2")->text(), "0,21");
+    EXPECT_TRUE(faults.cellItem(3, Item::Dead)->isChecked());
+    EXPECT_FALSE(faults.cellItem(3, Item::Ok)->isChecked());
+
+    for (const char *typed : {"abc", "-1", "2"}) {
+        answer = typed;
+        faults.cellItem(1, Item::Sensitivity)->trigger();
+    }
+    EXPECT_EQ(messages,
+            QStringList({"«abc» не подходит: нужно число не меньше нуля.",
+                    "«-1» не подходит: нужно число не меньше нуля."}));
+    form.TimerPPO2Timer(); // 0,6, 0,3 and 0: cell 1 out, the other two apart
+    EXPECT_EQ(shown("warnings")->text(), "ДАТЧИК 1 ИСКЛЮЧЁН\nДАТЧИКИ НЕ СОГЛАСНЫ");
+    form.menu().english->trigger();
+    EXPECT_EQ(shown("warnings")->text(), "CELL 1 VOTED OUT\nCELLS DISAGREE");
+    form.menu().russian->trigger();
+
+    EXPECT_TRUE(faults.cellItem(2, Item::Frozen)->isEnabled());
+    form.Button4Click();
+    form.Button2Click();
+    for (int cell = 1; cell <= 3; ++cell)
+        EXPECT_TRUE(faults.cellItem(cell, Item::Ok)->isChecked()) << cell;
 }
 
 } // namespace

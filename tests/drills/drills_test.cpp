@@ -73,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(Drills, ShippedDrill,
         testing::Values(Shipped {"o2-solenoid-stuck", "--++"},
                 Shipped {"dil-solenoid-stuck", "--+"}, Shipped {"o2-cylinder-empty", "-+"},
                 Shipped {"dil-valve-closed", "-+"}, Shipped {"setpoint-switch", "-++"},
-                Shipped {"deco-dive", "-+++"}),
+                Shipped {"deco-dive", "-+++"}, Shipped {"cells-current-limited", "-++"},
+                Shipped {"cell-dead", "-+"}, Shipped {"cells-slow-descent", "-+"}),
         [](const auto &info) {
             std::string n = info.param.name;
             std::replace(n.begin(), n.end(), '-', '_');
@@ -102,10 +103,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "строка 2: команда запуска «start» в тренировке не допускается"},
                 BadDrill {"at 1 ticks 5\n",
                         "строка 1: «ticks» нельзя задать по времени (field, slider, check, press, "
-                        "release, supply, note)"},
+                        "release, supply, cell, note)"},
                 BadDrill {"at 1 details 6 1 6 2\n",
                         "строка 1: «details» нельзя задать по времени (field, slider, check, "
-                        "press, release, supply, note)"},
+                        "press, release, supply, cell, note)"},
                 BadDrill {"press O2Bypass\n",
                         "строка 1: «press» допускается только после «at МИНУТЫ»"},
                 BadDrill {"at -1 note x\n", "строка 1: минуты не могут быть отрицательными"},
@@ -117,7 +118,12 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "строка 1: неизвестная цель «deep» (ppo2-between, no-ceiling-violation, "
                         "surface-within, cns-below, reserve-above)"},
                 BadDrill {"details 6 1 x 2\n", "строка 1: объём: нужно число, а не «x»"},
-                BadDrill {"brief ok\nbrief \xD0\n", "строка 2: строка не в кодировке UTF-8"}));
+                BadDrill {"brief ok\nbrief \xD0\n", "строка 2: строка не в кодировке UTF-8"},
+                BadDrill {"at 1 cell 2 stuck now\ncell 1 stuck now\n",
+                        "строка 2: «stuck now» требует показаний датчика, а они появятся только "
+                        "в погружении: пишите после «at МИНУТЫ»"},
+                BadDrill {"at 1 cell 2 slow 1e999\n",
+                        "строка 1: время запаздывания: нужно число, а не «1e999»"}));
 
 TEST(DrillFile, ReadsNumbersAsTheProgramDoesAndNamesObjectivesAsWritten)
 {

@@ -208,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, CylinderDelivery,
                         [](Rig &r) {
                             r.form.setChecked(Check::dilSolenoidDisabled, false);
                             r.form.setChecked(Check::setpoint2Active, true);
-                            r.state.loopPPO2 = 1.6;
+                            r.state.cells.settle(1.6);
                         }},
                 Delivery {"diluent stuck solenoid", false, 3.0, Check::dilSolenoidLamp,
                         [](Rig &r) { r.form.setChecked(Check::dilSolenoidStuck, true); }},

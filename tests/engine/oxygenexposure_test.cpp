@@ -46,12 +46,14 @@ TEST(OxygenExposure, ConstantPpo2ForAKnownTime)
     EXPECT_EQ(e.otu, before.otu);
 }
 
+// The PPO2 warnings go by the cells' vote, whatever the loop holds.
 TEST(DiveComputer, WarningsAtTheirEdges)
 {
     SimulationState s;
     s.o2SupplyAtStart = s.dilSupplyAtStart = 100.0;
     s.o2SupplyLeft = s.dilSupplyLeft = 10.0; // exactly a tenth: no warning yet
-    s.loopPPO2 = 0.16;
+    s.loopPPO2 = 2.0;
+    s.cells.vote.voted = 0.16;
     s.oxygen.cnsPercent = 79.6; // shows "80" but is not yet 80
     EXPECT_EQ(exposureView(s, RunState::Idle), ExposureView {}) << "no dive, no read-outs";
     ExposureView v = exposureView(s, RunState::Paused);
@@ -59,21 +61,22 @@ TEST(DiveComputer, WarningsAtTheirEdges)
     EXPECT_EQ(v.cnsLevel, AlertLevel::Normal);
     EXPECT_TRUE(v.warnings.empty());
 
-    s.loopPPO2 = 1.6;
+    s.cells.vote.voted = 1.6;
+    s.loopPPO2 = 0.1;
     s.oxygen.cnsPercent = 80.0;
     s.currentDepthM = 3.0;
     s.ceilings.safeAscentDepth = 3.0;
     EXPECT_EQ(exposureView(s, RunState::Running).cnsLevel, AlertLevel::Amber);
     EXPECT_TRUE(exposureView(s, RunState::Running).warnings.empty());
 
-    s.loopPPO2 = 1.61;
+    s.cells.vote.voted = 1.61;
     s.oxygen.cnsPercent = 100.0;
     s.ceilings.safeAscentDepth = 3.1;
     s.dilSupplyLeft = 9.99;
     v = exposureView(s, RunState::Running);
     EXPECT_EQ(v.cnsLevel, AlertLevel::Red);
     EXPECT_EQ(v.warnings, (std::vector<std::string> {"ГИПЕРОКСИЯ", "ПОТОЛОК", "ДИЛЮЕНТ < 10 %"}));
-    s.loopPPO2 = 0.159;
+    s.cells.vote.voted = 0.159;
     s.o2SupplyLeft = -1.0;
     EXPECT_EQ(exposureView(s, RunState::Running).warnings,
             (std::vector<std::string> {

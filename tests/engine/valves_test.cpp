@@ -30,10 +30,12 @@ struct Valves : testing::Test
         r.quietLoop();
         r.sim.start();
     }
-    // One tick with the PPO2 that the previous tick is taken to have left.
+    // One tick with the PPO2 that the previous tick is taken to have left,
+    // read by healthy cells.
     void tickAt(double ppo2)
     {
         r.state.loopPPO2 = ppo2;
+        r.state.cells.settle(ppo2);
         ASSERT_EQ(r.tick(), "");
     }
     bool lamp(Check c) const { return r.form.isChecked(c); }
@@ -53,6 +55,7 @@ TEST(SetpointControl, OneTickOfFlowOutsideTheBand)
         r.form.setChecked(Check::dilSolenoidDisabled, !dilSolenoidOn);
         r.sim.start();
         r.state.loopPPO2 = ppo2;
+        r.state.cells.settle(ppo2);
         ASSERT_EQ(r.tick(), "");
         EXPECT_NEAR(r.state.o2Used, o2Added, 1e-15) << ppo2;
         EXPECT_NEAR(r.state.dilUsed, dilAdded, 1e-15) << ppo2 << (dilSolenoidOn ? "" : " off");
@@ -73,6 +76,7 @@ TEST(SetpointControlBoth, EachActiveSetpointActsOnItsOwn)
         Simulation sim(source, state, history);
         sim.start();
         state.loopPPO2 = ppo2;
+        state.cells.settle(ppo2);
         sim.tick();
         EXPECT_NEAR(state.o2Used, o2, 1e-15) << ppo2;
         EXPECT_NEAR(state.dilUsed, dil, 1e-15) << ppo2;

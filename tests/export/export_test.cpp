@@ -1,8 +1,8 @@
 #include "../engine/rig.h"
 
 #include "export/csvwriter.h"
-#include "util/atomicfile.h"
 #include "export/uddfwriter.h"
+#include "util/atomicfile.h"
 
 #include <gtest/gtest.h>
 
@@ -89,8 +89,10 @@ TEST(DiveLog, TakesTheDiveComputersResults)
 DiveRecord handMadeRecord()
 {
     DiveRecord r;
-    r.samples.push_back({0, 0.0, 0.7, std::nullopt, 0.0, 0.0, -1.5, 754, std::nullopt});
-    r.samples.push_back({10500, 30.5, 1.3, 1.3, 23.0, 12.25, 4.2, std::nullopt, DecoStop {9, 2}});
+    r.samples.push_back(
+            {0, 0.0, 0.7, std::nullopt, 0.0, 0.0, -1.5, 754, std::nullopt, {0.7, 0.7, 0.7}});
+    r.samples.push_back({10500, 30.5, 1.3, 1.3, 23.0, 12.25, 4.2, std::nullopt, DecoStop {9, 2},
+            {1.2, 0.0, 1.5}});
     r.greatestDepthM = 31.0;
     r.highestPpo2 = 1.35;
     r.durationMs = 12000;
@@ -102,8 +104,8 @@ TEST(DiveFiles, CsvHasOneRowPerSampleWithEmptyCellsWhereNothingApplies)
 {
     EXPECT_EQ(diveCsv(handMadeRecord()),
             std::string(kDiveCsvHeader) + "\r\n"
-                    + "0,0,0.7,,0,0,-1.5,12.566666666666666,,\r\n"
-                      "10.5,30.5,1.3,1.3,23,12.25,4.2,,9,2\r\n");
+                    + "0,0,0.7,,0,0,-1.5,12.566666666666666,,,0.7,0.7,0.7\r\n"
+                      "10.5,30.5,1.3,1.3,23,12.25,4.2,,9,2,1.2,0,1.5\r\n");
 }
 
 TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
@@ -112,6 +114,9 @@ TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
     EXPECT_EQ(uddf.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<uddf version=\"3.3.1\">", 0),
             0u);
     EXPECT_NE(uddf.find("<datetime>a&lt;b&amp;c</datetime>"), std::string::npos);
+    EXPECT_NE(uddf.find("<o2sensor id=\"o2sensor1\">\n            <name>Датчик O2 1</name>\n"
+                        "          </o2sensor>\n          <o2sensor id=\"o2sensor2\">"),
+            std::string::npos);
     EXPECT_NE(uddf.find("<name>Дилюент</name>\n      <o2>0.15</o2>\n      <n2>0.45</n2>\n"
                         "      <he>0.4</he>"),
             std::string::npos);
@@ -122,7 +127,9 @@ TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
             <divetime>0</divetime>
             <otu>0</otu>
             <divemode type="closedcircuit"/>
-            <ppo2 ref="o2sensor">68646.55</ppo2>
+            <ppo2 ref="o2sensor1">68646.55</ppo2>
+            <ppo2 ref="o2sensor2">68646.55</ppo2>
+            <ppo2 ref="o2sensor3">68646.55</ppo2>
             <nodecotime>754</nodecotime>
           </waypoint>
           <waypoint>
@@ -132,7 +139,9 @@ TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
             <divetime>10.5</divetime>
             <otu>12.25</otu>
             <setpo2 setby="user">127486.45</setpo2>
-            <ppo2 ref="o2sensor">127486.45</ppo2>
+            <ppo2 ref="o2sensor1">117679.8</ppo2>
+            <ppo2 ref="o2sensor2">0</ppo2>
+            <ppo2 ref="o2sensor3">147099.75</ppo2>
           </waypoint>
         </samples>
         <informationafterdive>

@@ -77,7 +77,8 @@ double num(const std::vector<std::string> &row, int column)
 enum Column {
     Event, Tick, ClockMs, Depth, LoopGasCol, LoopO2Gas, Ppo2, Ppn2, Pphe, O2Used, DilUsed,
     O2Metabolised, O2Left, DilLeft, SafeDepth, Governing, TissueN2First, TissueN2Last,
-    TissueHeFirst, TissueHeLast, Lamps, Interval, HistoryCount, Text
+    TissueHeFirst, TissueHeLast, Lamps, Interval, HistoryCount, Text, Cns, Otu, Cell1, Cell2,
+    Cell3, VotedPpo2
 };
 
 struct BadLine
@@ -109,7 +110,18 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedScenario,
                 BadLine {"ticks -1\n", "1: the number of ticks cannot be negative"},
                 BadLine {"minutes soon\n", "1: the minutes must be a number, not 'soon'"},
                 BadLine {"press Hose\n", "1: unknown bypass button 'Hose' (O2Bypass or DilBypass)"},
-                BadLine {"start\r\nticks 1 2\r\n", "2: 'ticks' expects a number of ticks"}));
+                BadLine {"start\r\nticks 1 2\r\n", "2: 'ticks' expects a number of ticks"},
+                BadLine {"cell 1\n", "1: 'cell' expects a cell number and what happens to it: ok, dead, stuck X, stuck now, limit X, limit none, sensitivity S or slow H"},
+                BadLine {"cell 4 ok\n", "1: the cell number must be 1, 2 or 3, not '4'"},
+                BadLine {"cell 0 dead\n", "1: the cell number must be 1, 2 or 3, not '0'"},
+                BadLine {"cell 1 melted\n", "1: unknown cell state 'melted' (ok, dead, stuck, limit, sensitivity, slow)"},
+                BadLine {"cell 1 ok now\n", "1: 'cell 1 ok' expects no value"},
+                BadLine {"cell 3 slow\n", "1: 'cell 3 slow' expects a half-time in seconds"},
+                BadLine {"cell 2 limit abc\n", "1: the limit must be a number, not 'abc'"},
+                BadLine {"cell 2 stuck -0,1\n", "1: the stuck PPO2 cannot be negative"},
+                BadLine {"cell 2 limit -1\n", "1: the limit cannot be negative"},
+                BadLine {"cell 2 sensitivity -1\n", "1: the sensitivity cannot be negative"},
+                BadLine {"cell 2 slow -1\n", "1: the half-time cannot be negative"}));
 
 TEST(Scenario, CommandsTheRunStateDoesNotAllowStopTheRun)
 {
@@ -150,6 +162,27 @@ TEST(Scenario, MinutesRefuseToCountAnUnreadableTickLength)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.rows.size(), 1u);
     EXPECT_EQ(run.errors, "line 3: 'minutes' cannot count simulated time: 'abc' is not a valid integer value\n");
+}
+
+// Each cell command changes its own cell as it says, and only at the next
+// cell step; a quiet loop at the surface stays at 0,3.
+TEST(Scenario, CellCommandsAndTheirColumns)
+{
+    const SimRun run = runScenario("details 8 1000 0 0\ncheck Setpoint1Active 0\n"
+                                   "field O2ConstantFlow 0\ncell 2 dead\ncell 3 stuck 0,9\n"
+                                   "start\nticks 1\n"
+                                   "cell 1 sensitivity 2\ncell 1 limit 0,5\ncell 2 ok\n"
+                                   "cell 3 stuck now\nticks 1\n"
+                                   "cell 1 limit none\ncell 3 ok\ncell 2 slow 30\nticks 1\n");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    const double expected[3][3] = {{0.3, 0.0, 0.9}, {0.5, 0.3, 0.9}, {0.6, 0.3, 0.3}};
+    ASSERT_EQ(run.rows.size(), 3u);
+    for (std::size_t t = 0; t < 3; ++t) {
+        for (int k = 0; k < 3; ++k)
+            EXPECT_NEAR(num(run.rows[t], Cell1 + k), expected[t][k], 1e-12) << t << " " << k;
+    }
+    EXPECT_NEAR(num(run.rows[0], VotedPpo2), 0.4, 1e-12) << "cell 3 out, 1 and 2 disagree: the mean";
+    EXPECT_NEAR(num(run.rows[2], VotedPpo2), 0.3, 1e-12) << "cell 1 out";
 }
 
 TEST(Scenario, TextsWithCommasAreQuoted)

@@ -77,7 +77,7 @@ TEST_P(ExampleExport, FilesReadBackAsTheTraceHasIt)
     std::vector<std::string> rows = split(e.csv, '\n');
     ASSERT_EQ(rows.front(),
             "time_s,depth_m,ppo2,setpoint,cns_percent,otu,ceiling_m,ndl_min,"
-            "first_stop_m,first_stop_min");
+            "first_stop_m,first_stop_min,cell1,cell2,cell3");
     ASSERT_EQ(rows.back(), "");
     rows = {rows.begin() + 1, rows.end() - 1};
     ASSERT_EQ(rows.size(), waypoints.size());
@@ -93,7 +93,7 @@ TEST_P(ExampleExport, FilesReadBackAsTheTraceHasIt)
     std::size_t sample = 1;
     for (const std::string &line : split(e.trace, '\n')) {
         const std::vector<std::string> t = split(line, ',');
-        if (t.size() != 26 || t[0] != "tick" || !t[23].empty())
+        if (t.size() != 30 || t[0] != "tick" || !t[23].empty())
             continue; // the header, another event, or a tick that ended on an error
         const double clockMs = number(t[2]), depth = number(t[3]), ppo2 = number(t[6]);
         greatest = std::max(greatest, depth);
@@ -108,8 +108,14 @@ TEST_P(ExampleExport, FilesReadBackAsTheTraceHasIt)
         EXPECT_EQ(number(row[0]), clockMs / 1000) << rows[sample];
         EXPECT_EQ(number(tagText(w, "<depth>")), depth) << w;
         EXPECT_EQ(number(row[1]), depth) << rows[sample];
-        EXPECT_EQ(number(tagText(w, "<ppo2 ref=\"o2sensor\">")), ppo2 * 98066.5) << w;
         EXPECT_EQ(number(row[2]), ppo2) << rows[sample];
+        for (int k = 1; k <= 3; ++k) {
+            const double cell = number(t[std::size_t(25 + k)]);
+            EXPECT_EQ(number(tagText(w, "<ppo2 ref=\"o2sensor" + std::to_string(k) + "\">")),
+                    cell * 98066.5)
+                    << w;
+            EXPECT_EQ(number(row[std::size_t(9 + k)]), cell) << rows[sample];
+        }
         lastMs = clockMs;
         ++sample;
     }

@@ -78,7 +78,8 @@ const char *ScenarioRunner::traceHeader()
 {
     return "event,tick,clock_ms,depth,loop_gas,loop_o2_gas,ppo2,ppn2,pphe,o2_used,dil_used,"
            "o2_metabolised,o2_left,dil_left,safe_ascent_depth,governing,tissue_n2_1,"
-           "tissue_n2_16,tissue_he_1,tissue_he_16,lamps,interval_ms,history_count,text,cns,otu";
+           "tissue_n2_16,tissue_he_1,tissue_he_16,lamps,interval_ms,history_count,text,cns,otu,"
+           "cell1,cell2,cell3,voted_ppo2";
 }
 
 void ScenarioRunner::writeRow(std::ostream &trace, const char *event, const std::string &text)
@@ -97,8 +98,10 @@ void ScenarioRunner::writeRow(std::ostream &trace, const char *event, const std:
           << number(s.tissues.n2[0]) << ',' << number(s.tissues.n2[15]) << ','
           << number(s.tissues.he[0]) << ',' << number(s.tissues.he[15]) << ',' << lamps << ','
           << m_simulation.view().controls.timerIntervalMs << ',' << m_history.count() << ','
-          << csvField(text) << ',' << number(s.oxygen.cnsPercent) << ',' << number(s.oxygen.otu)
-          << '\n';
+          << csvField(text) << ',' << number(s.oxygen.cnsPercent) << ',' << number(s.oxygen.otu);
+    for (double reading : s.cells.readings)
+        trace << ',' << number(reading);
+    trace << ',' << number(s.cells.vote.voted) << '\n';
 }
 
 bool ScenarioRunner::runTick(std::ostream &trace)
@@ -176,6 +179,7 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
     case Kind::Details:
     case Kind::DilBypassAvailable:
     case Kind::Supply:
+    case Kind::Cell:
     case Kind::Press:
     case Kind::Release:
         report([&] { applyCommand(c, m_simulation); });

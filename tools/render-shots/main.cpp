@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
 
@@ -147,9 +148,41 @@ bool shoot(const QString &dir, Language language)
     } else {
         ok = false;
     }
+
+    // The current-limited cells drill, two and a half minutes after cells 1
+    // and 2 stopped at 1,2: the main window and the dive computer side by
+    // side, the true cell voted out while the loop goes past 1,6.
+    form.Button2Click();
+    const char *cellsDrill = "cells-current-limited.drill";
+    const std::filesystem::path cellsTranslated = shipped / "en" / cellsDrill;
+    if (drills.open(english && std::filesystem::exists(cellsTranslated) ? cellsTranslated
+                                                                        : shipped / cellsDrill)) {
+        drills.briefing()->done(0);
+        form.buttonstartClick();
+        runMinutes(form, 10.5);
+        QPixmap pair(form.width() + computer.width(), std::max(form.height(), computer.height()));
+        pair.fill(Qt::white);
+        QPainter painter(&pair);
+        painter.drawPixmap(0, 0, form.grab());
+        painter.drawPixmap(form.width(), 0, computer.grab());
+        painter.end();
+        const QString path = dir + QStringLiteral("/drill-cells.png");
+        ok = pair.save(path) && ok;
+        std::printf("%s\n", qPrintable(path));
+        ok = save(computer, dir, "divecomputer-cells.png") && ok;
+        form.Button4Click();
+        form.Button2Click();
+        drills.debriefWindow().done(0);
+    } else {
+        ok = false;
+    }
     // The file menu and the faults menu as they drop down.
     for (const auto &[menu, name] : {std::pair {form.menu().file, "menu-file.png"},
-                 std::pair {drills.faults().menu(), "menu-faults.png"}}) {
+                 std::pair {drills.faults().menu(), "menu-faults.png"},
+                 std::pair {drills.faults().cellsMenu(), "menu-cells.png"},
+                 std::pair {drills.faults().cellsMenu()->findChild<QMenu *>(
+                                    QStringLiteral("CellMenu3")),
+                         "menu-cell.png"}}) {
         menu->popup(form.mapToGlobal(QPoint(0, form.menu().bar->height())));
         ok = save(*menu, dir, name) && ok;
         menu->hide();
