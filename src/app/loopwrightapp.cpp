@@ -56,6 +56,7 @@ void LoopwrightApp::startUp()
         form.menu().diveComputer->setChecked(options.diveComputerOpen);
         m_keptLanguage = options.language;
         form.setKeptLanguage(m_keptLanguage);
+        state.gradientFactors = options.gradientFactors;
     }
     try {
         details.derive();

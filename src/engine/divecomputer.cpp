@@ -28,6 +28,12 @@ ExposureView exposureView(const SimulationState &s, RunState run)
         v.cnsLevel = AlertLevel::Red;
     else if (s.oxygen.cnsPercent >= 80.0)
         v.cnsLevel = AlertLevel::Amber;
+    v.gf99 = whole(s.gf99);
+    v.surfaceGf = whole(s.surfaceGf);
+    if (s.surfaceGf >= 100.0)
+        v.surfaceGfLevel = AlertLevel::Red;
+    else if (s.surfaceGf >= double(s.gradientFactors.high))
+        v.surfaceGfLevel = AlertLevel::Amber;
     if (s.loopPPO2 < 0.16)
         v.warnings.emplace_back("ГИПОКСИЯ");
     else if (s.loopPPO2 > 1.6)
@@ -46,6 +52,8 @@ OutlookView outlookView(const Simulation &simulation)
     OutlookView v;
     try {
         const ForecastResult forecast = simulation.liveNoDecoForecast();
+        // The forecast has read the field: a second read cannot fail.
+        v.negativeConservatismIgnored = simulation.params().conservatism() < 0.0;
         v.noDecoTime = forecast.text == "Вечн" ? forecast.text : forecast.text + " мин";
         const DecoPlan plan = simulation.decoPlan();
         if (plan.endless) {

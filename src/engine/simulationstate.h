@@ -1,6 +1,7 @@
 #pragma once
 
 #include "deco/ceilings.h"
+#include "deco/gradientfactors.h"
 #include "deco/tissues.h"
 #include "engine/oxygenexposure.h"
 #include "history/divehistory.h"
@@ -62,4 +63,13 @@ struct SimulationState
     std::string noDecoTimeText; ///< the last forecast's text; empty until the first
 
     OxygenExposure oxygen; ///< since the dive button or reset
+
+    /// The dive computer's setting: its plan and no-stop time use it. Kept
+    /// over the dive button and reset, like a setting on a diver's wrist.
+    GradientFactors gradientFactors;
+    /// What the leading compartment is at, in percent of its limit, at the
+    /// diver's depth (GF99) and at the surface, from the tissues of the last
+    /// completed tick; 0 from the dive button or reset until then.
+    double gf99 = 0.0;
+    double surfaceGf = 0.0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deco/gradientfactors.h"
 #include "deco/plan.h"
 
 #include <cstdint>
@@ -25,6 +26,9 @@ struct DiveSample
     /// The plan's first stop; none for a plain ascent, an endless plan, or a
     /// field that cannot be read.
     std::optional<DecoStop> firstStop;
+    double gf99 = 0.0; ///< the leading compartment at the depth, % of its limit
+    double surfaceGf = 0.0; ///< and at the surface
+    GradientFactors gradientFactors; ///< the dive computer's setting
 
     friend bool operator==(const DiveSample &, const DiveSample &) = default;
 };

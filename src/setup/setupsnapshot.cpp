@@ -48,6 +48,7 @@ SetupSnapshot takeSetup(
     s.dilBypassAvailable = state.dilBypassAvailable;
     s.o2ValveOpen = state.o2ValveOpen;
     s.dilValveOpen = state.dilValveOpen;
+    s.gradientFactors = state.gradientFactors;
     return s;
 }
 
@@ -68,6 +69,7 @@ void restoreSetup(
     state.dilBypassAvailable = s.dilBypassAvailable;
     state.o2ValveOpen = s.o2ValveOpen;
     state.dilValveOpen = s.dilValveOpen;
+    state.gradientFactors = s.gradientFactors;
 }
 
 void applyDesignSetup(FormControls &form, ParameterSource &params, SimulationState &state)
@@ -92,4 +94,5 @@ void applyDesignSetup(FormControls &form, ParameterSource &params, SimulationSta
     state.dilBypassAvailable = fresh.dilBypassAvailable;
     state.o2ValveOpen = fresh.o2ValveOpen;
     state.dilValveOpen = fresh.dilValveOpen;
+    state.gradientFactors = fresh.gradientFactors;
 }

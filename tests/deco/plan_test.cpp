@@ -1,3 +1,4 @@
+#include "deco/forecast.h"
 #include "deco/plan.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +43,38 @@ TEST(DecoPlan, StopsOfOneSlowCompartmentFollowTheClosedForm)
     EXPECT_FALSE(plan.endless);
 }
 
+// Only compartment 8 (77 min, a 0.45, b 0.891) holds gas, at the limit of
+// an ambient 1.45: 2.07738. From 12 m at 7.5 m/min on a 1.0 setpoint:
+// - 100/100: the safe depth 4.5 m lets the diver up to 6 m; stops until the
+//   tolerated pressure is 1.3 there (12.8 min of off-gassing toward 0.6,
+//   with the ascent's seconds worked in) and 1.0 at 3 m (25.6 min).
+// - 30/70: the safe depth at 0.3 is 8.74 m, so the first stop is 9 m (at
+//   100/100 it was 6 m). Its factor is that of the next stop on the line
+//   from 0.3 at 9 m to 0.7 at the surface: 0.7 - 0.4 * 6 / 9 = 0.4333 at
+//   9 m (20.06 min until the pressure is 1.8798), 0.5667 at 6 m (21.43 min
+//   until 1.6451), and 0.7 itself at 3 m (21.49 min until 1.4006, a surface
+//   GF of 70).
+TEST(DecoPlan, GradientFactorsSetTheFirstStopAndTheSlope)
+{
+    TissueState t;
+    t.n2[7] = 1.45 / 0.891 + 0.45;
+    AscentGas gas = inertSplit(0.5, 0.0);
+    gas.setpoint = 1.0;
+    gas.ascentRateMpm = 7.5;
+    DecoPlan plan = planAscent(t, 12.0, gas);
+    EXPECT_EQ(plan.stops, (std::vector<DecoStop> {{6, 13}, {3, 26}}));
+    EXPECT_EQ(plan.seconds, 39 * 60 + 96);
+    gas.gfLow = 0.3;
+    gas.gfHigh = 0.7;
+    plan = planAscent(t, 12.0, gas);
+    EXPECT_EQ(plan.stops, (std::vector<DecoStop> {{9, 21}, {6, 22}, {3, 22}}));
+    EXPECT_EQ(plan.seconds, 65 * 60 + 96);
+    EXPECT_EQ(plan.ttsMinutes, 67);
+}
+
+// The plain ascent counts its one-second steps: 20 m at 0.125 m a second is
+// 160 of them (three whole minutes); 45 m at 0.15 m takes 301, the steps
+// adding up in binary (300 by division, 311 with a landing every 3 m).
 TEST(DecoPlan, PlainAscentAndItsRounding)
 {
     TissueState t;
@@ -49,13 +82,50 @@ TEST(DecoPlan, PlainAscentAndItsRounding)
     AscentGas gas = inertSplit(0.79, 0.0);
     gas.setpoint = 1.3;
     gas.ascentRateMpm = 7.5;
-    // 20 m at 0.125 m a second: 160 one-second steps, 2 min 40 s, three
-    // whole minutes.
-    const DecoPlan plan = planAscent(t, 20.0, gas);
+    gas.gfLow = 0.5;
+    gas.gfHigh = 0.8;
+    DecoPlan plan = planAscent(t, 20.0, gas);
     EXPECT_TRUE(plan.stops.empty());
     EXPECT_EQ(plan.seconds, 160);
     EXPECT_EQ(plan.ttsMinutes, 3);
     EXPECT_EQ(planAscent(t, 0.0, gas).ttsMinutes, 0);
+    gas.ascentRateMpm = 9.0;
+    plan = planAscent(t, 45.0, gas);
+    EXPECT_EQ(plan.seconds, 301);
+    EXPECT_EQ(plan.ttsMinutes, 6);
+}
+
+// Compartment 16 alone at (0.8 / b - 0.8 + 1) + 0.8 a tolerates exactly 1.0
+// at GF high 0.8: the surface is just within reach, so the plan goes straight
+// up and the no-stop time, holding the tissues where they are, ends at its
+// first step. One bit more needs a minute at 3 m (and the no-stop time is
+// still one step); two bits less, and the no-stop time never ends.
+TEST(DecoPlan, PlainAscentWhereTheSurfaceIsWithinReachAtGfHigh)
+{
+    const double onTheLimit = 0.8 / 0.9653 - 0.8 + 1.0 + 0.2327 * 0.8;
+    const struct
+    {
+        double n2;
+        std::vector<DecoStop> stops;
+        long long seconds;
+        const char *noStopTime;
+    } cases[] = {{onTheLimit, {}, 24, "0"}, {std::nextafter(onTheLimit, 2.0), {{3, 1}}, 84, "0"},
+            {std::nextafter(std::nextafter(onTheLimit, 0.0), 0.0), {}, 24, "Вечн"}};
+    for (const auto &c : cases) {
+        TissueState t;
+        t.n2[15] = c.n2;
+        AscentGas gas = inertSplit(0.5, 0.0);
+        gas.setpoint = 1.0;
+        gas.ascentRateMpm = 7.5;
+        gas.gfLow = 0.5;
+        gas.gfHigh = 0.8;
+        const DecoPlan plan = planAscent(t, 3.0, gas);
+        EXPECT_EQ(plan.stops, c.stops) << c.n2;
+        EXPECT_EQ(plan.seconds, c.seconds) << c.n2;
+        TissueState held {};
+        held.n2.fill(c.n2);
+        EXPECT_EQ(noDecoForecast(held, c.n2, 0.0, 0.0, 10, 0.8).text, c.noStopTime) << c.n2;
+    }
 }
 
 TEST(DecoPlan, AnAscentThatCannotMoveIsForever)

@@ -1,8 +1,8 @@
 #include "../engine/rig.h"
 
 #include "export/csvwriter.h"
-#include "util/atomicfile.h"
 #include "export/uddfwriter.h"
+#include "util/atomicfile.h"
 
 #include <gtest/gtest.h>
 
@@ -89,8 +89,12 @@ TEST(DiveLog, TakesTheDiveComputersResults)
 DiveRecord handMadeRecord()
 {
     DiveRecord r;
-    r.samples.push_back({0, 0.0, 0.7, std::nullopt, 0.0, 0.0, -1.5, 754, std::nullopt});
-    r.samples.push_back({10500, 30.5, 1.3, 1.3, 23.0, 12.25, 4.2, std::nullopt, DecoStop {9, 2}});
+    // Whole GF percents round halves to even; the pair changed between the
+    // samples goes on both waypoints.
+    r.samples.push_back({0, 0.0, 0.7, std::nullopt, 0.0, 0.0, -1.5, 754, std::nullopt, 0.5, 1.5,
+            GradientFactors {}});
+    r.samples.push_back({10500, 30.5, 1.3, 1.3, 23.0, 12.25, 4.2, std::nullopt, DecoStop {9, 2},
+            87.5, 112.5, GradientFactors {30, 70}});
     r.greatestDepthM = 31.0;
     r.highestPpo2 = 1.35;
     r.durationMs = 12000;
@@ -102,8 +106,8 @@ TEST(DiveFiles, CsvHasOneRowPerSampleWithEmptyCellsWhereNothingApplies)
 {
     EXPECT_EQ(diveCsv(handMadeRecord()),
             std::string(kDiveCsvHeader) + "\r\n"
-                    + "0,0,0.7,,0,0,-1.5,12.566666666666666,,\r\n"
-                      "10.5,30.5,1.3,1.3,23,12.25,4.2,,9,2\r\n");
+                    + "0,0,0.7,,0,0,-1.5,12.566666666666666,,,0,2\r\n"
+                      "10.5,30.5,1.3,1.3,23,12.25,4.2,,9,2,88,112\r\n");
 }
 
 TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
@@ -121,6 +125,8 @@ TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
             <depth>0</depth>
             <divetime>0</divetime>
             <otu>0</otu>
+            <setgfhigh>0.8</setgfhigh>
+            <setgflow>0.5</setgflow>
             <divemode type="closedcircuit"/>
             <ppo2 ref="o2sensor">68646.55</ppo2>
             <nodecotime>754</nodecotime>
@@ -131,6 +137,8 @@ TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
             <depth>30.5</depth>
             <divetime>10.5</divetime>
             <otu>12.25</otu>
+            <setgfhigh>0.7</setgfhigh>
+            <setgflow>0.3</setgflow>
             <setpo2 setby="user">127486.45</setpo2>
             <ppo2 ref="o2sensor">127486.45</ppo2>
           </waypoint>

@@ -3,6 +3,7 @@
 #include "drills/drillsession.h"
 
 #include "util/error.h"
+#include "util/numtext.h"
 
 #include <cstdio>
 #include <ostream>
@@ -78,7 +79,8 @@ const char *ScenarioRunner::traceHeader()
 {
     return "event,tick,clock_ms,depth,loop_gas,loop_o2_gas,ppo2,ppn2,pphe,o2_used,dil_used,"
            "o2_metabolised,o2_left,dil_left,safe_ascent_depth,governing,tissue_n2_1,"
-           "tissue_n2_16,tissue_he_1,tissue_he_16,lamps,interval_ms,history_count,text,cns,otu";
+           "tissue_n2_16,tissue_he_1,tissue_he_16,lamps,interval_ms,history_count,text,cns,otu,"
+           "gf99,surf_gf";
 }
 
 void ScenarioRunner::writeRow(std::ostream &trace, const char *event, const std::string &text)
@@ -98,7 +100,7 @@ void ScenarioRunner::writeRow(std::ostream &trace, const char *event, const std:
           << number(s.tissues.he[0]) << ',' << number(s.tissues.he[15]) << ',' << lamps << ','
           << m_simulation.view().controls.timerIntervalMs << ',' << m_history.count() << ','
           << csvField(text) << ',' << number(s.oxygen.cnsPercent) << ',' << number(s.oxygen.otu)
-          << '\n';
+          << ',' << numtext::nearestInt(s.gf99) << ',' << numtext::nearestInt(s.surfaceGf) << '\n';
 }
 
 bool ScenarioRunner::runTick(std::ostream &trace)
@@ -176,6 +178,7 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
     case Kind::Details:
     case Kind::DilBypassAvailable:
     case Kind::Supply:
+    case Kind::GradientFactors:
     case Kind::Press:
     case Kind::Release:
         report([&] { applyCommand(c, m_simulation); });
