@@ -57,6 +57,7 @@ void LoopwrightApp::startUp()
         m_keptLanguage = options.language;
         form.setKeptLanguage(m_keptLanguage);
         state.gradientFactors = options.gradientFactors;
+        diveComputer.simulationChanged(); // its pair, whether shown or not
     }
     try {
         details.derive();
