@@ -16,7 +16,7 @@ const QColor kReadoutBack(235, 235, 235);
 const QColor kReadoutText(0, 0, 255);
 constexpr int kOutlookIntervalMs = 250; // at most four outlooks a second
 constexpr int kWidth = 232;
-constexpr int kHeight = 530;
+constexpr int kHeight = 582;
 
 QColor toQColor(Rgb c)
 {
@@ -109,21 +109,22 @@ TDiveComputer::TDiveComputer(Simulation &simulation, QWidget *mainWindow)
     m_firstStop = readout(QT_TR_NOOP("Первая остановка"), 8, 244, 216, 30);
     m_firstStop->setObjectName(QStringLiteral("firstStop"));
 
-    m_stops = readout(QT_TR_NOOP("Остановки"), 8, 296, 216, 88);
+    // Room for eight stops: from 24 m on the default gradient factors.
+    m_stops = readout(QT_TR_NOOP("Остановки"), 8, 296, 216, 140);
     m_stops->setObjectName(QStringLiteral("stops"));
     m_stops->setFont(designFont(QStringLiteral("Tahoma"), 14, true));
     m_stops->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_warnings = new QLabel(this);
     m_warnings->setObjectName(QStringLiteral("warnings"));
-    m_warnings->setGeometry(8, 408, 216, 64);
+    m_warnings->setGeometry(8, 460, 216, 64);
     m_warnings->setAlignment(Qt::AlignCenter);
     m_warnings->setFont(designFont(QStringLiteral("Tahoma"), 15, true));
     setColours(m_warnings, Qt::white, kConsole);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
-    m_status->setGeometry(8, 476, 216, 50);
+    m_status->setGeometry(8, 528, 216, 50);
     m_status->setWordWrap(true);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_status->setFont(designFont(QStringLiteral("Tahoma"), 11));

@@ -143,7 +143,6 @@ TEST(Ceilings, LeadingGradientFactor)
     // At the surface: 100 (4.37648949549363 - 1) / (1 / 0.9653 + 0.2327 - 1).
     EXPECT_NEAR(leadingGradientFactor(t, 1.0), 1256.84813024999, 1e-9);
     EXPECT_EQ(leadingGradientFactor(uniform(0.79, 0.0), 1.0), 0.0);
-    EXPECT_EQ(leadingGradientFactor(uniform(1.0, 0.0), 1.0), 0.0);
     TissueState mixed {}; // compartment 1 at 1.0 + 1.0, the others empty
     mixed.n2[0] = 1.0;
     mixed.he[0] = 1.0;

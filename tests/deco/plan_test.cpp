@@ -4,8 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
+
+// A nitrogen loop on a 1.0 setpoint, climbing 0.125 m a second (exact in
+// binary), at the gradient factors low/high.
+AscentGas nitrogenLoop(double gfLow = 1.0, double gfHigh = 1.0)
+{
+    AscentGas gas = inertSplit(0.5, 0.0);
+    gas.setpoint = 1.0;
+    gas.ascentRateMpm = 7.5;
+    gas.gfLow = gfLow;
+    gas.gfHigh = gfHigh;
+    return gas;
+}
 
 // Minutes for a compartment of half-time T to fall from p0 to p breathing pi.
 double minutesToOffgas(double halfTime, double p0, double p, double pi)
@@ -24,11 +37,8 @@ TEST(DecoPlan, StopsOfOneSlowCompartmentFollowTheClosedForm)
     const auto tolerated = [&](double ambient) { return ambient / b + a; };
     TissueState t;
     t.n2[15] = tolerated(1.45); // ceiling at 4.5 m
-    AscentGas gas = inertSplit(0.5, 0.0);
-    gas.setpoint = 1.0;
-    gas.ascentRateMpm = 7.5; // 0.125 m a second, exact in binary
 
-    const DecoPlan plan = planAscent(t, 10.0, gas);
+    const DecoPlan plan = planAscent(t, 10.0, nitrogenLoop());
     ASSERT_EQ(plan.stops.size(), 2u);
     EXPECT_EQ(plan.stops[0].depthM, 6.0);
     EXPECT_EQ(plan.stops[1].depthM, 3.0);
@@ -58,15 +68,10 @@ TEST(DecoPlan, GradientFactorsSetTheFirstStopAndTheSlope)
 {
     TissueState t;
     t.n2[7] = 1.45 / 0.891 + 0.45;
-    AscentGas gas = inertSplit(0.5, 0.0);
-    gas.setpoint = 1.0;
-    gas.ascentRateMpm = 7.5;
-    DecoPlan plan = planAscent(t, 12.0, gas);
+    DecoPlan plan = planAscent(t, 12.0, nitrogenLoop());
     EXPECT_EQ(plan.stops, (std::vector<DecoStop> {{6, 13}, {3, 26}}));
     EXPECT_EQ(plan.seconds, 39 * 60 + 96);
-    gas.gfLow = 0.3;
-    gas.gfHigh = 0.7;
-    plan = planAscent(t, 12.0, gas);
+    plan = planAscent(t, 12.0, nitrogenLoop(0.3, 0.7));
     EXPECT_EQ(plan.stops, (std::vector<DecoStop> {{9, 21}, {6, 22}, {3, 22}}));
     EXPECT_EQ(plan.seconds, 65 * 60 + 96);
     EXPECT_EQ(plan.ttsMinutes, 67);
@@ -82,8 +87,6 @@ TEST(DecoPlan, PlainAscentAndItsRounding)
     AscentGas gas = inertSplit(0.79, 0.0);
     gas.setpoint = 1.3;
     gas.ascentRateMpm = 7.5;
-    gas.gfLow = 0.5;
-    gas.gfHigh = 0.8;
     DecoPlan plan = planAscent(t, 20.0, gas);
     EXPECT_TRUE(plan.stops.empty());
     EXPECT_EQ(plan.seconds, 160);
@@ -103,41 +106,39 @@ TEST(DecoPlan, PlainAscentAndItsRounding)
 TEST(DecoPlan, PlainAscentWhereTheSurfaceIsWithinReachAtGfHigh)
 {
     const double onTheLimit = 0.8 / 0.9653 - 0.8 + 1.0 + 0.2327 * 0.8;
-    const struct
-    {
-        double n2;
-        std::vector<DecoStop> stops;
-        long long seconds;
-        const char *noStopTime;
-    } cases[] = {{onTheLimit, {}, 24, "0"}, {std::nextafter(onTheLimit, 2.0), {{3, 1}}, 84, "0"},
+    const std::tuple<double, std::vector<DecoStop>, long long, const char *> cases[] = {
+            {onTheLimit, {}, 24, "0"}, {std::nextafter(onTheLimit, 2.0), {{3, 1}}, 84, "0"},
             {std::nextafter(std::nextafter(onTheLimit, 0.0), 0.0), {}, 24, "Вечн"}};
-    for (const auto &c : cases) {
+    for (const auto &[n2, stops, seconds, noStopTime] : cases) {
         TissueState t;
-        t.n2[15] = c.n2;
-        AscentGas gas = inertSplit(0.5, 0.0);
-        gas.setpoint = 1.0;
-        gas.ascentRateMpm = 7.5;
-        gas.gfLow = 0.5;
-        gas.gfHigh = 0.8;
-        const DecoPlan plan = planAscent(t, 3.0, gas);
-        EXPECT_EQ(plan.stops, c.stops) << c.n2;
-        EXPECT_EQ(plan.seconds, c.seconds) << c.n2;
+        t.n2[15] = n2;
+        const DecoPlan plan = planAscent(t, 3.0, nitrogenLoop(0.5, 0.8));
+        EXPECT_EQ(plan.stops, stops) << n2;
+        EXPECT_EQ(plan.seconds, seconds) << n2;
         TissueState held {};
-        held.n2.fill(c.n2);
-        EXPECT_EQ(noDecoForecast(held, c.n2, 0.0, 0.0, 10, 0.8).text, c.noStopTime) << c.n2;
+        held.n2.fill(n2);
+        EXPECT_EQ(noDecoForecast(held, n2, 0.0, 0.0, 10, 0.8).text, noStopTime) << n2;
     }
 }
 
-TEST(DecoPlan, AnAscentThatCannotMoveIsForever)
+// An ascent that cannot move, straight up or towards a stop, and stops that
+// never clear (tissues saturated at 21.6 m) end at the first check past a
+// day: after a second of climbing, or after a stop's minute.
+TEST(DecoPlan, AnAscentPastADayIsForever)
 {
-    TissueState t;
-    startTissues(t, 0.79, 0.0);
-    AscentGas gas = inertSplit(0.79, 0.0);
-    gas.setpoint = 1.3;
-    gas.ascentRateMpm = 0.0;
-    const DecoPlan plan = planAscent(t, 12.0, gas);
-    EXPECT_TRUE(plan.endless);
-    EXPECT_EQ(plan.seconds, 86401);
+    TissueState surface, deco, saturated;
+    startTissues(surface, 0.79, 0.0);
+    deco.n2[7] = 1.45 / 0.891 + 0.45;
+    startTissues(saturated, 3.16, 0.0);
+    const std::tuple<TissueState, double, long long> cases[] = {
+            {surface, 0.0, 86401}, {deco, 0.0, 86401}, {saturated, 7.5, 86412}};
+    for (const auto &[t, rate, seconds] : cases) {
+        AscentGas gas = nitrogenLoop(0.5, 0.8);
+        gas.ascentRateMpm = rate;
+        const DecoPlan plan = planAscent(t, 12.0, gas);
+        EXPECT_TRUE(plan.endless);
+        EXPECT_EQ(plan.seconds, seconds);
+    }
 }
 
 TEST(DecoPlan, InertSplitOfTheLoop)
