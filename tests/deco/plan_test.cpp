@@ -75,11 +75,16 @@ TEST(DecoPlan, GradientFactorsSetTheFirstStopAndTheSlope)
     EXPECT_EQ(plan.stops, (std::vector<DecoStop> {{9, 21}, {6, 22}, {3, 22}}));
     EXPECT_EQ(plan.seconds, 65 * 60 + 96);
     EXPECT_EQ(plan.ttsMinutes, 67);
+    // At 50/80 with the safe depth at 0.5 exactly on 9 m at 12 m, 12 m is not
+    // the first stop: 9 m is, with factors 0.6, 0.7 and 0.8 at 9, 6 and 3 m
+    // (22.9, 22.8 and 22.6 min until 1.9874, 1.7263 and 1.4579).
+    t.n2[7] = 2.2412177328844;
+    plan = planAscent(t, 12.0, nitrogenLoop(0.5, 0.8));
+    EXPECT_EQ(plan.stops, (std::vector<DecoStop> {{9, 23}, {6, 23}, {3, 23}}));
 }
 
 // The plain ascent counts its one-second steps: 20 m at 0.125 m a second is
-// 160 of them (three whole minutes); 45 m at 0.15 m takes 301, the steps
-// adding up in binary (300 by division, 311 with a landing every 3 m).
+// 160 of them, three whole minutes.
 TEST(DecoPlan, PlainAscentAndItsRounding)
 {
     TissueState t;
@@ -92,27 +97,29 @@ TEST(DecoPlan, PlainAscentAndItsRounding)
     EXPECT_EQ(plan.seconds, 160);
     EXPECT_EQ(plan.ttsMinutes, 3);
     EXPECT_EQ(planAscent(t, 0.0, gas).ttsMinutes, 0);
-    gas.ascentRateMpm = 9.0;
-    plan = planAscent(t, 45.0, gas);
-    EXPECT_EQ(plan.seconds, 301);
-    EXPECT_EQ(plan.ttsMinutes, 6);
 }
 
 // Compartment 16 alone at (0.8 / b - 0.8 + 1) + 0.8 a tolerates exactly 1.0
 // at GF high 0.8: the surface is just within reach, so the plan goes straight
-// up and the no-stop time, holding the tissues where they are, ends at its
-// first step. One bit more needs a minute at 3 m (and the no-stop time is
-// still one step); two bits less, and the no-stop time never ends.
+// up, 45 m at 0.15 m a second in 301 steps as they add up in binary (300 by
+// division, 311 with a landing every 3 m), and the no-stop time, holding the
+// tissues where they are, ends at its first step. One bit more needs a
+// minute at 3 m (the no-stop time still one step); two bits less, and the
+// no-stop time never ends.
 TEST(DecoPlan, PlainAscentWhereTheSurfaceIsWithinReachAtGfHigh)
 {
     const double onTheLimit = 0.8 / 0.9653 - 0.8 + 1.0 + 0.2327 * 0.8;
-    const std::tuple<double, std::vector<DecoStop>, long long, const char *> cases[] = {
-            {onTheLimit, {}, 24, "0"}, {std::nextafter(onTheLimit, 2.0), {{3, 1}}, 84, "0"},
-            {std::nextafter(std::nextafter(onTheLimit, 0.0), 0.0), {}, 24, "Вечн"}};
-    for (const auto &[n2, stops, seconds, noStopTime] : cases) {
+    const std::tuple<double, double, double, std::vector<DecoStop>, long long, const char *>
+            cases[] = {{onTheLimit, 45.0, 9.0, {}, 301, "0"},
+                    {std::nextafter(onTheLimit, 2.0), 3.0, 7.5, {{3, 1}}, 84, "0"},
+                    {std::nextafter(std::nextafter(onTheLimit, 0.0), 0.0), 45.0, 9.0, {}, 301,
+                            "Вечн"}};
+    for (const auto &[n2, depth, rate, stops, seconds, noStopTime] : cases) {
         TissueState t;
         t.n2[15] = n2;
-        const DecoPlan plan = planAscent(t, 3.0, nitrogenLoop(0.5, 0.8));
+        AscentGas gas = nitrogenLoop(0.5, 0.8);
+        gas.ascentRateMpm = rate;
+        const DecoPlan plan = planAscent(t, depth, gas);
         EXPECT_EQ(plan.stops, stops) << n2;
         EXPECT_EQ(plan.seconds, seconds) << n2;
         TissueState held {};

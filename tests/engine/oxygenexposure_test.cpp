@@ -117,9 +117,11 @@ TEST(DiveComputer, GradientFactorsOfTheLastCompletedTick)
     r.form.setPosition(Slider::maxDepth, 10);
     r.sim.start();
     ASSERT_EQ(r.ticks(120), "");
+    r.form.setPosition(Slider::maxDepth, 0); // on the way up from 10 m
+    ASSERT_EQ(r.ticks(10), "");
     const SimulationState &s = r.state;
-    ASSERT_EQ(s.currentDepthM, 10.0);
-    EXPECT_EQ(s.gf99, leadingGradientFactor(s.tissues, 2.0));
+    ASSERT_GT(s.currentDepthM, 5.0);
+    EXPECT_EQ(s.gf99, leadingGradientFactor(s.tissues, 0.1 * s.currentDepthM + 1.0));
     EXPECT_EQ(s.surfaceGf, leadingGradientFactor(s.tissues, 1.0));
     EXPECT_GT(s.surfaceGf, s.gf99);
     EXPECT_GT(s.gf99, 0.0);
@@ -167,6 +169,11 @@ TEST(DiveComputer, NegativeConservatismCountsAsZero)
     EXPECT_FALSE(ignored0);
     EXPECT_TRUE(ignoredNeg);
     EXPECT_NE(buttonNeg, button0);
+    r.state.gradientFactors = {10, 80};
+    EXPECT_EQ(r.sim.liveNoDecoForecast().elapsedSeconds, noStop0) << "GF high alone counts";
+    r.state.gradientFactors = {50, 100};
+    EXPECT_GT(r.sim.liveNoDecoForecast().elapsedSeconds, noStop0);
+    r.state.gradientFactors = {};
 
     startTissues(r.state.tissues, 1.6, 0.0); // stops at 6 and 3 m
     EXPECT_EQ(std::get<0>(outlook("-10")), std::get<0>(outlook("0")));

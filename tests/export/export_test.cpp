@@ -63,6 +63,7 @@ TEST(DiveLog, TakesTheDiveComputersResults)
             {30, "", "4", false, false, false, true}, // the plan never ends
             {30, "AscentRate", "2", false, false, true, true},
             {30, "DecoStepSeconds", "0,79", false, false, false, true},
+            {8, "", "0,79", false, false, true, true}, // ends at GF high, never at the raw limits
             {0, "Setpoint1", "0,79", false, false, false, false}};
     for (const auto &c : cases) {
         SCOPED_TRACE(std::to_string(c.depthM) + " m " + c.field + " " + c.startTissueN2);
