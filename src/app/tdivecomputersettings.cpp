@@ -83,6 +83,8 @@ void TDiveComputerSettings::setPair(const GradientFactors &current)
     m_high->setText(QString::number(current.high));
     m_refused = false;
     m_message->clear();
+    m_low->setFocus();
+    m_low->selectAll();
 }
 
 QString TDiveComputerSettings::message() const

@@ -58,15 +58,30 @@ double safeAscentDepthAt(const TissueState &tissues, double g)
     return depthOfPressure(ceiling[governingCompartment(ceiling) - 1]);
 }
 
-double leadingGradientFactor(const TissueState &tissues, double p)
+GradientFactorPair leadingGradientFactors(const TissueState &tissues, double p, double q)
 {
-    double greatest = 0.0;
+    // One pass for both pressures, written with selects so that it
+    // vectorises as the ceilings do; the greatest is picked afterwards.
+    std::array<double, kCompartmentCount> atP {};
+    std::array<double, kCompartmentCount> atQ {};
     for (int i = 0; i < kCompartmentCount; ++i) {
         const Mixed m = mixed(tissues, i);
-        if (m.sum > p)
-            greatest = std::max(greatest, 100.0 * (m.sum - p) / (p / m.b + m.a - p));
+        const double gp = 100.0 * (m.sum - p) / (p / m.b + m.a - p);
+        const double gq = 100.0 * (m.sum - q) / (q / m.b + m.a - q);
+        atP[i] = m.sum > p ? gp : 0.0;
+        atQ[i] = m.sum > q ? gq : 0.0;
+    }
+    GradientFactorPair greatest;
+    for (int i = 0; i < kCompartmentCount; ++i) {
+        greatest.atP = std::max(greatest.atP, atP[i]);
+        greatest.atQ = std::max(greatest.atQ, atQ[i]);
     }
     return greatest;
+}
+
+double leadingGradientFactor(const TissueState &tissues, double p)
+{
+    return leadingGradientFactors(tissues, p, p).atP;
 }
 
 int governingCompartment(const std::array<double, kCompartmentCount> &ceiling)

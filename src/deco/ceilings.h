@@ -47,3 +47,11 @@ double safeAscentDepthAt(const TissueState &tissues, double g);
 /// compartment holding more than \a p, else 0; the greatest of the 16. At
 /// the diver's depth it is the dive computer's GF99, at 1.0 its surface GF.
 double leadingGradientFactor(const TissueState &tissues, double p);
+
+struct GradientFactorPair
+{
+    double atP = 0.0;
+    double atQ = 0.0;
+};
+/// leadingGradientFactor() at two pressures at once.
+GradientFactorPair leadingGradientFactors(const TissueState &tissues, double p, double q);

@@ -204,8 +204,10 @@ void Simulation::tick()
 void Simulation::measureGradientFactors()
 {
     SimulationState &s = m_state;
-    s.gf99 = leadingGradientFactor(s.tissues, 0.1 * s.currentDepthM + 1.0);
-    s.surfaceGf = leadingGradientFactor(s.tissues, 1.0);
+    const GradientFactorPair gf =
+            leadingGradientFactors(s.tissues, 0.1 * s.currentDepthM + 1.0, 1.0);
+    s.gf99 = gf.atP;
+    s.surfaceGf = gf.atQ;
 }
 
 void Simulation::normaliseTickMs()
