@@ -94,7 +94,8 @@ void BM_ForecastWorstCase(benchmark::State &bench)
 BENCHMARK(BM_ForecastWorstCase)->Unit(benchmark::kMillisecond);
 
 // The ascent plan after 60 minutes at 100 m on a 10/70 diluent with the 1,3
-// setpoint: hours of stops, planned second by second.
+// setpoint: hours of stops, planned second by second, at the gradient factors
+// low/high of the arguments (100/100 is the raw model; 30/70 plans longest).
 void BM_PlanAfter60MinutesAt100m(benchmark::State &bench)
 {
     MemoryForm form;
@@ -112,6 +113,7 @@ void BM_PlanAfter60MinutesAt100m(benchmark::State &bench)
     sim.start();
     for (int s = 0; s < 3600; ++s)
         sim.tick();
+    state.gradientFactors = {int(bench.range(0)), int(bench.range(1))};
     const DecoPlan plan = sim.decoPlan();
     if (state.currentDepthM != 100.0 || plan.stops.empty() || plan.endless)
         bench.SkipWithError("not a deep decompression dive");
@@ -119,7 +121,11 @@ void BM_PlanAfter60MinutesAt100m(benchmark::State &bench)
     for (auto _ : bench)
         benchmark::DoNotOptimize(sim.decoPlan().seconds);
 }
-BENCHMARK(BM_PlanAfter60MinutesAt100m)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlanAfter60MinutesAt100m)
+        ->Args({100, 100})
+        ->Args({50, 80})
+        ->Args({30, 70})
+        ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -168,6 +168,10 @@
         <source>&amp;О программе</source>
         <translation>&amp;About</translation>
     </message>
+    <message>
+        <source>&amp;Настройки дайв-компьютера…</source>
+        <translation>Dive computer &amp;settings…</translation>
+    </message>
 </context>
 <context>
     <name>MainSliders</name>
@@ -495,6 +499,65 @@
     <message>
         <source>ДАТЧИКИ НЕ СОГЛАСНЫ</source>
         <translation>CELLS DISAGREE</translation>
+    </message>
+    <message>
+        <source>Пов. GF</source>
+        <translation>Surf GF</translation>
+    </message>
+    <message>
+        <source>Насыщение ведущего отсека на текущей глубине, % от предела</source>
+        <translation>The leading compartment at the present depth, % of its limit</translation>
+    </message>
+    <message>
+        <source>Насыщение ведущего отсека при всплытии на поверхность сейчас, % от предела</source>
+        <translation>The leading compartment if the diver surfaced now, % of its limit</translation>
+    </message>
+    <message>
+        <source>Градиент-факторы плана: нажмите, чтобы изменить</source>
+        <translation>The gradient factors of the plan: press to change them</translation>
+    </message>
+    <message>
+        <source>Отрицательный консерватизм не учитывается: план считается с 0</source>
+        <translation>A negative conservatism is not used: the plan counts it as 0</translation>
+    </message>
+    <message>
+        <source>GF %1/%2</source>
+        <translation>GF %1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>TDiveComputerSettings</name>
+    <message>
+        <source>Настройки дайв-компьютера</source>
+        <translation>Dive computer settings</translation>
+    </message>
+    <message>
+        <source>Градиент-факторы (GF), %</source>
+        <translation>Gradient factors (GF), %</translation>
+    </message>
+    <message>
+        <source>GF низкий</source>
+        <translation>GF low</translation>
+    </message>
+    <message>
+        <source>GF высокий</source>
+        <translation>GF high</translation>
+    </message>
+    <message>
+        <source>от 10 до 100, низкий не выше высокого</source>
+        <translation>10 to 100, low not above high</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Не принято: GF низкий и GF высокий — целые числа от 10 до 100, и низкий не больше высокого.</source>
+        <translation>Not taken: GF low and GF high are whole numbers from 10 to 100, and low is not above high.</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,8 @@ void LoopwrightApp::startUp()
         form.menu().diveComputer->setChecked(options.diveComputerOpen);
         m_keptLanguage = options.language;
         form.setKeptLanguage(m_keptLanguage);
+        state.gradientFactors = options.gradientFactors;
+        diveComputer.simulationChanged(); // its pair, whether shown or not
     }
     try {
         details.derive();

@@ -17,6 +17,8 @@ void retranslate(const MainMenu &m)
     m.exit->setText(QCoreApplication::translate("MainMenu", "В&ыход"));
     m.view->setTitle(QCoreApplication::translate("MainMenu", "&Вид"));
     m.diveComputer->setText(QCoreApplication::translate("MainMenu", "&Дайв-компьютер"));
+    m.diveComputerSettings->setText(
+            QCoreApplication::translate("MainMenu", "&Настройки дайв-компьютера…"));
     m.graph->setText(QCoreApplication::translate("MainMenu", "&График погружения"));
     m.language->setTitle(QCoreApplication::translate("MainMenu", "&Язык"));
     m.help->setTitle(QCoreApplication::translate("MainMenu", "&Справка"));
@@ -44,6 +46,8 @@ MainMenu buildMainMenu(QWidget &window)
     m.diveComputer->setObjectName(QStringLiteral("actionDiveComputer"));
     m.diveComputer->setCheckable(true);
     m.diveComputer->setShortcut(QKeySequence(Qt::Key_F2));
+    m.diveComputerSettings = m.view->addAction(QString());
+    m.diveComputerSettings->setObjectName(QStringLiteral("actionDiveComputerSettings"));
     m.graph = m.view->addAction(QString());
     m.graph->setObjectName(QStringLiteral("actionGraph"));
     m.graph->setEnabled(false);

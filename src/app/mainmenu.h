@@ -14,6 +14,7 @@ struct MainMenu
     QMenu *help = nullptr; ///< "Справка"
     QAction *exit = nullptr; ///< "Выход"
     QAction *diveComputer = nullptr; ///< "Дайв-компьютер", F2, checkable
+    QAction *diveComputerSettings = nullptr; ///< "Настройки дайв-компьютера…"
     QAction *graph = nullptr; ///< "График погружения"
     QAction *about = nullptr; ///< "О программе"
     QMenu *language = nullptr; ///< "Вид → Язык"

@@ -1,10 +1,12 @@
 #include "tdivecomputer.h"
 
 #include "app/appfonts.h"
+#include "app/tdivecomputersettings.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 #include <QScreen>
 
 namespace {
@@ -14,7 +16,7 @@ const QColor kReadoutBack(235, 235, 235);
 const QColor kReadoutText(0, 0, 255);
 constexpr int kOutlookIntervalMs = 250; // at most four outlooks a second
 constexpr int kWidth = 232;
-constexpr int kHeight = 560;
+constexpr int kHeight = 710;
 
 QColor toQColor(Rgb c)
 {
@@ -28,6 +30,15 @@ void setColours(QWidget *w, const QColor &text, const QColor &background)
     p.setColor(QPalette::Window, background);
     w->setPalette(p);
     w->setAutoFillBackground(true);
+}
+
+// A read-out's look at its alert level: blue on grey, or white on amber or red.
+void setAlertColours(QWidget *w, AlertLevel level)
+{
+    const QColor back = level == AlertLevel::Red ? toQColor(kAlertRed)
+            : level == AlertLevel::Amber         ? toQColor(kAlertAmber)
+                                                 : kReadoutBack;
+    setColours(w, level == AlertLevel::Normal ? kReadoutText : Qt::white, back);
 }
 
 QString fromUtf8(const std::string &text)
@@ -64,7 +75,7 @@ QString translated(const std::string &readout)
 
 } // namespace
 
-TDiveComputer::TDiveComputer(const Simulation &simulation, QWidget *mainWindow)
+TDiveComputer::TDiveComputer(Simulation &simulation, QWidget *mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::WindowDoesNotAcceptFocus), m_simulation(simulation),
       m_mainWindow(mainWindow)
 {
@@ -78,14 +89,28 @@ TDiveComputer::TDiveComputer(const Simulation &simulation, QWidget *mainWindow)
     m_cns->setObjectName(QStringLiteral("cns"));
     m_otu = readout("OTU", 120, 6, 104, 30);
     m_otu->setObjectName(QStringLiteral("otu"));
-    m_noDeco = readout(QT_TR_NOOP("Бездекомпрессионное время"), 8, 58, 216, 30);
+    m_gf99 = readout("GF99", 8, 58, 104, 30);
+    m_gf99->setObjectName(QStringLiteral("gf99"));
+    m_surfaceGf = readout(QT_TR_NOOP("Пов. GF"), 120, 58, 104, 30);
+    m_surfaceGf->setObjectName(QStringLiteral("surfaceGf"));
+
+    // The pair the plan and the no-stop time use; a press opens the settings.
+    m_gradientFactors = new QPushButton(this);
+    m_gradientFactors->setObjectName(QStringLiteral("gradientFactors"));
+    m_gradientFactors->setGeometry(8, 110, 216, 24);
+    m_gradientFactors->setFocusPolicy(Qt::NoFocus);
+    m_gradientFactors->setFont(designFont(QStringLiteral("Tahoma"), 14, true));
+    connect(m_gradientFactors, &QPushButton::clicked, this, &TDiveComputer::openSettings);
+
+    m_noDeco = readout(QT_TR_NOOP("Бездекомпрессионное время"), 8, 140, 216, 30);
     m_noDeco->setObjectName(QStringLiteral("noDecoTime"));
-    m_tts = readout(QT_TR_NOOP("Время до поверхности"), 8, 110, 216, 30);
+    m_tts = readout(QT_TR_NOOP("Время до поверхности"), 8, 192, 216, 30);
     m_tts->setObjectName(QStringLiteral("tts"));
-    m_firstStop = readout(QT_TR_NOOP("Первая остановка"), 8, 162, 216, 30);
+    m_firstStop = readout(QT_TR_NOOP("Первая остановка"), 8, 244, 216, 30);
     m_firstStop->setObjectName(QStringLiteral("firstStop"));
 
-    m_stops = readout(QT_TR_NOOP("Остановки"), 8, 214, 216, 88);
+    // Room for eight stops: from 24 m on the default gradient factors.
+    m_stops = readout(QT_TR_NOOP("Остановки"), 8, 296, 216, 140);
     m_stops->setObjectName(QStringLiteral("stops"));
     m_stops->setFont(designFont(QStringLiteral("Tahoma"), 14, true));
     m_stops->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -94,18 +119,18 @@ TDiveComputer::TDiveComputer(const Simulation &simulation, QWidget *mainWindow)
     // captions above the boxes say which is which.
     auto *cellsTitle = new QLabel(this);
     m_titles.emplace_back(cellsTitle, QT_TR_NOOP("Датчики PPO2"));
-    cellsTitle->setGeometry(8, 310, 216, 16);
+    cellsTitle->setGeometry(8, 460, 216, 16);
     cellsTitle->setFont(designFont(QStringLiteral("Tahoma"), 12, true));
     setColours(cellsTitle, Qt::white, kConsole);
     for (int i = 0; i < 4; ++i) {
         const int x = 8 + i * 55;
         auto *caption = new QLabel(this);
-        caption->setGeometry(x, 327, 51, 13);
+        caption->setGeometry(x, 477, 51, 13);
         caption->setAlignment(Qt::AlignCenter);
         caption->setFont(designFont(QStringLiteral("Tahoma"), 11));
         setColours(caption, Qt::white, kConsole);
         auto *value = new QLabel(this);
-        value->setGeometry(x, 341, 51, 30);
+        value->setGeometry(x, 491, 51, 30);
         value->setFont(designFont(QStringLiteral("Tahoma"), 19, true, true));
         value->setAlignment(Qt::AlignCenter);
         value->setTextFormat(Qt::PlainText);
@@ -120,19 +145,19 @@ TDiveComputer::TDiveComputer(const Simulation &simulation, QWidget *mainWindow)
             m_voted = value;
         }
     }
-    m_diluentPpo2 = readout(QT_TR_NOOP("Промывка дилюентом: PPO2"), 8, 376, 216, 30);
+    m_diluentPpo2 = readout(QT_TR_NOOP("Промывка дилюентом: PPO2"), 8, 526, 216, 30);
     m_diluentPpo2->setObjectName(QStringLiteral("diluentPpo2"));
 
     m_warnings = new QLabel(this);
     m_warnings->setObjectName(QStringLiteral("warnings"));
-    m_warnings->setGeometry(8, 430, 216, 84);
+    m_warnings->setGeometry(8, 580, 216, 84);
     m_warnings->setAlignment(Qt::AlignCenter);
     m_warnings->setFont(designFont(QStringLiteral("Tahoma"), 15, true));
     setColours(m_warnings, Qt::white, kConsole);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
-    m_status->setGeometry(8, 518, 216, 38);
+    m_status->setGeometry(8, 668, 216, 38);
     m_status->setWordWrap(true);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_status->setFont(designFont(QStringLiteral("Tahoma"), 11));
@@ -141,6 +166,10 @@ TDiveComputer::TDiveComputer(const Simulation &simulation, QWidget *mainWindow)
 
     m_outlookLater.setSingleShot(true);
     connect(&m_outlookLater, &QTimer::timeout, this, [this] { updateOutlook(); });
+
+    // Over the main window, which can take the keyboard: this one cannot.
+    m_settings = new TDiveComputerSettings(mainWindow);
+    connect(m_settings, &QDialog::accepted, this, &TDiveComputer::settingsTaken);
     translate();
 }
 
@@ -154,6 +183,11 @@ void TDiveComputer::translate()
     m_voted->setToolTip(tr("PPO2, по которому работает контроллер: голосование трёх датчиков"));
     m_diluentPpo2->setToolTip(
             tr("Что должен показать каждый датчик сразу после промывки контура дилюентом"));
+    m_gf99->setToolTip(tr("Насыщение ведущего отсека на текущей глубине, % от предела"));
+    m_surfaceGf->setToolTip(
+            tr("Насыщение ведущего отсека при всплытии на поверхность сейчас, % от предела"));
+    m_gradientFactors->setToolTip(tr("Градиент-факторы плана: нажмите, чтобы изменить"));
+    showGradientFactors();
     showExposure(m_exposure);
     showCells(m_cells);
     showOutlook(m_outlook);
@@ -186,11 +220,11 @@ void TDiveComputer::showExposure(const ExposureView &view)
 {
     m_exposure = view;
     m_cns->setText(fromUtf8(view.cns));
-    const QColor cnsBack = view.cnsLevel == AlertLevel::Red ? toQColor(kAlertRed)
-            : view.cnsLevel == AlertLevel::Amber            ? toQColor(kAlertAmber)
-                                                            : kReadoutBack;
-    setColours(m_cns, view.cnsLevel == AlertLevel::Normal ? kReadoutText : Qt::white, cnsBack);
+    setAlertColours(m_cns, view.cnsLevel);
     m_otu->setText(fromUtf8(view.otu));
+    m_gf99->setText(fromUtf8(view.gf99));
+    m_surfaceGf->setText(fromUtf8(view.surfaceGf));
+    setAlertColours(m_surfaceGf, view.surfaceGfLevel);
     showWarnings();
 }
 
@@ -247,6 +281,8 @@ void TDiveComputer::updateStatus()
         lines << m_drillStatus;
     if (!m_outlook.status.empty())
         lines << fromUtf8(m_outlook.status);
+    if (m_outlook.negativeConservatismIgnored)
+        lines << tr("Отрицательный консерватизм не учитывается: план считается с 0");
     m_status->setText(lines.join(QLatin1Char('\n')));
 }
 
@@ -254,6 +290,26 @@ void TDiveComputer::setDrillStatus(const QString &text)
 {
     m_drillStatus = text;
     updateStatus();
+}
+
+void TDiveComputer::showGradientFactors()
+{
+    const GradientFactors &pair = m_simulation.state().gradientFactors;
+    m_gradientFactors->setText(tr("GF %1/%2").arg(pair.low).arg(pair.high));
+}
+
+void TDiveComputer::openSettings()
+{
+    m_settings->setPair(m_simulation.state().gradientFactors);
+    m_settings->open();
+}
+
+void TDiveComputer::settingsTaken()
+{
+    m_simulation.state().gradientFactors = m_settings->pair();
+    showGradientFactors();
+    // The surface GF's amber follows the high factor; the outlook at once.
+    refreshNow();
 }
 
 void TDiveComputer::updateOutlook()
@@ -269,6 +325,7 @@ void TDiveComputer::simulationChanged()
     const RunState run = runState(m_simulation.view().controls);
     const bool stopped = m_lastRun == RunState::Running && run != RunState::Running;
     m_lastRun = run;
+    showGradientFactors(); // a drill's set-up may have changed them
     const ExposureView exposure = exposureView(m_simulation.state(), run);
     if (!(exposure == m_exposure))
         showExposure(exposure);
@@ -287,6 +344,7 @@ void TDiveComputer::simulationChanged()
 void TDiveComputer::refreshNow()
 {
     m_lastRun = runState(m_simulation.view().controls);
+    showGradientFactors();
     showExposure(exposureView(m_simulation.state(), m_lastRun));
     showCells(cellsView(m_simulation, m_lastRun));
     updateOutlook();

@@ -11,18 +11,22 @@
 #include <vector>
 
 class QLabel;
+class QPushButton;
+class TDiveComputerSettings;
 
-/// "Дайв-компьютер": oxygen exposure, the live no-decompression time, the
-/// ascent plan, the oxygen cells with their vote and the diluent's PPO2 to
-/// check them against, and the warnings, beside the main window. A tool window that
-/// never takes the focus from the main window.
+/// "Дайв-компьютер": oxygen exposure, GF99 and the surface GF, the live
+/// no-decompression time, the ascent plan at its gradient factors, the oxygen
+/// cells with their vote and the diluent's PPO2 to check them against, and
+/// the warnings, beside the main window. A tool window that never takes the
+/// focus from the main window; its "GF" button opens its settings.
 class TDiveComputer : public QWidget
 {
     Q_OBJECT
 
 public:
-    /// \a simulation is read after every handler of the main window.
-    TDiveComputer(const Simulation &simulation, QWidget *mainWindow);
+    /// \a simulation is read after every handler of the main window; the
+    /// settings change its gradient factors.
+    TDiveComputer(Simulation &simulation, QWidget *mainWindow);
 
     /// The main window has shown a handler's result: the exposure follows at
     /// once; the costly outlook at most four times a second, and at once when
@@ -36,6 +40,12 @@ public:
 
     /// The drill line of the status: a drill's name and its latest note.
     void setDrillStatus(const QString &text);
+
+    /// "Настройки дайв-компьютера…": opens the settings over the main
+    /// window; a pair taken with OK applies at once and the outlook is
+    /// recomputed.
+    void openSettings();
+    TDiveComputerSettings &settings() const { return *m_settings; }
 
     const ExposureView &exposure() const { return m_exposure; }
     const CellsView &cells() const { return m_cells; }
@@ -59,11 +69,17 @@ private:
     void showOutlook(const OutlookView &view);
     void updateOutlook();
     void updateStatus();
+    void showGradientFactors();
+    void settingsTaken();
 
-    const Simulation &m_simulation;
+    Simulation &m_simulation;
     QWidget *m_mainWindow;
     QLabel *m_cns = nullptr;
     QLabel *m_otu = nullptr;
+    QLabel *m_gf99 = nullptr;
+    QLabel *m_surfaceGf = nullptr;
+    QPushButton *m_gradientFactors = nullptr; ///< "GF 50/80"
+    TDiveComputerSettings *m_settings = nullptr;
     QLabel *m_noDeco = nullptr;
     QLabel *m_tts = nullptr;
     QLabel *m_firstStop = nullptr;

@@ -226,6 +226,8 @@ void TForm1::setDiveComputer(TDiveComputer *diveComputer)
     m_diveComputer = diveComputer;
     connect(diveComputer, &TDiveComputer::closedByUser, this,
             [this] { m_menu.diveComputer->setChecked(false); });
+    connect(m_menu.diveComputerSettings, &QAction::triggered, diveComputer,
+            &TDiveComputer::openSettings);
 }
 
 void TForm1::showDiveComputer(bool show)
@@ -632,7 +634,9 @@ bool TForm1::FormClose()
         SettingsFile file(*m_settingsPath);
         SettingsBatch batch(file);
         saveState(file, currentStateSections(), *this);
-        saveOptions(file, {m_menu.diveComputer->isChecked(), m_keptLanguage});
+        saveOptions(file,
+                {m_menu.diveComputer->isChecked(), m_keptLanguage,
+                        m_simulation->state().gradientFactors});
         batch.Commit();
         return true;
     } catch (const LoopwrightError &e) {

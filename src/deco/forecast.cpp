@@ -7,7 +7,7 @@
 #include <cmath>
 
 ForecastResult noDecoForecast(const TissueState &tissues, double ppN2, double ppHe,
-        double conservatismPercent, int stepSeconds)
+        double conservatismPercent, int stepSeconds, double g)
 {
     const int step = std::max(stepSeconds, 1);
     TissueState work = tissues;
@@ -17,7 +17,7 @@ ForecastResult noDecoForecast(const TissueState &tissues, double ppN2, double pp
     ForecastResult result;
     for (;;) {
         loadTissues(work, fractions, ppN2, ppHe, conservatismPercent);
-        compartmentCeilings(work, ceiling);
+        compartmentCeilings(work, g, ceiling);
         const double safeDepth = depthOfPressure(ceiling[governingCompartment(ceiling) - 1]);
         ++result.steps;
         result.elapsedSeconds += step;
@@ -40,7 +40,7 @@ double farEnd(double now, double inspired, double halfTimeMin, double minutes)
 } // namespace
 
 bool forecastNeverEnds(
-        const TissueState &tissues, double ppN2, double ppHe, double conservatismPercent)
+        const TissueState &tissues, double ppN2, double ppHe, double conservatismPercent, double g)
 {
     // The last step ends by 2001 minutes at most (a step of up to 60 s past
     // the bound); one minute more, and a margin on the result, cover the
@@ -52,9 +52,11 @@ bool forecastNeverEnds(
         const Compartment &c = kCompartmentTable[i];
         const double sum = farEnd(tissues.n2[i], inspiredN2, c.n2HalfTimeMin, kRunMinutes)
                 + farEnd(tissues.he[i], inspiredHe, c.heHalfTimeMin, kRunMinutes);
-        // The ceiling (sum - a) * b weighs a and b between the two gases.
-        const double bound =
-                (sum - std::min(c.n2CoefA, c.heCoefA)) * std::max(c.n2CoefB, c.heCoefB);
+        // The ceiling weighs a and b between the two gases; it falls as a
+        // grows, and grows with b wherever it is above 0.
+        const double a = std::min(c.n2CoefA, c.heCoefA);
+        const double b = std::max(c.n2CoefB, c.heCoefB);
+        const double bound = g == 1.0 ? (sum - a) * b : (sum - a * g) / (g / b - g + 1.0);
         if (!(bound < 1.0 - 1e-9)) // a NaN proves nothing either
             return false;
     }

@@ -247,6 +247,19 @@ ScenarioCommand parseCommandLine(std::string_view line)
         c.count = args[1] == "open";
     } else if (command == "cell") {
         parseCell(args, c);
+    } else if (command == "gf") {
+        expectArguments(args, 2, command, "GF low and GF high in percent",
+                "нужны GF низкий и GF высокий в процентах");
+        const auto pair = parseGradientFactors(args[0], args[1]);
+        if (!pair)
+            throw LineRejection {"GF low and high must be whole percents written in digits, "
+                                 "10 <= low <= high <= 100, not "
+                            + quoted(args[0]) + " and " + quoted(args[1]),
+                    "GF низкий и высокий должны быть целыми процентами из цифр, 10 <= низкий "
+                    "<= высокий <= 100, а не "
+                            + guillemets(args[0]) + " и " + guillemets(args[1])};
+        c.kind = Kind::GradientFactors;
+        c.gradientFactors = *pair;
     } else if (command == "start" || command == "pause" || command == "continue"
             || command == "reset" || command == "forecast" || command == "plan") {
         expectArguments(args, 0, command, "no arguments", "аргументы не нужны");
@@ -313,6 +326,9 @@ void applyCommand(const ScenarioCommand &c, Simulation &simulation)
         break;
     case Kind::Cell:
         state.cells.apply(c.cell - 1, c.cellAction, c.value);
+        break;
+    case Kind::GradientFactors:
+        state.gradientFactors = c.gradientFactors;
         break;
     case Kind::Press:
     case Kind::Release:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deco/gradientfactors.h"
 #include "engine/simulation.h"
 
 #include <array>
@@ -20,6 +21,7 @@ struct ScenarioCommand
         DilBypassAvailable,
         Supply,
         Cell,
+        GradientFactors,
         Start,
         Pause,
         Continue,
@@ -41,6 +43,7 @@ struct ScenarioCommand
     Cylinder cylinder = Cylinder::O2;
     std::string text; ///< field text
     std::array<std::string, 4> details; ///< loop detail texts
+    GradientFactors gradientFactors; ///< of "gf LOW HIGH"
     long long count = 0; ///< slider position, tick count, 0/1 flags (1: open)
     double minutes = 0.0;
     int cell = 1; ///< the oxygen cell, 1..3
@@ -64,7 +67,7 @@ bool isRunCommand(std::string_view word);
 ScenarioCommand parseCommandLine(std::string_view line);
 
 /// Carries out a command that needs no run button: field, slider, check,
-/// details, diluent-bypass-available, supply, cell, press and release. A locked
+/// details, diluent-bypass-available, supply, cell, gf, press and release. A locked
 /// start-depth slider ignores the command, as it ignores the mouse. Throws
 /// LoopwrightError for what a handler meets (a loop detail that is not a
 /// number).

@@ -28,6 +28,12 @@ ExposureView exposureView(const SimulationState &s, RunState run)
         v.cnsLevel = AlertLevel::Red;
     else if (s.oxygen.cnsPercent >= 80.0)
         v.cnsLevel = AlertLevel::Amber;
+    v.gf99 = whole(s.gf99);
+    v.surfaceGf = whole(s.surfaceGf);
+    if (s.surfaceGf >= 100.0)
+        v.surfaceGfLevel = AlertLevel::Red;
+    else if (s.surfaceGf >= double(s.gradientFactors.high))
+        v.surfaceGfLevel = AlertLevel::Amber;
     // The computer knows the loop only through its cells.
     const double ppo2 = s.cells.vote.voted;
     if (ppo2 < 0.16)
@@ -67,6 +73,8 @@ OutlookView outlookView(const Simulation &simulation)
     OutlookView v;
     try {
         const ForecastResult forecast = simulation.liveNoDecoForecast();
+        // The forecast has read the field: a second read cannot fail.
+        v.negativeConservatismIgnored = simulation.params().conservatism() < 0.0;
         v.noDecoTime = forecast.text == "Вечн" ? forecast.text : forecast.text + " мин";
         const DecoPlan plan = simulation.decoPlan();
         if (plan.endless) {

@@ -21,6 +21,10 @@ struct ExposureView
     std::string cns {"—"}; ///< whole percent
     AlertLevel cnsLevel = AlertLevel::Normal; ///< amber from 80 %, red from 100 %
     std::string otu {"—"};
+    std::string gf99 {"—"}; ///< whole percent of the limit at the diver's depth
+    std::string surfaceGf {"—"}; ///< whole percent of the limit at the surface
+    /// Red from 100 %, amber from the high gradient factor.
+    AlertLevel surfaceGfLevel = AlertLevel::Normal;
     /// In a fixed order: "ГИПОКСИЯ" or "ГИПЕРОКСИЯ", "ПОТОЛОК", then the
     /// cylinders below a tenth of what they held at the dive button.
     std::vector<std::string> warnings;
@@ -37,6 +41,9 @@ struct OutlookView
     std::string firstStop {"—"}; ///< "9 м, 1 мин", or "нет" for a plain ascent
     std::vector<std::string> stops; ///< one line a stop, deepest first
     std::string status; ///< the message of a field that cannot be read
+    /// The conservatism field holds a negative value, which the plan and the
+    /// no-stop time count as 0.
+    bool negativeConservatismIgnored = false;
 
     friend bool operator==(const OutlookView &, const OutlookView &) = default;
 };

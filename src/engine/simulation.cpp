@@ -61,6 +61,8 @@ void Simulation::start()
     RunControls &c = m_view.controls;
     SimulationState &s = m_state;
     s.oxygen = {};
+    s.gf99 = 0.0;
+    s.surfaceGf = 0.0;
     c.pauseEnabled = true;
     c.startEnabled = false;
     c.resetEnabled = false;
@@ -121,6 +123,8 @@ void Simulation::reset()
     s.dilValveOpen = true;
     s.cells.makeOk();
     s.oxygen = {};
+    s.gf99 = 0.0;
+    s.surfaceGf = 0.0;
 
     m_params.setPosition(Slider::o2Consumption, 0);
     s.o2ConsumptionLpm = 0.0;
@@ -196,6 +200,18 @@ void Simulation::tick()
     m_history.record(m_state.simClockMs, m_state.currentDepthM, m_state.loopPPO2,
             m_state.ceilings.safeAscentDepth);
     advanceClock();
+    measureGradientFactors();
+}
+
+// Last, so that a tick that ends on an error keeps the values of the one
+// before.
+void Simulation::measureGradientFactors()
+{
+    SimulationState &s = m_state;
+    const GradientFactorPair gf =
+            leadingGradientFactors(s.tissues, 0.1 * s.currentDepthM + 1.0, 1.0);
+    s.gf99 = gf.atP;
+    s.surfaceGf = gf.atQ;
 }
 
 void Simulation::normaliseTickMs()
@@ -511,26 +527,39 @@ void Simulation::updateNoDecoTime()
     m_view.deco.noDecoTime = m_state.noDecoTimeText;
 }
 
+double Simulation::diveComputerConservatism() const
+{
+    return std::max(0.0, m_params.conservatism());
+}
+
 DecoPlan Simulation::decoPlan() const
 {
     const SimulationState &s = m_state;
     AscentGas gas = inertSplit(s.loopPPN2, s.loopPPHe);
     gas.ascentRateMpm = m_params.ascentRate();
-    gas.conservatismPercent = m_params.conservatism();
+    gas.conservatismPercent = diveComputerConservatism();
     gas.setpoint = s.cells.vote.voted;
     if (m_params.setpoint1Active())
         gas.setpoint = m_params.setpoint1();
     else if (m_params.setpoint2Active())
         gas.setpoint = m_params.setpoint2();
+    gas.gfLow = s.gradientFactors.lowFraction();
+    gas.gfHigh = s.gradientFactors.highFraction();
     return planAscent(s.tissues, s.currentDepthM, gas);
 }
 
 ForecastResult Simulation::liveNoDecoForecast() const
 {
     const int stepSeconds = std::clamp(m_params.decoStepSeconds(), 1, 60);
-    const double conservatism = m_params.conservatism();
-    return noDecoForecast(
-            m_state.tissues, m_state.loopPPN2, m_state.loopPPHe, conservatism, stepSeconds);
+    const double conservatism = diveComputerConservatism();
+    return noDecoForecast(m_state.tissues, m_state.loopPPN2, m_state.loopPPHe, conservatism,
+            stepSeconds, m_state.gradientFactors.highFraction());
+}
+
+bool Simulation::liveForecastNeverEnds() const
+{
+    return forecastNeverEnds(m_state.tissues, m_state.loopPPN2, m_state.loopPPHe,
+            diveComputerConservatism(), m_state.gradientFactors.highFraction());
 }
 
 void Simulation::bypassMouse(Bypass which, bool pressed)

@@ -31,13 +31,22 @@ public:
     void tick();
     /// "Обновить бездек. время" (Button5Click): the no-decompression forecast.
     void updateNoDecoTime();
-    /// The ascent from the current state holding the active setpoint (the
-    /// cells' voted PPO2 when none is): reads the ascent rate, the conservatism and
-    /// the setpoint, in that order, and throws their conversion errors.
+    /// The dive computer's ascent from the current state holding the active
+    /// setpoint (the cells' voted PPO2 when none is), at its gradient factors:
+    /// reads the ascent rate, the conservatism and the setpoint, in that
+    /// order, and throws their conversion errors.
     DecoPlan decoPlan() const;
-    /// The no-decompression forecast on the live state, its step limited to
+    /// The dive computer's no-decompression forecast on the live state: the
+    /// surface within reach at its high gradient factor, the step limited to
     /// 1..60 s without writing the field back; nothing is shown.
     ForecastResult liveNoDecoForecast() const;
+    /// True when liveNoDecoForecast() is sure to say "Вечн" (see
+    /// forecastNeverEnds); reads the conservatism.
+    bool liveForecastNeverEnds() const;
+    /// The conservatism as the dive computer counts it: the field's value,
+    /// or 0 when it is negative (a dive computer never plans a shorter
+    /// ascent than the raw model).
+    double diveComputerConservatism() const;
     /// Mouse press or release on a bypass button; ignored while it is disabled.
     void bypassMouse(Bypass which, bool pressed);
 
@@ -66,6 +75,7 @@ private:
     void drawCounterlung();
     void placeDiver();
     void advanceClock();
+    void measureGradientFactors();
 
     void addDiluent(double amount, double dilO2Percent);
     void addOxygen(double amount);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "deco/ceilings.h"
+#include "deco/gradientfactors.h"
 #include "deco/tissues.h"
 #include "engine/oxygencells.h"
 #include "engine/oxygenexposure.h"
@@ -69,4 +70,12 @@ struct SimulationState
     /// vote. The valves and the console go by the vote, the diver's body by
     /// the loop's true PPO2.
     OxygenCells cells;
+    /// The dive computer's setting: its plan and no-stop time use it. Kept
+    /// over the dive button and reset, like a setting on a diver's wrist.
+    GradientFactors gradientFactors;
+    /// What the leading compartment is at, in percent of its limit, at the
+    /// diver's depth (GF99) and at the surface, from the tissues of the last
+    /// completed tick; 0 from the dive button or reset until then.
+    double gf99 = 0.0;
+    double surfaceGf = 0.0;
 };

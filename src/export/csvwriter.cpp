@@ -1,6 +1,7 @@
 #include "export/csvwriter.h"
 
 #include "export/exporttext.h"
+#include "util/numtext.h"
 
 // Every cell is a number or empty, so none needs quoting.
 std::string diveCsv(const DiveRecord &record)
@@ -27,6 +28,8 @@ std::string diveCsv(const DiveRecord &record)
             out += decimal(s.firstStop->depthM) + ',' + std::to_string(s.firstStop->minutes);
         else
             out += ',';
+        out += ',' + std::to_string(numtext::nearestInt(s.gf99));
+        out += ',' + std::to_string(numtext::nearestInt(s.surfaceGf));
         for (double reading : s.cells)
             out += ',' + decimal(reading);
         out += "\r\n";

@@ -39,9 +39,7 @@ void addOutlook(const Simulation &simulation, DiveSample &sample)
         // A forecast proved endless gives no no-stop time, nor would one
         // whose step cannot be read: on a shallow dive this spares the
         // forecast's longest run at every sample.
-        const SimulationState &s = simulation.state();
-        const double conservatism = simulation.params().conservatism();
-        if (forecastNeverEnds(s.tissues, s.loopPPN2, s.loopPPHe, conservatism))
+        if (simulation.liveForecastNeverEnds())
             return;
         const ForecastResult forecast = simulation.liveNoDecoForecast();
         if (forecast.elapsedSeconds <= kForecastLimitSeconds)
@@ -87,6 +85,9 @@ void DiveLog::takeSample(const Simulation &simulation, std::int64_t diveTimeMs)
     sample.otu = s.oxygen.otu;
     sample.safeAscentDepthM = s.ceilings.safeAscentDepth;
     sample.cells = s.cells.readings;
+    sample.gf99 = s.gf99;
+    sample.surfaceGf = s.surfaceGf;
+    sample.gradientFactors = s.gradientFactors;
     addOutlook(simulation, sample);
     m_record.samples.push_back(sample);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deco/gradientfactors.h"
 #include "deco/plan.h"
 
 #include <array>
@@ -28,6 +29,9 @@ struct DiveSample
     std::optional<DecoStop> firstStop;
     /// What the three oxygen cells read, kg/cm², while the loop held ppo2.
     std::array<double, 3> cells {};
+    double gf99 = 0.0; ///< the leading compartment at the depth, % of its limit
+    double surfaceGf = 0.0; ///< and at the surface
+    GradientFactors gradientFactors; ///< the dive computer's setting
 
     friend bool operator==(const DiveSample &, const DiveSample &) = default;
 };

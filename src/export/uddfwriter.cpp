@@ -66,8 +66,12 @@ double seconds(std::int64_t ms)
 }
 
 // The children of a waypoint in the order the schema's sequence gives them.
-void waypoint(std::string &out, const DiveSample &s, bool first)
+// The dive computer's gradient factors go on the first waypoint and on any
+// where the diver changed them, as fractions of 1 like the format's other
+// shares.
+void waypoint(std::string &out, const DiveSample &s, const DiveSample *previous)
 {
+    const bool first = previous == nullptr;
     line(out, 5, "<waypoint>");
     element(out, 6, "cns", decimal(s.cnsPercent / 100.0));
     if (s.firstStop) {
@@ -79,6 +83,10 @@ void waypoint(std::string &out, const DiveSample &s, bool first)
     element(out, 6, "depth", decimal(s.depthM));
     element(out, 6, "divetime", decimal(seconds(s.diveTimeMs)));
     element(out, 6, "otu", decimal(s.otu));
+    if (first || !(previous->gradientFactors == s.gradientFactors)) {
+        element(out, 6, "setgfhigh", decimal(s.gradientFactors.highFraction()));
+        element(out, 6, "setgflow", decimal(s.gradientFactors.lowFraction()));
+    }
     if (s.setpoint)
         line(out, 6,
                 "<setpo2 setby=\"user\">" + escaped(decimal(pascals(*s.setpoint))) + "</setpo2>");
@@ -158,7 +166,7 @@ std::string uddfDocument(const DiveRecord &record, const UddfTimes &times)
     if (!record.samples.empty()) {
         line(out, 4, "<samples>");
         for (std::size_t i = 0; i < record.samples.size(); ++i)
-            waypoint(out, record.samples[i], i == 0);
+            waypoint(out, record.samples[i], i == 0 ? nullptr : &record.samples[i - 1]);
         line(out, 4, "</samples>");
     }
     line(out, 4, "<informationafterdive>");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "deco/gradientfactors.h"
+
 #include <string>
 
 class SettingsFile;
@@ -12,11 +14,16 @@ struct ProgramOptions
     /// The interface language the user chose from the menu ("ru", "en");
     /// empty until then, which leaves the choice to the system's language.
     std::string language;
+    /// The dive computer's gradient factors ("GFLow", "GFHigh"); a pair
+    /// missing in part or not valid reads as the defaults.
+    GradientFactors gradientFactors;
 };
 
 /// The options stored in \a file; absent or unreadable entries take the
 /// defaults above.
 ProgramOptions loadOptions(const SettingsFile &file);
 
-/// Writes \a options; throws as SettingsFile::WriteString does.
+/// Writes \a options; throws as SettingsFile::WriteString does. The default
+/// gradient factors are written as no entry at all, so that a file that
+/// never had them does not change.
 void saveOptions(SettingsFile &file, const ProgramOptions &options);

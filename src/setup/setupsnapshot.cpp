@@ -49,6 +49,7 @@ SetupSnapshot takeSetup(
     s.o2ValveOpen = state.o2ValveOpen;
     s.dilValveOpen = state.dilValveOpen;
     s.cells = state.cells.settings();
+    s.gradientFactors = state.gradientFactors;
     return s;
 }
 
@@ -70,6 +71,7 @@ void restoreSetup(
     state.o2ValveOpen = s.o2ValveOpen;
     state.dilValveOpen = s.dilValveOpen;
     state.cells.setSettings(s.cells);
+    state.gradientFactors = s.gradientFactors;
 }
 
 void applyDesignSetup(FormControls &form, ParameterSource &params, SimulationState &state)
@@ -95,4 +97,5 @@ void applyDesignSetup(FormControls &form, ParameterSource &params, SimulationSta
     state.o2ValveOpen = fresh.o2ValveOpen;
     state.dilValveOpen = fresh.dilValveOpen;
     state.cells.makeOk();
+    state.gradientFactors = fresh.gradientFactors;
 }

@@ -41,6 +41,7 @@ struct DrillWindow : AppWindow
         form.slider(Slider::maxDepth)->setPosition(12);
         faults.o2Closed()->trigger();
         faults.cellItem(2, FaultsMenu::CellItem::Slow30)->trigger();
+        form.simulation().state().gradientFactors = {30, 70};
     }
     double minutes() const
     {
@@ -68,6 +69,7 @@ TEST_F(DrillWindow, FliesAShippedDrillToItsDebriefAndGivesTheSetUpBack)
     EXPECT_EQ(form.slider(Slider::simSpeed)->position(), 0);
     EXPECT_TRUE(faults.dilClosed()->isChecked());
     EXPECT_FALSE(faults.o2Closed()->isChecked());
+    EXPECT_EQ(form.simulation().state().gradientFactors, GradientFactors {}) << "the design's";
     ASSERT_NE(drills.briefing(), nullptr);
     EXPECT_TRUE(drills.briefing()->text().contains("Перед прыжком забыли открыть"));
     EXPECT_TRUE(status().startsWith("Тренировка: Закрытый баллон"));

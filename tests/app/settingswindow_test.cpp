@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -198,6 +199,39 @@ TEST_F(Settings, WritesWindows1251WithCrLfAndReadsItBack)
     EXPECT_EQ(text(Edit::maxLoopVolume), "14,5") << "derived from the stored loop details";
     EXPECT_EQ(form().params().loopDetails().lungVolumeInhale, 6.5);
     EXPECT_TRUE(messages.isEmpty());
+}
+
+// The dive computer's gradient factors: a valid pair is read (blanks around
+// it allowed) and written back; anything else reads as 50/80, and the
+// default pair leaves no entry behind.
+TEST_F(Settings, GradientFactorsOfTheDiveComputer)
+{
+    const struct
+    {
+        const char *entries;
+        GradientFactors read;
+    } cases[] = {{"GFLow=30\r\nGFHigh=70\r\n", {30, 70}}, {"GFLow= 10 \r\nGFHigh=10\r\n", {10, 10}},
+            {"GFHigh=100\r\nGFLow=100\r\n", {100, 100}}, {"GFLow=30\r\n", {}},
+            {"GFLow=9\r\nGFHigh=70\r\n", {}}, {"GFLow=71\r\nGFHigh=70\r\n", {}},
+            {"GFLow=30\r\nGFHigh=101\r\n", {}}};
+    for (const auto &c : cases) {
+        writeBytes(file, std::string("[Options]\r\n") + c.entries);
+        start();
+        EXPECT_EQ(form().simulation().state().gradientFactors, c.read) << c.entries;
+        EXPECT_EQ(program->diveComputer.findChild<QPushButton *>("gradientFactors")->text(),
+                QStringLiteral("GF %1/%2").arg(c.read.low).arg(c.read.high));
+        ASSERT_TRUE(form().close());
+        const std::string after = readBytes(file);
+        const auto has = [&](const std::string &entry) {
+            return after.find(entry) != std::string::npos;
+        };
+        if (c.read == GradientFactors {})
+            EXPECT_FALSE(has("GF")) << c.entries;
+        else
+            EXPECT_TRUE(has("GFLow=" + std::to_string(c.read.low) + "\r\n")
+                    && has("GFHigh=" + std::to_string(c.read.high) + "\r\n"))
+                    << c.entries;
+    }
 }
 
 TEST_F(Settings, ClosingLeavesTheListAndThePresetsAsTheyWere)

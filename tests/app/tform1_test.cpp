@@ -1,6 +1,7 @@
 // The real main window, offscreen: run control, readouts, lamps, the table,
 // the warning and the bar against the engine, and how errors are shown.
 
+#include "app/tdivecomputersettings.h"
 #include "appwindow.h"
 #include "controls/tgradienttrackbar.h"
 #include "util/numtext.h"
@@ -308,6 +309,53 @@ TEST_F(Window, DiveComputerFollowsTheDiveAndKeepsItsErrorsToItself)
     EXPECT_EQ(shown("status"), "");
     form.Button2Click();
     EXPECT_EQ(shown("cns"), "—") << "no dive after a reset";
+}
+
+// The gradient factors on the dive computer: its pair on the button that
+// opens the settings (so does the View menu), GF99 and the surface GF of the
+// dive. A pair the settings refuse changes nothing; one they take is planned
+// with at once.
+TEST_F(Window, DiveComputerGradientFactorsAndTheirSettings)
+{
+    TDiveComputer &computer = program.diveComputer;
+    form.showDiveComputer(true);
+    auto *pair = computer.findChild<QPushButton *>("gradientFactors");
+    auto *surfaceGf = computer.findChild<QLabel *>("surfaceGf");
+    EXPECT_EQ(pair->text() + surfaceGf->text(), "GF 50/80—");
+    form.params().setText(Edit::tickMs, "1000");
+    form.params().setText(Edit::startTissueN2, "1,6");
+    form.slider(Slider::maxDepth)->setPosition(30);
+    form.buttonstartClick();
+    ticks(600);
+    form.Button4Click();
+    EXPECT_EQ(surfaceGf->text().toStdString(), exposureView(state, RunState::Paused).surfaceGf);
+    EXPECT_EQ(surfaceGf->palette().color(QPalette::Window), QColor(230, 0, 0)) << "above 100";
+    form.params().setText(Edit::conservatism, "-5");
+    computer.refreshNow();
+    EXPECT_TRUE(computer.findChild<QLabel *>("status")->text().startsWith("Отрицательный"));
+
+    TDiveComputerSettings &settings = computer.settings();
+    form.menu().diveComputerSettings->trigger();
+    EXPECT_TRUE(settings.isVisible());
+    settings.close();
+    QTest::mouseClick(pair, Qt::LeftButton);
+    ASSERT_TRUE(settings.isVisible());
+    const auto take = [&](const char *low, const char *high) {
+        settings.lowField()->setText(low);
+        settings.highField()->setText(high);
+        QTest::mouseClick(settings.okButton(), Qt::LeftButton);
+        return settings.isVisible() && settings.message().startsWith("Не принято");
+    };
+    EXPECT_TRUE(take("80", "70"));
+    EXPECT_TRUE(take("5", "70"));
+    EXPECT_EQ(state.gradientFactors, GradientFactors {});
+    const std::string tts5080 = computer.outlook().tts;
+    EXPECT_FALSE(take("30", "70"));
+    EXPECT_FALSE(settings.isVisible());
+    EXPECT_EQ(state.gradientFactors, (GradientFactors {30, 70}));
+    EXPECT_EQ(pair->text(), "GF 30/70");
+    EXPECT_EQ(computer.outlook().tts, outlookView(form.simulation()).tts);
+    EXPECT_NE(computer.outlook().tts, tts5080);
 }
 
 } // namespace

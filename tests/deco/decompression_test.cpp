@@ -107,6 +107,48 @@ TEST(Ceilings, MixedGasCoefficientsAreWeightedByPressure)
     EXPECT_NEAR(c[0], 0.9596, 1e-4);
 }
 
+// At g = 1 the factor's ceiling is the tick's own (S - a) * b to the bit:
+// compartment 1 at 1.0 + 1.0 gives 0.2318405375 that way and
+// 0.23184053749999997 through (S - a g) / (g / b - g + 1); the surface
+// tissues' safe depth differs in the last bit too. At g = 0.5, worked in
+// exact fractions: compartment 1 mixed (a 1.50115, b 0.46475) tolerates
+// (2 - 0.750575) / (0.5 / 0.46475 + 0.5) = 0.79285921658986; compartment
+// 16 at 3.16 nitrogen (3.16 - 0.11635) / (0.5 / 0.9653 + 0.5) = 2.98991028850557.
+TEST(Ceilings, AtAGradientFactor)
+{
+    TissueState t = uniform(3.16, 0.0);
+    t.n2[0] = 1.0;
+    t.he[0] = 1.0;
+    std::array<double, kCompartmentCount> raw {}, atOne {}, atHalf {};
+    compartmentCeilings(t, raw);
+    compartmentCeilings(t, 1.0, atOne);
+    compartmentCeilings(t, 0.5, atHalf);
+    EXPECT_EQ(atOne[0], 0.2318405375);
+    EXPECT_EQ(atOne, raw);
+    EXPECT_NEAR(atHalf[0], 0.79285921658986, 1e-12);
+    EXPECT_NEAR(atHalf[15], 2.98991028850557, 1e-12);
+    EXPECT_NEAR(safeAscentDepthAt(t, 0.5), 19.8991028850557, 1e-10);
+    Ceilings c;
+    computeCeilings(uniform(0.79, 0.0), c);
+    EXPECT_EQ(safeAscentDepthAt(uniform(0.79, 0.0), 1.0), c.safeAscentDepth);
+}
+
+// The leading compartment's share of the way from the ambient pressure to its
+// limit there: 100 on the limit, 0 at or below the ambient pressure.
+TEST(Ceilings, LeadingGradientFactor)
+{
+    TissueState t = uniform(0.79, 0.0);
+    t.n2[15] = 4.0 / 0.9653 + 0.2327; // compartment 16 on its limit at 30 m
+    EXPECT_NEAR(leadingGradientFactor(t, 4.0), 100.0, 1e-9);
+    // At the surface: 100 (4.37648949549363 - 1) / (1 / 0.9653 + 0.2327 - 1).
+    EXPECT_NEAR(leadingGradientFactor(t, 1.0), 1256.84813024999, 1e-9);
+    EXPECT_EQ(leadingGradientFactor(uniform(0.79, 0.0), 1.0), 0.0);
+    TissueState mixed {}; // compartment 1 at 1.0 + 1.0, the others empty
+    mixed.n2[0] = 1.0;
+    mixed.he[0] = 1.0;
+    EXPECT_NEAR(leadingGradientFactor(mixed, 1.0), 37.6953875475670, 1e-9);
+}
+
 TEST(Ceilings, EqualHighestCeilingsGoToTheLowerCompartment)
 {
     std::array<double, kCompartmentCount> c {};
@@ -239,16 +281,25 @@ TEST(Forecast, NeverEndsOnlyWhereTheForecastSaysForever)
 {
     const struct
     {
-        double tissueN2, ppN2, ppHe, conservatism;
+        double tissueN2, ppN2, ppHe, conservatism, g;
         bool neverEnds;
-    } cases[] = {{0.79, 1.185, 0, 0, true}, {0.79, 1.3, 0, 0, true}, // a stop after 2565 min
-            {0.79, 1.35, 0, 0, false}, {0.79, 3.16, 0, 0, false}, // after 1767 min; 16 min
-            {3.16, 0.79, 0, 0, false}, {0.79, 1.185, 0, 50, false}, {0.79, 0.5, 1, 0, false}};
+    } cases[] = {{0.79, 1.185, 0, 0, 1, true}, {0.79, 1.3, 0, 0, 1, true}, // a stop after 2565 min
+            {0.79, 1.35, 0, 0, 1, false}, {0.79, 3.16, 0, 0, 1, false}, // after 1767 min; 16 min
+            {3.16, 0.79, 0, 0, 1, false}, {0.79, 1.185, 0, 50, 1, false},
+            {0.79, 0.5, 1, 0, 1, false},
+            // At g 0.8 no compartment's limit at the surface is below 1.2149
+            // (compartment 16's); from 1.3 compartment 15 reaches its 1.2350
+            // after 1480 min. At 0.5 it reaches its 1.1469 from 1.185 after
+            // 1680 min.
+            {0.79, 1.185, 0, 0, 0.8, true}, {0.79, 1.3, 0, 0, 0.8, false},
+            {0.79, 1.185, 0, 0, 0.5, false}};
     for (const auto &c : cases) {
         const TissueState t = uniform(c.tissueN2, 0.0);
-        EXPECT_EQ(forecastNeverEnds(t, c.ppN2, c.ppHe, c.conservatism), c.neverEnds) << c.ppN2;
-        EXPECT_EQ(noDecoForecast(t, c.ppN2, c.ppHe, c.conservatism, 10).text == "Вечн", c.neverEnds)
-                << c.ppN2;
+        EXPECT_EQ(forecastNeverEnds(t, c.ppN2, c.ppHe, c.conservatism, c.g), c.neverEnds)
+                << c.ppN2 << " g " << c.g;
+        EXPECT_EQ(noDecoForecast(t, c.ppN2, c.ppHe, c.conservatism, 10, c.g).text == "Вечн",
+                c.neverEnds)
+                << c.ppN2 << " g " << c.g;
     }
 }
 
@@ -256,23 +307,27 @@ TEST(Forecast, NeverEndsOnlyWhereTheForecastSaysForever)
 // M0 = a + 1/b whose ceiling is the surface after t = -T½ log2((Pi - M0) /
 // (Pi - P0)); the forecast's answer is the first whole step at or after the
 // earliest such time over the 16 compartments.
+// At a gradient factor g the surface is within reach up to M0 = g / b - g + 1
+// + a g, which is a + 1/b at g = 1.
 TEST(Forecast, AgreesWithTheClosedFormNoStopTime)
 {
-    for (double depth : {18.0, 21.0, 25.0, 30.0, 35.0, 40.0, 50.0}) {
-        const double pi = (1.0 + depth / 10.0) * 0.79;
-        double earliest = 1e300;
-        for (const Compartment &k : kCompartmentTable) {
-            const double m0 = k.n2CoefA + 1.0 / k.n2CoefB;
-            if (pi > m0)
-                earliest =
-                        std::min(earliest, -k.n2HalfTimeMin * std::log2((pi - m0) / (pi - 0.79)));
-        }
-        for (int step : {1, 10, 60}) {
-            const ForecastResult r = noDecoForecast(uniform(0.79, 0.0), pi, 0.0, 0.0, step);
-            const double minutes = r.elapsedSeconds / 60.0;
-            const double h = step / 60.0;
-            EXPECT_GE(minutes, earliest - 1e-9) << depth << " m, step " << step;
-            EXPECT_LT(minutes, earliest + h + 1e-9) << depth << " m, step " << step;
+    for (double g : {1.0, 0.8, 0.55}) {
+        for (double depth : {18.0, 21.0, 25.0, 30.0, 35.0, 40.0, 50.0}) {
+            const double pi = (1.0 + depth / 10.0) * 0.79;
+            double earliest = 1e300;
+            for (const Compartment &k : kCompartmentTable) {
+                const double m0 = g / k.n2CoefB - g + 1.0 + k.n2CoefA * g;
+                if (pi > m0)
+                    earliest = std::min(
+                            earliest, -k.n2HalfTimeMin * std::log2((pi - m0) / (pi - 0.79)));
+            }
+            for (int step : {1, 10, 60}) {
+                const ForecastResult r = noDecoForecast(uniform(0.79, 0.0), pi, 0.0, 0.0, step, g);
+                const double minutes = r.elapsedSeconds / 60.0;
+                const double h = step / 60.0;
+                EXPECT_GE(minutes, earliest - 1e-9) << depth << " m, step " << step << " g " << g;
+                EXPECT_LT(minutes, earliest + h + 1e-9) << depth << " m, step " << step;
+            }
         }
     }
 }

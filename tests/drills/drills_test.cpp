@@ -104,6 +104,9 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                 BadDrill {"at 1 ticks 5\n",
                         "строка 1: «ticks» нельзя задать по времени (field, slider, check, press, "
                         "release, supply, cell, note)"},
+                BadDrill {"gf 30 70\nat 1 gf 50 80\n",
+                        "строка 2: «gf» нельзя задать по времени (field, slider, check, press, "
+                        "release, supply, cell, note)"},
                 BadDrill {"at 1 details 6 1 6 2\n",
                         "строка 1: «details» нельзя задать по времени (field, slider, check, "
                         "press, release, supply, cell, note)"},

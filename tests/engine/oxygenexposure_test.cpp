@@ -1,3 +1,4 @@
+#include "deco/ceilings.h"
 #include "engine/divecomputer.h"
 #include "engine/oxygenexposure.h"
 #include "rig.h"
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -104,6 +106,81 @@ TEST(DiveComputer, OutlookOfADiveAndOfABadField)
     EXPECT_EQ(v.status, "'x' is not a valid floating point value");
     EXPECT_NE(v.noDecoTime, "—");
     EXPECT_EQ(v.tts, "—");
+}
+
+// GF99 and the surface GF come from the tissues of the last completed tick,
+// at its depth and at 1.0; the dive button and reset zero them, and a tick
+// that fails after loading the tissues keeps them. Surface GF 80 turns amber
+// at 50/80, red at 100.
+TEST(DiveComputer, GradientFactorsOfTheLastCompletedTick)
+{
+    Rig r;
+    r.set(Edit::tickMs, "1000");
+    r.set(Edit::startTissueN2, "3,16");
+    r.form.setPosition(Slider::maxDepth, 10);
+    r.sim.start();
+    ASSERT_EQ(r.ticks(120), "");
+    r.form.setPosition(Slider::maxDepth, 0); // on the way up from 10 m
+    ASSERT_EQ(r.ticks(10), "");
+    const SimulationState &s = r.state;
+    ASSERT_GT(s.currentDepthM, 5.0);
+    EXPECT_EQ(s.gf99, leadingGradientFactor(s.tissues, 0.1 * s.currentDepthM + 1.0));
+    EXPECT_EQ(s.surfaceGf, leadingGradientFactor(s.tissues, 1.0));
+    EXPECT_GT(s.surfaceGf, s.gf99);
+    EXPECT_GT(s.gf99, 0.0);
+    const double kept = s.surfaceGf;
+    r.set(Edit::maxLoopVolume, "0"); // fails at the counterlung, after the tissues
+    EXPECT_EQ(r.tick(), "Floating point division by zero");
+    EXPECT_NE(leadingGradientFactor(s.tissues, 1.0), kept);
+    EXPECT_EQ(s.surfaceGf, kept);
+
+    const std::tuple<int, double, AlertLevel> looks[] = {{80, 79.9, AlertLevel::Normal},
+            {80, 80.0, AlertLevel::Amber}, {70, 70.0, AlertLevel::Amber},
+            {100, 99.9, AlertLevel::Normal}, {70, 100.0, AlertLevel::Red}};
+    for (const auto &[high, surfaceGf, level] : looks) {
+        r.state.gradientFactors = {30, high};
+        r.state.surfaceGf = surfaceGf;
+        EXPECT_EQ(exposureView(s, RunState::Paused).surfaceGfLevel, level) << surfaceGf;
+    }
+    r.sim.pause();
+    r.sim.reset();
+    EXPECT_EQ(s.gf99 + s.surfaceGf, 0.0);
+    EXPECT_EQ(s.gradientFactors, (GradientFactors {30, 70})) << "a setting, not the dive's";
+    r.state.surfaceGf = 5.0;
+    r.sim.start();
+    EXPECT_EQ(s.surfaceGf, 0.0);
+}
+
+// The dive computer's plan and no-stop time count a negative conservatism as
+// 0 and say so; the forecast button still uses it as typed.
+TEST(DiveComputer, NegativeConservatismCountsAsZero)
+{
+    Rig r;
+    r.set(Edit::tickMs, "1000");
+    r.form.setPosition(Slider::maxDepth, 30);
+    r.sim.start();
+    ASSERT_EQ(r.ticks(60), "");
+    const auto outlook = [&](const char *conservatism) {
+        r.set(Edit::conservatism, conservatism);
+        r.sim.updateNoDecoTime();
+        return std::tuple(planSummary(r.sim.decoPlan()), r.sim.liveNoDecoForecast().elapsedSeconds,
+                outlookView(r.sim).negativeConservatismIgnored, r.state.noDecoTimeText);
+    };
+    const auto [plan0, noStop0, ignored0, button0] = outlook("0");
+    const auto [planNeg, noStopNeg, ignoredNeg, buttonNeg] = outlook("-10");
+    EXPECT_EQ(noStopNeg, noStop0);
+    EXPECT_FALSE(ignored0);
+    EXPECT_TRUE(ignoredNeg);
+    EXPECT_NE(buttonNeg, button0);
+    r.state.gradientFactors = {10, 80};
+    EXPECT_EQ(r.sim.liveNoDecoForecast().elapsedSeconds, noStop0) << "GF high alone counts";
+    r.state.gradientFactors = {50, 100};
+    EXPECT_GT(r.sim.liveNoDecoForecast().elapsedSeconds, noStop0);
+    r.state.gradientFactors = {};
+
+    startTissues(r.state.tissues, 1.6, 0.0); // stops at 6 and 3 m
+    EXPECT_EQ(std::get<0>(outlook("-10")), std::get<0>(outlook("0")));
+    EXPECT_NE(std::get<0>(outlook("10")), std::get<0>(outlook("0")));
 }
 
 } // namespace

@@ -63,6 +63,7 @@ TEST(DiveLog, TakesTheDiveComputersResults)
             {30, "", "4", false, false, false, true}, // the plan never ends
             {30, "AscentRate", "2", false, false, true, true},
             {30, "DecoStepSeconds", "0,79", false, false, false, true},
+            {8, "", "0,79", false, false, true, true}, // ends at GF high, never at the raw limits
             {0, "Setpoint1", "0,79", false, false, false, false}};
     for (const auto &c : cases) {
         SCOPED_TRACE(std::to_string(c.depthM) + " m " + c.field + " " + c.startTissueN2);
@@ -89,10 +90,10 @@ TEST(DiveLog, TakesTheDiveComputersResults)
 DiveRecord handMadeRecord()
 {
     DiveRecord r;
-    r.samples.push_back(
-            {0, 0.0, 0.7, std::nullopt, 0.0, 0.0, -1.5, 754, std::nullopt, {0.7, 0.7, 0.7}});
+    r.samples.push_back({0, 0.0, 0.7, std::nullopt, 0.0, 0.0, -1.5, 754, std::nullopt,
+            {0.7, 0.7, 0.7}, 0.5, 1.5, GradientFactors {}});
     r.samples.push_back({10500, 30.5, 1.3, 1.3, 23.0, 12.25, 4.2, std::nullopt, DecoStop {9, 2},
-            {1.2, 0.0, 1.5}});
+            {1.2, 0.0, 1.5}, 87.5, 112.5, GradientFactors {30, 70}});
     r.greatestDepthM = 31.0;
     r.highestPpo2 = 1.35;
     r.durationMs = 12000;
@@ -104,8 +105,8 @@ TEST(DiveFiles, CsvHasOneRowPerSampleWithEmptyCellsWhereNothingApplies)
 {
     EXPECT_EQ(diveCsv(handMadeRecord()),
             std::string(kDiveCsvHeader) + "\r\n"
-                    + "0,0,0.7,,0,0,-1.5,12.566666666666666,,,0.7,0.7,0.7\r\n"
-                      "10.5,30.5,1.3,1.3,23,12.25,4.2,,9,2,1.2,0,1.5\r\n");
+                    + "0,0,0.7,,0,0,-1.5,12.566666666666666,,,0,2,0.7,0.7,0.7\r\n"
+                      "10.5,30.5,1.3,1.3,23,12.25,4.2,,9,2,88,112,1.2,0,1.5\r\n");
 }
 
 TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
@@ -126,6 +127,8 @@ TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
             <depth>0</depth>
             <divetime>0</divetime>
             <otu>0</otu>
+            <setgfhigh>0.8</setgfhigh>
+            <setgflow>0.5</setgflow>
             <divemode type="closedcircuit"/>
             <ppo2 ref="o2sensor1">68646.55</ppo2>
             <ppo2 ref="o2sensor2">68646.55</ppo2>
@@ -138,6 +141,8 @@ TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
             <depth>30.5</depth>
             <divetime>10.5</divetime>
             <otu>12.25</otu>
+            <setgfhigh>0.7</setgfhigh>
+            <setgflow>0.3</setgflow>
             <setpo2 setby="user">127486.45</setpo2>
             <ppo2 ref="o2sensor1">117679.8</ppo2>
             <ppo2 ref="o2sensor2">0</ppo2>

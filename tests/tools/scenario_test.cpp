@@ -121,7 +121,28 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedScenario,
                 BadLine {"cell 2 stuck -0,1\n", "1: the stuck PPO2 cannot be negative"},
                 BadLine {"cell 2 limit -1\n", "1: the limit cannot be negative"},
                 BadLine {"cell 2 sensitivity -1\n", "1: the sensitivity cannot be negative"},
-                BadLine {"cell 2 slow -1\n", "1: the half-time cannot be negative"}));
+                BadLine {"cell 2 slow -1\n", "1: the half-time cannot be negative"},
+                BadLine {"gf 30\n", "1: 'gf' expects GF low and GF high in percent"},
+                BadLine {"gf 71 70\n", "1: GF low and high must be whole percents written in "
+                                       "digits, 10 <= low <= high <= 100, not '71' and '70'"},
+                BadLine {"gf +30 70,0\n", "1: GF low and high must be whole percents written in "
+                                          "digits, 10 <= low <= high <= 100, not '+30' and '70,0'"}));
+
+// "gf" acts from the next plan on, wherever it stands; the two columns after
+// cns and otu are whole percents.
+TEST(Scenario, GradientFactorsApplyFromTheNextPlan)
+{
+    const SimRun run = runScenario("field TickMs 1000\nfield StartTissueN2 1,6\ngf 10 10\nstart\n"
+                                   "slider MaxDepth 40\nminutes 20\nplan\ngf 100 100\nplan\n"
+                                   "gf 050 080\nplan\n");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    const auto tts = [&](std::size_t fromEnd) { return std::stoi(run.rows[run.rows.size() - fromEnd][Text]); };
+    EXPECT_LT(tts(2), tts(1)) << "100/100 below 50/80";
+    EXPECT_LT(tts(1), tts(3)) << "50/80 below 10/10";
+    const std::string surfaceGf = run.rows.back()[Text + 8];
+    EXPECT_EQ(std::to_string(std::stoi(surfaceGf)), surfaceGf);
+    EXPECT_GT(std::stoi(surfaceGf), 100) << "a decompression dive";
+}
 
 TEST(Scenario, CommandsTheRunStateDoesNotAllowStopTheRun)
 {

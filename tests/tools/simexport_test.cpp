@@ -77,7 +77,7 @@ TEST_P(ExampleExport, FilesReadBackAsTheTraceHasIt)
     std::vector<std::string> rows = split(e.csv, '\n');
     ASSERT_EQ(rows.front(),
             "time_s,depth_m,ppo2,setpoint,cns_percent,otu,ceiling_m,ndl_min,"
-            "first_stop_m,first_stop_min,cell1,cell2,cell3");
+            "first_stop_m,first_stop_min,gf99,surf_gf,cell1,cell2,cell3");
     ASSERT_EQ(rows.back(), "");
     rows = {rows.begin() + 1, rows.end() - 1};
     ASSERT_EQ(rows.size(), waypoints.size());
@@ -88,12 +88,15 @@ TEST_P(ExampleExport, FilesReadBackAsTheTraceHasIt)
     EXPECT_EQ(tagText(waypoints[0], "<divetime>"), "0");
     EXPECT_EQ(first[0], "0");
     EXPECT_EQ(number(tagText(waypoints[0], "<depth>")), number(first[1]));
+    // The examples keep the default gradient factors, given once.
+    EXPECT_EQ(tagText(waypoints[0], "<setgfhigh>") + tagText(waypoints[0], "<setgflow>"), "0.80.5");
+    EXPECT_EQ(e.uddf.find("<setgflow>", e.uddf.find("</waypoint>")), std::string::npos);
     double greatest = number(first[1]), highest = number(first[2]);
     double lastMs = 0, endMs = 0; // of the last sample, of the last completed tick
     std::size_t sample = 1;
     for (const std::string &line : split(e.trace, '\n')) {
         const std::vector<std::string> t = split(line, ',');
-        if (t.size() != 30 || t[0] != "tick" || !t[23].empty())
+        if (t.size() != 32 || t[0] != "tick" || !t[23].empty())
             continue; // the header, another event, or a tick that ended on an error
         const double clockMs = number(t[2]), depth = number(t[3]), ppo2 = number(t[6]);
         greatest = std::max(greatest, depth);
@@ -114,8 +117,9 @@ TEST_P(ExampleExport, FilesReadBackAsTheTraceHasIt)
             EXPECT_EQ(number(tagText(w, "<ppo2 ref=\"o2sensor" + std::to_string(k) + "\">")),
                     cell * 98066.5)
                     << w;
-            EXPECT_EQ(number(row[std::size_t(9 + k)]), cell) << rows[sample];
+            EXPECT_EQ(number(row[std::size_t(11 + k)]), cell) << rows[sample];
         }
+        EXPECT_EQ(row[10] + ',' + row[11], t[30] + ',' + t[31]) << "GF99, surface GF";
         lastMs = clockMs;
         ++sample;
     }

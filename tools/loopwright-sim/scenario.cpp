@@ -3,6 +3,7 @@
 #include "drills/drillsession.h"
 
 #include "util/error.h"
+#include "util/numtext.h"
 
 #include <cstdio>
 #include <ostream>
@@ -79,7 +80,7 @@ const char *ScenarioRunner::traceHeader()
     return "event,tick,clock_ms,depth,loop_gas,loop_o2_gas,ppo2,ppn2,pphe,o2_used,dil_used,"
            "o2_metabolised,o2_left,dil_left,safe_ascent_depth,governing,tissue_n2_1,"
            "tissue_n2_16,tissue_he_1,tissue_he_16,lamps,interval_ms,history_count,text,cns,otu,"
-           "cell1,cell2,cell3,voted_ppo2";
+           "cell1,cell2,cell3,voted_ppo2,gf99,surf_gf";
 }
 
 void ScenarioRunner::writeRow(std::ostream &trace, const char *event, const std::string &text)
@@ -101,7 +102,8 @@ void ScenarioRunner::writeRow(std::ostream &trace, const char *event, const std:
           << csvField(text) << ',' << number(s.oxygen.cnsPercent) << ',' << number(s.oxygen.otu);
     for (double reading : s.cells.readings)
         trace << ',' << number(reading);
-    trace << ',' << number(s.cells.vote.voted) << '\n';
+    trace << ',' << number(s.cells.vote.voted) << ',' << numtext::nearestInt(s.gf99) << ','
+          << numtext::nearestInt(s.surfaceGf) << '\n';
 }
 
 bool ScenarioRunner::runTick(std::ostream &trace)
@@ -180,6 +182,7 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
     case Kind::DilBypassAvailable:
     case Kind::Supply:
     case Kind::Cell:
+    case Kind::GradientFactors:
     case Kind::Press:
     case Kind::Release:
         report([&] { applyCommand(c, m_simulation); });

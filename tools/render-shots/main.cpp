@@ -9,6 +9,7 @@
 #include "app/loopwrightapp.h"
 #include "app/pictures.h"
 #include "app/tdebrief.h"
+#include "app/tdivecomputersettings.h"
 #include "controls/tgradienttrackbar.h"
 
 #include <QApplication>
@@ -123,6 +124,12 @@ bool shoot(const QString &dir, Language language)
     form.Button4Click();
     ok = save(computer, dir, "divecomputer.png") && ok;
     ok = save(form, dir, "main-deco.png") && ok;
+    // Its settings, opened from the "GF" button, with a pair being typed.
+    computer.openSettings();
+    computer.settings().lowField()->setText(QStringLiteral("30"));
+    computer.settings().highField()->setText(QStringLiteral("70"));
+    ok = save(computer.settings(), dir, "divecomputer-settings.png") && ok;
+    computer.settings().reject();
 
     // A drill flown in the window with a wrong response: the oxygen solenoid
     // sticks at 8 minutes and the trainee only ascends at 10, the cylinder
