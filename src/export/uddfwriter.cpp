@@ -38,6 +38,22 @@ std::string escaped(std::string_view text)
     return out;
 }
 
+// Appends <name>value</name> on its own line; nothing for a value that a
+// dive log could not read (see exporttext::decimal).
+void number(std::string &out, int indent, std::string_view name, double value)
+{
+    if (const auto text = decimal(value)) {
+        out.append(std::size_t(indent) * 2, ' ');
+        out += '<';
+        out += name;
+        out += '>';
+        out += *text;
+        out += "</";
+        out += name;
+        out += ">\n";
+    }
+}
+
 // Appends <name>text</name> on its own line.
 void element(std::string &out, int indent, std::string_view name, std::string_view text)
 {
@@ -72,24 +88,28 @@ double seconds(std::int64_t ms)
 void waypoint(std::string &out, const DiveSample &s, bool first)
 {
     line(out, 5, "<waypoint>");
-    element(out, 6, "cns", decimal(s.cnsPercent / 100.0));
+    number(out, 6, "cns", s.cnsPercent / 100.0);
     if (s.firstStop) {
-        line(out, 6,
-                "<decostop kind=\"mandatory\" decodepth=\"" + escaped(decimal(s.firstStop->depthM))
-                        + "\" duration=\"" + escaped(decimal(s.firstStop->minutes * 60.0))
-                        + "\"/>");
+        const auto depth = decimal(s.firstStop->depthM);
+        const auto duration = decimal(s.firstStop->minutes * 60.0);
+        if (depth && duration)
+            line(out, 6,
+                    "<decostop kind=\"mandatory\" decodepth=\"" + *depth + "\" duration=\""
+                            + *duration + "\"/>");
     }
-    element(out, 6, "depth", decimal(s.depthM));
-    element(out, 6, "divetime", decimal(seconds(s.diveTimeMs)));
-    element(out, 6, "otu", decimal(s.otu));
-    if (s.setpoint)
-        line(out, 6,
-                "<setpo2 setby=\"user\">" + escaped(decimal(pascals(*s.setpoint))) + "</setpo2>");
+    number(out, 6, "depth", s.depthM);
+    number(out, 6, "divetime", seconds(s.diveTimeMs));
+    number(out, 6, "otu", s.otu);
+    if (s.setpoint) {
+        if (const auto setpoint = decimal(pascals(*s.setpoint)))
+            line(out, 6, "<setpo2 setby=\"user\">" + *setpoint + "</setpo2>");
+    }
     if (first)
         line(out, 6, "<divemode type=\"closedcircuit\"/>");
-    line(out, 6, "<ppo2 ref=\"o2sensor\">" + escaped(decimal(pascals(s.ppo2))) + "</ppo2>");
+    if (const auto ppo2 = decimal(pascals(s.ppo2)))
+        line(out, 6, "<ppo2 ref=\"o2sensor\">" + *ppo2 + "</ppo2>");
     if (s.noStopSeconds)
-        element(out, 6, "nodecotime", decimal(double(*s.noStopSeconds)));
+        number(out, 6, "nodecotime", double(*s.noStopSeconds));
     line(out, 5, "</waypoint>");
 }
 
@@ -99,9 +119,9 @@ void mix(std::string &out, std::string_view id, std::string_view name,
     line(out, 2, "<mix id=\"" + escaped(id) + "\">");
     element(out, 3, "name", name);
     if (gas) {
-        element(out, 3, "o2", decimal(gas->o2Percent / 100.0));
-        element(out, 3, "n2", decimal((100.0 - gas->o2Percent - gas->hePercent) / 100.0));
-        element(out, 3, "he", decimal(gas->hePercent / 100.0));
+        number(out, 3, "o2", gas->o2Percent / 100.0);
+        number(out, 3, "n2", (100.0 - gas->o2Percent - gas->hePercent) / 100.0);
+        number(out, 3, "he", gas->hePercent / 100.0);
     }
     line(out, 2, "</mix>");
 }
@@ -158,9 +178,9 @@ std::string uddfDocument(const DiveRecord &record, const UddfTimes &times)
         line(out, 4, "</samples>");
     }
     line(out, 4, "<informationafterdive>");
-    element(out, 5, "greatestdepth", decimal(record.greatestDepthM));
-    element(out, 5, "diveduration", decimal(seconds(record.durationMs)));
-    element(out, 5, "highestpo2", decimal(pascals(record.highestPpo2)));
+    number(out, 5, "greatestdepth", record.greatestDepthM);
+    number(out, 5, "diveduration", seconds(record.durationMs));
+    number(out, 5, "highestpo2", pascals(record.highestPpo2));
     line(out, 4, "</informationafterdive>");
     line(out, 3, "</dive>");
     line(out, 2, "</repetitiongroup>");

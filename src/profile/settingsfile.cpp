@@ -2,13 +2,13 @@
 
 #include "profile/cp1251.h"
 #include "util/blanks.h"
+#include "util/atomicfile.h"
 #include "util/error.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 #include <fcntl.h>
@@ -228,39 +228,77 @@ std::optional<bool> parseState(std::string_view text)
     return nonZero;
 }
 
-bool writeAll(int fd, std::string_view bytes)
+std::string folded(std::string_view name)
 {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
+    std::string out(name);
+    for (char &c : out) {
+        c = static_cast<char>(cp1251::foldCase(static_cast<unsigned char>(c)));
     }
-    return true;
-}
-
-// A name for the temporary file that no other writer, in this process or
-// another, picks at the same time; O_EXCL catches the rest.
-fs::path temporaryPath(const fs::path &target)
-{
-    static std::atomic<unsigned> counter {0};
-    const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
-    return target.parent_path()
-            / ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-"
-                    + std::to_string(counter++) + "-" + std::to_string(tick & 0xFFFFFF));
+    return out;
 }
 
 } // namespace
 
+// The file's first section of each name with its entries, built in one pass
+// over the bytes: what a read would find by scanning, found at once.
+struct SettingsFile::Index
+{
+    struct Section
+    {
+        bool hasKey = false;
+        std::vector<std::string> keys; ///< each key once, file order, as spelled
+        std::unordered_map<std::string, std::string_view> values; ///< by folded key
+    };
+    std::string bytes;
+    std::unordered_map<std::string, Section> sections; ///< by folded name
+
+    explicit Index(std::string fileBytes) : bytes(std::move(fileBytes))
+    {
+        const std::string_view all = bytes;
+        LineScanner scanner(all);
+        Section *current = nullptr;
+        for (Line line; scanner.next(line);) {
+            if (line.kind == Kind::Header) {
+                const auto [it, first] = sections.try_emplace(folded(line.name));
+                current = first ? &it->second : nullptr;
+            } else if (current && line.kind == Kind::Entry) {
+                current->hasKey = true;
+                const std::string_view value =
+                        all.substr(line.valueBegin, line.end - line.valueBegin);
+                if (current->values.try_emplace(folded(line.name), value).second) {
+                    current->keys.emplace_back(line.name);
+                }
+            }
+        }
+    }
+
+    const Section *find(std::string_view section) const
+    {
+        const auto it = sections.find(folded(cp1251::fromUtf8(section)));
+        return it == sections.end() ? nullptr : &it->second;
+    }
+};
+
 SettingsFile::SettingsFile(const fs::path &path) : m_path(fs::absolute(path)) { }
+
+void SettingsFile::ReadOnce()
+{
+    AbandonBatch();
+    m_snapshot = std::make_shared<const Index>(readForLookup(m_path));
+}
 
 std::string SettingsFile::ReadString(
         std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
+    if (m_snapshot) {
+        if (const Index::Section *found = m_snapshot->find(section)) {
+            if (const auto it = found->values.find(folded(cp1251::fromUtf8(key)));
+                    it != found->values.end()) {
+                return cp1251::toUtf8(it->second.substr(0, kMaxValueLength));
+            }
+        }
+        return std::string(defaultValue);
+    }
     const std::string bytes = bytesForLookup();
     const std::string keyBytes = cp1251::fromUtf8(key);
     std::optional<std::string_view> value;
@@ -354,6 +392,19 @@ void SettingsFile::WriteBool(std::string_view section, std::string_view key, boo
 std::vector<std::string> SettingsFile::ReadSectionKeys(std::string_view section) const
 {
     std::vector<std::string> keys;
+    if (m_snapshot) {
+        std::size_t used = 0;
+        if (const Index::Section *found = m_snapshot->find(section)) {
+            for (const std::string &key : found->keys) {
+                used += key.size() + 1;
+                if (used > kKeyListBytes) {
+                    break;
+                }
+                keys.push_back(cp1251::toUtf8(key));
+            }
+        }
+        return keys;
+    }
     const std::string bytes = bytesForLookup();
     std::unordered_set<std::string> seen;
     std::size_t used = 0;
@@ -380,6 +431,10 @@ std::vector<std::string> SettingsFile::ReadSectionKeys(std::string_view section)
 
 bool SettingsFile::SectionExists(std::string_view section) const
 {
+    if (m_snapshot) {
+        const Index::Section *found = m_snapshot->find(section);
+        return found && found->hasKey;
+    }
     const std::string bytes = bytesForLookup();
     bool hasKey = false;
     visitSection(bytes, cp1251::fromUtf8(section), [&](const Line &line) {
@@ -455,6 +510,7 @@ std::string SettingsFile::bytesForLookup() const
 
 void SettingsFile::BeginBatch()
 {
+    m_snapshot.reset();
     m_batching = false;
     m_batchOriginal = loadForWrite();
     m_batchBytes = m_batchOriginal.bytes;
@@ -497,6 +553,7 @@ SettingsFile::Contents SettingsFile::loadForWrite() const
 
 void SettingsFile::replaceContents(const Contents &old, const std::string &newBytes)
 {
+    m_snapshot.reset();
     if (m_batching) {
         m_batchBytes = newBytes;
         return;
@@ -530,42 +587,12 @@ void SettingsFile::writeContents(const Contents &old, const std::string &newByte
         return;
     }
 
-    Stat original {};
-    const bool keepMode = old.existed && ::stat(target.c_str(), &original) == 0;
-    fs::path temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = temporaryPath(target);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd < 0 && errno != EEXIST) {
-            break;
-        }
-    }
-    if (fd < 0) {
+    // One safe replacement for every file the program writes: only a
+    // regular file is replaced, its mode and owner are kept.
+    try {
+        writeFileAtomically(m_path, newBytes);
+    } catch (const FileWriteError &) {
         failWrite();
-    }
-    if (keepMode) {
-        // Ownership can only be kept by a privileged writer; the mode always.
-        if (original.st_uid != ::geteuid() || original.st_gid != ::getegid()) {
-            if (::fchown(fd, original.st_uid, original.st_gid) != 0) {
-                // Not fatal: the new file then belongs to the writer.
-            }
-        }
-        ::fchmod(fd, original.st_mode & 07777);
-    }
-    // The file must be on the disk before it takes the old one's place, or a
-    // crash could leave an empty file under the real name.
-    const bool written = writeAll(fd, newBytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temp.c_str(), target.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        failWrite();
-    }
-    // Make the rename itself durable; the new contents are already safe, so
-    // a folder that cannot be synced is no failure.
-    if (const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
     }
 }
 
