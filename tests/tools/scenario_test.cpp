@@ -11,6 +11,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct SimRun
@@ -150,6 +152,22 @@ TEST(Scenario, MinutesRefuseToCountAnUnreadableTickLength)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.rows.size(), 1u);
     EXPECT_EQ(run.errors, "line 3: 'minutes' cannot count simulated time: 'abc' is not a valid integer value\n");
+}
+
+// A field that fails every tick stops the run after a thousand ticks in a
+// row, counted across commands; one tick fewer runs on.
+TEST(Scenario, AThousandFailingTicksInARowStopTheRun)
+{
+    const std::string broken = "field Conservatism x\nstart\nticks 998\n";
+    const SimRun ran = runScenario(broken + "ticks 1\nfield Conservatism 0\nticks 1\nfield "
+                                            "Conservatism x\nticks 999\n");
+    EXPECT_EQ(ran.status, 0) << ran.errors;
+    EXPECT_EQ(ran.rows.size(), 998u + 1 + 1 + 999);
+    const SimRun stopped = runScenario(broken + "ticks 1\nticks 1\nticks 5\n");
+    EXPECT_EQ(stopped.status, 1);
+    EXPECT_EQ(stopped.rows.size(), 1000u);
+    EXPECT_EQ(stopped.errors, "line 5: 1000 ticks in a row ended on an error, the last on: 'x' is "
+                              "not a valid floating point value; the run stops\n");
 }
 
 TEST(Scenario, TextsWithCommasAreQuoted)
@@ -293,6 +311,98 @@ TEST(LoopwrightSim, ReportsWhatWentWrongWithItsExitStatus)
             {example + " --uddf", dir + "/out.csv", 2, "loopwright-sim: '--uddf' needs a FILE"}};
     for (const auto &c : cases)
         EXPECT_EQ(runSim(c.scenario, c.output), std::pair(c.status, c.message)) << c.scenario;
+}
+
+// Two outputs on one file, or an output on the file being read, are found
+// whatever the spelling (links, "..", hard links), and like any unknown
+// option they are usage errors: nothing runs.
+TEST(LoopwrightSim, RefusesArgumentsThatCannotWorkBeforeRunning)
+{
+    namespace fs = std::filesystem;
+    const std::string dir = testing::TempDir() + "/clobber";
+    fs::remove_all(dir);
+    fs::create_directories(dir + "/sub");
+    const std::string scn = dir + "/dive.scn";
+    std::ofstream(scn) << "start\nticks 3\n";
+    std::ofstream(dir + "/d.drill") << "title T\nend-after 0,1\n";
+    fs::create_symlink(scn, dir + "/scn-link");
+    fs::create_hard_link(dir + "/d.drill", dir + "/d-hard");
+    const std::string same = "' name the same file ('";
+    const std::string clobber = "'): one would overwrite the other";
+    const std::pair<std::string, std::string> cases[] = {
+            {"--uddf " + dir + "/x --csv " + dir + "/x " + scn,
+                    "'--uddf' and '--csv" + same + dir + "/x', '" + dir + "/x" + clobber},
+            {"--csv " + dir + "/sub/../x --uddf=" + dir + "/x " + scn,
+                    "'--uddf' and '--csv" + same + dir + "/x', '" + dir + "/sub/../x" + clobber},
+            {"--csv " + dir + "/scn-link " + scn,
+                    "the scenario and '--csv" + same + scn + "', '" + dir + "/scn-link" + clobber},
+            {"--debrief-out " + dir + "/d-hard --debrief " + dir + "/d.drill",
+                    "'--debrief' and '--debrief-out" + same + dir + "/d.drill', '" + dir
+                            + "/d-hard" + clobber},
+            {"--language en " + scn, "unknown option '--language'"},
+            {"-lang en " + scn, "unknown option '-lang'"},
+            {"--uddf a.uddf --uddf b.uddf " + scn, "'--uddf' is given twice"},
+            {"--uddf --csv c.csv " + scn, "'--uddf' needs a FILE"},
+            {scn + " " + scn, "more than one scenario ('" + scn + "', '" + scn + "')"},
+            {"--csv c.csv --debrief d --debrief-out o", "'--csv' cannot be used with --debrief"},
+            {"--debrief-out o " + scn, "'--debrief-out' is used with --debrief only"},
+            {"--debrief " + dir + "/d.drill", "'--debrief-out' is missing"},
+            {"--uddf x.uddf", "no scenario to run"}};
+    for (const auto &[arguments, reason] : cases) {
+        EXPECT_EQ(runSim(arguments, dir + "/trace.csv"), std::pair(2, "loopwright-sim: " + reason))
+                << arguments;
+        EXPECT_EQ(fs::file_size(dir + "/trace.csv"), 0u) << arguments;
+    }
+    EXPECT_FALSE(fs::exists(dir + "/x"));
+}
+
+// Outputs that are no regular file, or the trace itself, are refused before
+// the run (exit 3); when the trace cannot be written, no other file is.
+TEST(LoopwrightSim, WritesOnlyRegularFilesAndNothingAfterALostTrace)
+{
+    namespace fs = std::filesystem;
+    const std::string dir = testing::TempDir() + "/targets";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    ASSERT_EQ(::mkfifo((dir + "/fifo").c_str(), 0644), 0);
+    fs::create_symlink("/proc/self/fd/1", dir + "/stdout-link");
+    std::ofstream(dir + "/d.drill") << "title T\nend-after 0,1\n";
+    const std::string example = std::string(LOOPWRIGHT_SOURCE_DIR) + "/examples/eccr-30m.scn";
+    const std::string cannot = "loopwright-sim: cannot write " + dir;
+    const std::pair<std::string, std::string> cases[] = {
+            {"--uddf " + dir + "/fifo " + example,
+                    cannot + "/fifo: not a regular file (a device, a pipe or a socket)"},
+            {"--csv " + dir + "/stdout-link " + example,
+                    cannot + "/stdout-link: a link to a file the program has open, not a file's name"},
+            {"--debrief " + dir + "/d.drill --debrief-out " + dir + "/trace.csv",
+                    cannot + "/trace.csv: the program's own standard input, output or error"}};
+    for (const auto &[arguments, message] : cases) {
+        EXPECT_EQ(runSim(arguments, dir + "/trace.csv"), std::pair(3, message)) << arguments;
+        EXPECT_EQ(fs::file_size(dir + "/trace.csv"), 0u) << "nothing ran: " << arguments;
+    }
+    const std::string lost = "loopwright-sim: cannot write the trace to standard output";
+    EXPECT_EQ(runSim("--uddf " + dir + "/dive.uddf " + example, "/dev/full"), std::pair(3, lost));
+    EXPECT_EQ(runSim("--debrief " + dir + "/d.drill --debrief-out " + dir + "/d.json", "/dev/full"),
+            std::pair(3, lost));
+    EXPECT_FALSE(fs::exists(dir + "/dive.uddf"));
+    EXPECT_FALSE(fs::exists(dir + "/d.json"));
+}
+
+// A drill whose dive never completes a tick ends after a thousand failing
+// ticks: exit 1, and a debrief that says so and passes nothing.
+TEST(LoopwrightSim, ADrillThatCannotTickEndsOnErrorWithItsDebrief)
+{
+    const std::string dir = testing::TempDir();
+    std::ofstream(dir + "/stuck.drill") << "title T\nfield Conservatism x\nobjective cns-below 100\n";
+    EXPECT_EQ(runSim("--debrief " + dir + "/stuck.drill --debrief-out " + dir + "/stuck.json",
+                      dir + "/stuck.csv"),
+            std::pair(1, std::string("1000 ticks in a row ended on an error, the last on: 'x' is not "
+                                     "a valid floating point value; the run stops")));
+    std::ifstream json(dir + "/stuck.json");
+    std::stringstream text;
+    text << json.rdbuf();
+    EXPECT_NE(text.str().find("\"ended_by\": \"error\""), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("\"passed\": false, \"value\": null"), std::string::npos);
 }
 
 // A drill flown headless: its trace on standard output, its debrief written
