@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -51,10 +52,7 @@ public:
         if (pos >= m_bytes.size()) {
             return false;
         }
-        std::size_t end = pos;
-        while (end < m_bytes.size() && m_bytes[end] != '\r' && m_bytes[end] != '\n') {
-            ++end;
-        }
+        const std::size_t end = std::min(nextOf('\r', m_nextCr, pos), nextOf('\n', m_nextLf, pos));
         line = Line {};
         line.begin = pos;
         line.end = end;
@@ -75,17 +73,36 @@ public:
             line.kind = Kind::Header;
             line.name = trimBlanks(head.substr(0, head.find(']')), kBlanks);
             m_inSection = true;
-        } else if (const std::size_t eq = text.find('='); m_inSection && eq != text.npos) {
-            line.kind = Kind::Entry;
-            line.name = trimBlanks(text.substr(0, eq), kBlanks);
-            line.valueBegin = pos + eq + 1;
+        } else if (m_inSection) {
+            if (const std::size_t eq = text.find('='); eq != text.npos) {
+                line.kind = Kind::Entry;
+                line.name = trimBlanks(text.substr(0, eq), kBlanks);
+                line.valueBegin = pos + eq + 1;
+            }
         }
         return true;
     }
 
 private:
+    // The first \a c at or after \a from, remembered in \a cached so that a
+    // file of many lines is searched once for each kind of line end, not
+    // once per line (a file without CR would otherwise be searched to its
+    // end for every line).
+    std::size_t nextOf(char c, std::size_t &cached, std::size_t from) const
+    {
+        if (cached < from || cached == kUnknown) {
+            const void *found = std::memchr(m_bytes.data() + from, c, m_bytes.size() - from);
+            cached = found ? static_cast<std::size_t>(static_cast<const char *>(found) - m_bytes.data())
+                           : m_bytes.size();
+        }
+        return cached;
+    }
+
+    static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
     std::string_view m_bytes;
     std::size_t m_pos = 0;
+    std::size_t m_nextCr = kUnknown;
+    std::size_t m_nextLf = kUnknown;
     bool m_inSection = false;
 };
 
@@ -330,7 +347,8 @@ void SettingsFile::WriteString(
         }
     }
 
-    const Contents old = loadForWrite();
+    Contents fresh;
+    const Contents &old = loadForWrite(fresh);
     const std::string_view bytes = old.bytes;
     std::optional<Line> entry;
     std::optional<Line> last; // the section's last non-blank line
@@ -369,7 +387,7 @@ void SettingsFile::WriteString(
         }
         out += "[" + sectionBytes + "]" + std::string(kLineEnd) + newLine;
     }
-    replaceContents(old, out);
+    replaceContents(old, std::move(out));
 }
 
 bool SettingsFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const
@@ -447,7 +465,8 @@ bool SettingsFile::SectionExists(std::string_view section) const
 void SettingsFile::EraseSection(std::string_view section)
 {
     const std::string name = cp1251::fromUtf8(section);
-    const Contents old = loadForWrite();
+    Contents fresh;
+    const Contents &old = loadForWrite(fresh);
     const std::string_view bytes = old.bytes;
     std::string out;
     out.reserve(bytes.size());
@@ -463,7 +482,7 @@ void SettingsFile::EraseSection(std::string_view section)
             out.append(bytes.substr(line.begin, line.next - line.begin));
         }
     }
-    replaceContents(old, out);
+    replaceContents(old, std::move(out));
 }
 
 void SettingsFile::DeleteKey(std::string_view section, std::string_view key) noexcept
@@ -471,7 +490,8 @@ void SettingsFile::DeleteKey(std::string_view section, std::string_view key) noe
     try {
         const std::string name = cp1251::fromUtf8(section);
         const std::string keyBytes = cp1251::fromUtf8(key);
-        const Contents old = loadForWrite();
+        Contents fresh;
+    const Contents &old = loadForWrite(fresh);
         const std::string_view bytes = old.bytes;
         std::string out;
         out.reserve(bytes.size());
@@ -497,7 +517,7 @@ void SettingsFile::DeleteKey(std::string_view section, std::string_view key) noe
             }
             out.append(text);
         }
-        replaceContents(old, out);
+        replaceContents(old, std::move(out));
     } catch (...) {
         // Deleting is best effort by contract: the caller goes on either way.
     }
@@ -505,15 +525,16 @@ void SettingsFile::DeleteKey(std::string_view section, std::string_view key) noe
 
 std::string SettingsFile::bytesForLookup() const
 {
-    return m_batching ? m_batchBytes : readForLookup(m_path);
+    return m_batching ? m_batchCurrent.bytes : readForLookup(m_path);
 }
 
 void SettingsFile::BeginBatch()
 {
     m_snapshot.reset();
     m_batching = false;
-    m_batchOriginal = loadForWrite();
-    m_batchBytes = m_batchOriginal.bytes;
+    Contents fresh;
+    m_batchOriginal = loadForWrite(fresh);
+    m_batchCurrent = m_batchOriginal;
     m_batching = true;
 }
 
@@ -523,9 +544,9 @@ void SettingsFile::CommitBatch()
         return;
     m_batching = false;
     const Contents original = std::move(m_batchOriginal);
-    const std::string changed = std::move(m_batchBytes);
+    const std::string changed = std::move(m_batchCurrent.bytes);
     m_batchOriginal = {};
-    m_batchBytes.clear();
+    m_batchCurrent = {};
     writeContents(original, changed);
 }
 
@@ -533,29 +554,30 @@ void SettingsFile::AbandonBatch() noexcept
 {
     m_batching = false;
     m_batchOriginal = {};
-    m_batchBytes.clear();
+    m_batchCurrent = {};
 }
 
-SettingsFile::Contents SettingsFile::loadForWrite() const
+const SettingsFile::Contents &SettingsFile::loadForWrite(Contents &fresh) const
 {
+    // A batch changes its copy in place: a file of megabytes is not copied
+    // again for every entry written.
     if (m_batching)
-        return {m_batchBytes, m_batchOriginal.existed};
-    Contents c;
-    const Load load = loadFile(m_path, c.bytes);
+        return m_batchCurrent;
+    const Load load = loadFile(m_path, fresh.bytes);
     // A file that exists but cannot be read must not be replaced by one that
     // holds only the new entry.
     if (load == Load::Failed) {
         failWrite();
     }
-    c.existed = load == Load::Read;
-    return c;
+    fresh.existed = load == Load::Read;
+    return fresh;
 }
 
-void SettingsFile::replaceContents(const Contents &old, const std::string &newBytes)
+void SettingsFile::replaceContents(const Contents &old, std::string newBytes)
 {
     m_snapshot.reset();
     if (m_batching) {
-        m_batchBytes = newBytes;
+        m_batchCurrent.bytes = std::move(newBytes);
         return;
     }
     writeContents(old, newBytes);

@@ -120,16 +120,16 @@ private:
         std::string bytes;
         bool existed = false;
     };
-    Contents loadForWrite() const;
+    const Contents &loadForWrite(Contents &fresh) const;
     std::string bytesForLookup() const;
-    void replaceContents(const Contents &old, const std::string &newBytes);
+    void replaceContents(const Contents &old, std::string newBytes);
     void writeContents(const Contents &old, const std::string &newBytes) const;
     [[noreturn]] void failWrite() const;
 
     std::filesystem::path m_path;
     bool m_batching = false;
     Contents m_batchOriginal; ///< the file as the batch found it
-    std::string m_batchBytes; ///< the file as the batch has changed it
+    Contents m_batchCurrent; ///< the file as the batch has changed it
     std::shared_ptr<const Index> m_snapshot; ///< set by ReadOnce
 };
 
