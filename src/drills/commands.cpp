@@ -18,13 +18,16 @@ ScriptFileError readScriptFile(
         const std::filesystem::path &path, std::string &content, bool regularOnly)
 {
     content.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    // Opening a named pipe waits for its writer: as a shell's reader does,
+    // unless only a regular file will do (the window must not wait).
+    const int fd = ::open(
+            path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | (regularOnly ? O_NONBLOCK : 0));
     if (fd < 0)
         return ScriptFileError::CannotOpen;
     struct stat st
     { };
     ScriptFileError result = ScriptFileError::None;
-    if (::fstat(fd, &st) != 0)
+    if (::fstat(fd, &st) != 0 || ::fcntl(fd, F_SETFL, 0) != 0)
         result = ScriptFileError::CannotRead;
     else if (S_ISDIR(st.st_mode) || (regularOnly && !S_ISREG(st.st_mode)))
         result = ScriptFileError::NotARegularFile;
