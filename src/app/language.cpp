@@ -102,8 +102,7 @@ std::optional<Language> languageArgument(const QStringList &arguments)
         }
         const auto language = languageFromCode(code.toStdString());
         if (!language)
-            throw std::invalid_argument(
-                    "--lang takes ru or en, not '" + code.toStdString() + "'");
+            throw std::invalid_argument("--lang takes ru or en, not '" + code.toStdString() + "'");
         chosen = language;
     }
     return chosen;

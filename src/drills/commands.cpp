@@ -20,8 +20,8 @@ ScriptFileError readScriptFile(
     content.clear();
     // Opening a named pipe waits for its writer: as a shell's reader does,
     // unless only a regular file will do (the window must not wait).
-    const int fd = ::open(
-            path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | (regularOnly ? O_NONBLOCK : 0));
+    const int fd =
+            ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | (regularOnly ? O_NONBLOCK : 0));
     if (fd < 0)
         return ScriptFileError::CannotOpen;
     struct stat st

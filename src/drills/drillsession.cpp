@@ -21,9 +21,10 @@ void DrillSession::begin()
     m_eventOrder.resize(m_drill.events.size());
     for (std::size_t i = 0; i < m_eventOrder.size(); ++i)
         m_eventOrder[i] = i;
-    std::stable_sort(m_eventOrder.begin(), m_eventOrder.end(), [this](std::size_t a, std::size_t b) {
-        return m_drill.events[a].minutes < m_drill.events[b].minutes;
-    });
+    std::stable_sort(
+            m_eventOrder.begin(), m_eventOrder.end(), [this](std::size_t a, std::size_t b) {
+                return m_drill.events[a].minutes < m_drill.events[b].minutes;
+            });
     m_nextEvent = 0;
     m_notes.clear();
     m_samples.clear();

@@ -1,8 +1,8 @@
 #include "profile/settingsfile.h"
 
 #include "profile/cp1251.h"
-#include "util/blanks.h"
 #include "util/atomicfile.h"
+#include "util/blanks.h"
 #include "util/error.h"
 
 #include <algorithm>
@@ -92,8 +92,9 @@ private:
     {
         if (cached < from || cached == kUnknown) {
             const void *found = std::memchr(m_bytes.data() + from, c, m_bytes.size() - from);
-            cached = found ? static_cast<std::size_t>(static_cast<const char *>(found) - m_bytes.data())
-                           : m_bytes.size();
+            cached = found
+                    ? static_cast<std::size_t>(static_cast<const char *>(found) - m_bytes.data())
+                    : m_bytes.size();
         }
         return cached;
     }
@@ -491,7 +492,7 @@ void SettingsFile::DeleteKey(std::string_view section, std::string_view key) noe
         const std::string name = cp1251::fromUtf8(section);
         const std::string keyBytes = cp1251::fromUtf8(key);
         Contents fresh;
-    const Contents &old = loadForWrite(fresh);
+        const Contents &old = loadForWrite(fresh);
         const std::string_view bytes = old.bytes;
         std::string out;
         out.reserve(bytes.size());

@@ -105,8 +105,8 @@ FileWriteError::FileWriteError(const fs::path &path, int errorCode)
 
 FileWriteError::FileWriteError(const fs::path &path, FileRefusal refusal)
     : LoopwrightError("cannot write " + path.string() + ": " + refusalReason(refusal)),
-      m_path(path), m_errorCode(refusal == FileRefusal::ReadOnly ? EACCES : 0),
-      m_refusal(refusal), m_reason(refusalReason(refusal))
+      m_path(path), m_errorCode(refusal == FileRefusal::ReadOnly ? EACCES : 0), m_refusal(refusal),
+      m_reason(refusalReason(refusal))
 { }
 
 ReplaceTarget resolveReplaceTarget(const fs::path &path)
@@ -222,8 +222,7 @@ void writeFileAtomically(const fs::path &path, std::string_view bytes)
     errno = 0;
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
         saved = errno != 0 ? errno : EIO;
-    if (saved == 0 && keep
-            && (original.st_uid != ::geteuid() || original.st_gid != ::getegid())) {
+    if (saved == 0 && keep && (original.st_uid != ::geteuid() || original.st_gid != ::getegid())) {
         // Only a privileged writer can give the file back to its owner; the
         // new file then belongs to the writer.
         if (::fchown(fd, original.st_uid, original.st_gid) != 0) { }

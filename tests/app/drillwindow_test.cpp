@@ -139,7 +139,8 @@ TEST_F(DrillWindow, AMalformedDrillChangesNothingAndClosingMidDrillSavesTheUsers
             QStringList("Тренировка «bad.drill» не открыта: строка 4: неизвестная команда «foo»"));
     // A briefing line over 64 KiB and a pipe are refused the same way.
     messages.clear();
-    EXPECT_FALSE(drills.open(drill("long.drill", "title Длинная\nbrief " + std::string(70000, 'x'))));
+    EXPECT_FALSE(
+            drills.open(drill("long.drill", "title Длинная\nbrief " + std::string(70000, 'x'))));
     ASSERT_EQ(::mkfifo((folder.path() / "pipe.drill").c_str(), 0644), 0);
     EXPECT_FALSE(drills.open(folder.path() / "pipe.drill"));
     EXPECT_EQ(messages,

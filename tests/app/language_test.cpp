@@ -211,9 +211,10 @@ TEST(LanguageChoice, TheCommandLineChecksEveryLangAndTheLastWins)
     for (const auto &[arguments, language] : accepted)
         EXPECT_EQ(languageArgument(arguments), language) << arguments.join(' ').toStdString();
     const QStringList refused[] = {{"loopwright", "--lang", "fr"},
-            {"loopwright", "--lang", "fr", "--lang", "en"}, {"loopwright", "--lang=en", "--lang=de"},
-            {"loopwright", "--lang=en", "--lang"}, {"loopwright", "--language", "en"},
-            {"loopwright", "-lang", "en"}, {"loopwright", "--lang", "en", "drill.drill"}};
+            {"loopwright", "--lang", "fr", "--lang", "en"},
+            {"loopwright", "--lang=en", "--lang=de"}, {"loopwright", "--lang=en", "--lang"},
+            {"loopwright", "--language", "en"}, {"loopwright", "-lang", "en"},
+            {"loopwright", "--lang", "en", "drill.drill"}};
     for (const QStringList &arguments : refused)
         EXPECT_THROW(languageArgument(arguments), std::invalid_argument)
                 << arguments.join(' ').toStdString();

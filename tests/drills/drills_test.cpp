@@ -141,15 +141,16 @@ TEST(DrillFile, AcceptsTheLineEndsOfEverySystemAndLinesUpTo64KiB)
 {
     for (const std::string end : {"\n", "\r\n", "\r"}) {
         const std::string longest(scriptwords::kMaxLineBytes - 6, 'x');
-        const auto parsed = parseDrill("title T" + end + "brief a" + end + end + "brief "
-                + longest + end + "end-after 2" + end);
+        const auto parsed = parseDrill("title T" + end + "brief a" + end + end + "brief " + longest
+                + end + "end-after 2" + end);
         ASSERT_TRUE(std::holds_alternative<Drill>(parsed)) << int(end[0]);
         const Drill &d = std::get<Drill>(parsed);
         EXPECT_EQ(d.brief, (std::vector<std::string> {"a", longest}));
         EXPECT_EQ(d.endAfterMinutes, 2.0);
         const auto tooLong = parseDrill("title T" + end + "brief " + longest + "x" + end);
         ASSERT_TRUE(std::holds_alternative<DrillError>(tooLong));
-        EXPECT_EQ(std::get<DrillError>(tooLong).russianMessage(), "строка 2: строка длиннее 64 КиБ");
+        EXPECT_EQ(
+                std::get<DrillError>(tooLong).russianMessage(), "строка 2: строка длиннее 64 КиБ");
     }
 }
 

@@ -156,9 +156,8 @@ std::string run(std::string_view bytes, const std::filesystem::path &folder)
             return "read once, [" + sections[i] + "] reads otherwise";
         }
     }
-    if (auto problem = checkUnchanged(once, snapshot, "reading once", [](const Entry &) {
-            return false;
-        });
+    if (auto problem = checkUnchanged(
+                once, snapshot, "reading once", [](const Entry &) { return false; });
             !problem.empty()) {
         return problem;
     }

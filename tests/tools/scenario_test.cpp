@@ -159,15 +159,17 @@ TEST(Scenario, MinutesRefuseToCountAnUnreadableTickLength)
 TEST(Scenario, AThousandFailingTicksInARowStopTheRun)
 {
     const std::string broken = "field Conservatism x\nstart\nticks 998\n";
-    const SimRun ran = runScenario(broken + "ticks 1\nfield Conservatism 0\nticks 1\nfield "
-                                            "Conservatism x\nticks 999\n");
+    const SimRun ran = runScenario(broken
+            + "ticks 1\nfield Conservatism 0\nticks 1\nfield "
+              "Conservatism x\nticks 999\n");
     EXPECT_EQ(ran.status, 0) << ran.errors;
     EXPECT_EQ(ran.rows.size(), 998u + 1 + 1 + 999);
     const SimRun stopped = runScenario(broken + "ticks 1\nticks 1\nticks 5\n");
     EXPECT_EQ(stopped.status, 1);
     EXPECT_EQ(stopped.rows.size(), 1000u);
-    EXPECT_EQ(stopped.errors, "line 5: 1000 ticks in a row ended on an error, the last on: 'x' is "
-                              "not a valid floating point value; the run stops\n");
+    EXPECT_EQ(stopped.errors,
+            "line 5: 1000 ticks in a row ended on an error, the last on: 'x' is "
+            "not a valid floating point value; the run stops\n");
 }
 
 TEST(Scenario, TextsWithCommasAreQuoted)
@@ -337,8 +339,8 @@ TEST(LoopwrightSim, RefusesArgumentsThatCannotWorkBeforeRunning)
             {"--csv " + dir + "/scn-link " + scn,
                     "the scenario and '--csv" + same + scn + "', '" + dir + "/scn-link" + clobber},
             {"--debrief-out " + dir + "/d-hard --debrief " + dir + "/d.drill",
-                    "'--debrief' and '--debrief-out" + same + dir + "/d.drill', '" + dir
-                            + "/d-hard" + clobber},
+                    "'--debrief' and '--debrief-out" + same + dir + "/d.drill', '" + dir + "/d-hard"
+                            + clobber},
             {"--language en " + scn, "unknown option '--language'"},
             {"-lang en " + scn, "unknown option '-lang'"},
             {"--uddf a.uddf --uddf b.uddf " + scn, "'--uddf' is given twice"},
@@ -373,7 +375,9 @@ TEST(LoopwrightSim, WritesOnlyRegularFilesAndNothingAfterALostTrace)
             {"--uddf " + dir + "/fifo " + example,
                     cannot + "/fifo: not a regular file (a device, a pipe or a socket)"},
             {"--csv " + dir + "/stdout-link " + example,
-                    cannot + "/stdout-link: a link to a file the program has open, not a file's name"},
+                    cannot
+                            + "/stdout-link: a link to a file the program has open, not a file's "
+                              "name"},
             {"--debrief " + dir + "/d.drill --debrief-out " + dir + "/trace.csv",
                     cannot + "/trace.csv: the program's own standard input, output or error"}};
     for (const auto &[arguments, message] : cases) {
@@ -393,11 +397,13 @@ TEST(LoopwrightSim, WritesOnlyRegularFilesAndNothingAfterALostTrace)
 TEST(LoopwrightSim, ADrillThatCannotTickEndsOnErrorWithItsDebrief)
 {
     const std::string dir = testing::TempDir();
-    std::ofstream(dir + "/stuck.drill") << "title T\nfield Conservatism x\nobjective cns-below 100\n";
+    std::ofstream(dir + "/stuck.drill")
+            << "title T\nfield Conservatism x\nobjective cns-below 100\n";
     EXPECT_EQ(runSim("--debrief " + dir + "/stuck.drill --debrief-out " + dir + "/stuck.json",
                       dir + "/stuck.csv"),
-            std::pair(1, std::string("1000 ticks in a row ended on an error, the last on: 'x' is not "
-                                     "a valid floating point value; the run stops")));
+            std::pair(1,
+                    std::string("1000 ticks in a row ended on an error, the last on: 'x' is not "
+                                "a valid floating point value; the run stops")));
     std::ifstream json(dir + "/stuck.json");
     std::stringstream text;
     text << json.rdbuf();

@@ -85,7 +85,9 @@ TEST(SafeReplacement, RefusesWhatIsNoRegularFileAndLeavesItAsItWas)
                         const std::string path = (d / "socket").string();
                         path.copy(address.sun_path, sizeof address.sun_path - 1);
                         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-                        EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+                        EXPECT_EQ(
+                                ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address),
+                                0);
                         ::close(fd);
                         return d / "socket";
                     },

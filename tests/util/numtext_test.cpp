@@ -48,14 +48,16 @@ TEST(ConversionError, QuotesAtMost64CharactersOfTheText)
     for (int i = 0; i < 64; ++i)
         cyrillic64 += ya;
     const std::string stray64(64, '\x80');
-    const std::pair<std::string, std::string> cases[] = {{std::string(64, 'a'), std::string(64, 'a')},
+    const std::pair<std::string, std::string> cases[] = {
+            {std::string(64, 'a'), std::string(64, 'a')},
             {std::string(65, 'a'), std::string(64, 'a') + "…"}, {cyrillic64, cyrillic64},
-            {cyrillic64 + "b", cyrillic64 + "…"}, {stray64, stray64},
-            {stray64 + ya, stray64 + "…"}, {std::string(63, 'a') + "\xE2\x82", std::string(63, 'a') + "\xE2\x82"}};
+            {cyrillic64 + "b", cyrillic64 + "…"}, {stray64, stray64}, {stray64 + ya, stray64 + "…"},
+            {std::string(63, 'a') + "\xE2\x82", std::string(63, 'a') + "\xE2\x82"}};
     for (const auto &[text, quoted] : cases) {
         EXPECT_EQ(messageOf([&] { parseDecimal(text); }),
                 "'" + quoted + "' is not a valid floating point value");
-        EXPECT_EQ(messageOf([&] { parseWhole(text); }), "'" + quoted + "' is not a valid integer value");
+        EXPECT_EQ(messageOf([&] { parseWhole(text); }),
+                "'" + quoted + "' is not a valid integer value");
     }
 }
 

@@ -58,6 +58,12 @@ struct FileArgument
     std::optional<struct stat> input; ///< an input that exists
 };
 
+// Whether an output would replace the input read from \a input.
+bool isFile(const ReplaceTarget &output, const struct stat &input)
+{
+    return output.exists && output.device == input.st_dev && output.inode == input.st_ino;
+}
+
 std::optional<UsageError> clobbering(const SimArguments &a)
 {
     std::vector<FileArgument> files;
@@ -85,10 +91,7 @@ std::optional<UsageError> clobbering(const SimArguments &a)
             if (!out)
                 continue;
             const bool same = other->output ? sameTarget(*out->output, *other->output)
-                    : other->input          ? out->output->exists
-                                && out->output->device == other->input->st_dev
-                                && out->output->inode == other->input->st_ino
-                                            : false;
+                                            : other->input && isFile(*out->output, *other->input);
             if (same)
                 return UsageError {shown(*a1.option) + " and " + shown(*a2.option)
                         + " name the same file ('" + a1.path + "', '" + a2.path
@@ -146,15 +149,15 @@ std::variant<SimArguments, UsageError> parseSimArguments(const std::vector<std::
         }
         std::string &slot = a.*option->value;
         if (!slot.empty())
-            return UsageError {option->name.empty() ? "more than one scenario ('" + slot
-                                    + "', '" + value + "')"
-                                                    : shown(*option) + " is given twice"};
+            return UsageError {option->name.empty()
+                            ? "more than one scenario ('" + slot + "', '" + value + "')"
+                            : shown(*option) + " is given twice"};
         slot = value;
     }
     for (const OptionSpec &o : kOptions) {
         if (o.mode == a.mode && o.required && (a.*o.value).empty())
-            return UsageError {o.name.empty() ? std::string("no scenario to run")
-                                              : shown(o) + " is missing"};
+            return UsageError {
+                    o.name.empty() ? std::string("no scenario to run") : shown(o) + " is missing"};
     }
     if (auto error = clobbering(a))
         return *error;
