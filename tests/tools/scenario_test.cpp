@@ -1,6 +1,7 @@
 #include "scenario.h"
 
 #include "deco/compartments.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -316,99 +317,51 @@ TEST(LoopwrightSim, ReportsWhatWentWrongWithItsExitStatus)
 }
 
 // Two outputs on one file, or an output on the file being read, are found
-// whatever the spelling (links, "..", hard links), and like any unknown
-// option they are usage errors: nothing runs.
+// whatever the spelling (links, "..", hard links), and like an unknown
+// option they are usage errors; an output that is no regular file, or the
+// trace itself, is refused (exit 3). Nothing runs in either case.
 TEST(LoopwrightSim, RefusesArgumentsThatCannotWorkBeforeRunning)
 {
     namespace fs = std::filesystem;
     const std::string dir = testing::TempDir() + "/clobber";
     fs::remove_all(dir);
     fs::create_directories(dir + "/sub");
-    const std::string scn = dir + "/dive.scn";
+    const std::string scn = dir + "/dive.scn", drill = dir + "/d.drill";
     std::ofstream(scn) << "start\nticks 3\n";
-    std::ofstream(dir + "/d.drill") << "title T\nend-after 0,1\n";
+    std::ofstream(drill) << "title T\nend-after 0,1\n";
     fs::create_symlink(scn, dir + "/scn-link");
-    fs::create_hard_link(dir + "/d.drill", dir + "/d-hard");
-    const std::string same = "' name the same file ('";
-    const std::string clobber = "'): one would overwrite the other";
-    const std::pair<std::string, std::string> cases[] = {
-            {"--uddf " + dir + "/x --csv " + dir + "/x " + scn,
-                    "'--uddf' and '--csv" + same + dir + "/x', '" + dir + "/x" + clobber},
-            {"--csv " + dir + "/sub/../x --uddf=" + dir + "/x " + scn,
+    fs::create_hard_link(drill, dir + "/d-hard");
+    ASSERT_EQ(::mkfifo((dir + "/fifo").c_str(), 0644), 0);
+    const std::string same = "' name the same file ('", clobber = "'): one would overwrite the other";
+    const std::tuple<std::string, int, std::string> cases[] = {
+            {"--uddf " + dir + "/x --csv " + dir + "/sub/../x " + scn, 2,
                     "'--uddf' and '--csv" + same + dir + "/x', '" + dir + "/sub/../x" + clobber},
-            {"--csv " + dir + "/scn-link " + scn,
+            {"--csv " + dir + "/scn-link " + scn, 2,
                     "the scenario and '--csv" + same + scn + "', '" + dir + "/scn-link" + clobber},
-            {"--debrief-out " + dir + "/d-hard --debrief " + dir + "/d.drill",
-                    "'--debrief' and '--debrief-out" + same + dir + "/d.drill', '" + dir + "/d-hard"
+            {"--debrief-out=" + dir + "/d-hard --debrief " + drill, 2,
+                    "'--debrief' and '--debrief-out" + same + drill + "', '" + dir + "/d-hard"
                             + clobber},
-            {"--language en " + scn, "unknown option '--language'"},
-            {"-lang en " + scn, "unknown option '-lang'"},
-            {"--uddf a.uddf --uddf b.uddf " + scn, "'--uddf' is given twice"},
-            {"--uddf --csv c.csv " + scn, "'--uddf' needs a FILE"},
-            {scn + " " + scn, "more than one scenario ('" + scn + "', '" + scn + "')"},
-            {"--csv c.csv --debrief d --debrief-out o", "'--csv' cannot be used with --debrief"},
-            {"--debrief-out o " + scn, "'--debrief-out' is used with --debrief only"},
-            {"--debrief " + dir + "/d.drill", "'--debrief-out' is missing"},
-            {"--uddf x.uddf", "no scenario to run"}};
-    for (const auto &[arguments, reason] : cases) {
-        EXPECT_EQ(runSim(arguments, dir + "/trace.csv"), std::pair(2, "loopwright-sim: " + reason))
+            {"--language en " + scn, 2, "unknown option '--language'"},
+            {"-lang en " + scn, 2, "unknown option '-lang'"},
+            {"--uddf a.uddf --uddf b.uddf " + scn, 2, "'--uddf' is given twice"},
+            {"--csv c.csv --debrief d --debrief-out o", 2, "'--csv' cannot be used with --debrief"},
+            {"--uddf " + dir + "/fifo " + scn, 3,
+                    "cannot write " + dir + "/fifo: not a regular file (a device, a pipe or a socket)"},
+            {"--debrief " + drill + " --debrief-out " + dir + "/trace.csv", 3,
+                    "cannot write " + dir
+                            + "/trace.csv: the program's own standard input, output or error"}};
+    for (const auto &[arguments, status, reason] : cases) {
+        EXPECT_EQ(runSim(arguments, dir + "/trace.csv"), std::pair(status, "loopwright-sim: " + reason))
                 << arguments;
         EXPECT_EQ(fs::file_size(dir + "/trace.csv"), 0u) << arguments;
     }
     EXPECT_FALSE(fs::exists(dir + "/x"));
-}
-
-// Outputs that are no regular file, or the trace itself, are refused before
-// the run (exit 3); when the trace cannot be written, no other file is.
-TEST(LoopwrightSim, WritesOnlyRegularFilesAndNothingAfterALostTrace)
-{
-    namespace fs = std::filesystem;
-    const std::string dir = testing::TempDir() + "/targets";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    ASSERT_EQ(::mkfifo((dir + "/fifo").c_str(), 0644), 0);
-    fs::create_symlink("/proc/self/fd/1", dir + "/stdout-link");
-    std::ofstream(dir + "/d.drill") << "title T\nend-after 0,1\n";
-    const std::string example = std::string(LOOPWRIGHT_SOURCE_DIR) + "/examples/eccr-30m.scn";
-    const std::string cannot = "loopwright-sim: cannot write " + dir;
-    const std::pair<std::string, std::string> cases[] = {
-            {"--uddf " + dir + "/fifo " + example,
-                    cannot + "/fifo: not a regular file (a device, a pipe or a socket)"},
-            {"--csv " + dir + "/stdout-link " + example,
-                    cannot
-                            + "/stdout-link: a link to a file the program has open, not a file's "
-                              "name"},
-            {"--debrief " + dir + "/d.drill --debrief-out " + dir + "/trace.csv",
-                    cannot + "/trace.csv: the program's own standard input, output or error"}};
-    for (const auto &[arguments, message] : cases) {
-        EXPECT_EQ(runSim(arguments, dir + "/trace.csv"), std::pair(3, message)) << arguments;
-        EXPECT_EQ(fs::file_size(dir + "/trace.csv"), 0u) << "nothing ran: " << arguments;
-    }
+    // When the trace cannot be written, neither is any other file.
     const std::string lost = "loopwright-sim: cannot write the trace to standard output";
-    EXPECT_EQ(runSim("--uddf " + dir + "/dive.uddf " + example, "/dev/full"), std::pair(3, lost));
-    EXPECT_EQ(runSim("--debrief " + dir + "/d.drill --debrief-out " + dir + "/d.json", "/dev/full"),
+    EXPECT_EQ(runSim("--uddf " + dir + "/x " + scn, "/dev/full"), std::pair(3, lost));
+    EXPECT_EQ(runSim("--debrief " + drill + " --debrief-out " + dir + "/x", "/dev/full"),
             std::pair(3, lost));
-    EXPECT_FALSE(fs::exists(dir + "/dive.uddf"));
-    EXPECT_FALSE(fs::exists(dir + "/d.json"));
-}
-
-// A drill whose dive never completes a tick ends after a thousand failing
-// ticks: exit 1, and a debrief that says so and passes nothing.
-TEST(LoopwrightSim, ADrillThatCannotTickEndsOnErrorWithItsDebrief)
-{
-    const std::string dir = testing::TempDir();
-    std::ofstream(dir + "/stuck.drill")
-            << "title T\nfield Conservatism x\nobjective cns-below 100\n";
-    EXPECT_EQ(runSim("--debrief " + dir + "/stuck.drill --debrief-out " + dir + "/stuck.json",
-                      dir + "/stuck.csv"),
-            std::pair(1,
-                    std::string("1000 ticks in a row ended on an error, the last on: 'x' is not "
-                                "a valid floating point value; the run stops")));
-    std::ifstream json(dir + "/stuck.json");
-    std::stringstream text;
-    text << json.rdbuf();
-    EXPECT_NE(text.str().find("\"ended_by\": \"error\""), std::string::npos) << text.str();
-    EXPECT_NE(text.str().find("\"passed\": false, \"value\": null"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir + "/x"));
 }
 
 // A drill flown headless: its trace on standard output, its debrief written
@@ -421,6 +374,7 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
     fs::create_directories(dir + "/taken.json"); // a folder where the file should go
     std::ofstream(dir + "/short.drill") << "title T\nfield TickMs 1000\nend-after 0,5\n";
     std::ofstream(dir + "/bad.drill") << "title T\nstart\n";
+    std::ofstream(dir + "/stuck.drill") << "title T\nfield Conservatism x\n";
     const struct
     {
         std::string drill, out;
@@ -430,7 +384,10 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
             {"short.drill", "taken.json", 3,
                     "loopwright-sim: cannot write " + dir + "/taken.json: Is a directory"},
             {"bad.drill", "out2.json", 2,
-                    dir + "/bad.drill:2: 'start' is a run command, not allowed in a drill"}};
+                    dir + "/bad.drill:2: 'start' is a run command, not allowed in a drill"},
+            {"stuck.drill", "stuck.json", 1,
+                    "1000 ticks in a row ended on an error, the last on: 'x' is not a valid "
+                    "floating point value; the run stops"}};
     for (const auto &c : cases)
         EXPECT_EQ(runSim("--debrief " + dir + "/" + c.drill + " --debrief-out " + dir + "/" + c.out,
                           dir + "/trace.csv"),
@@ -440,13 +397,15 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
     std::stringstream text;
     text << json.rdbuf();
     EXPECT_NE(text.str().find("\"ended_by\": \"end-after\""), std::string::npos) << text.str();
+    EXPECT_NE(readBytes(dir + "/stuck.json").find("\"ended_by\": \"error\""), std::string::npos);
     std::vector<std::string> left;
     for (const auto &entry : fs::directory_iterator(dir))
         left.push_back(entry.path().filename().string());
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left,
             (std::vector<std::string> {
-                    "bad.drill", "out.json", "short.drill", "taken.json", "trace.csv"}))
+                    "bad.drill", "out.json", "short.drill", "stuck.drill", "stuck.json", "taken.json",
+                    "trace.csv"}))
             << "no temporary file is left behind";
 }
 
