@@ -4,6 +4,8 @@
 #include "util/atomicfile.h"
 #include "export/uddfwriter.h"
 
+#include "tempfolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -183,7 +185,7 @@ std::string contents(const fs::path &path)
 // contents in place.
 TEST(DiveFiles, WritingReplacesWholeOrFailsWithNothingLeft)
 {
-    const fs::path dir = fs::path(testing::TempDir()) / "export_write";
+    const fs::path dir = programTempFolder() / "export_write";
     fs::remove_all(dir);
     fs::create_directories(dir / "folder");
     std::ofstream(dir / "old.csv") << "old";

@@ -276,7 +276,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, ExampleTrace,
 // its exit status and the first line of its standard error.
 std::pair<int, std::string> runSim(const std::string &arguments, const std::string &output)
 {
-    const std::string err = testing::TempDir() + "/err.txt";
+    const std::string err = programTempFolder().string() + "/err.txt";
     const std::string command =
             std::string(LOOPWRIGHT_SIM) + " " + arguments + " > " + output + " 2> " + err;
     const int status = std::system(command.c_str());
@@ -291,7 +291,7 @@ std::pair<int, std::string> runSim(const std::string &arguments, const std::stri
 // cannot write are failures, with a message and their own exit status.
 TEST(LoopwrightSim, ReportsWhatWentWrongWithItsExitStatus)
 {
-    const std::string dir = testing::TempDir();
+    const std::string dir = programTempFolder().string();
     const std::string example = std::string(LOOPWRIGHT_SOURCE_DIR) + "/examples/eccr-30m.scn";
     std::ofstream(dir + "/malformed.scn") << "start\nticks 3\nwait 5\n";
     std::filesystem::create_directories(dir + "/folder.csv");
@@ -323,7 +323,7 @@ TEST(LoopwrightSim, ReportsWhatWentWrongWithItsExitStatus)
 TEST(LoopwrightSim, RefusesArgumentsThatCannotWorkBeforeRunning)
 {
     namespace fs = std::filesystem;
-    const std::string dir = testing::TempDir() + "/clobber";
+    const std::string dir = programTempFolder().string() + "/clobber";
     fs::remove_all(dir);
     fs::create_directories(dir + "/sub");
     const std::string scn = dir + "/dive.scn", drill = dir + "/d.drill";
@@ -369,7 +369,7 @@ TEST(LoopwrightSim, RefusesArgumentsThatCannotWorkBeforeRunning)
 TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
 {
     namespace fs = std::filesystem;
-    const std::string dir = testing::TempDir() + "/debrief";
+    const std::string dir = programTempFolder().string() + "/debrief";
     fs::remove_all(dir);
     fs::create_directories(dir + "/taken.json"); // a folder where the file should go
     std::ofstream(dir + "/short.drill") << "title T\nfield TickMs 1000\nend-after 0,5\n";
