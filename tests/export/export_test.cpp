@@ -1,13 +1,14 @@
 #include "../engine/rig.h"
 
 #include "export/csvwriter.h"
-#include "util/atomicfile.h"
 #include "export/uddfwriter.h"
+#include "util/atomicfile.h"
 
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -152,11 +153,12 @@ TEST(DiveFiles, ValuesBeyondTheFloatRangeAreLeftOut)
 {
     DiveRecord r;
     r.samples.push_back(
-            {0, 1e39, NAN, 3.5e33, 3.4e38, -INFINITY, -3.4e38, std::nullopt, DecoStop {1e39, 2}});
+            {0, 1e39, NAN, 3.5e33, 3.4e38, -INFINITY, -FLT_MAX, std::nullopt, DecoStop {1e39, 2}});
     r.greatestDepthM = 1e39;
     r.highestPpo2 = 1.2;
     EXPECT_EQ(diveCsv(r),
-            std::string(kDiveCsvHeader) + "\r\n" + "0,,,3.5e+33,3.4e+38,,-3.4e+38,,,2\r\n");
+            std::string(kDiveCsvHeader) + "\r\n"
+                    + "0,,,3.5e+33,3.4e+38,,-3.4028234663852886e+38,,,2\r\n");
     const std::string uddf = uddfDocument(r, {"2011-01-21T00:00:00Z", "2011-01-21T00:00:00Z"});
     EXPECT_NE(uddf.find(R"(<waypoint>
             <cns>3.4e+36</cns>
