@@ -270,6 +270,10 @@
         <translation>limit: a day of diving or a million ticks</translation>
     </message>
     <message>
+        <source>тысяча тактов подряд с ошибкой</source>
+        <translation>a thousand ticks in a row ended on an error</translation>
+    </message>
+    <message>
         <source>тренировка не окончена</source>
         <translation>the drill has not ended</translation>
     </message>
@@ -1096,6 +1100,10 @@
 <context>
     <name>TLoopdetales</name>
     <message>
+        <source>Объём «%1» слишком велик: не больше 1E15 л</source>
+        <translation>The volume &quot;%1&quot; is too large: at most 1E15 l</translation>
+    </message>
+    <message>
         <source>Объём лёгких на вдохе (литры)</source>
         <translation>Lung volume, breathed in (litres)</translation>
     </message>
@@ -1142,6 +1150,18 @@
 </context>
 <context>
     <name>WriteFailure</name>
+    <message>
+        <source>это не обычный файл (устройство, канал или сокет)</source>
+        <translation>not a regular file (a device, a pipe or a socket)</translation>
+    </message>
+    <message>
+        <source>это ссылка на открытый программой файл, а не имя файла</source>
+        <translation>a link to a file the program has open, not a file&apos;s name</translation>
+    </message>
+    <message>
+        <source>это стандартный ввод, вывод или поток ошибок программы</source>
+        <translation>the program&apos;s own standard input, output or error</translation>
+    </message>
     <message>
         <source>такой папки нет</source>
         <translation>no such folder</translation>

@@ -74,7 +74,8 @@ bool DrillController::open(const fs::path &path)
     Simulation &sim = m_form.simulation();
     if (m_session || runState(sim.view().controls) != RunState::Idle)
         return false;
-    auto loaded = loadDrill(path);
+    // Only a regular file: a pipe without a writer would hold the window.
+    auto loaded = loadDrill(path, true);
     if (const auto *error = std::get_if<DrillError>(&loaded)) {
         // A drill file's mistakes are worded in both languages.
         QString reason = fromUtf8(error->russianMessage());

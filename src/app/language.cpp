@@ -83,19 +83,29 @@ Language chooseLanguage(
 
 std::optional<Language> languageArgument(const QStringList &arguments)
 {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
+    // Every --lang is checked, so that a mistyped one is never passed over
+    // for an earlier good one; the last one chooses.
+    std::optional<Language> chosen;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
         QString code;
-        if (arguments[i] == QLatin1String("--lang") && i + 1 < arguments.size())
-            code = arguments[i + 1];
-        else if (arguments[i].startsWith(QLatin1String("--lang=")))
-            code = arguments[i].mid(7);
-        else if (arguments[i] != QLatin1String("--lang"))
-            continue;
-        if (const auto language = languageFromCode(code.toStdString()))
-            return language;
-        throw std::invalid_argument("--lang takes ru or en");
+        if (argument == QLatin1String("--lang")) {
+            if (i + 1 == arguments.size())
+                throw std::invalid_argument("--lang takes ru or en");
+            code = arguments[++i];
+        } else if (argument.startsWith(QLatin1String("--lang="))) {
+            code = argument.mid(7);
+        } else if (argument.startsWith(QLatin1Char('-'))) {
+            throw std::invalid_argument("unknown option '" + argument.toStdString() + "'");
+        } else {
+            throw std::invalid_argument("unexpected argument '" + argument.toStdString() + "'");
+        }
+        const auto language = languageFromCode(code.toStdString());
+        if (!language)
+            throw std::invalid_argument("--lang takes ru or en, not '" + code.toStdString() + "'");
+        chosen = language;
     }
-    return std::nullopt;
+    return chosen;
 }
 
 void applyLanguage(Language language)

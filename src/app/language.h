@@ -24,8 +24,12 @@ Language systemLanguage(const QString &localeName);
 Language chooseLanguage(
         std::optional<Language> commandLine, std::string_view kept, const QString &localeName);
 
-/// "--lang ru|en" (or "--lang=en") among \a arguments; nothing when absent.
-/// Throws std::invalid_argument on an unknown code.
+/// The program's command line (\a arguments with the program's name first,
+/// Qt's own options already taken out): "--lang ru|en" (or "--lang=en"),
+/// any number of times, the last one choosing; nothing when absent. Throws
+/// std::invalid_argument, with the reason, on an unknown code at any
+/// occurrence, a --lang without code, an unknown option and any other
+/// argument.
 std::optional<Language> languageArgument(const QStringList &arguments);
 
 /// Switches the interface: installs or removes the translator; Qt then sends

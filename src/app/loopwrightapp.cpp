@@ -49,7 +49,8 @@ void LoopwrightApp::startUp()
         std::error_code error;
         firstStart = std::filesystem::symlink_status(*m_settingsFile, error).type()
                 == std::filesystem::file_type::not_found;
-        const SettingsFile file(*m_settingsFile);
+        SettingsFile file(*m_settingsFile);
+        file.ReadOnce();
         loadMainWindow(file, form);
         loadLoopDetails(file, form);
         const ProgramOptions options = loadOptions(file);
@@ -62,7 +63,7 @@ void LoopwrightApp::startUp()
     try {
         details.derive();
     } catch (const LoopwrightError &e) {
-        form.reportError(QString::fromUtf8(e.what()));
+        form.reportError(TLoopdetales::failureMessage(e));
     }
     // Without any settings the fields would all be empty: the window comes
     // ready to dive instead, as "Дефолт" and then "eCCR" would leave it.

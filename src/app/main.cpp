@@ -58,7 +58,7 @@ int main(int argc, char **argv)
     try {
         language = languageArgument(arguments);
     } catch (const std::invalid_argument &e) {
-        std::fprintf(stderr, "loopwright: %s\n", e.what());
+        std::fprintf(stderr, "loopwright: %s\nusage: loopwright [--lang ru|en]\n", e.what());
         return 2;
     }
 

@@ -80,6 +80,7 @@ constexpr const char *kDebriefWords[] = {QT_TRANSLATE_NOOP("TDebrief", "вспл
         QT_TRANSLATE_NOOP("TDebrief", "истекло время тренировки"),
         QT_TRANSLATE_NOOP("TDebrief", "СБРОС"),
         QT_TRANSLATE_NOOP("TDebrief", "предел: сутки погружения или миллион тактов"),
+        QT_TRANSLATE_NOOP("TDebrief", "тысяча тактов подряд с ошибкой"),
         QT_TRANSLATE_NOOP("TDebrief", "тренировка не окончена"),
         QT_TRANSLATE_NOOP("TDebrief", "Время погружения"),
         QT_TRANSLATE_NOOP("TDebrief", "Наибольшая глубина"),

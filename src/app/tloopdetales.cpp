@@ -82,6 +82,14 @@ LoopDetailTexts TLoopdetales::texts() const
             m_fields[2]->text().toStdString(), m_fields[3]->text().toStdString()};
 }
 
+QString TLoopdetales::failureMessage(const LoopwrightError &error)
+{
+    if (const auto *tooLarge = dynamic_cast<const LoopVolumeTooLarge *>(&error))
+        return tr("Объём «%1» слишком велик: не больше 1E15 л")
+                .arg(QString::fromUtf8(tooLarge->text().c_str()));
+    return QString::fromUtf8(error.what());
+}
+
 void TLoopdetales::derive()
 {
     deriveLoopDetails(texts(), m_params);
@@ -93,7 +101,7 @@ void TLoopdetales::Button1Click()
     try {
         derive();
     } catch (const LoopwrightError &e) {
-        emit failed(QString::fromUtf8(e.what()));
+        emit failed(failureMessage(e));
     }
     accept();
 }

@@ -27,8 +27,11 @@ public:
     /// "Готово": closes the dialog with OK and derives; an error is reported
     /// and the dialog closes all the same.
     void Button1Click();
-    /// The derivation from the current texts; throws the conversion error.
+    /// The derivation from the current texts; throws the conversion error
+    /// or LoopVolumeTooLarge.
     void derive();
+    /// What the user is told of an error of the derivation.
+    static QString failureMessage(const LoopwrightError &error);
 
 signals:
     /// An error to show, as the main window reports it.

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 
 #include <cerrno>
-#include <cstring>
 #include <utility>
 
 QString writeFailureReason(const FileWriteError &error)
@@ -21,8 +20,22 @@ QString writeFailureReason(const FileWriteError &error)
             {ENOTDIR, QT_TRANSLATE_NOOP("WriteFailure", "в пути есть файл вместо папки")},
             {ENAMETOOLONG, QT_TRANSLATE_NOOP("WriteFailure", "слишком длинное имя")},
     };
+    switch (error.refusal()) {
+    case FileRefusal::NotRegularFile:
+        return QCoreApplication::translate(
+                "WriteFailure", "это не обычный файл (устройство, канал или сокет)");
+    case FileRefusal::OpenFileLink:
+        return QCoreApplication::translate(
+                "WriteFailure", "это ссылка на открытый программой файл, а не имя файла");
+    case FileRefusal::StandardStream:
+        return QCoreApplication::translate(
+                "WriteFailure", "это стандартный ввод, вывод или поток ошибок программы");
+    case FileRefusal::ReadOnly:
+    case FileRefusal::None:
+        break;
+    }
     for (const auto &[code, text] : known) {
-        if (error.reason() == std::strerror(code))
+        if (error.errorCode() == code)
             return QCoreApplication::translate("WriteFailure", text);
     }
     return QString::fromLocal8Bit(error.reason().c_str());

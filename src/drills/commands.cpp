@@ -6,8 +6,50 @@
 #include "util/numtext.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+ScriptFileError readScriptFile(
+        const std::filesystem::path &path, std::string &content, bool regularOnly)
+{
+    content.clear();
+    // Opening a named pipe waits for its writer: as a shell's reader does,
+    // unless only a regular file will do (the window must not wait).
+    const int fd =
+            ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | (regularOnly ? O_NONBLOCK : 0));
+    if (fd < 0)
+        return ScriptFileError::CannotOpen;
+    struct stat st
+    { };
+    ScriptFileError result = ScriptFileError::None;
+    if (::fstat(fd, &st) != 0 || ::fcntl(fd, F_SETFL, 0) != 0)
+        result = ScriptFileError::CannotRead;
+    else if (S_ISDIR(st.st_mode) || (regularOnly && !S_ISREG(st.st_mode)))
+        result = ScriptFileError::NotARegularFile;
+    char buffer[65536];
+    while (result == ScriptFileError::None) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno != EINTR)
+                result = ScriptFileError::CannotRead;
+        } else if (content.size() + std::size_t(n) > kMaxScriptFileBytes) {
+            result = ScriptFileError::TooLarge;
+        } else {
+            content.append(buffer, std::size_t(n));
+        }
+    }
+    ::close(fd);
+    if (result != ScriptFileError::None)
+        content.clear();
+    return result;
+}
 
 namespace scriptwords {
 
@@ -32,6 +74,22 @@ std::string_view next(std::string_view &rest)
     return word;
 }
 
+bool Lines::next(std::string_view &line)
+{
+    if (m_rest.empty())
+        return false;
+    ++m_number;
+    const std::size_t end = m_rest.find_first_of("\r\n");
+    line = m_rest.substr(0, end);
+    if (end == std::string_view::npos)
+        m_rest = {};
+    else
+        m_rest.remove_prefix(end + (m_rest.compare(end, 2, "\r\n") == 0 ? 2 : 1));
+    if (line.size() > kMaxLineBytes)
+        throw LineRejection {"the line is longer than 64 KiB", "строка длиннее 64 КиБ"};
+    return true;
+}
+
 } // namespace scriptwords
 
 namespace {
@@ -46,14 +104,15 @@ std::vector<std::string_view> words(std::string_view rest)
     return out;
 }
 
+// What the line says, quoted as much as a message needs.
 std::string quoted(std::string_view s)
 {
-    return "'" + std::string(s) + "'";
+    return "'" + errors::excerpt(s) + "'";
 }
 
 std::string guillemets(std::string_view s)
 {
-    return "«" + std::string(s) + "»";
+    return "«" + errors::excerpt(s) + "»";
 }
 
 // A line's command with what it expects, in both languages.

@@ -4,6 +4,8 @@
 #include "engine/simulation.h"
 
 #include <array>
+#include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -73,8 +75,46 @@ ScenarioCommand parseCommandLine(std::string_view line);
 /// number).
 void applyCommand(const ScenarioCommand &c, Simulation &simulation);
 
+/// Why a scenario or drill file could not be read.
+enum class ScriptFileError { None, CannotOpen, CannotRead, NotARegularFile, TooLarge };
+
+/// The largest scenario or drill file read, in bytes: a hundred thousand
+/// timed lines fit many times over, and a device without end (/dev/zero)
+/// is refused instead of filling the memory.
+inline constexpr std::size_t kMaxScriptFileBytes = 64 * 1024 * 1024;
+
+/// Reads the scenario or drill file at \a path whole into \a content. A pipe
+/// (a shell's process substitution) is read like a file unless
+/// \a regularOnly, as the window asks, where a pipe without a writer would
+/// wait for ever.
+ScriptFileError readScriptFile(
+        const std::filesystem::path &path, std::string &content, bool regularOnly = false);
+
 /// Blank-separated words, as the scenario language splits them.
 namespace scriptwords {
 std::string_view trim(std::string_view s);
 std::string_view next(std::string_view &rest);
+
+/// The longest line, in bytes without its line end, that a scenario or a
+/// drill may hold: enough for any command or briefing, and a bound on what a
+/// damaged or hostile file can make the program hold and show.
+inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
+
+/// The lines of a scenario or drill text in order. A line ends at LF, at
+/// CR LF or at a lone CR (files written on any system); the last line needs
+/// no end.
+class Lines
+{
+public:
+    explicit Lines(std::string_view text) : m_rest(text) { }
+    /// The next line without its end; false after the last. Throws
+    /// LineRejection for a line longer than kMaxLineBytes.
+    bool next(std::string_view &line);
+    /// The number of the line last returned, from 1.
+    int number() const { return m_number; }
+
+private:
+    std::string_view m_rest;
+    int m_number = 0;
+};
 } // namespace scriptwords

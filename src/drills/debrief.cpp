@@ -82,6 +82,8 @@ std::string_view drillEndName(DrillEnd end)
         return "reset";
     case DrillEnd::Limit:
         return "limit";
+    case DrillEnd::Error:
+        return "error";
     case DrillEnd::None:
         break;
     }
@@ -99,6 +101,8 @@ std::string endedByText(DrillEnd end)
         return "СБРОС";
     case DrillEnd::Limit:
         return "предел: сутки погружения или миллион тактов";
+    case DrillEnd::Error:
+        return "тысяча тактов подряд с ошибкой";
     case DrillEnd::None:
         break;
     }

@@ -9,10 +9,11 @@
 #include <utility>
 #include <vector>
 
-/// How a drill ended.
-enum class DrillEnd { None, Surface, EndAfter, Reset, Limit };
+/// How a drill ended. Error: headless, too many ticks in a row ended on an
+/// error for the dive to be going anywhere.
+enum class DrillEnd { None, Surface, EndAfter, Reset, Limit, Error };
 
-/// "surface", "end-after", "reset", "limit" ("" while it runs).
+/// "surface", "end-after", "reset", "limit", "error" ("" while it runs).
 std::string_view drillEndName(DrillEnd end);
 
 /// The figures of a drill. Those over the completed ticks are empty when no
@@ -37,7 +38,9 @@ struct ObjectiveResult
     ObjectiveKind kind = ObjectiveKind::NoCeilingViolation;
     std::string name;
     bool passed = false;
-    double value = 0.0;
+    /// Empty for an objective judged over completed ticks when none
+    /// completed: there is nothing to judge, and the objective fails.
+    std::optional<double> value;
 };
 
 /// A point of the debrief's chart: depth and PPO2 at a dive time.
@@ -64,7 +67,7 @@ struct Debrief
 std::string_view objectiveUnit(ObjectiveKind kind);
 
 /// An objective's value as the debrief shows it: rounded to 0,1 with its
-/// unit ("2,5 мин"), and never as zero when it is not.
+/// unit ("2,5 мин"), and never as zero when it is not; "—" without a value.
 std::string objectiveValueText(const ObjectiveResult &objective);
 
 /// The figures as the debrief shows them: a Russian caption and the value in

@@ -1,11 +1,10 @@
 #include "drills/drill.h"
 
+#include "engine/loopdetails.h"
 #include "util/error.h"
 #include "util/numtext.h"
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -18,14 +17,15 @@ LineRejection refuse(std::string english, std::string russian)
     return {std::move(english), std::move(russian)};
 }
 
+// What the file says, quoted as much as a message needs.
 std::string q(std::string_view s)
 {
-    return "'" + std::string(s) + "'";
+    return "'" + errors::excerpt(s) + "'";
 }
 
 std::string g(std::string_view s)
 {
-    return "«" + std::string(s) + "»";
+    return "«" + errors::excerpt(s) + "»";
 }
 
 // A number as the program reads numbers (comma or point), finite.
@@ -204,8 +204,11 @@ void parseLine(std::string_view line, int lineNumber, Drill &drill)
         if (c.kind == Kind::Details) {
             // Checked now, so that a drill is refused before its set-up
             // changes anything rather than half-way through it.
-            for (const std::string &volume : c.details)
-                number(volume, "a volume", "объём");
+            for (const std::string &volume : c.details) {
+                if (std::fabs(number(volume, "a volume", "объём")) > kMaxLoopVolume)
+                    throw refuse("the volume " + q(volume) + " is above 1E15 l",
+                            "объём " + g(volume) + " больше 1E15 л");
+            }
         }
         c.line = lineNumber;
         drill.setup.push_back(std::move(c));
@@ -224,41 +227,38 @@ std::variant<Drill, DrillError> parseDrill(std::string_view text)
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
     Drill drill;
-    int lineNumber = 0;
-    while (!text.empty()) {
-        ++lineNumber;
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        if (!validUtf8(line))
-            return DrillError {
-                    lineNumber, "the line is not UTF-8 text", "строка не в кодировке UTF-8"};
-        line = trim(line.substr(0, line.find('#')));
-        if (line.empty())
-            continue;
-        try {
-            parseLine(line, lineNumber, drill);
-        } catch (const LineRejection &r) {
-            return DrillError {lineNumber, r.english, r.russian};
+    scriptwords::Lines lines(text);
+    try {
+        for (std::string_view line; lines.next(line);) {
+            if (!validUtf8(line))
+                return DrillError {lines.number(), "the line is not UTF-8 text",
+                        "строка не в кодировке UTF-8"};
+            line = trim(line.substr(0, line.find('#')));
+            if (!line.empty())
+                parseLine(line, lines.number(), drill);
         }
+    } catch (const LineRejection &r) {
+        return DrillError {lines.number(), r.english, r.russian};
     }
     return drill;
 }
 
-std::variant<Drill, DrillError> loadDrill(const std::filesystem::path &path)
+std::variant<Drill, DrillError> loadDrill(const std::filesystem::path &path, bool regularOnly)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string content;
+    switch (readScriptFile(path, content, regularOnly)) {
+    case ScriptFileError::None:
+        return parseDrill(content);
+    case ScriptFileError::CannotOpen:
         return DrillError {0, "cannot open the drill", "не удаётся открыть файл тренировки"};
-    // Piece by piece: a folder opens, then every read fails, and that must
-    // not pass for an empty drill.
-    std::ostringstream content;
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
-        content.write(buffer, in.gcount());
-    if (in.bad())
-        return DrillError {0, "cannot read the drill", "не удаётся прочитать файл тренировки"};
-    return parseDrill(content.str());
+    case ScriptFileError::NotARegularFile:
+        return DrillError {0, "the drill is not a regular file", "тренировка — не обычный файл"};
+    case ScriptFileError::TooLarge:
+        return DrillError {0, "the drill is larger than 64 MiB", "файл тренировки больше 64 МиБ"};
+    case ScriptFileError::CannotRead:
+        break;
+    }
+    return DrillError {0, "cannot read the drill", "не удаётся прочитать файл тренировки"};
 }
 
 void applyDrillSetup(const Drill &drill, Simulation &simulation)

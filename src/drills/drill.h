@@ -57,8 +57,10 @@ struct DrillError
 /// Checks a whole drill (UTF-8 text, a leading byte order mark allowed).
 std::variant<Drill, DrillError> parseDrill(std::string_view text);
 
-/// Reads and checks a drill file.
-std::variant<Drill, DrillError> loadDrill(const std::filesystem::path &path);
+/// Reads and checks a drill file; \a regularOnly refuses anything but a
+/// regular file (see readScriptFile).
+std::variant<Drill, DrillError> loadDrill(
+        const std::filesystem::path &path, bool regularOnly = false);
 
 /// Applies the set-up commands in file order (before "ПОГРУЖЕНИЕ").
 void applyDrillSetup(const Drill &drill, Simulation &simulation);

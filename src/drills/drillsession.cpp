@@ -16,11 +16,21 @@ void DrillSession::begin()
 {
     const SimulationState &s = m_sim.state();
     m_end = DrillEnd::None;
-    m_eventDone.assign(m_drill.events.size(), false);
+    // In the order they fall due, so that each tick looks at the next one
+    // only; a stable sort keeps file order among equal times.
+    m_eventOrder.resize(m_drill.events.size());
+    for (std::size_t i = 0; i < m_eventOrder.size(); ++i)
+        m_eventOrder[i] = i;
+    std::stable_sort(
+            m_eventOrder.begin(), m_eventOrder.end(), [this](std::size_t a, std::size_t b) {
+                return m_drill.events[a].minutes < m_drill.events[b].minutes;
+            });
+    m_nextEvent = 0;
     m_notes.clear();
     m_samples.clear();
     m_outsideBandMs.assign(m_drill.objectives.size(), 0);
     m_ticks = 0;
+    m_failedInARow = 0;
     m_beenDeep = false;
     m_anyCompleted = false;
     m_belowMs = m_aboveMs = m_ceilingMs = 0;
@@ -46,6 +56,7 @@ void DrillSession::afterTick(bool completed)
         return;
     const SimulationState &s = m_sim.state();
     ++m_ticks;
+    m_failedInARow = completed ? 0 : m_failedInARow + 1;
     if (s.currentDepthM > 1.0)
         m_beenDeep = true;
     if (completed) {
@@ -89,6 +100,8 @@ void DrillSession::afterTick(bool completed)
         end(DrillEnd::Surface);
     else if (m_drill.endAfterMinutes && *m_drill.endAfterMinutes * 60000.0 <= diveMs)
         end(DrillEnd::EndAfter);
+    else if (m_mode == Mode::Headless && m_failedInARow >= kFailedTicksInARow)
+        end(DrillEnd::Error);
     else if (m_mode == Mode::Headless
             && (diveTimeMs() >= kDiveTimeLimitMs || m_ticks >= kTickLimit))
         end(DrillEnd::Limit);
@@ -97,11 +110,11 @@ void DrillSession::afterTick(bool completed)
 void DrillSession::runDueEvents()
 {
     const double diveMs = double(diveTimeMs());
-    for (std::size_t i = 0; i < m_drill.events.size(); ++i) {
-        const DrillEvent &e = m_drill.events[i];
-        if (m_eventDone[i] || !(e.minutes * 60000.0 <= diveMs))
-            continue;
-        m_eventDone[i] = true;
+    while (m_nextEvent < m_eventOrder.size()) {
+        const DrillEvent &e = m_drill.events[m_eventOrder[m_nextEvent]];
+        if (!(e.minutes * 60000.0 <= diveMs))
+            break;
+        ++m_nextEvent;
         if (e.isNote)
             m_notes.push_back({diveMs / 60000.0, e.note});
         else
@@ -152,30 +165,35 @@ Debrief DrillSession::debrief() const
     f.o2UsedL = m_endO2Used;
     f.dilUsedL = m_endDilUsed;
 
+    // Without a completed tick there is no dive to judge: what is judged over
+    // the ticks has no value, and nothing passes.
     for (std::size_t i = 0; i < m_drill.objectives.size(); ++i) {
         const Objective &o = m_drill.objectives[i];
-        ObjectiveResult r {o.kind, o.name, false, 0.0};
+        ObjectiveResult r {o.kind, o.name, false, std::nullopt};
         switch (o.kind) {
         case ObjectiveKind::Ppo2Between:
-            r.value = double(m_outsideBandMs[i]) / 60000.0;
-            r.passed = r.value == 0.0;
+            if (m_anyCompleted)
+                r.value = double(m_outsideBandMs[i]) / 60000.0;
+            r.passed = r.value && *r.value == 0.0;
             break;
         case ObjectiveKind::NoCeilingViolation:
-            r.value = double(m_ceilingMs) / 60000.0;
-            r.passed = r.value == 0.0;
+            if (m_anyCompleted)
+                r.value = double(m_ceilingMs) / 60000.0;
+            r.passed = r.value && *r.value == 0.0;
             break;
         case ObjectiveKind::SurfaceWithin:
             r.value = f.diveTimeMin;
-            r.passed = m_end == DrillEnd::Surface && r.value <= o.high;
+            r.passed = m_anyCompleted && m_end == DrillEnd::Surface && *r.value <= o.high;
             break;
         case ObjectiveKind::CnsBelow:
-            r.value = m_anyCompleted ? m_maxCns : 0.0;
-            r.passed = r.value < o.high;
+            if (m_anyCompleted)
+                r.value = m_maxCns;
+            r.passed = r.value && *r.value < o.high;
             break;
         case ObjectiveKind::ReserveAbove:
             r.value = std::min(
                     shareLeft(m_endO2Left, m_o2AtStart), shareLeft(m_endDilLeft, m_dilAtStart));
-            r.passed = r.value >= o.high;
+            r.passed = m_anyCompleted && *r.value >= o.high;
             break;
         }
         d.objectives.push_back(std::move(r));

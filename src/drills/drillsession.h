@@ -26,12 +26,13 @@ public:
 
     DrillSession(Drill drill, Simulation &simulation, Mode mode);
 
-    /// Right after "ПОГРУЖЕНИЕ": takes the cylinders' contents and starts
-    /// the figures afresh.
+    /// Right after "ПОГРУЖЕНИЕ": takes the cylinders' contents, starts the
+    /// figures afresh and puts the "at" lines in the order they fall due.
     void begin();
     /// After every tick, \a completed false for one that ended on an error:
-    /// runs the due "at" lines in file order, then tests the end (surface,
-    /// end-after, and in headless mode the limit); the end pauses the dive.
+    /// runs the due "at" lines in the order they fall due (file order among
+    /// equal times), then tests the end (surface, end-after, and in headless
+    /// mode the limit and kFailedTicksInARow); the end pauses the dive.
     void afterTick(bool completed);
     /// The trainee's "СБРОС" ends the drill (before or after the reset itself:
     /// the figures at the end are those the last tick left).
@@ -46,6 +47,9 @@ public:
     Debrief debrief() const;
 
     static constexpr long long kTickLimit = 1000000;
+    /// Headless, this many ticks in a row ended on an error end the drill:
+    /// a dive that cannot tick only fills the trace.
+    static constexpr long long kFailedTicksInARow = 1000;
     static constexpr std::int64_t kSampleEveryMs = 10000;
     static constexpr std::int64_t kDiveTimeLimitMs = 24LL * 60 * 60000;
 
@@ -59,13 +63,15 @@ private:
     Simulation &m_sim;
     Mode m_mode;
     DrillEnd m_end = DrillEnd::None;
-    std::vector<bool> m_eventDone;
+    std::vector<std::size_t> m_eventOrder; ///< event indices, due time first
+    std::size_t m_nextEvent = 0; ///< the next in m_eventOrder to fall due
     std::vector<DrillNote> m_notes;
     std::vector<std::int64_t> m_outsideBandMs; ///< per objective (ppo2-between only)
     std::vector<DrillSample> m_samples;
     std::int64_t m_lastSampleMs = 0;
 
     long long m_ticks = 0;
+    long long m_failedInARow = 0;
     bool m_beenDeep = false;
     std::int64_t m_lastClockMs = 0;
     bool m_anyCompleted = false;

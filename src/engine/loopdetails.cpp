@@ -2,10 +2,25 @@
 
 #include "util/numtext.h"
 
+#include <cmath>
+
+LoopVolumeTooLarge::LoopVolumeTooLarge(std::string_view text)
+    : LoopwrightError("'" + errors::excerpt(text) + "' is too large a volume: at most 1E15 l"),
+      m_text(errors::excerpt(text))
+{ }
+
+double loopVolume(std::string_view text)
+{
+    const double volume = numtext::parseDecimal(text);
+    if (std::fabs(volume) > kMaxLoopVolume)
+        throw LoopVolumeTooLarge(text);
+    return volume;
+}
+
 namespace {
 long double parsed(const std::string &text)
 {
-    return numtext::parseDecimal(text);
+    return loopVolume(text);
 }
 
 void setSum(ParameterSource &params, Edit field, long double sum)
@@ -27,9 +42,9 @@ void deriveLoopDetails(const LoopDetailTexts &texts, ParameterSource &params)
     setSum(params, Edit::maxLoopVolume, inhaleAndDeadSpace + parsed(texts.counterlung));
     setSum(params, Edit::startLoopVolume, inhaleAndDeadSpace);
     LoopDetails details;
-    details.lungVolumeInhale = numtext::parseDecimal(texts.inhale);
-    details.lungVolumeExhale = numtext::parseDecimal(texts.exhale);
-    details.counterlungVolume = numtext::parseDecimal(texts.counterlung);
-    details.deadSpaceVolume = numtext::parseDecimal(texts.deadSpace);
+    details.lungVolumeInhale = loopVolume(texts.inhale);
+    details.lungVolumeExhale = loopVolume(texts.exhale);
+    details.counterlungVolume = loopVolume(texts.counterlung);
+    details.deadSpaceVolume = loopVolume(texts.deadSpace);
     params.setLoopDetails(details);
 }

@@ -3,35 +3,43 @@
 #include "export/exporttext.h"
 #include "util/numtext.h"
 
+namespace {
+
+// A number's cell; empty when there is none or it is not one a reader can
+// take (not finite, beyond the single-precision range).
+std::string cell(std::optional<double> value)
+{
+    return value ? exporttext::decimal(*value).value_or("") : "";
+}
+
+} // namespace
+
 // Every cell is a number or empty, so none needs quoting.
 std::string diveCsv(const DiveRecord &record)
 {
-    using exporttext::decimal;
     std::string out = kDiveCsvHeader;
     out += "\r\n";
     out.reserve(out.size() + record.samples.size() * 96);
     for (const DiveSample &s : record.samples) {
-        out += decimal(double(s.diveTimeMs) / 1000.0);
-        out += ',' + decimal(s.depthM);
-        out += ',' + decimal(s.ppo2);
-        out += ',';
-        if (s.setpoint)
-            out += decimal(*s.setpoint);
-        out += ',' + decimal(s.cnsPercent);
-        out += ',' + decimal(s.otu);
-        out += ',' + decimal(s.safeAscentDepthM);
+        out += cell(double(s.diveTimeMs) / 1000.0);
+        out += ',' + cell(s.depthM);
+        out += ',' + cell(s.ppo2);
+        out += ',' + cell(s.setpoint);
+        out += ',' + cell(s.cnsPercent);
+        out += ',' + cell(s.otu);
+        out += ',' + cell(s.safeAscentDepthM);
         out += ',';
         if (s.noStopSeconds)
-            out += decimal(double(*s.noStopSeconds) / 60.0);
+            out += cell(double(*s.noStopSeconds) / 60.0);
         out += ',';
         if (s.firstStop)
-            out += decimal(s.firstStop->depthM) + ',' + std::to_string(s.firstStop->minutes);
+            out += cell(s.firstStop->depthM) + ',' + std::to_string(s.firstStop->minutes);
         else
             out += ',';
-        out += ',' + std::to_string(numtext::nearestInt(s.gf99));
-        out += ',' + std::to_string(numtext::nearestInt(s.surfaceGf));
+        out += ',' + cell(numtext::nearest(s.gf99));
+        out += ',' + cell(numtext::nearest(s.surfaceGf));
         for (double reading : s.cells)
-            out += ',' + decimal(reading);
+            out += ',' + cell(reading);
         out += "\r\n";
     }
     return out;

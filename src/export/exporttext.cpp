@@ -8,12 +8,10 @@
 
 namespace exporttext {
 
-std::string decimal(double value)
+std::optional<std::string> decimal(double value)
 {
-    if (std::isnan(value))
-        return "NaN";
-    if (std::isinf(value))
-        return value > 0 ? "INF" : "-INF";
+    if (!(std::fabs(value) <= kMaxExportValue))
+        return std::nullopt;
     return numtext::formatShortest(value);
 }
 

@@ -35,6 +35,22 @@ std::string escaped(std::string_view text)
     return out;
 }
 
+// Appends <name>value</name> on its own line; nothing for a value that a
+// dive log could not read (see exporttext::decimal).
+void number(std::string &out, int indent, std::string_view name, double value)
+{
+    if (const auto text = decimal(value)) {
+        out.append(std::size_t(indent) * 2, ' ');
+        out += '<';
+        out += name;
+        out += '>';
+        out += *text;
+        out += "</";
+        out += name;
+        out += ">\n";
+    }
+}
+
 // Appends <name>text</name> on its own line.
 void element(std::string &out, int indent, std::string_view name, std::string_view text)
 {
@@ -73,33 +89,37 @@ void waypoint(std::string &out, const DiveSample &s, const DiveSample *previous)
 {
     const bool first = previous == nullptr;
     line(out, 5, "<waypoint>");
-    element(out, 6, "cns", decimal(s.cnsPercent / 100.0));
+    number(out, 6, "cns", s.cnsPercent / 100.0);
     if (s.firstStop) {
-        line(out, 6,
-                "<decostop kind=\"mandatory\" decodepth=\"" + escaped(decimal(s.firstStop->depthM))
-                        + "\" duration=\"" + escaped(decimal(s.firstStop->minutes * 60.0))
-                        + "\"/>");
+        const auto depth = decimal(s.firstStop->depthM);
+        const auto duration = decimal(s.firstStop->minutes * 60.0);
+        if (depth && duration)
+            line(out, 6,
+                    "<decostop kind=\"mandatory\" decodepth=\"" + *depth + "\" duration=\""
+                            + *duration + "\"/>");
     }
-    element(out, 6, "depth", decimal(s.depthM));
-    element(out, 6, "divetime", decimal(seconds(s.diveTimeMs)));
-    element(out, 6, "otu", decimal(s.otu));
+    number(out, 6, "depth", s.depthM);
+    number(out, 6, "divetime", seconds(s.diveTimeMs));
+    number(out, 6, "otu", s.otu);
     if (first || !(previous->gradientFactors == s.gradientFactors)) {
-        element(out, 6, "setgfhigh", decimal(s.gradientFactors.highFraction()));
-        element(out, 6, "setgflow", decimal(s.gradientFactors.lowFraction()));
+        number(out, 6, "setgfhigh", s.gradientFactors.highFraction());
+        number(out, 6, "setgflow", s.gradientFactors.lowFraction());
     }
-    if (s.setpoint)
-        line(out, 6,
-                "<setpo2 setby=\"user\">" + escaped(decimal(pascals(*s.setpoint))) + "</setpo2>");
+    if (s.setpoint) {
+        if (const auto setpoint = decimal(pascals(*s.setpoint)))
+            line(out, 6, "<setpo2 setby=\"user\">" + *setpoint + "</setpo2>");
+    }
     if (first)
         line(out, 6, "<divemode type=\"closedcircuit\"/>");
     // What each cell read: the loop's true PPO2 is what the diver breathed,
     // which only the greatest value after the dive reports.
-    for (std::size_t k = 0; k < s.cells.size(); ++k)
-        line(out, 6,
-                "<ppo2 ref=\"o2sensor" + std::to_string(k + 1) + "\">"
-                        + escaped(decimal(pascals(s.cells[k]))) + "</ppo2>");
+    for (std::size_t k = 0; k < s.cells.size(); ++k) {
+        if (const auto ppo2 = decimal(pascals(s.cells[k])))
+            line(out, 6,
+                    "<ppo2 ref=\"o2sensor" + std::to_string(k + 1) + "\">" + *ppo2 + "</ppo2>");
+    }
     if (s.noStopSeconds)
-        element(out, 6, "nodecotime", decimal(double(*s.noStopSeconds)));
+        number(out, 6, "nodecotime", double(*s.noStopSeconds));
     line(out, 5, "</waypoint>");
 }
 
@@ -109,9 +129,9 @@ void mix(std::string &out, std::string_view id, std::string_view name,
     line(out, 2, "<mix id=\"" + escaped(id) + "\">");
     element(out, 3, "name", name);
     if (gas) {
-        element(out, 3, "o2", decimal(gas->o2Percent / 100.0));
-        element(out, 3, "n2", decimal((100.0 - gas->o2Percent - gas->hePercent) / 100.0));
-        element(out, 3, "he", decimal(gas->hePercent / 100.0));
+        number(out, 3, "o2", gas->o2Percent / 100.0);
+        number(out, 3, "n2", (100.0 - gas->o2Percent - gas->hePercent) / 100.0);
+        number(out, 3, "he", gas->hePercent / 100.0);
     }
     line(out, 2, "</mix>");
 }
@@ -170,9 +190,9 @@ std::string uddfDocument(const DiveRecord &record, const UddfTimes &times)
         line(out, 4, "</samples>");
     }
     line(out, 4, "<informationafterdive>");
-    element(out, 5, "greatestdepth", decimal(record.greatestDepthM));
-    element(out, 5, "diveduration", decimal(seconds(record.durationMs)));
-    element(out, 5, "highestpo2", decimal(pascals(record.highestPpo2)));
+    number(out, 5, "greatestdepth", record.greatestDepthM);
+    number(out, 5, "diveduration", seconds(record.durationMs));
+    number(out, 5, "highestpo2", pascals(record.highestPpo2));
     line(out, 4, "</informationafterdive>");
     line(out, 3, "</dive>");
     line(out, 2, "</repetitiongroup>");

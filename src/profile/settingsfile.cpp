@@ -1,14 +1,15 @@
 #include "profile/settingsfile.h"
 
 #include "profile/cp1251.h"
+#include "util/atomicfile.h"
 #include "util/blanks.h"
 #include "util/error.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <chrono>
+#include <cstring>
 #include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 #include <fcntl.h>
@@ -51,10 +52,7 @@ public:
         if (pos >= m_bytes.size()) {
             return false;
         }
-        std::size_t end = pos;
-        while (end < m_bytes.size() && m_bytes[end] != '\r' && m_bytes[end] != '\n') {
-            ++end;
-        }
+        const std::size_t end = std::min(nextOf('\r', m_nextCr, pos), nextOf('\n', m_nextLf, pos));
         line = Line {};
         line.begin = pos;
         line.end = end;
@@ -75,17 +73,37 @@ public:
             line.kind = Kind::Header;
             line.name = trimBlanks(head.substr(0, head.find(']')), kBlanks);
             m_inSection = true;
-        } else if (const std::size_t eq = text.find('='); m_inSection && eq != text.npos) {
-            line.kind = Kind::Entry;
-            line.name = trimBlanks(text.substr(0, eq), kBlanks);
-            line.valueBegin = pos + eq + 1;
+        } else if (m_inSection) {
+            if (const std::size_t eq = text.find('='); eq != text.npos) {
+                line.kind = Kind::Entry;
+                line.name = trimBlanks(text.substr(0, eq), kBlanks);
+                line.valueBegin = pos + eq + 1;
+            }
         }
         return true;
     }
 
 private:
+    // The first \a c at or after \a from, remembered in \a cached so that a
+    // file of many lines is searched once for each kind of line end, not
+    // once per line (a file without CR would otherwise be searched to its
+    // end for every line).
+    std::size_t nextOf(char c, std::size_t &cached, std::size_t from) const
+    {
+        if (cached < from || cached == kUnknown) {
+            const void *found = std::memchr(m_bytes.data() + from, c, m_bytes.size() - from);
+            cached = found
+                    ? static_cast<std::size_t>(static_cast<const char *>(found) - m_bytes.data())
+                    : m_bytes.size();
+        }
+        return cached;
+    }
+
+    static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
     std::string_view m_bytes;
     std::size_t m_pos = 0;
+    std::size_t m_nextCr = kUnknown;
+    std::size_t m_nextLf = kUnknown;
     bool m_inSection = false;
 };
 
@@ -228,39 +246,77 @@ std::optional<bool> parseState(std::string_view text)
     return nonZero;
 }
 
-bool writeAll(int fd, std::string_view bytes)
+std::string folded(std::string_view name)
 {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
+    std::string out(name);
+    for (char &c : out) {
+        c = static_cast<char>(cp1251::foldCase(static_cast<unsigned char>(c)));
     }
-    return true;
-}
-
-// A name for the temporary file that no other writer, in this process or
-// another, picks at the same time; O_EXCL catches the rest.
-fs::path temporaryPath(const fs::path &target)
-{
-    static std::atomic<unsigned> counter {0};
-    const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
-    return target.parent_path()
-            / ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-"
-                    + std::to_string(counter++) + "-" + std::to_string(tick & 0xFFFFFF));
+    return out;
 }
 
 } // namespace
 
+// The file's first section of each name with its entries, built in one pass
+// over the bytes: what a read would find by scanning, found at once.
+struct SettingsFile::Index
+{
+    struct Section
+    {
+        bool hasKey = false;
+        std::vector<std::string> keys; ///< each key once, file order, as spelled
+        std::unordered_map<std::string, std::string_view> values; ///< by folded key
+    };
+    std::string bytes;
+    std::unordered_map<std::string, Section> sections; ///< by folded name
+
+    explicit Index(std::string fileBytes) : bytes(std::move(fileBytes))
+    {
+        const std::string_view all = bytes;
+        LineScanner scanner(all);
+        Section *current = nullptr;
+        for (Line line; scanner.next(line);) {
+            if (line.kind == Kind::Header) {
+                const auto [it, first] = sections.try_emplace(folded(line.name));
+                current = first ? &it->second : nullptr;
+            } else if (current && line.kind == Kind::Entry) {
+                current->hasKey = true;
+                const std::string_view value =
+                        all.substr(line.valueBegin, line.end - line.valueBegin);
+                if (current->values.try_emplace(folded(line.name), value).second) {
+                    current->keys.emplace_back(line.name);
+                }
+            }
+        }
+    }
+
+    const Section *find(std::string_view section) const
+    {
+        const auto it = sections.find(folded(cp1251::fromUtf8(section)));
+        return it == sections.end() ? nullptr : &it->second;
+    }
+};
+
 SettingsFile::SettingsFile(const fs::path &path) : m_path(fs::absolute(path)) { }
+
+void SettingsFile::ReadOnce()
+{
+    AbandonBatch();
+    m_snapshot = std::make_shared<const Index>(readForLookup(m_path));
+}
 
 std::string SettingsFile::ReadString(
         std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
+    if (m_snapshot) {
+        if (const Index::Section *found = m_snapshot->find(section)) {
+            if (const auto it = found->values.find(folded(cp1251::fromUtf8(key)));
+                    it != found->values.end()) {
+                return cp1251::toUtf8(it->second.substr(0, kMaxValueLength));
+            }
+        }
+        return std::string(defaultValue);
+    }
     const std::string bytes = bytesForLookup();
     const std::string keyBytes = cp1251::fromUtf8(key);
     std::optional<std::string_view> value;
@@ -292,7 +348,8 @@ void SettingsFile::WriteString(
         }
     }
 
-    const Contents old = loadForWrite();
+    Contents fresh;
+    const Contents &old = loadForWrite(fresh);
     const std::string_view bytes = old.bytes;
     std::optional<Line> entry;
     std::optional<Line> last; // the section's last non-blank line
@@ -331,7 +388,7 @@ void SettingsFile::WriteString(
         }
         out += "[" + sectionBytes + "]" + std::string(kLineEnd) + newLine;
     }
-    replaceContents(old, out);
+    replaceContents(old, std::move(out));
 }
 
 bool SettingsFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const
@@ -354,6 +411,19 @@ void SettingsFile::WriteBool(std::string_view section, std::string_view key, boo
 std::vector<std::string> SettingsFile::ReadSectionKeys(std::string_view section) const
 {
     std::vector<std::string> keys;
+    if (m_snapshot) {
+        std::size_t used = 0;
+        if (const Index::Section *found = m_snapshot->find(section)) {
+            for (const std::string &key : found->keys) {
+                used += key.size() + 1;
+                if (used > kKeyListBytes) {
+                    break;
+                }
+                keys.push_back(cp1251::toUtf8(key));
+            }
+        }
+        return keys;
+    }
     const std::string bytes = bytesForLookup();
     std::unordered_set<std::string> seen;
     std::size_t used = 0;
@@ -380,6 +450,10 @@ std::vector<std::string> SettingsFile::ReadSectionKeys(std::string_view section)
 
 bool SettingsFile::SectionExists(std::string_view section) const
 {
+    if (m_snapshot) {
+        const Index::Section *found = m_snapshot->find(section);
+        return found && found->hasKey;
+    }
     const std::string bytes = bytesForLookup();
     bool hasKey = false;
     visitSection(bytes, cp1251::fromUtf8(section), [&](const Line &line) {
@@ -392,7 +466,8 @@ bool SettingsFile::SectionExists(std::string_view section) const
 void SettingsFile::EraseSection(std::string_view section)
 {
     const std::string name = cp1251::fromUtf8(section);
-    const Contents old = loadForWrite();
+    Contents fresh;
+    const Contents &old = loadForWrite(fresh);
     const std::string_view bytes = old.bytes;
     std::string out;
     out.reserve(bytes.size());
@@ -408,7 +483,7 @@ void SettingsFile::EraseSection(std::string_view section)
             out.append(bytes.substr(line.begin, line.next - line.begin));
         }
     }
-    replaceContents(old, out);
+    replaceContents(old, std::move(out));
 }
 
 void SettingsFile::DeleteKey(std::string_view section, std::string_view key) noexcept
@@ -416,7 +491,8 @@ void SettingsFile::DeleteKey(std::string_view section, std::string_view key) noe
     try {
         const std::string name = cp1251::fromUtf8(section);
         const std::string keyBytes = cp1251::fromUtf8(key);
-        const Contents old = loadForWrite();
+        Contents fresh;
+        const Contents &old = loadForWrite(fresh);
         const std::string_view bytes = old.bytes;
         std::string out;
         out.reserve(bytes.size());
@@ -442,7 +518,7 @@ void SettingsFile::DeleteKey(std::string_view section, std::string_view key) noe
             }
             out.append(text);
         }
-        replaceContents(old, out);
+        replaceContents(old, std::move(out));
     } catch (...) {
         // Deleting is best effort by contract: the caller goes on either way.
     }
@@ -450,14 +526,16 @@ void SettingsFile::DeleteKey(std::string_view section, std::string_view key) noe
 
 std::string SettingsFile::bytesForLookup() const
 {
-    return m_batching ? m_batchBytes : readForLookup(m_path);
+    return m_batching ? m_batchCurrent.bytes : readForLookup(m_path);
 }
 
 void SettingsFile::BeginBatch()
 {
+    m_snapshot.reset();
     m_batching = false;
-    m_batchOriginal = loadForWrite();
-    m_batchBytes = m_batchOriginal.bytes;
+    Contents fresh;
+    m_batchOriginal = loadForWrite(fresh);
+    m_batchCurrent = m_batchOriginal;
     m_batching = true;
 }
 
@@ -467,9 +545,9 @@ void SettingsFile::CommitBatch()
         return;
     m_batching = false;
     const Contents original = std::move(m_batchOriginal);
-    const std::string changed = std::move(m_batchBytes);
+    const std::string changed = std::move(m_batchCurrent.bytes);
     m_batchOriginal = {};
-    m_batchBytes.clear();
+    m_batchCurrent = {};
     writeContents(original, changed);
 }
 
@@ -477,28 +555,30 @@ void SettingsFile::AbandonBatch() noexcept
 {
     m_batching = false;
     m_batchOriginal = {};
-    m_batchBytes.clear();
+    m_batchCurrent = {};
 }
 
-SettingsFile::Contents SettingsFile::loadForWrite() const
+const SettingsFile::Contents &SettingsFile::loadForWrite(Contents &fresh) const
 {
+    // A batch changes its copy in place: a file of megabytes is not copied
+    // again for every entry written.
     if (m_batching)
-        return {m_batchBytes, m_batchOriginal.existed};
-    Contents c;
-    const Load load = loadFile(m_path, c.bytes);
+        return m_batchCurrent;
+    const Load load = loadFile(m_path, fresh.bytes);
     // A file that exists but cannot be read must not be replaced by one that
     // holds only the new entry.
     if (load == Load::Failed) {
         failWrite();
     }
-    c.existed = load == Load::Read;
-    return c;
+    fresh.existed = load == Load::Read;
+    return fresh;
 }
 
-void SettingsFile::replaceContents(const Contents &old, const std::string &newBytes)
+void SettingsFile::replaceContents(const Contents &old, std::string newBytes)
 {
+    m_snapshot.reset();
     if (m_batching) {
-        m_batchBytes = newBytes;
+        m_batchCurrent.bytes = std::move(newBytes);
         return;
     }
     writeContents(old, newBytes);
@@ -530,42 +610,12 @@ void SettingsFile::writeContents(const Contents &old, const std::string &newByte
         return;
     }
 
-    Stat original {};
-    const bool keepMode = old.existed && ::stat(target.c_str(), &original) == 0;
-    fs::path temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = temporaryPath(target);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd < 0 && errno != EEXIST) {
-            break;
-        }
-    }
-    if (fd < 0) {
+    // One safe replacement for every file the program writes: only a
+    // regular file is replaced, its mode and owner are kept.
+    try {
+        writeFileAtomically(m_path, newBytes);
+    } catch (const FileWriteError &) {
         failWrite();
-    }
-    if (keepMode) {
-        // Ownership can only be kept by a privileged writer; the mode always.
-        if (original.st_uid != ::geteuid() || original.st_gid != ::getegid()) {
-            if (::fchown(fd, original.st_uid, original.st_gid) != 0) {
-                // Not fatal: the new file then belongs to the writer.
-            }
-        }
-        ::fchmod(fd, original.st_mode & 07777);
-    }
-    // The file must be on the disk before it takes the old one's place, or a
-    // crash could leave an empty file under the real name.
-    const bool written = writeAll(fd, newBytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temp.c_str(), target.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        failWrite();
-    }
-    // Make the rename itself durable; the new contents are already safe, so
-    // a folder that cannot be synced is no failure.
-    if (const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -104,22 +105,32 @@ public:
     /// Ends the batch, dropping its changes.
     void AbandonBatch() noexcept;
 
+    /// Reads the file once, now, and answers every later read from that
+    /// copy in memory, looked up through an index of its sections and keys:
+    /// start-up makes some fifty reads, and a file of many megabytes (a
+    /// damaged one) must not be read and scanned fifty times. Like every
+    /// read, a file that cannot be read reads as empty. For reading only: a
+    /// change ends the snapshot first.
+    void ReadOnce();
+
 private:
+    struct Index;
     struct Contents
     {
         std::string bytes;
         bool existed = false;
     };
-    Contents loadForWrite() const;
+    const Contents &loadForWrite(Contents &fresh) const;
     std::string bytesForLookup() const;
-    void replaceContents(const Contents &old, const std::string &newBytes);
+    void replaceContents(const Contents &old, std::string newBytes);
     void writeContents(const Contents &old, const std::string &newBytes) const;
     [[noreturn]] void failWrite() const;
 
     std::filesystem::path m_path;
     bool m_batching = false;
     Contents m_batchOriginal; ///< the file as the batch found it
-    std::string m_batchBytes; ///< the file as the batch has changed it
+    Contents m_batchCurrent; ///< the file as the batch has changed it
+    std::shared_ptr<const Index> m_snapshot; ///< set by ReadOnce
 };
 
 /// Whether this process may change the file at \a path, or create and

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 /// A failure that the program reports to the user with exactly this text.
 /// Handlers catch it at their boundary; what they did before the throw stays
@@ -13,6 +15,16 @@ public:
 };
 
 namespace errors {
+/// Longest part of a text, in characters (code points), that a message
+/// quotes: a megabyte typed or pasted into a field must not become a
+/// megabyte of message on every tick.
+inline constexpr std::size_t kQuotedCharacters = 64;
+
+/// \a text as a message quotes it: whole when it has at most
+/// kQuotedCharacters characters, else its first kQuotedCharacters and "…".
+/// A byte that is not part of a UTF-8 sequence counts as one character.
+std::string excerpt(std::string_view text);
+
 inline constexpr const char *kDivisionByZero = "Floating point division by zero";
 inline constexpr const char *kInvalidOperation = "Invalid floating point operation";
 

@@ -11,14 +11,32 @@
 #include <limits>
 
 namespace errors {
+std::string excerpt(std::string_view text)
+{
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < text.size() && characters < kQuotedCharacters;
+            ++characters) {
+        const auto lead = static_cast<unsigned char>(text[end++]);
+        const int continuations = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+        for (int k = 0; k < continuations && end < text.size()
+                && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80;
+                ++k)
+            ++end;
+    }
+    std::string out(text.substr(0, end));
+    if (end < text.size())
+        out += "…";
+    return out;
+}
+
 LoopwrightError notADecimal(std::string_view text)
 {
-    return LoopwrightError("'" + std::string(text) + "' is not a valid floating point value");
+    return LoopwrightError("'" + excerpt(text) + "' is not a valid floating point value");
 }
 
 LoopwrightError notAWholeNumber(std::string_view text)
 {
-    return LoopwrightError("'" + std::string(text) + "' is not a valid integer value");
+    return LoopwrightError("'" + excerpt(text) + "' is not a valid integer value");
 }
 } // namespace errors
 

@@ -17,6 +17,8 @@
 
 #include <array>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct WindowExport : AppWindow
@@ -105,6 +107,15 @@ TEST_F(WindowExport, AFileThatCannotBeWrittenIsNamedAndKeptAsItWas)
             QStringList {"Не удалось сохранить погружение в файл «" + file("dive.uddf")
                     + "»: нет прав на запись."});
     EXPECT_EQ(readBytes(folder.path() / "dive.uddf"), "old");
+
+    // A pipe where the file should be is refused as it stands, not written.
+    messages.clear();
+    ASSERT_EQ(::mkfifo((folder.path() / "pipe.csv").c_str(), 0644), 0);
+    EXPECT_FALSE(exporter.exportTo(file("pipe.csv"), DiveFileFormat::csv));
+    EXPECT_EQ(messages,
+            QStringList {"Не удалось сохранить погружение в файл «" + file("pipe.csv")
+                    + "»: это не обычный файл (устройство, канал или сокет)."});
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.path() / "pipe.csv"));
 }
 
 } // namespace

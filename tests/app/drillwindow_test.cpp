@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace {
 
@@ -149,6 +150,15 @@ TEST_F(DrillWindow, AMalformedDrillChangesNothingAndClosingMidDrillSavesTheUsers
     EXPECT_FALSE(drills.open(drill("bad.drill", "title Плохая\nfield Setpoint2 1,1\n\nfoo 1\n")));
     EXPECT_EQ(messages,
             QStringList("Тренировка «bad.drill» не открыта: строка 4: неизвестная команда «foo»"));
+    // A briefing line over 64 KiB and a pipe are refused the same way.
+    messages.clear();
+    EXPECT_FALSE(
+            drills.open(drill("long.drill", "title Длинная\nbrief " + std::string(70000, 'x'))));
+    ASSERT_EQ(::mkfifo((folder.path() / "pipe.drill").c_str(), 0644), 0);
+    EXPECT_FALSE(drills.open(folder.path() / "pipe.drill"));
+    EXPECT_EQ(messages,
+            QStringList({"Тренировка «long.drill» не открыта: строка 2: строка длиннее 64 КиБ",
+                    "Тренировка «pipe.drill» не открыта: тренировка — не обычный файл"}));
     EXPECT_TRUE(setup() == own);
     EXPECT_FALSE(drills.hasDrill());
     EXPECT_EQ(drills.briefing(), nullptr);

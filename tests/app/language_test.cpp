@@ -196,11 +196,28 @@ TEST(LanguageChoice, TheSystemDecidesOnlyWithoutAChoiceAndCAndRussianMeanRussian
         EXPECT_EQ(systemLanguage(name), Language::english) << name;
     EXPECT_EQ(chooseLanguage(std::nullopt, "", "de_DE"), Language::english);
     EXPECT_EQ(chooseLanguage(std::nullopt, "xx", "C"), Language::russian);
-    EXPECT_EQ(languageArgument({"loopwright", "--lang", "en"}), Language::english);
-    EXPECT_EQ(languageArgument({"loopwright", "--lang=ru"}), Language::russian);
-    EXPECT_EQ(languageArgument({"loopwright"}), std::nullopt);
-    EXPECT_THROW(languageArgument({"loopwright", "--lang", "fr"}), std::invalid_argument);
-    EXPECT_THROW(languageArgument({"loopwright", "--lang"}), std::invalid_argument);
+}
+
+// Every --lang is checked and the last one chooses; anything else on the
+// command line is a usage error.
+TEST(LanguageChoice, TheCommandLineChecksEveryLangAndTheLastWins)
+{
+    const std::pair<QStringList, std::optional<Language>> accepted[] = {
+            {{"loopwright", "--lang", "en"}, Language::english},
+            {{"loopwright", "--lang=ru"}, Language::russian},
+            {{"loopwright", "--lang", "ru", "--lang=en"}, Language::english},
+            {{"loopwright", "--lang=en", "--lang", "ru"}, Language::russian},
+            {{"loopwright"}, std::nullopt}};
+    for (const auto &[arguments, language] : accepted)
+        EXPECT_EQ(languageArgument(arguments), language) << arguments.join(' ').toStdString();
+    const QStringList refused[] = {{"loopwright", "--lang", "fr"},
+            {"loopwright", "--lang", "fr", "--lang", "en"},
+            {"loopwright", "--lang=en", "--lang=de"}, {"loopwright", "--lang=en", "--lang"},
+            {"loopwright", "--language", "en"}, {"loopwright", "-lang", "en"},
+            {"loopwright", "--lang", "en", "drill.drill"}};
+    for (const QStringList &arguments : refused)
+        EXPECT_THROW(languageArgument(arguments), std::invalid_argument)
+                << arguments.join(' ').toStdString();
 }
 
 } // namespace

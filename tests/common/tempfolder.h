@@ -42,6 +42,14 @@ private:
     std::filesystem::path m_path;
 };
 
+/// A folder of this test program's own for the whole run (made at first use,
+/// removed at exit), so that two runs at once never share a file.
+inline const std::filesystem::path &programTempFolder()
+{
+    static const TempFolder folder;
+    return folder.path();
+}
+
 inline std::string readBytes(const std::filesystem::path &file)
 {
     std::ifstream in(file, std::ios::binary);

@@ -126,7 +126,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "строка 2: «stuck now» требует показаний датчика, а они появятся только "
                         "в погружении: пишите после «at МИНУТЫ»"},
                 BadDrill {"at 1 cell 2 slow 1e999\n",
-                        "строка 1: время запаздывания: нужно число, а не «1e999»"}));
+                        "строка 1: время запаздывания: нужно число, а не «1e999»"},
+                BadDrill {"details 6 1 6 -1,0000001e15\n",
+                        "строка 1: объём «-1,0000001e15» больше 1E15 л"},
+                BadDrill {"title A\rbrief\r\n\rfoo\n", "строка 4: неизвестная команда «foo»"}));
 
 TEST(DrillFile, ReadsNumbersAsTheProgramDoesAndNamesObjectivesAsWritten)
 {
@@ -143,19 +146,38 @@ TEST(DrillFile, ReadsNumbersAsTheProgramDoesAndNamesObjectivesAsWritten)
     EXPECT_EQ(d.endAfterMinutes, 2.5);
 }
 
+TEST(DrillFile, AcceptsTheLineEndsOfEverySystemAndLinesUpTo64KiB)
+{
+    for (const std::string end : {"\n", "\r\n", "\r"}) {
+        const std::string longest(scriptwords::kMaxLineBytes - 6, 'x');
+        const auto parsed = parseDrill("title T" + end + "brief a" + end + end + "brief " + longest
+                + end + "end-after 2" + end);
+        ASSERT_TRUE(std::holds_alternative<Drill>(parsed)) << int(end[0]);
+        const Drill &d = std::get<Drill>(parsed);
+        EXPECT_EQ(d.brief, (std::vector<std::string> {"a", longest}));
+        EXPECT_EQ(d.endAfterMinutes, 2.0);
+        const auto tooLong = parseDrill("title T" + end + "brief " + longest + "x" + end);
+        ASSERT_TRUE(std::holds_alternative<DrillError>(tooLong));
+        EXPECT_EQ(
+                std::get<DrillError>(tooLong).russianMessage(), "строка 2: строка длиннее 64 КиБ");
+    }
+}
+
 // One-second ticks. The first tick fails (the conservatism cannot be read);
-// the "at 0" line after it repairs the field. Notes due on the same tick come
-// in file order, and a line is due exactly at its time.
-TEST(DrillSession, EventsRunAfterEveryTickInFileOrderAndFiguresCountCompletedTicks)
+// the "at 0" line after it repairs the field. Lines due on the same tick come
+// in the order they fall due, file order among equal times, and a line is
+// due exactly at its time.
+TEST(DrillSession, EventsRunAfterEveryTickInDueOrderAndFiguresCountCompletedTicks)
 {
     Flight f("field TickMs 1000\ncheck Setpoint1Active 0\nfield Conservatism x\nat 0 field "
              "Conservatism 0\n"
              "at 0,01 note first\nat 0,005 note second\nat 0,05 note on time\n"
-             "objective ppo2-between 0,4 1,6\nend-after 0,1\n");
-    ASSERT_EQ(f.session->notes().size(), 3u);
-    EXPECT_EQ(f.session->notes()[0].text, "first");
-    EXPECT_EQ(f.session->notes()[1].text, "second");
-    EXPECT_EQ(f.session->notes()[2].minutes, 0.05);
+             "at 0,005 note third\nobjective ppo2-between 0,4 1,6\nend-after 0,1\n");
+    ASSERT_EQ(f.session->notes().size(), 4u);
+    EXPECT_EQ(f.session->notes()[0].text, "second");
+    EXPECT_EQ(f.session->notes()[1].text, "third");
+    EXPECT_EQ(f.session->notes()[2].text, "first");
+    EXPECT_EQ(f.session->notes()[3].minutes, 0.05);
     EXPECT_EQ(f.debrief.endedBy, DrillEnd::EndAfter);
     EXPECT_EQ(f.debrief.figures.diveTimeMin, 0.1);
     EXPECT_EQ(f.debrief.objectives[0].value, 0.1) << "six completed ticks below 0,4";
@@ -191,6 +213,55 @@ TEST(DrillSession, ObjectivesJudgeTheirValuesAtTheirEdges)
 
     Flight full(quiet + "field StartLoopVolume 8\nobjective reserve-above 100\nend-after 0,5\n");
     EXPECT_EQ(full.passes, "+") << "nothing used: exactly 100 % left";
+}
+
+// Headless, a thousand failing ticks in a row end the drill; a completed tick
+// starts the count again, and the window never ends it so.
+TEST(DrillSession, AThousandFailingTicksInARowEndItHeadless)
+{
+    Rig r;
+    r.sim.start();
+    const Drill drill = std::get<Drill>(parseDrill(""));
+    DrillSession headless(drill, r.sim, DrillSession::Mode::Headless);
+    DrillSession window(drill, r.sim, DrillSession::Mode::Window);
+    headless.begin();
+    window.begin();
+    auto fail = [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            headless.afterTick(false);
+            window.afterTick(false);
+        }
+    };
+    fail(999);
+    headless.afterTick(true);
+    fail(999);
+    EXPECT_FALSE(headless.ended());
+    fail(1);
+    EXPECT_EQ(headless.endedBy(), DrillEnd::Error);
+    fail(2000);
+    EXPECT_FALSE(window.ended());
+}
+
+// A dive that never completes a tick passes nothing, and what is judged over
+// the ticks has no value rather than a zero that would read as a pass.
+TEST(DrillSession, WithoutACompletedTickNothingPassesAndTickValuesAreEmpty)
+{
+    Flight f("field Conservatism x\nobjective ppo2-between 0 9\nobjective no-ceiling-violation\n"
+             "objective surface-within 100\nobjective cns-below 100\n"
+             "objective reserve-above 0\n");
+    EXPECT_EQ(f.debrief.endedBy, DrillEnd::Error);
+    EXPECT_EQ(f.session->debrief().figures.diveTimeMin, 0.0);
+    EXPECT_EQ(f.passes, "-----");
+    std::vector<bool> hasValue;
+    for (const ObjectiveResult &o : f.debrief.objectives)
+        hasValue.push_back(o.value.has_value());
+    EXPECT_EQ(hasValue, (std::vector<bool> {false, false, true, false, true}));
+    const std::string json = debriefJson(f.debrief);
+    EXPECT_NE(json.find("\"ended_by\": \"error\""), std::string::npos);
+    EXPECT_NE(json.find("{\"name\": \"ppo2-between 0 9\", \"passed\": false, \"value\": null}"),
+            std::string::npos)
+            << json;
+    EXPECT_NE(debriefText(f.debrief).find("  НЕ выполнена  cns-below 100: —\n"), std::string::npos);
 }
 
 TEST(DrillSession, AResetEndsItKeepingWhatTheDiveShowed)

@@ -159,4 +159,21 @@ TEST(LoopDetailsDerivation, ABadTextStopsAtTheFirstStepThatReadsIt)
     EXPECT_EQ(r.attempt(derive), "'c' is not a valid floating point value");
 }
 
+// A volume must come back from the texts it is written into: up to 1E15 l
+// either way, and the first volume beyond stops the derivation like a text
+// that is not a number.
+TEST(LoopDetailsDerivation, VolumesBeyond1E15AreRefused)
+{
+    Rig r;
+    LoopDetailTexts texts {"1e15", "-1E15", "1000000000000000", "0"};
+    const auto derive = [&] { deriveLoopDetails(texts, r.form); };
+    EXPECT_EQ(r.attempt(derive), "");
+    EXPECT_EQ(r.text(Edit::maxLoopVolume), "2E15");
+    texts = {"6", "1,0000000000000002e15", "6", "1,797e308"};
+    EXPECT_EQ(r.attempt(derive), "'1,0000000000000002e15' is too large a volume: at most 1E15 l");
+    texts = {"6", "1", "6", "-1,797e308"};
+    EXPECT_EQ(r.attempt(derive), "'-1,797e308' is too large a volume: at most 1E15 l");
+    EXPECT_EQ(r.text(Edit::minLoopVolume), "-1E15") << "unchanged since the first derivation";
+}
+
 } // namespace

@@ -4,8 +4,11 @@
 #include "export/uddfwriter.h"
 #include "util/atomicfile.h"
 
+#include "tempfolder.h"
+
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -157,6 +160,38 @@ TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
             std::string::npos);
 }
 
+// What a dive log cannot read is left out: a value that is not finite or
+// lies beyond the single-precision range, judged on the value as written (a
+// setpoint in range in kg/cm² can overflow it in pascals).
+TEST(DiveFiles, ValuesBeyondTheFloatRangeAreLeftOut)
+{
+    DiveRecord r;
+    r.samples.push_back({0, 1e39, NAN, 3.5e33, 3.4e38, -INFINITY, -FLT_MAX, std::nullopt,
+            DecoStop {1e39, 2}, {1e39, NAN, 0.5}, NAN, 1e39, GradientFactors {}});
+    r.greatestDepthM = 1e39;
+    r.highestPpo2 = 1.2;
+    EXPECT_EQ(diveCsv(r),
+            std::string(kDiveCsvHeader) + "\r\n"
+                    + "0,,,3.5e+33,3.4e+38,,-3.4028234663852886e+38,,,2,,,,,0.5\r\n");
+    const std::string uddf = uddfDocument(r, {"2011-01-21T00:00:00Z", "2011-01-21T00:00:00Z"});
+    EXPECT_NE(uddf.find(R"(<waypoint>
+            <cns>3.4e+36</cns>
+            <divetime>0</divetime>
+            <setgfhigh>0.8</setgfhigh>
+            <setgflow>0.5</setgflow>
+            <divemode type="closedcircuit"/>
+            <ppo2 ref="o2sensor3">49033.25</ppo2>
+          </waypoint>
+        </samples>
+        <informationafterdive>
+          <diveduration>0</diveduration>
+          <highestpo2>117679.8</highestpo2>)"),
+            std::string::npos)
+            << uddf;
+    for (const char *word : {"INF", "NaN"})
+        EXPECT_EQ(uddf.find(word), std::string::npos) << word;
+}
+
 std::string contents(const fs::path &path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -169,7 +204,7 @@ std::string contents(const fs::path &path)
 // contents in place.
 TEST(DiveFiles, WritingReplacesWholeOrFailsWithNothingLeft)
 {
-    const fs::path dir = fs::path(testing::TempDir()) / "export_write";
+    const fs::path dir = programTempFolder() / "export_write";
     fs::remove_all(dir);
     fs::create_directories(dir / "folder");
     std::ofstream(dir / "old.csv") << "old";
@@ -183,6 +218,7 @@ TEST(DiveFiles, WritingReplacesWholeOrFailsWithNothingLeft)
     } cases[] = {{"new.csv", "", "new"}, {"old.csv", "", "new"},
             {"missing/x.csv", "No such file or directory", ""}, {"folder", "Is a directory", ""},
             {"locked.csv", "Permission denied", "kept"}};
+    // (The refusals of what is no regular file are tested with the routine.)
     for (const auto &c : cases) {
         std::string error;
         try {

@@ -145,6 +145,22 @@ std::string run(std::string_view bytes, const std::filesystem::path &folder)
     if (readBytes(path) != bytes) {
         return "a read changed the file";
     }
+    // Read once into memory, the file answers as a fresh read of it does.
+    SettingsFile once(path);
+    once.ReadOnce();
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        if (once.ReadSectionKeys(sections[i]) != keysOf[i]
+                || once.SectionExists(sections[i]) != file.SectionExists(sections[i])
+                || once.ReadString(sections[i], kFlag, kMissing)
+                        != file.ReadString(sections[i], kFlag, kMissing)) {
+            return "read once, [" + sections[i] + "] reads otherwise";
+        }
+    }
+    if (auto problem = checkUnchanged(
+                once, snapshot, "reading once", [](const Entry &) { return false; });
+            !problem.empty()) {
+        return problem;
+    }
 
     // Write: an existing key or a new one, into one of the sections.
     const std::uint64_t h = fnv1a(bytes);

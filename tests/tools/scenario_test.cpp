@@ -1,6 +1,7 @@
 #include "scenario.h"
 
 #include "deco/compartments.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -206,6 +209,24 @@ TEST(Scenario, CellCommandsAndTheirColumns)
     EXPECT_NEAR(num(run.rows[2], VotedPpo2), 0.3, 1e-12) << "cell 1 out";
 }
 
+// A field that fails every tick stops the run after a thousand ticks in a
+// row, counted across commands; one tick fewer runs on.
+TEST(Scenario, AThousandFailingTicksInARowStopTheRun)
+{
+    const std::string broken = "field Conservatism x\nstart\nticks 998\n";
+    const SimRun ran = runScenario(broken
+            + "ticks 1\nfield Conservatism 0\nticks 1\nfield "
+              "Conservatism x\nticks 999\n");
+    EXPECT_EQ(ran.status, 0) << ran.errors;
+    EXPECT_EQ(ran.rows.size(), 998u + 1 + 1 + 999);
+    const SimRun stopped = runScenario(broken + "ticks 1\nticks 1\nticks 5\n");
+    EXPECT_EQ(stopped.status, 1);
+    EXPECT_EQ(stopped.rows.size(), 1000u);
+    EXPECT_EQ(stopped.errors,
+            "line 5: 1000 ticks in a row ended on an error, the last on: 'x' is "
+            "not a valid floating point value; the run stops\n");
+}
+
 TEST(Scenario, TextsWithCommasAreQuoted)
 {
     const SimRun run = runScenario("field DilO2Percent 1,2,3\nstart\nticks 1\n");
@@ -309,7 +330,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, ExampleTrace,
 // its exit status and the first line of its standard error.
 std::pair<int, std::string> runSim(const std::string &arguments, const std::string &output)
 {
-    const std::string err = testing::TempDir() + "/err.txt";
+    const std::string err = programTempFolder().string() + "/err.txt";
     const std::string command =
             std::string(LOOPWRIGHT_SIM) + " " + arguments + " > " + output + " 2> " + err;
     const int status = std::system(command.c_str());
@@ -324,7 +345,7 @@ std::pair<int, std::string> runSim(const std::string &arguments, const std::stri
 // cannot write are failures, with a message and their own exit status.
 TEST(LoopwrightSim, ReportsWhatWentWrongWithItsExitStatus)
 {
-    const std::string dir = testing::TempDir();
+    const std::string dir = programTempFolder().string();
     const std::string example = std::string(LOOPWRIGHT_SOURCE_DIR) + "/examples/eccr-30m.scn";
     std::ofstream(dir + "/malformed.scn") << "start\nticks 3\nwait 5\n";
     std::filesystem::create_directories(dir + "/folder.csv");
@@ -344,10 +365,57 @@ TEST(LoopwrightSim, ReportsWhatWentWrongWithItsExitStatus)
                     "loopwright-sim: cannot write " + dir + "/folder.csv: Is a directory"},
             {"--csv " + dir + "/x.csv /dev/null", dir + "/out.csv", 3,
                     "loopwright-sim: no dive to export: the scenario never starts one"},
-            {example + " --uddf", dir + "/out.csv", 2,
-                    "usage: loopwright-sim [--uddf FILE] [--csv FILE] SCENARIO"}};
+            {example + " --uddf", dir + "/out.csv", 2, "loopwright-sim: '--uddf' needs a FILE"}};
     for (const auto &c : cases)
         EXPECT_EQ(runSim(c.scenario, c.output), std::pair(c.status, c.message)) << c.scenario;
+}
+
+// Two outputs on one file, or an output on the file being read, are found
+// whatever the spelling (links, "..", hard links), and like an unknown
+// option they are usage errors; an output that is no regular file, or the
+// trace itself, is refused (exit 3). Nothing runs in either case.
+TEST(LoopwrightSim, RefusesArgumentsThatCannotWorkBeforeRunning)
+{
+    namespace fs = std::filesystem;
+    const std::string dir = programTempFolder().string() + "/clobber";
+    fs::remove_all(dir);
+    fs::create_directories(dir + "/sub");
+    const std::string scn = dir + "/dive.scn", drill = dir + "/d.drill";
+    std::ofstream(scn) << "start\nticks 3\n";
+    std::ofstream(drill) << "title T\nend-after 0,1\n";
+    fs::create_symlink(scn, dir + "/scn-link");
+    fs::create_hard_link(drill, dir + "/d-hard");
+    ASSERT_EQ(::mkfifo((dir + "/fifo").c_str(), 0644), 0);
+    const std::string same = "' name the same file ('", clobber = "'): one would overwrite the other";
+    const std::tuple<std::string, int, std::string> cases[] = {
+            {"--uddf " + dir + "/x --csv " + dir + "/sub/../x " + scn, 2,
+                    "'--uddf' and '--csv" + same + dir + "/x', '" + dir + "/sub/../x" + clobber},
+            {"--csv " + dir + "/scn-link " + scn, 2,
+                    "the scenario and '--csv" + same + scn + "', '" + dir + "/scn-link" + clobber},
+            {"--debrief-out=" + dir + "/d-hard --debrief " + drill, 2,
+                    "'--debrief' and '--debrief-out" + same + drill + "', '" + dir + "/d-hard"
+                            + clobber},
+            {"--language en " + scn, 2, "unknown option '--language'"},
+            {"-lang en " + scn, 2, "unknown option '-lang'"},
+            {"--uddf a.uddf --uddf b.uddf " + scn, 2, "'--uddf' is given twice"},
+            {"--csv c.csv --debrief d --debrief-out o", 2, "'--csv' cannot be used with --debrief"},
+            {"--uddf " + dir + "/fifo " + scn, 3,
+                    "cannot write " + dir + "/fifo: not a regular file (a device, a pipe or a socket)"},
+            {"--debrief " + drill + " --debrief-out " + dir + "/trace.csv", 3,
+                    "cannot write " + dir
+                            + "/trace.csv: the program's own standard input, output or error"}};
+    for (const auto &[arguments, status, reason] : cases) {
+        EXPECT_EQ(runSim(arguments, dir + "/trace.csv"), std::pair(status, "loopwright-sim: " + reason))
+                << arguments;
+        EXPECT_EQ(fs::file_size(dir + "/trace.csv"), 0u) << arguments;
+    }
+    EXPECT_FALSE(fs::exists(dir + "/x"));
+    // When the trace cannot be written, neither is any other file.
+    const std::string lost = "loopwright-sim: cannot write the trace to standard output";
+    EXPECT_EQ(runSim("--uddf " + dir + "/x " + scn, "/dev/full"), std::pair(3, lost));
+    EXPECT_EQ(runSim("--debrief " + drill + " --debrief-out " + dir + "/x", "/dev/full"),
+            std::pair(3, lost));
+    EXPECT_FALSE(fs::exists(dir + "/x"));
 }
 
 // A drill flown headless: its trace on standard output, its debrief written
@@ -355,11 +423,12 @@ TEST(LoopwrightSim, ReportsWhatWentWrongWithItsExitStatus)
 TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
 {
     namespace fs = std::filesystem;
-    const std::string dir = testing::TempDir() + "/debrief";
+    const std::string dir = programTempFolder().string() + "/debrief";
     fs::remove_all(dir);
     fs::create_directories(dir + "/taken.json"); // a folder where the file should go
     std::ofstream(dir + "/short.drill") << "title T\nfield TickMs 1000\nend-after 0,5\n";
     std::ofstream(dir + "/bad.drill") << "title T\nstart\n";
+    std::ofstream(dir + "/stuck.drill") << "title T\nfield Conservatism x\n";
     const struct
     {
         std::string drill, out;
@@ -369,7 +438,10 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
             {"short.drill", "taken.json", 3,
                     "loopwright-sim: cannot write " + dir + "/taken.json: Is a directory"},
             {"bad.drill", "out2.json", 2,
-                    dir + "/bad.drill:2: 'start' is a run command, not allowed in a drill"}};
+                    dir + "/bad.drill:2: 'start' is a run command, not allowed in a drill"},
+            {"stuck.drill", "stuck.json", 1,
+                    "1000 ticks in a row ended on an error, the last on: 'x' is not a valid "
+                    "floating point value; the run stops"}};
     for (const auto &c : cases)
         EXPECT_EQ(runSim("--debrief " + dir + "/" + c.drill + " --debrief-out " + dir + "/" + c.out,
                           dir + "/trace.csv"),
@@ -379,13 +451,15 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
     std::stringstream text;
     text << json.rdbuf();
     EXPECT_NE(text.str().find("\"ended_by\": \"end-after\""), std::string::npos) << text.str();
+    EXPECT_NE(readBytes(dir + "/stuck.json").find("\"ended_by\": \"error\""), std::string::npos);
     std::vector<std::string> left;
     for (const auto &entry : fs::directory_iterator(dir))
         left.push_back(entry.path().filename().string());
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left,
             (std::vector<std::string> {
-                    "bad.drill", "out.json", "short.drill", "taken.json", "trace.csv"}))
+                    "bad.drill", "out.json", "short.drill", "stuck.drill", "stuck.json", "taken.json",
+                    "trace.csv"}))
             << "no temporary file is left behind";
 }
 

@@ -3,6 +3,8 @@
 
 #include "exportcheck.h"
 
+#include "tempfolder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,7 +29,7 @@ const Exported &exported(const std::string &name)
     static std::map<std::string, Exported> cache;
     if (auto found = cache.find(name); found != cache.end())
         return found->second;
-    const fs::path dir = fs::path(testing::TempDir()) / "simexport";
+    const fs::path dir = programTempFolder() / "simexport";
     fs::create_directories(dir);
     Exported e;
     e.uddfPath = dir / (name + ".uddf");

@@ -39,6 +39,28 @@ TEST(ParseDecimal, EitherSeparatorAndSurroundingBlanks)
                 "'" + text + "' is not a valid floating point value");
 }
 
+// A message quotes at most 64 characters of a text, counted as code points,
+// never cutting one; a stray byte counts as one.
+TEST(ConversionError, QuotesAtMost64CharactersOfTheText)
+{
+    const std::string ya = "я"; // two bytes
+    std::string cyrillic64;
+    for (int i = 0; i < 64; ++i)
+        cyrillic64 += ya;
+    const std::string stray64(64, '\x80');
+    const std::pair<std::string, std::string> cases[] = {
+            {std::string(64, 'a'), std::string(64, 'a')},
+            {std::string(65, 'a'), std::string(64, 'a') + "…"}, {cyrillic64, cyrillic64},
+            {cyrillic64 + "b", cyrillic64 + "…"}, {stray64, stray64}, {stray64 + ya, stray64 + "…"},
+            {std::string(63, 'a') + "\xE2\x82", std::string(63, 'a') + "\xE2\x82"}};
+    for (const auto &[text, quoted] : cases) {
+        EXPECT_EQ(messageOf([&] { parseDecimal(text); }),
+                "'" + quoted + "' is not a valid floating point value");
+        EXPECT_EQ(messageOf([&] { parseWhole(text); }),
+                "'" + quoted + "' is not a valid integer value");
+    }
+}
+
 TEST(ParseWhole, RangeAndSigns)
 {
     EXPECT_EQ(parseWhole("100"), 100);

@@ -50,25 +50,18 @@ const char *stateName(RunState s)
 std::variant<std::vector<ScenarioCommand>, ScenarioError> parseScenario(std::string_view text)
 {
     std::vector<ScenarioCommand> commands;
-    int lineNumber = 0;
-    while (!text.empty() || lineNumber == 0) {
-        ++lineNumber;
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        const std::size_t hash = line.find('#');
-        line = scriptwords::trim(line.substr(0, hash));
-        if (!line.empty()) {
-            try {
-                ScenarioCommand c = parseCommandLine(line);
-                c.line = lineNumber;
-                commands.push_back(std::move(c));
-            } catch (const LineRejection &r) {
-                return ScenarioError {lineNumber, r.english};
-            }
+    scriptwords::Lines lines(text);
+    try {
+        for (std::string_view line; lines.next(line);) {
+            line = scriptwords::trim(line.substr(0, line.find('#')));
+            if (line.empty())
+                continue;
+            ScenarioCommand c = parseCommandLine(line);
+            c.line = lines.number();
+            commands.push_back(std::move(c));
         }
-        if (text.empty())
-            break;
+    } catch (const LineRejection &r) {
+        return ScenarioError {lines.number(), r.english};
     }
     return commands;
 }
@@ -102,8 +95,8 @@ void ScenarioRunner::writeRow(std::ostream &trace, const char *event, const std:
           << csvField(text) << ',' << number(s.oxygen.cnsPercent) << ',' << number(s.oxygen.otu);
     for (double reading : s.cells.readings)
         trace << ',' << number(reading);
-    trace << ',' << number(s.cells.vote.voted) << ',' << numtext::nearestInt(s.gf99) << ','
-          << numtext::nearestInt(s.surfaceGf) << '\n';
+    trace << ',' << number(s.cells.vote.voted) << ',' << number(numtext::nearest(s.gf99)) << ','
+          << number(numtext::nearest(s.surfaceGf)) << '\n';
 }
 
 bool ScenarioRunner::runTick(std::ostream &trace)
@@ -120,7 +113,23 @@ bool ScenarioRunner::runTick(std::ostream &trace)
     }
     m_log.afterTick(m_simulation, completed);
     writeRow(trace, "tick", message);
+    m_failedInARow = completed ? 0 : m_failedInARow + 1;
+    if (!completed)
+        m_lastError = message;
     return completed;
+}
+
+bool ScenarioRunner::stuck() const
+{
+    return m_failedInARow >= DrillSession::kFailedTicksInARow;
+}
+
+void ScenarioRunner::reportStuck(std::ostream &errors, int line) const
+{
+    if (line > 0)
+        errors << "line " << line << ": ";
+    errors << m_failedInARow << " ticks in a row ended on an error, the last on: " << m_lastError
+           << "; the run stops\n";
 }
 
 int ScenarioRunner::run(
@@ -154,6 +163,10 @@ int ScenarioRunner::runDrill(
     while (!session.ended())
         session.afterTick(runTick(trace));
     debrief = session.debrief();
+    if (session.endedBy() == DrillEnd::Error) {
+        reportStuck(errors, 0);
+        return 1;
+    }
     return 0;
 }
 
@@ -211,8 +224,13 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
     case Kind::Ticks:
         if (!controls.timerOn)
             return refuse("unless the simulation is running");
-        for (long long i = 0; i < c.count; ++i)
+        for (long long i = 0; i < c.count; ++i) {
             runTick(trace);
+            if (stuck()) {
+                reportStuck(errors, c.line);
+                return false;
+            }
+        }
         break;
     case Kind::Minutes: {
         if (!controls.timerOn)
@@ -221,6 +239,10 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
         double elapsedMs = 0.0;
         while (elapsedMs < targetMs) {
             runTick(trace);
+            if (stuck()) {
+                reportStuck(errors, c.line);
+                return false;
+            }
             // Each tick counts the length it ran with, the normalised text of
             // its field; without one there is no time to add up.
             try {

@@ -30,7 +30,8 @@ public:
     ScenarioRunner();
 
     /// Returns the exit status: 0, or 1 when a command is not allowed in the
-    /// current run state (the message goes to \a errors and the run stops).
+    /// current run state or DrillSession::kFailedTicksInARow ticks in a row
+    /// ended on an error (the message goes to \a errors and the run stops).
     /// Errors that a handler meets (a field that does not convert) are
     /// reported on \a errors as the window's message box would show them, and
     /// the run goes on.
@@ -39,8 +40,9 @@ public:
 
     /// Flies a drill: applies its set-up, presses "ПОГРУЖЕНИЕ" and ticks
     /// until the drill ends, writing the trace; \a debrief receives the
-    /// result. Returns 0, or 1 when the dive did not start (the message goes
-    /// to \a errors).
+    /// result. Returns 0, or 1 when the dive did not start (\a debrief is then
+    /// left as it was) or the drill ended on failing ticks (the debrief says
+    /// so); the message goes to \a errors.
     int runDrill(const Drill &drill, std::ostream &trace, std::ostream &errors, Debrief &debrief);
 
     static const char *traceHeader();
@@ -55,6 +57,8 @@ private:
     bool execute(const ScenarioCommand &c, std::ostream &trace, std::ostream &errors);
     bool runTick(std::ostream &trace);
     void writeRow(std::ostream &trace, const char *event, const std::string &text);
+    bool stuck() const;
+    void reportStuck(std::ostream &errors, int line) const;
 
     MemoryForm m_form;
     SimulationState m_state;
@@ -62,4 +66,6 @@ private:
     Simulation m_simulation;
     DiveLog m_log;
     long long m_ticks = 0;
+    long long m_failedInARow = 0;
+    std::string m_lastError;
 };
