@@ -66,6 +66,22 @@
         <source>CSV — для электронных таблиц (*.csv)</source>
         <translation>CSV — for spreadsheets (*.csv)</translation>
     </message>
+    <message>
+        <source>Ребризер Loopwright</source>
+        <translation>Loopwright rebreather</translation>
+    </message>
+    <message>
+        <source>Датчик O2 %1</source>
+        <translation>O2 sensor %1</translation>
+    </message>
+    <message>
+        <source>Дилюент</source>
+        <translation>Diluent</translation>
+    </message>
+    <message>
+        <source>Кислород</source>
+        <translation>Oxygen</translation>
+    </message>
 </context>
 <context>
     <name>FaultsMenu</name>
@@ -132,6 +148,26 @@
     <message>
         <source>Чувствительность (1 — точный датчик):</source>
         <translation>Sensitivity (1 for a true cell):</translation>
+    </message>
+    <message>
+        <source>&amp;Баллоны</source>
+        <translation>&amp;Cylinders</translation>
+    </message>
+    <message>
+        <source>&amp;Открыть кислородный баллон</source>
+        <translation>&amp;Open the oxygen cylinder</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть кислородный баллон</source>
+        <translation>&amp;Close the oxygen cylinder</translation>
+    </message>
+    <message>
+        <source>О&amp;ткрыть баллон дилюента</source>
+        <translation>O&amp;pen the diluent cylinder</translation>
+    </message>
+    <message>
+        <source>З&amp;акрыть баллон дилюента</source>
+        <translation>C&amp;lose the diluent cylinder</translation>
     </message>
 </context>
 <context>
@@ -343,7 +379,7 @@
     </message>
     <message>
         <source>Показатели</source>
-        <translation>Figures</translation>
+        <translation>Dive data</translation>
     </message>
     <message>
         <source>Глубина (м)</source>
@@ -397,6 +433,78 @@
         <source>Текст (*.txt);;Все файлы (*)</source>
         <translation>Text (*.txt);;All files (*)</translation>
     </message>
+    <message>
+        <source>с</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Отреагировать на отказ за %1 с</source>
+        <translation>React to the failure within %1 s</translation>
+    </message>
+    <message>
+        <source>время реакции</source>
+        <translation>reaction time</translation>
+    </message>
+    <message>
+        <source>тренировка</source>
+        <translation>drill</translation>
+    </message>
+    <message>
+        <source>обучаемый</source>
+        <translation>trainee</translation>
+    </message>
+    <message>
+        <source>Время реакции: %1</source>
+        <translation>Reaction time: %1</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>строка %1: %2 (из %3–%4 мин)</source>
+        <translation>line %1: %2 (of %3–%4 min)</translation>
+    </message>
+    <message>
+        <source>Случайное время событий: %1</source>
+        <translation>Times drawn for the events: %1</translation>
+    </message>
+    <message>
+        <source>Журнал</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Кто</source>
+        <translation>Who</translation>
+    </message>
+    <message>
+        <source>Что</source>
+        <translation>What</translation>
+    </message>
+    <message>
+        <source>Цели:</source>
+        <translation>Objectives:</translation>
+    </message>
+    <message>
+        <source>выполнена</source>
+        <translation>met</translation>
+    </message>
+    <message>
+        <source>НЕ выполнена</source>
+        <translation>NOT met</translation>
+    </message>
+    <message>
+        <source>Показатели:</source>
+        <translation>Dive data:</translation>
+    </message>
+    <message>
+        <source>Журнал:</source>
+        <translation>Log:</translation>
+    </message>
 </context>
 <context>
     <name>TDiveComputer</name>
@@ -427,14 +535,6 @@
     <message>
         <source>нет</source>
         <translation>none</translation>
-    </message>
-    <message>
-        <source>м</source>
-        <translation>m</translation>
-    </message>
-    <message>
-        <source>мин</source>
-        <translation>min</translation>
     </message>
     <message>
         <source>ЦНС, %</source>
@@ -527,6 +627,22 @@
     <message>
         <source>GF %1/%2</source>
         <translation>GF %1/%2</translation>
+    </message>
+    <message>
+        <source>%1 мин</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 м, %2 мин</source>
+        <translation>%1 m, %2 min</translation>
+    </message>
+    <message>
+        <source>ДЕКО</source>
+        <translation>DECO</translation>
+    </message>
+    <message>
+        <source>&gt; 24 ч</source>
+        <translation>&gt; 24 h</translation>
     </message>
 </context>
 <context>
@@ -1054,7 +1170,7 @@
     </message>
     <message>
         <source>Потолок подъёма в барах</source>
-        <translation>Ascent ceiling in bar</translation>
+        <translation>Ascent ceiling in kg/cm²</translation>
     </message>
     <message>
         <source>ppНе</source>

@@ -1,9 +1,10 @@
 #include "drillcontroller.h"
 
+#include "controls/qtext.h"
 #include "language.h"
-
 #include "tdebrief.h"
 #include "tdivecomputer.h"
+#include "tdivecomputersettings.h"
 #include "tform1.h"
 #include "util/error.h"
 
@@ -11,31 +12,19 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QFileDialog>
-#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRandomGenerator>
 
 namespace fs = std::filesystem;
 
-namespace {
-
-QString fromUtf8(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-fs::path onDisk(const QString &path)
-{
-    return fs::path(QFile::encodeName(path).toStdString());
-}
-
-} // namespace
-
 DrillController::DrillController(TForm1 &form, TDiveComputer &diveComputer)
     : m_form(form), m_diveComputer(diveComputer),
-      m_faults(form.menu(), form.simulation(), [&form](const QString &m) { form.reportError(m); })
+      m_faults(
+              form.menu(), form.simulation(), [&form](const QString &m) { form.reportError(m); },
+              [this](const std::string &words) { perform(words); }),
+      m_seedSource([] { return QRandomGenerator::system()->generate64(); })
 {
     const MainMenu &menu = form.menu();
     m_open = new QAction(menu.file);
@@ -55,6 +44,13 @@ DrillController::DrillController(TForm1 &form, TDiveComputer &diveComputer)
     connect(&form, &TForm1::diveStarted, this, &DrillController::diveStarted);
     connect(&form, &TForm1::ticked, this, &DrillController::ticked);
     connect(&form, &TForm1::diveReset, this, &DrillController::diveReset);
+    connect(&form, &TForm1::traineeAction, this, &DrillController::traineeAction);
+    // A new pair of gradient factors is the trainee's doing too.
+    connect(&diveComputer.settings(), &QDialog::accepted, this, [this] {
+        const GradientFactors &pair = m_form.simulation().state().gradientFactors;
+        traineeAction(parseCommandLine(
+                "gf " + std::to_string(pair.low) + " " + std::to_string(pair.high)));
+    });
     form.installEventFilter(this);
     translate();
     updateActions();
@@ -84,8 +80,8 @@ bool DrillController::open(const fs::path &path)
             if (error->line > 0)
                 reason = QStringLiteral("line %1: %2").arg(error->line).arg(reason);
         }
-        m_form.reportError(tr("Тренировка «%1» не открыта: %2")
-                                   .arg(QFile::decodeName(path.filename().c_str()), reason));
+        m_form.reportError(
+                tr("Тренировка «%1» не открыта: %2").arg(fromDisk(path.filename()), reason));
         return false;
     }
     Drill &drill = std::get<Drill>(loaded);
@@ -99,7 +95,7 @@ bool DrillController::open(const fs::path &path)
     }
     m_drill = std::move(drill);
     const QString failure = applyDrill();
-    m_faults.refresh();
+    lock(true);
     m_form.applyView();
     updateStatus();
     updateActions();
@@ -118,7 +114,7 @@ QString DrillController::applyDrill()
     try {
         applyDrillSetup(*m_drill, sim);
     } catch (const LoopwrightError &e) {
-        failure = QString::fromUtf8(e.what());
+        failure = fromUtf8(e.what());
     }
     // The loop details dialog shows the volumes the drill derived from.
     for (const ScenarioCommand &c : m_drill->setup) {
@@ -127,7 +123,14 @@ QString DrillController::applyDrill()
                 controls.setDetailText(i, c.details[std::size_t(i)]);
         }
     }
+    m_faults.refresh();
     return failure;
+}
+
+void DrillController::lock(bool locked)
+{
+    m_form.setFailuresLocked(locked);
+    m_faults.setLocked(locked);
 }
 
 void DrillController::close()
@@ -139,7 +142,14 @@ void DrillController::close()
     m_session.reset();
     m_drill.reset();
     Simulation &sim = m_form.simulation();
+    // The drill's dive is over: "ПРОДОЛЖИТЬ" must not carry it on with the
+    // user's set-up, nor the dive computer plan it. The dive's log for export
+    // outlives a reset.
+    if (runState(sim.view().controls) != RunState::Idle)
+        sim.reset();
+    sim.state().drillFaults.reset();
     restoreSetup(user, m_form, sim.params(), sim.state());
+    lock(false);
     if (m_briefing)
         m_briefing->close();
     m_faults.refresh();
@@ -160,12 +170,21 @@ bool DrillController::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void DrillController::openFromDialog()
+QString DrillController::drillsFolder() const
 {
     const fs::path shipped = shippedDrillsFolder(onDisk(QCoreApplication::applicationDirPath()));
-    const QString start = shipped.empty() ? QDir::homePath() : QFile::decodeName(shipped.c_str());
-    const QString chosen = QFileDialog::getOpenFileName(
-            &m_form, tr("Открыть тренировку"), start, tr("Тренировки (*.drill);;Все файлы (*)"));
+    if (shipped.empty())
+        return QDir::homePath();
+    std::error_code error;
+    if (currentLanguage() == Language::english && fs::is_directory(shipped / "en", error))
+        return fromDisk(shipped / "en");
+    return fromDisk(shipped);
+}
+
+void DrillController::openFromDialog()
+{
+    const QString chosen = QFileDialog::getOpenFileName(&m_form, tr("Открыть тренировку"),
+            drillsFolder(), tr("Тренировки (*.drill);;Все файлы (*)"));
     if (!chosen.isEmpty())
         open(onDisk(chosen));
 }
@@ -175,7 +194,7 @@ void DrillController::diveStarted()
     Simulation &sim = m_form.simulation();
     // A start that failed leaves the dive idle and the drill waiting.
     if (m_drill && !m_session && runState(sim.view().controls) == RunState::Running) {
-        m_session.emplace(*m_drill, sim, DrillSession::Mode::Window);
+        m_session.emplace(*m_drill, sim, DrillSession::Mode::Window, m_seedSource());
         m_session->begin();
         m_notesShown = 0;
         updateStatus();
@@ -212,9 +231,27 @@ void DrillController::diveReset()
     updateActions();
 }
 
+void DrillController::perform(const std::string &words)
+{
+    const ScenarioCommand action = parseCommandLine(words);
+    try {
+        applyCommand(action, m_form.simulation());
+    } catch (const LoopwrightError &e) {
+        m_form.reportError(fromUtf8(e.what()));
+    }
+    traineeAction(action);
+    m_form.applyView();
+}
+
+void DrillController::traineeAction(const ScenarioCommand &action)
+{
+    if (m_session)
+        m_session->traineeAction(action);
+}
+
 void DrillController::showDebrief()
 {
-    m_debrief->showDebrief(m_session->debrief(), m_session->drill().objectives);
+    m_debrief->showDebrief(m_session->debrief());
     m_debrief->open();
 }
 
@@ -245,12 +282,7 @@ void DrillController::updateStatus()
         m_diveComputer.setDrillStatus({});
         return;
     }
-    // The drill's name on one line, however long, so that the note below it
-    // keeps its room in the small status area.
-    QString name = tr("Тренировка: %1").arg(fromUtf8(m_drill->title));
-    if (const auto *status = m_diveComputer.findChild<QLabel *>(QStringLiteral("status")))
-        name = status->fontMetrics().elidedText(name, Qt::ElideRight, status->width());
-    QString text = name;
+    QString text = tr("Тренировка: %1").arg(fromUtf8(m_drill->title));
     if (!m_session)
         text += QLatin1Char('\n') + tr("Начало — «ПОГРУЖЕНИЕ»");
     else if (!m_session->notes().empty())

@@ -1,5 +1,6 @@
 #include "exportcontroller.h"
 
+#include "controls/qtext.h"
 #include "export/csvwriter.h"
 #include "export/uddfwriter.h"
 #include "language.h"
@@ -72,11 +73,16 @@ bool ExportController::exportTo(const QString &path, DiveFileFormat format)
 {
     if (!m_log.holdsDive())
         return false;
+    // The equipment and the gases named in the interface's language.
+    const UddfNames names {tr("Ребризер Loopwright").toStdString(),
+            tr("Датчик O2 %1").toStdString(), tr("Дилюент").toStdString(),
+            tr("Кислород").toStdString()};
     const std::string bytes = format == DiveFileFormat::csv
             ? diveCsv(m_log.record())
-            : uddfDocument(m_log.record(), UddfTimes {isoLocal(m_diveStart), isoLocal(m_clock())});
+            : uddfDocument(m_log.record(),
+                    UddfTimes {isoLocal(m_diveStart), isoLocal(m_clock())}, names);
     try {
-        writeFileAtomically(QFile::encodeName(path).toStdString(), bytes);
+        writeFileAtomically(onDisk(path), bytes);
     } catch (const FileWriteError &e) {
         m_form.reportError(tr("Не удалось сохранить погружение в файл «%1»: %2.")
                                    .arg(QDir::toNativeSeparators(path), writeFailureReason(e)));
@@ -85,19 +91,23 @@ bool ExportController::exportTo(const QString &path, DiveFileFormat format)
     return true;
 }
 
+QString ExportController::startFolder() const
+{
+    const QString last = fromUtf8(m_form.exportFolder());
+    if (!last.isEmpty() && QDir(last).exists())
+        return last;
+    // A documents folder that was never made would open the dialog in
+    // whatever folder the program was started from.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
 void ExportController::chooseAndExport()
 {
-    if (m_folder.isEmpty()) {
-        // A documents folder that was never made would open the dialog in
-        // whatever folder the program was started from.
-        m_folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (!QDir(m_folder).exists())
-            m_folder = QDir::homePath();
-    }
     // Without an extension: the type chosen in the dialog adds its own.
     const QString name =
             tr("погружение-%1").arg(m_diveStart.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
-    QFileDialog dialog(&m_form, tr("Экспорт погружения"), QDir(m_folder).filePath(name));
+    QFileDialog dialog(&m_form, tr("Экспорт погружения"), QDir(startFolder()).filePath(name));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({tr("UDDF — для программ-логбуков (*.uddf)"),
             tr("CSV — для электронных таблиц (*.csv)")});
@@ -111,6 +121,6 @@ void ExportController::chooseAndExport()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
-    m_folder = QFileInfo(path).absolutePath();
+    m_form.setExportFolder(QFileInfo(path).absolutePath().toStdString());
     exportTo(path, diveFileFormat(path, dialog.selectedNameFilter()));
 }

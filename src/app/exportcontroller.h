@@ -39,8 +39,12 @@ public:
     /// reported through the main window, naming the file, and false returned.
     bool exportTo(const QString &path, DiveFileFormat format);
 
-    /// The menu item: asks for the file, then exports to it.
+    /// The menu item: asks for the file, starting in the folder of the last
+    /// export (kept over runs in the settings file), then exports to it.
     void chooseAndExport();
+    /// Where the dialog starts: the last export's folder while it exists,
+    /// else the documents folder, else the home folder.
+    QString startFolder() const;
 
 private:
     void diveStarted();
@@ -48,7 +52,6 @@ private:
     TForm1 &m_form;
     DiveLog m_log;
     QDateTime m_diveStart; ///< local time at the dive button
-    QString m_folder; ///< where the last export went
     QAction *m_action = nullptr;
     std::function<QDateTime()> m_clock;
 };

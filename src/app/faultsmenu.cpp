@@ -56,9 +56,27 @@ bool inEffect(const CellSettings &c, CellItem item)
 } // namespace
 
 FaultsMenu::FaultsMenu(const MainMenu &menu, Simulation &simulation,
-        std::function<void(const QString &)> reportError)
+        std::function<void(const QString &)> reportError, Performer perform)
     : m_simulation(simulation), m_reportError(std::move(reportError))
 {
+    m_valves = new QMenu(menu.bar);
+    m_valves->setObjectName(QStringLiteral("ValvesMenu"));
+    menu.bar->insertMenu(menu.help->menuAction(), m_valves);
+    for (const bool oxygen : {true, false}) {
+        for (const bool open : {true, false}) {
+            QAction *action = m_valves->addAction(QString());
+            action->setObjectName(QStringLiteral("action%1%2")
+                                          .arg(open ? "Open" : "Close", oxygen ? "O2" : "Dil"));
+            const std::string words = std::string("supply ") + (oxygen ? "O2" : "Dil")
+                    + (open ? " open" : " closed");
+            QObject::connect(action, &QAction::triggered, m_guard.get(),
+                    [this, perform, words] {
+                        perform(words);
+                        refresh();
+                    });
+            m_valveActions[oxygen ? 0 : 1][open ? 0 : 1] = action;
+        }
+    }
     m_menu = new QMenu(menu.bar);
     m_menu->setObjectName(QStringLiteral("FaultsMenu"));
     menu.bar->insertMenu(menu.help->menuAction(), m_menu);
@@ -110,6 +128,16 @@ FaultsMenu::FaultsMenu(const MainMenu &menu, Simulation &simulation,
 
 void FaultsMenu::translate()
 {
+    m_valves->setTitle(QCoreApplication::translate("FaultsMenu", "&Баллоны"));
+    constexpr const char *kValveTexts[2][2] = {
+            {QT_TRANSLATE_NOOP("FaultsMenu", "&Открыть кислородный баллон"),
+                    QT_TRANSLATE_NOOP("FaultsMenu", "&Закрыть кислородный баллон")},
+            {QT_TRANSLATE_NOOP("FaultsMenu", "О&ткрыть баллон дилюента"),
+                    QT_TRANSLATE_NOOP("FaultsMenu", "З&акрыть баллон дилюента")}};
+    for (std::size_t c = 0; c < 2; ++c) {
+        for (std::size_t o = 0; o < 2; ++o)
+            m_valveActions[c][o]->setText(QCoreApplication::translate("FaultsMenu", kValveTexts[c][o]));
+    }
     m_menu->setTitle(QCoreApplication::translate("FaultsMenu", "&Неисправности"));
     m_o2Closed->setText(QCoreApplication::translate("FaultsMenu", "&Кислородный баллон закрыт"));
     m_dilClosed->setText(QCoreApplication::translate("FaultsMenu", "&Баллон дилюента закрыт"));
@@ -135,6 +163,11 @@ void FaultsMenu::refresh()
             m_cellItems[c][i]->setChecked(inEffect(state.cells.settings()[c], CellItem(i)));
         m_cellItems[c][std::size_t(CellItem::Frozen)]->setEnabled(diving);
     }
+}
+
+void FaultsMenu::setLocked(bool locked)
+{
+    m_menu->menuAction()->setEnabled(!locked);
 }
 
 void FaultsMenu::choose(int cell, CellItem item)

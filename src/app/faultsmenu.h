@@ -18,7 +18,9 @@ class QWidget;
 /// checked item is a closed valve), and "Датчики PPO2", a submenu per oxygen
 /// cell with its failures (a checked item is in effect). Valves and cells
 /// also change without the menu (a drill's line, "СБРОС"): refresh() shows
-/// them again, and so does opening the menu.
+/// them again, and so does opening the menu. While a drill flies the menu is
+/// locked, and the diver works the valves from "Баллоны", whose items open
+/// or close a valve without showing how it stands.
 class FaultsMenu
 {
 public:
@@ -39,16 +41,26 @@ public:
     using Asker = std::function<std::optional<QString>(
             const QString &title, const QString &label, const QString &initial)>;
 
-    /// Adds the menu to \a menu's bar, before "Справка". A number the user
+    /// Does a diver's action given in the scenario language's words.
+    using Performer = std::function<void(const std::string &words)>;
+
+    /// Adds the menus to \a menu's bar, before "Справка". A number the user
     /// types that is not one, or is below zero, goes to \a reportError and
-    /// changes nothing.
+    /// changes nothing; the items of "Баллоны" go to \a perform ("supply O2
+    /// open").
     FaultsMenu(const MainMenu &menu, Simulation &simulation,
-            std::function<void(const QString &)> reportError);
+            std::function<void(const QString &)> reportError, Performer perform);
 
     QMenu *menu() const { return m_menu; }
     QAction *o2Closed() const { return m_o2Closed; } ///< "Кислородный баллон закрыт"
     QAction *dilClosed() const { return m_dilClosed; } ///< "Баллон дилюента закрыт"
     QMenu *cellsMenu() const { return m_cellsMenu; } ///< "Датчики PPO2"
+    QMenu *valvesMenu() const { return m_valves; } ///< "Баллоны"
+    /// "Открыть кислородный баллон", "Закрыть баллон дилюента", ...
+    QAction *valveAction(bool oxygen, bool open) const
+    {
+        return m_valveActions[oxygen ? 0 : 1][open ? 0 : 1];
+    }
     /// The item of cell \a cell (1..3).
     QAction *cellItem(int cell, CellItem item) const
     {
@@ -60,6 +72,8 @@ public:
 
     /// The items as the state holds the valves and cells now.
     void refresh();
+    /// Locked, "Неисправности" cannot be opened.
+    void setLocked(bool locked);
 
 private:
     void translate();
@@ -74,6 +88,8 @@ private:
     QAction *m_o2Closed = nullptr;
     QAction *m_dilClosed = nullptr;
     QMenu *m_cellsMenu = nullptr;
+    QMenu *m_valves = nullptr;
+    std::array<std::array<QAction *, 2>, 2> m_valveActions {};
     std::array<QMenu *, 3> m_cellMenus {};
     std::array<std::array<QAction *, kCellItemCount>, 3> m_cellItems {};
 };

@@ -1,5 +1,6 @@
 #include "formparametersource.h"
 
+#include "controls/qtext.h"
 #include "controls/tgradienttrackbar.h"
 #include "util/numtext.h"
 
@@ -55,7 +56,11 @@ bool FormParameterSource::eventFilter(QObject *watched, QEvent *event)
 void FormParameterSource::finishEdit()
 {
     const int i = std::exchange(m_editing, -1);
-    m_texts[i].assign(m_edits[i]->text().toStdString());
+    const std::string typed = m_edits[i]->text().toStdString();
+    if (typed == m_texts[i].text())
+        return;
+    m_texts[i].assign(typed);
+    emit edited(editAt(i));
 }
 
 std::string_view FormParameterSource::text(Edit field) const
@@ -75,7 +80,7 @@ void FormParameterSource::setText(Edit field, std::string_view text)
         return;
     }
     // The widget's textChanged mirrors the new text into m_texts.
-    m_edits[i]->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    m_edits[i]->setText(fromUtf8(text));
 }
 
 double FormParameterSource::decimal(Edit field) const

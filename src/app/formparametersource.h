@@ -45,6 +45,10 @@ public:
     /// Whether the user is typing into one of the fields.
     bool isEditing() const { return m_editing >= 0; }
 
+signals:
+    /// The user finished an edit that changed what the engine reads.
+    void edited(Edit field);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -1,6 +1,7 @@
 #include "loopwrightapp.h"
 
 #include "app/pictures.h"
+#include "controls/qtext.h"
 #include "profile/settingsfile.h"
 #include "profile/settingslocation.h"
 #include "setup/formsettings.h"
@@ -25,9 +26,6 @@ void LoopwrightApp::nameApplication()
 std::filesystem::path LoopwrightApp::settingsLocation()
 {
     // The bytes of the folders' names as the file system holds them.
-    const auto onDisk = [](const QString &folder) {
-        return std::filesystem::path(QFile::encodeName(folder).toStdString());
-    };
     return chooseSettingsFile(onDisk(QCoreApplication::applicationDirPath()),
             onDisk(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
 }
@@ -58,6 +56,7 @@ void LoopwrightApp::startUp()
         m_keptLanguage = options.language;
         form.setKeptLanguage(m_keptLanguage);
         state.gradientFactors = options.gradientFactors;
+        form.setExportFolder(options.exportFolder);
         diveComputer.simulationChanged(); // its pair, whether shown or not
     }
     try {

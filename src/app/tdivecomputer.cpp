@@ -2,12 +2,16 @@
 
 #include "app/appfonts.h"
 #include "app/tdivecomputersettings.h"
+#include "controls/qtext.h"
+#include "deco/plan.h"
+#include "util/numtext.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 
 namespace {
 
@@ -15,8 +19,14 @@ const QColor kConsole(110, 110, 110);
 const QColor kReadoutBack(235, 235, 235);
 const QColor kReadoutText(0, 0, 255);
 constexpr int kOutlookIntervalMs = 250; // at most four outlooks a second
-constexpr int kWidth = 232;
-constexpr int kHeight = 710;
+// Two columns of read-outs and a status line across them: low enough for a
+// 768-pixel screen with room below for more read-outs.
+constexpr int kColumn = 216;
+constexpr int kRight = 8 + kColumn + 8; // the right column's left edge
+constexpr int kWidth = kRight + kColumn + 8;
+constexpr int kStatusTop = 350;
+constexpr int kStatusHeight = 42;
+constexpr int kHeight = kStatusTop + kStatusHeight + 6;
 
 QColor toQColor(Rgb c)
 {
@@ -41,36 +51,60 @@ void setAlertColours(QWidget *w, AlertLevel level)
     setColours(w, level == AlertLevel::Normal ? kReadoutText : Qt::white, back);
 }
 
-QString fromUtf8(const std::string &text)
+QString whole(const std::optional<double> &value)
 {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return value ? fromUtf8(numtext::formatGeneral(numtext::nearest(*value)))
+                 : QStringLiteral("—");
 }
 
-// The words the dive computer's view model writes in Russian, which the
-// window shows in the interface's language. The view model stays Russian: the
-// headless runner and the traces print it as it is.
-constexpr const char *kReadoutWords[] = {QT_TRANSLATE_NOOP("TDiveComputer", "ГИПОКСИЯ"),
-        QT_TRANSLATE_NOOP("TDiveComputer", "ГИПЕРОКСИЯ"),
-        QT_TRANSLATE_NOOP("TDiveComputer", "ПОТОЛОК"),
-        QT_TRANSLATE_NOOP("TDiveComputer", "КИСЛОРОД < 10 %"),
-        QT_TRANSLATE_NOOP("TDiveComputer", "ДИЛЮЕНТ < 10 %"),
-        QT_TRANSLATE_NOOP("TDiveComputer", "Вечн"), QT_TRANSLATE_NOOP("TDiveComputer", "нет")};
-
-// A read-out such as "ГИПОКСИЯ", "12 мин" or "6 м, 3 мин" in the interface's
-// language; anything else (an error message) as it is.
-QString translated(const std::string &readout)
+QString minutes(double value)
 {
-    for (const char *word : kReadoutWords) {
-        if (readout == word)
-            return TDiveComputer::tr(word);
+    return TDiveComputer::tr("%1 мин").arg(fromUtf8(numtext::formatGeneral(value)));
+}
+
+QString stopText(const DecoStop &stop)
+{
+    return TDiveComputer::tr("%1 м, %2 мин").arg(fromUtf8(stopDepthText(stop.depthM))).arg(stop.minutes);
+}
+
+QString warningText(DiveWarning warning)
+{
+    switch (warning) {
+    case DiveWarning::Hypoxia:
+        return TDiveComputer::tr("ГИПОКСИЯ");
+    case DiveWarning::Hyperoxia:
+        return TDiveComputer::tr("ГИПЕРОКСИЯ");
+    case DiveWarning::Ceiling:
+        return TDiveComputer::tr("ПОТОЛОК");
+    case DiveWarning::OxygenLow:
+        return TDiveComputer::tr("КИСЛОРОД < 10 %");
+    case DiveWarning::DiluentLow:
+        return TDiveComputer::tr("ДИЛЮЕНТ < 10 %");
     }
-    QString text = fromUtf8(readout);
-    if (!text.endsWith(QStringLiteral(" мин")))
+    return {};
+}
+
+// As much of \a text as \a label shows, wrapped within its width: what does
+// not fit ends in "…".
+QString fitted(const QLabel *label, const QString &text)
+{
+    const QFontMetrics metrics(label->font());
+    const QRect room(0, 0, label->width(), label->height());
+    auto fits = [&](const QString &t) {
+        return metrics.boundingRect(room, Qt::TextWordWrap, t).height() <= room.height();
+    };
+    if (fits(text))
         return text;
-    text.chop(4);
-    text.replace(QStringLiteral(" м, "),
-            QLatin1Char(' ') + TDiveComputer::tr("м") + QStringLiteral(", "));
-    return text + QLatin1Char(' ') + TDiveComputer::tr("мин");
+    qsizetype lo = 0;
+    qsizetype hi = text.size();
+    while (lo < hi) {
+        const qsizetype mid = (lo + hi + 1) / 2;
+        if (fits(text.left(mid) + QStringLiteral("…")))
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return text.left(lo).trimmed() + QStringLiteral("…");
 }
 
 } // namespace
@@ -97,40 +131,27 @@ TDiveComputer::TDiveComputer(Simulation &simulation, QWidget *mainWindow)
     // The pair the plan and the no-stop time use; a press opens the settings.
     m_gradientFactors = new QPushButton(this);
     m_gradientFactors->setObjectName(QStringLiteral("gradientFactors"));
-    m_gradientFactors->setGeometry(8, 110, 216, 24);
+    m_gradientFactors->setGeometry(8, 110, kColumn, 24);
     m_gradientFactors->setFocusPolicy(Qt::NoFocus);
     m_gradientFactors->setFont(designFont(QStringLiteral("Tahoma"), 14, true));
     connect(m_gradientFactors, &QPushButton::clicked, this, &TDiveComputer::openSettings);
-
-    m_noDeco = readout(QT_TR_NOOP("Бездекомпрессионное время"), 8, 140, 216, 30);
-    m_noDeco->setObjectName(QStringLiteral("noDecoTime"));
-    m_tts = readout(QT_TR_NOOP("Время до поверхности"), 8, 192, 216, 30);
-    m_tts->setObjectName(QStringLiteral("tts"));
-    m_firstStop = readout(QT_TR_NOOP("Первая остановка"), 8, 244, 216, 30);
-    m_firstStop->setObjectName(QStringLiteral("firstStop"));
-
-    // Room for eight stops: from 24 m on the default gradient factors.
-    m_stops = readout(QT_TR_NOOP("Остановки"), 8, 296, 216, 140);
-    m_stops->setObjectName(QStringLiteral("stops"));
-    m_stops->setFont(designFont(QStringLiteral("Tahoma"), 14, true));
-    m_stops->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The three cells and their vote in a row under one title; the small
     // captions above the boxes say which is which.
     auto *cellsTitle = new QLabel(this);
     m_titles.emplace_back(cellsTitle, QT_TR_NOOP("Датчики PPO2"));
-    cellsTitle->setGeometry(8, 460, 216, 16);
+    cellsTitle->setGeometry(8, 142, kColumn, 16);
     cellsTitle->setFont(designFont(QStringLiteral("Tahoma"), 12, true));
     setColours(cellsTitle, Qt::white, kConsole);
     for (int i = 0; i < 4; ++i) {
         const int x = 8 + i * 55;
         auto *caption = new QLabel(this);
-        caption->setGeometry(x, 477, 51, 13);
+        caption->setGeometry(x, 159, 51, 13);
         caption->setAlignment(Qt::AlignCenter);
         caption->setFont(designFont(QStringLiteral("Tahoma"), 11));
         setColours(caption, Qt::white, kConsole);
         auto *value = new QLabel(this);
-        value->setGeometry(x, 491, 51, 30);
+        value->setGeometry(x, 173, 51, 30);
         value->setFont(designFont(QStringLiteral("Tahoma"), 19, true, true));
         value->setAlignment(Qt::AlignCenter);
         value->setTextFormat(Qt::PlainText);
@@ -145,19 +166,49 @@ TDiveComputer::TDiveComputer(Simulation &simulation, QWidget *mainWindow)
             m_voted = value;
         }
     }
-    m_diluentPpo2 = readout(QT_TR_NOOP("Промывка дилюентом: PPO2"), 8, 526, 216, 30);
+    m_diluentPpo2 = readout(QT_TR_NOOP("Промывка дилюентом: PPO2"), 8, 210, kColumn, 30);
     m_diluentPpo2->setObjectName(QStringLiteral("diluentPpo2"));
 
     m_warnings = new QLabel(this);
     m_warnings->setObjectName(QStringLiteral("warnings"));
-    m_warnings->setGeometry(8, 580, 216, 84);
+    m_warnings->setGeometry(8, 264, kColumn, 80);
     m_warnings->setAlignment(Qt::AlignCenter);
     m_warnings->setFont(designFont(QStringLiteral("Tahoma"), 15, true));
     setColours(m_warnings, Qt::white, kConsole);
 
+    m_noDeco = readout(QT_TR_NOOP("Бездекомпрессионное время"), kRight, 6, kColumn, 30);
+    m_noDeco->setObjectName(QStringLiteral("noDecoTime"));
+    m_tts = readout(QT_TR_NOOP("Время до поверхности"), kRight, 58, kColumn, 30);
+    m_tts->setObjectName(QStringLiteral("tts"));
+    m_firstStop = readout(QT_TR_NOOP("Первая остановка"), kRight, 110, kColumn, 30);
+    m_firstStop->setObjectName(QStringLiteral("firstStop"));
+
+    // Every stop, deepest first, in the read-outs' own look; a long plan
+    // scrolls.
+    auto *stopsTitle = new QLabel(this);
+    m_titles.emplace_back(stopsTitle, QT_TR_NOOP("Остановки"));
+    stopsTitle->setGeometry(kRight, 162, kColumn, 16);
+    stopsTitle->setFont(designFont(QStringLiteral("Tahoma"), 12, true));
+    setColours(stopsTitle, Qt::white, kConsole);
+    m_stopsArea = new QScrollArea(this);
+    m_stopsArea->setObjectName(QStringLiteral("stopsArea"));
+    m_stopsArea->setGeometry(kRight, 179, kColumn, 165);
+    m_stopsArea->setFrameShape(QFrame::NoFrame);
+    m_stopsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_stopsArea->setWidgetResizable(true);
+    m_stopsArea->setFocusPolicy(Qt::NoFocus);
+    m_stops = new QLabel;
+    m_stops->setObjectName(QStringLiteral("stops"));
+    m_stops->setFont(designFont(QStringLiteral("Tahoma"), 18, true, true));
+    m_stops->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_stops->setTextFormat(Qt::PlainText);
+    setColours(m_stops, kReadoutText, kReadoutBack);
+    m_stopsArea->setWidget(m_stops);
+    setColours(m_stopsArea->viewport(), kReadoutText, kReadoutBack);
+
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
-    m_status->setGeometry(8, 668, 216, 38);
+    m_status->setGeometry(8, kStatusTop, kWidth - 16, kStatusHeight);
     m_status->setWordWrap(true);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_status->setFont(designFont(QStringLiteral("Tahoma"), 11));
@@ -219,11 +270,11 @@ QLabel *TDiveComputer::readout(const char *caption, int x, int y, int width, int
 void TDiveComputer::showExposure(const ExposureView &view)
 {
     m_exposure = view;
-    m_cns->setText(fromUtf8(view.cns));
+    m_cns->setText(whole(view.cnsPercent));
     setAlertColours(m_cns, view.cnsLevel);
-    m_otu->setText(fromUtf8(view.otu));
-    m_gf99->setText(fromUtf8(view.gf99));
-    m_surfaceGf->setText(fromUtf8(view.surfaceGf));
+    m_otu->setText(whole(view.otu));
+    m_gf99->setText(whole(view.gf99));
+    m_surfaceGf->setText(whole(view.surfaceGf));
     setAlertColours(m_surfaceGf, view.surfaceGfLevel);
     showWarnings();
 }
@@ -251,8 +302,8 @@ void TDiveComputer::showCells(const CellsView &view)
 void TDiveComputer::showWarnings()
 {
     QStringList warnings;
-    for (const std::string &w : m_exposure.warnings)
-        warnings << translated(w);
+    for (DiveWarning w : m_exposure.warnings)
+        warnings << warningText(w);
     if (m_cells.votedOut != 0)
         warnings << tr("ДАТЧИК %1 ИСКЛЮЧЁН").arg(m_cells.votedOut);
     if (m_cells.disagree)
@@ -261,15 +312,42 @@ void TDiveComputer::showWarnings()
     setColours(m_warnings, Qt::white, warnings.isEmpty() ? kConsole : toQColor(kAlertRed));
 }
 
+void TDiveComputer::showNoStop()
+{
+    switch (m_outlook.noStop) {
+    case OutlookView::NoStop::Unknown:
+        m_noDeco->setText(QStringLiteral("—"));
+        break;
+    case OutlookView::NoStop::Minutes:
+        m_noDeco->setText(minutes(m_outlook.noStopMinutes));
+        break;
+    case OutlookView::NoStop::Endless:
+        m_noDeco->setText(tr("Вечн"));
+        break;
+    case OutlookView::NoStop::Deco:
+        m_noDeco->setText(tr("ДЕКО"));
+        break;
+    }
+}
+
 void TDiveComputer::showOutlook(const OutlookView &view)
 {
     m_outlook = view;
-    m_noDeco->setText(translated(view.noDecoTime));
-    m_tts->setText(translated(view.tts));
-    m_firstStop->setText(translated(view.firstStop));
+    showNoStop();
+    QString tts = QStringLiteral("—");
+    QString firstStop = QStringLiteral("—");
     QStringList stops;
-    for (const std::string &s : view.stops)
-        stops << translated(s);
+    if (const std::optional<DecoPlan> &plan = view.plan) {
+        // An ascent of more than a day is no good news, whatever its stops.
+        tts = plan->endless ? tr("> 24 ч") : minutes(plan->ttsMinutes);
+        if (!plan->endless) {
+            for (const DecoStop &stop : plan->stops)
+                stops << stopText(stop);
+            firstStop = stops.isEmpty() ? tr("нет") : stops.front();
+        }
+    }
+    m_tts->setText(tts);
+    m_firstStop->setText(firstStop);
     m_stops->setText(stops.isEmpty() ? QStringLiteral("—") : stops.join(QLatin1Char('\n')));
     updateStatus();
 }
@@ -283,7 +361,9 @@ void TDiveComputer::updateStatus()
         lines << fromUtf8(m_outlook.status);
     if (m_outlook.negativeConservatismIgnored)
         lines << tr("Отрицательный консерватизм не учитывается: план считается с 0");
-    m_status->setText(lines.join(QLatin1Char('\n')));
+    const QString text = lines.join(QLatin1Char('\n'));
+    m_status->setText(fitted(m_status, text));
+    m_status->setToolTip(text);
 }
 
 void TDiveComputer::setDrillStatus(const QString &text)

@@ -12,13 +12,17 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class TDiveComputerSettings;
 
-/// "Дайв-компьютер": oxygen exposure, GF99 and the surface GF, the live
-/// no-decompression time, the ascent plan at its gradient factors, the oxygen
-/// cells with their vote and the diluent's PPO2 to check them against, and
-/// the warnings, beside the main window. A tool window that never takes the
-/// focus from the main window; its "GF" button opens its settings.
+/// "Дайв-компьютер": oxygen exposure, GF99 and the surface GF, the oxygen
+/// cells with their vote and the diluent's PPO2 to check them against and
+/// the warnings on the left; the live no-decompression time ("ДЕКО" while
+/// the plan has stops) and the ascent plan at its gradient factors, every
+/// stop in a list that scrolls, on the right; a status line across the
+/// bottom, wrapped, its whole text in its tooltip. A tool window beside the
+/// main window that never takes the focus from it; its "GF" button opens its
+/// settings.
 class TDiveComputer : public QWidget
 {
     Q_OBJECT
@@ -69,6 +73,7 @@ private:
     void showOutlook(const OutlookView &view);
     void updateOutlook();
     void updateStatus();
+    void showNoStop();
     void showGradientFactors();
     void settingsTaken();
 
@@ -84,6 +89,7 @@ private:
     QLabel *m_tts = nullptr;
     QLabel *m_firstStop = nullptr;
     QLabel *m_stops = nullptr;
+    QScrollArea *m_stopsArea = nullptr;
     std::array<QLabel *, 3> m_cellReadings {};
     QLabel *m_voted = nullptr;
     QLabel *m_diluentPpo2 = nullptr;

@@ -179,7 +179,9 @@ TForm1::TForm1(SimulationState &state, DiveHistory &history, QWidget *parent) : 
 
     m_params = std::make_unique<FormParameterSource>(m_edits, m_sliders, m_checks);
     m_simulation = std::make_unique<Simulation>(*m_params, state, history);
+    m_checkEnabled.fill(true);
     connectReactions();
+    connectTraineeActions();
     connectMenu();
 
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -403,6 +405,52 @@ void TForm1::connectReactions()
     lock->blocking = false;
     lock->setObjectName(QStringLiteral("startDepthLock"));
     slider(Slider::startDepth)->installEventFilter(lock);
+}
+
+void TForm1::connectTraineeActions()
+{
+    auto act = [this](const std::string &words) { emit traineeAction(parseCommandLine(words)); };
+    for (const auto &[button, name] :
+            {std::pair {m_bitBtn1, "O2Bypass"}, std::pair {m_bitBtn2, "DilBypass"}}) {
+        connect(button, &QPushButton::pressed, this,
+                [act, name] { act("press " + std::string(name)); });
+        connect(button, &QPushButton::released, this,
+                [act, name] { act("release " + std::string(name)); });
+    }
+    // Clicks only: a box the program sets (a setpoint's partner, a preset)
+    // is no diver's doing.
+    for (Check box : {Check::setpoint1Active, Check::setpoint2Active, Check::advOnOxygen,
+                 Check::dilSolenoidDisabled}) {
+        connect(check(box), &QCheckBox::clicked, this, [act, box](bool on) {
+            act("check " + std::string(kChecks[int(box)].parameter) + (on ? " 1" : " 0"));
+        });
+    }
+    // A slider's new target is where the mouse lets it go.
+    for (Slider s : {Slider::maxDepth, Slider::o2Consumption}) {
+        connect(slider(s), &TGradientTrackBar::mouseDown, this,
+                [this, s](TGradientTrackBar *bar) { m_grabbedAt[int(s)] = bar->position(); });
+        connect(slider(s), &TGradientTrackBar::mouseUp, this, [this, s, act](TGradientTrackBar *bar) {
+            if (bar->position() != m_grabbedAt[int(s)])
+                act("slider " + std::string(kSliders[int(s)].parameter) + " "
+                        + std::to_string(bar->position()));
+        });
+    }
+    connect(m_params.get(), &FormParameterSource::edited, this, [this](Edit field) {
+        if (field == Edit::presetName)
+            return; // a name for the settings, nothing the diver does
+        ScenarioCommand c = parseCommandLine("field " + std::string(editName(field)));
+        c.text = m_params->text(field);
+        emit traineeAction(c);
+    });
+}
+
+void TForm1::setFailuresLocked(bool locked)
+{
+    m_failuresLocked = locked;
+    for (int i = 0; i < kCheckCount; ++i) {
+        if (isFaultBox(Check(i)))
+            setCheckEnabled(Check(i), m_checkEnabled[std::size_t(i)]);
+    }
 }
 
 template<typename Handler>
@@ -636,7 +684,7 @@ bool TForm1::FormClose()
         saveState(file, currentStateSections(), *this);
         saveOptions(file,
                 {m_menu.diveComputer->isChecked(), m_keptLanguage,
-                        m_simulation->state().gradientFactors});
+                        m_simulation->state().gradientFactors, m_exportFolder});
         batch.Commit();
         return true;
     } catch (const LoopwrightError &e) {
@@ -697,7 +745,8 @@ void TForm1::setChecked(Check box, bool checked)
 
 void TForm1::setCheckEnabled(Check box, bool enabled)
 {
-    check(box)->setEnabled(enabled);
+    m_checkEnabled[std::size_t(box)] = enabled;
+    check(box)->setEnabled(enabled && !(m_failuresLocked && isFaultBox(box)));
 }
 
 void TForm1::setFieldEnabled(Edit field, bool enabled)

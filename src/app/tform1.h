@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drills/commands.h"
 #include "engine/mainview.h"
 #include "engine/parameters.h"
 #include "engine/simulation.h"
@@ -70,6 +71,10 @@ public:
     /// The language the user chose from the menu, written to the settings
     /// file on closing ("ru", "en"; empty: none chosen).
     void setKeptLanguage(std::string code) { m_keptLanguage = std::move(code); }
+    /// The folder of the last dive export, written to the settings file on
+    /// closing (UTF-8; empty: none yet).
+    void setExportFolder(std::string folder) { m_exportFolder = std::move(folder); }
+    const std::string &exportFolder() const { return m_exportFolder; }
 
     ParameterSource &params();
     Simulation &simulation() { return *m_simulation; }
@@ -103,6 +108,11 @@ public:
     /// Writes the settings file; false when the window is to stay open.
     bool FormClose();
 
+    /// While locked (a drill flies) the failure boxes are disabled whatever
+    /// a type preset says: they show the user's own failures, and a drill's
+    /// are its own (SimulationState::drillFaults).
+    void setFailuresLocked(bool locked);
+
     /// Shows \a message as the window reports an error.
     void reportError(const QString &message);
     /// Copies the engine's view into the widgets (after a listener changed
@@ -117,6 +127,11 @@ signals:
     void ticked(bool completed);
     /// "СБРОС" was pressed.
     void diveReset();
+    /// The user did something a diver does, in the scenario language's
+    /// words: a bypass pressed or released, a setpoint box, the diluent
+    /// solenoid switched off or on, a slider let go at a new position, a field
+    /// edited.
+    void traineeAction(const ScenarioCommand &action);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -147,6 +162,7 @@ private:
     void findControls(); // by their design names, after layOutWindow made them
     void connectButtons();
     void connectReactions();
+    void connectTraineeActions();
     void connectMenu();
 
     /// Runs a button handler: the error it meets is reported, and in any case
@@ -166,6 +182,7 @@ private:
     std::function<bool(const QString &)> m_closeQuestion;
     std::optional<std::filesystem::path> m_settingsPath;
     std::string m_keptLanguage;
+    std::string m_exportFolder;
 
     TAboutForm *m_about = nullptr;
     TDiveGraph *m_graph = nullptr;
@@ -214,6 +231,9 @@ private:
     std::array<QLabel *, 16> m_n2Cells {};
 
     MainView m_shown; // what the widgets show now
+    std::array<bool, kCheckCount> m_checkEnabled; // as the presets left them
+    bool m_failuresLocked = false;
+    std::array<int, kSliderCount> m_grabbedAt {}; // the position a mouse press found
     bool m_setpointRuleRunning = false;
     bool m_startDepthLocked = false;
 };

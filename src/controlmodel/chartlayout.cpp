@@ -75,8 +75,39 @@ std::vector<std::string> splitLines(const std::string &text)
 
 } // namespace
 
-AxisSteps ChartLayout::axisSteps(int tickCount, double lo, double hi)
+namespace {
+
+// The smallest step of 1, 2 or 5 times a power of ten whose divisions, from
+// the multiple of the step at or below lo, reach hi.
+AxisSteps roundSteps(int divisions, double lo, double hi)
 {
+    constexpr double kMantissas[] = {1.0, 2.0, 5.0};
+    double power = powerOfTen((hi - lo) / divisions);
+    int m = 0;
+    auto step = [&] { return kMantissas[m] * power; };
+    auto next = [&] {
+        if (++m == 3) {
+            m = 0;
+            power *= 10.0;
+        }
+    };
+    while (step() * divisions < hi - lo)
+        next();
+    for (;;) {
+        const double start = std::floor(lo / step()) * step();
+        if (start + step() * divisions >= hi)
+            return {step(), start};
+        next();
+    }
+}
+
+} // namespace
+
+AxisSteps ChartLayout::axisSteps(int tickCount, double lo, double hi, bool round)
+{
+    if (round && std::isfinite(lo) && std::isfinite(hi) && std::fabs(lo) <= kPlotLimit
+            && std::fabs(hi) <= kPlotLimit)
+        return roundSteps(std::max(2, tickCount - 1), lo, hi);
     // An axis of infinite or undefined extent has no span to divide: it shows
     // unit steps around whichever end is a number.
     if (!std::isfinite(lo))
@@ -219,7 +250,9 @@ void ChartLayout::buildYAxis(
     }
     if (m_noData)
         return;
-    const AxisSteps steps = axisSteps(n, lo, hi);
+    lo = std::fmin(lo, options.yCoversLow); // fmin and fmax pass over a NaN
+    hi = std::fmax(hi, options.yCoversHigh);
+    const AxisSteps steps = axisSteps(n, lo, hi, options.roundSteps);
     const double perUnit = double(length) / std::max(1, n - 1) / steps.step;
     for (int i = 0; i < n; ++i) {
         AxisTick tick;
@@ -291,7 +324,7 @@ void ChartLayout::buildXAxis(
                 }
             }
         }
-        const AxisSteps steps = axisSteps(n, lo, hi);
+        const AxisSteps steps = axisSteps(n, lo, hi, options.roundSteps);
         const double perUnit = double(width) / std::max(1, n - 1) / steps.step;
         for (int i = 0; i < n; ++i) {
             AxisTick tick;

@@ -3,6 +3,7 @@
 #include "controlmodel/charttypes.h"
 #include "controlmodel/textmeasurer.h"
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,14 @@ struct ChartOptions
     bool axisXOnePerValue = false;
     float axisXScale = 1.0f;
     float axisYScale = 1.0f;
+    /// Steps of 1, 2 or 5 times a power of ten, from a multiple of the step
+    /// (as a reader expects of a chart); off, the steps grow by halves of a
+    /// power of ten, as the dive graph's always have.
+    bool roundSteps = false;
+    /// Values the y axis reaches at least, besides the data's, so that a line
+    /// at a limit need not lie on the frame; NaN for none.
+    double yCoversLow = std::numeric_limits<double>::quiet_NaN();
+    double yCoversHigh = std::numeric_limits<double>::quiet_NaN();
 };
 
 /// Where a chart of a given client size puts its plot area, ticks, title,
@@ -53,7 +62,9 @@ public:
 
     /// Tidy step and first tick for \a tickCount ticks covering lo..hi; a
     /// finite, positive step for any ends, infinite or NaN ones included.
-    static AxisSteps axisSteps(int tickCount, double lo, double hi);
+    /// \a round: a step of 1, 2 or 5 times a power of ten, the first tick a
+    /// multiple of it.
+    static AxisSteps axisSteps(int tickCount, double lo, double hi, bool round = false);
     /// "0.##" text of a tick value, "~" for the 1.7E308 sentinel.
     static std::string tickLabel(double value);
 

@@ -1,6 +1,7 @@
 #include "controls/tplotchart.h"
 
 #include "controls/bsplinepainter.h"
+#include "controls/qtext.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -22,11 +23,6 @@ const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 
 enum Marker { Square, Circle, TriangleUp, TriangleDown, Diamond };
-
-QString fromUtf8(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
 
 // Rectangles follow the fill-and-frame convention of the layout: right and
 // bottom exclusive. A 1-pixel Qt outline of w x h covers w + 1 pixels.
@@ -272,6 +268,19 @@ void TPlotChart::SetAxisYScale(float scale)
     if (scale == m_options.axisYScale)
         return;
     m_options.axisYScale = scale == 0.0f ? 1.0f : scale;
+    relayoutAndRedraw();
+}
+
+void TPlotChart::SetRoundSteps(bool on)
+{
+    m_options.roundSteps = on;
+    relayoutAndRedraw();
+}
+
+void TPlotChart::SetAxisYCovers(double low, double high)
+{
+    m_options.yCoversLow = low;
+    m_options.yCoversHigh = high;
     relayoutAndRedraw();
 }
 

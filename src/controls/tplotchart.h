@@ -78,6 +78,10 @@ public:
     void SetAxisXScale(float scale);
     float AxisYScale() const { return m_options.axisYScale; }
     void SetAxisYScale(float scale);
+    /// Steps of 1, 2 or 5 times a power of ten on both axes (see ChartOptions).
+    void SetRoundSteps(bool on);
+    /// Values the y axis reaches at least besides the data's; NaN for none.
+    void SetAxisYCovers(double low, double high);
     /// All series black, bars filled with patterns.
     bool Monochrome() const { return m_monochrome; }
     void SetMonochrome(bool on);

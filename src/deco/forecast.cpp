@@ -63,13 +63,18 @@ bool forecastNeverEnds(
     return true;
 }
 
-std::string forecastText(std::int64_t elapsedSeconds)
+std::optional<double> forecastMinutes(std::int64_t elapsedSeconds)
 {
     if (elapsedSeconds > kForecastLimitSeconds)
-        return "Вечн";
+        return std::nullopt;
     if (elapsedSeconds <= 18)
-        return "0";
+        return 0.0;
     // Minutes to the nearest 0.1 are seconds / 6 tenths, halves to even.
-    const double tenths = numtext::nearest(double(elapsedSeconds) / 6.0);
-    return numtext::formatGeneral(tenths / 10.0);
+    return numtext::nearest(double(elapsedSeconds) / 6.0) / 10.0;
+}
+
+std::string forecastText(std::int64_t elapsedSeconds)
+{
+    const std::optional<double> minutes = forecastMinutes(elapsedSeconds);
+    return minutes ? numtext::formatGeneral(*minutes) : "Вечн";
 }

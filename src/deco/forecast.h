@@ -3,6 +3,7 @@
 #include "deco/tissues.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 /// What the no-decompression forecast found.
@@ -33,6 +34,10 @@ ForecastResult noDecoForecast(const TissueState &tissues, double ppN2, double pp
 bool forecastNeverEnds(const TissueState &tissues, double ppN2, double ppHe,
         double conservatismPercent, double g = 1.0);
 
-/// The text for an elapsed forecast time: "Вечн" beyond the bound, "0" up to
-/// and including 18 seconds, else the minutes rounded to 0.1.
+/// The minutes an elapsed forecast time shows: 0 up to and including 18
+/// seconds, else rounded to 0.1; none beyond the bound ("forever").
+std::optional<double> forecastMinutes(std::int64_t elapsedSeconds);
+
+/// The text for an elapsed forecast time: "Вечн" beyond the bound, else its
+/// minutes in the general format ("0", "15,5").
 std::string forecastText(std::int64_t elapsedSeconds);

@@ -22,6 +22,8 @@ struct DecoPlan
     long long seconds = 0; ///< the whole ascent, stops included
     int ttsMinutes = 0; ///< time to surface: seconds / 60 rounded up
     std::vector<DecoStop> stops; ///< deepest first; empty for a plain ascent
+
+    friend bool operator==(const DecoPlan &, const DecoPlan &) = default;
 };
 
 /// How the ascent climbs and how near their limits it lets the compartments

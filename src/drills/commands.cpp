@@ -170,9 +170,87 @@ double cellValue(std::string_view text, std::string_view what, std::string_view 
     return value;
 }
 
-// cell K ok|dead|stuck X|stuck now|limit X|limit none|sensitivity S|slow H
-void parseCell(const std::vector<std::string_view> &args, ScenarioCommand &c)
+// What a command's parser gets: its word, the rest of the line as written
+// (a field's text keeps its blanks) and that rest split into words.
+struct CommandLine
 {
+    std::string_view command;
+    std::string_view rest;
+    std::vector<std::string_view> args;
+
+    void expect(std::size_t n, std::string_view usage, std::string_view usageRu) const
+    {
+        expectArguments(args, n, command, usage, usageRu);
+    }
+};
+
+void parseField(const CommandLine &l, ScenarioCommand &c)
+{
+    std::string_view rest = l.rest;
+    const std::string_view name = scriptwords::next(rest);
+    if (name.empty())
+        throw LineRejection {
+                "'field' expects a field name and its text", "«field»: нужны имя поля и его текст"};
+    const auto edit = findEdit(name);
+    if (!edit)
+        throw LineRejection {"unknown field " + quoted(name), "неизвестное поле " + guillemets(name)};
+    c.edit = *edit;
+    c.text = std::string(rest);
+}
+
+void parseSlider(const CommandLine &l, ScenarioCommand &c)
+{
+    l.expect(2, "a slider name and a position", "нужны имя ползунка и положение");
+    const auto slider = findSlider(l.args[0]);
+    if (!slider)
+        throw LineRejection {"unknown slider " + quoted(l.args[0]),
+                "неизвестный ползунок " + guillemets(l.args[0])};
+    c.slider = *slider;
+    c.count = wholeArgument(l.args[1], "the position", "положение");
+}
+
+void parseCheck(const CommandLine &l, ScenarioCommand &c)
+{
+    l.expect(2, "a check box name and 0 or 1", "нужны имя флажка и 0 или 1");
+    const auto check = findInputCheck(l.args[0]);
+    if (!check)
+        throw LineRejection {"unknown check box " + quoted(l.args[0]),
+                "неизвестный флажок " + guillemets(l.args[0])};
+    c.check = *check;
+    c.count = flagArgument(l.args[1]);
+}
+
+void parseDetails(const CommandLine &l, ScenarioCommand &c)
+{
+    l.expect(4, "four volumes: inhale, exhale, counterlung and dead space",
+            "нужны четыре объёма: вдох, выдох, противолёгкое и мёртвое пространство");
+    for (std::size_t i = 0; i < 4; ++i)
+        c.details[i] = std::string(l.args[i]);
+}
+
+void parseFlag(const CommandLine &l, ScenarioCommand &c)
+{
+    l.expect(1, "0 or 1", "нужно 0 или 1");
+    c.count = flagArgument(l.args[0]);
+}
+
+void parseSupply(const CommandLine &l, ScenarioCommand &c)
+{
+    l.expect(2, "O2 or Dil and open or closed", "нужны O2 или Dil и open или closed");
+    if (l.args[0] != "O2" && l.args[0] != "Dil")
+        throw LineRejection {"unknown cylinder " + quoted(l.args[0]) + " (O2 or Dil)",
+                "неизвестный баллон " + guillemets(l.args[0]) + " (O2 или Dil)"};
+    if (l.args[1] != "open" && l.args[1] != "closed")
+        throw LineRejection {"expected open or closed, not " + quoted(l.args[1]),
+                "ожидается open или closed, а не " + guillemets(l.args[1])};
+    c.cylinder = l.args[0] == "O2" ? Cylinder::O2 : Cylinder::Diluent;
+    c.count = l.args[1] == "open";
+}
+
+// cell K ok|dead|stuck X|stuck now|limit X|limit none|sensitivity S|slow H
+void parseCell(const CommandLine &l, ScenarioCommand &c)
+{
+    const std::vector<std::string_view> &args = l.args;
     if (args.size() < 2)
         throw LineRejection {"'cell' expects a cell number and what happens to it: ok, dead, "
                              "stuck X, stuck now, limit X, limit none, sensitivity S or slow H",
@@ -185,7 +263,6 @@ void parseCell(const std::vector<std::string_view> &args, ScenarioCommand &c)
     if (number < 1 || number > 3)
         throw LineRejection {"the cell number must be 1, 2 or 3, not " + quoted(args[0]),
                 "номер датчика должен быть 1, 2 или 3, а не " + guillemets(args[0])};
-    c.kind = Kind::Cell;
     c.cell = number;
     const std::string_view action = args[1];
     const bool bare = action == "ok" || action == "dead";
@@ -201,22 +278,17 @@ void parseCell(const std::vector<std::string_view> &args, ScenarioCommand &c)
         c.cellAction = action == "ok" ? CellAction::Ok : CellAction::Dead;
         return;
     }
+    c.text = std::string(args.size() > 2 ? args[2] : std::string_view());
     if (action == "stuck") {
         expectArguments(args, 3, usage, "a PPO2 or 'now'", "нужно PPO2 или now");
-        if (args[2] == "now") {
-            c.cellAction = CellAction::StuckNow;
-            return;
-        }
-        c.cellAction = CellAction::Stuck;
-        c.value = cellValue(args[2], "the stuck PPO2", "PPO2 заклинившего датчика");
+        c.cellAction = args[2] == "now" ? CellAction::StuckNow : CellAction::Stuck;
+        if (c.cellAction == CellAction::Stuck)
+            c.value = cellValue(args[2], "the stuck PPO2", "PPO2 заклинившего датчика");
     } else if (action == "limit") {
         expectArguments(args, 3, usage, "a PPO2 or 'none'", "нужно PPO2 или none");
-        if (args[2] == "none") {
-            c.cellAction = CellAction::NoLimit;
-            return;
-        }
-        c.cellAction = CellAction::Limit;
-        c.value = cellValue(args[2], "the limit", "ограничение тока");
+        c.cellAction = args[2] == "none" ? CellAction::NoLimit : CellAction::Limit;
+        if (c.cellAction == CellAction::Limit)
+            c.value = cellValue(args[2], "the limit", "ограничение тока");
     } else if (action == "sensitivity") {
         expectArguments(args, 3, usage, "a sensitivity", "нужна чувствительность");
         c.cellAction = CellAction::Sensitivity;
@@ -228,134 +300,226 @@ void parseCell(const std::vector<std::string_view> &args, ScenarioCommand &c)
     }
 }
 
+void parseGradientFactorPair(const CommandLine &l, ScenarioCommand &c)
+{
+    l.expect(2, "GF low and GF high in percent", "нужны GF низкий и GF высокий в процентах");
+    const auto pair = parseGradientFactors(l.args[0], l.args[1]);
+    if (!pair)
+        throw LineRejection {"GF low and high must be whole percents written in digits, "
+                             "10 <= low <= high <= 100, not "
+                        + quoted(l.args[0]) + " and " + quoted(l.args[1]),
+                "GF низкий и высокий должны быть целыми процентами из цифр, 10 <= низкий "
+                "<= высокий <= 100, а не "
+                        + guillemets(l.args[0]) + " и " + guillemets(l.args[1])};
+    c.gradientFactors = *pair;
+}
+
+void parseNothing(const CommandLine &l, ScenarioCommand &)
+{
+    l.expect(0, "no arguments", "аргументы не нужны");
+}
+
+void parseBypass(const CommandLine &l, ScenarioCommand &c)
+{
+    l.expect(1, "O2Bypass or DilBypass", "нужно O2Bypass или DilBypass");
+    c.bypass = bypassArgument(l.args[0]);
+}
+
+void parseTicks(const CommandLine &l, ScenarioCommand &c)
+{
+    l.expect(1, "a number of ticks", "нужно число тактов");
+    c.count = wholeArgument(l.args[0], "the number of ticks", "число тактов");
+    if (c.count < 0)
+        throw LineRejection {
+                "the number of ticks cannot be negative", "число тактов не может быть отрицательным"};
+}
+
+void parseMinutes(const CommandLine &l, ScenarioCommand &c)
+{
+    l.expect(1, "a number of minutes", "нужно число минут");
+    c.text = std::string(l.args[0]);
+    try {
+        c.minutes = numtext::parseDecimal(l.args[0]);
+    } catch (const LoopwrightError &) {
+        throw LineRejection {"the minutes must be a number, not " + quoted(l.args[0]),
+                "минуты должны быть числом, а не " + guillemets(l.args[0])};
+    }
+    if (!(c.minutes >= 0.0) || !std::isfinite(c.minutes))
+        throw LineRejection {"the minutes must be zero or more", "минуты не могут быть отрицательными"};
+}
+
+// The command written back: its word, then its arguments as a file has them.
+std::string fieldWords(const ScenarioCommand &c)
+{
+    const FieldInfo &f = kFields[std::size_t(editIndex(c.edit))];
+    const std::string_view name = f.parameter.empty() ? f.control : f.parameter;
+    return "field " + std::string(name) + (c.text.empty() ? "" : " " + c.text);
+}
+
+std::string sliderWords(const ScenarioCommand &c)
+{
+    return "slider " + std::string(kSliders[std::size_t(c.slider)].parameter) + " "
+            + std::to_string(c.count);
+}
+
+std::string checkWords(const ScenarioCommand &c)
+{
+    return "check " + std::string(kChecks[std::size_t(c.check)].parameter) + " "
+            + std::to_string(c.count);
+}
+
+std::string detailsWords(const ScenarioCommand &c)
+{
+    return "details " + c.details[0] + " " + c.details[1] + " " + c.details[2] + " " + c.details[3];
+}
+
+std::string countWords(const ScenarioCommand &c)
+{
+    return c.word + " " + std::to_string(c.count);
+}
+
+std::string supplyWords(const ScenarioCommand &c)
+{
+    return std::string("supply ") + (c.cylinder == Cylinder::O2 ? "O2" : "Dil")
+            + (c.count ? " open" : " closed");
+}
+
+std::string cellWords(const ScenarioCommand &c)
+{
+    static constexpr std::pair<CellAction, const char *> kActions[] = {{CellAction::Ok, "ok"},
+            {CellAction::Dead, "dead"}, {CellAction::Stuck, "stuck"},
+            {CellAction::StuckNow, "stuck now"}, {CellAction::Limit, "limit"},
+            {CellAction::NoLimit, "limit none"}, {CellAction::Sensitivity, "sensitivity"},
+            {CellAction::Slow, "slow"}};
+    std::string out = "cell " + std::to_string(c.cell);
+    for (const auto &[action, words] : kActions) {
+        if (action == c.cellAction)
+            out += std::string(" ") + words;
+    }
+    const bool valued = c.cellAction == CellAction::Stuck || c.cellAction == CellAction::Limit
+            || c.cellAction == CellAction::Sensitivity || c.cellAction == CellAction::Slow;
+    return valued ? out + " " + c.text : out;
+}
+
+std::string gradientFactorWords(const ScenarioCommand &c)
+{
+    return "gf " + std::to_string(c.gradientFactors.low) + " "
+            + std::to_string(c.gradientFactors.high);
+}
+
+std::string plainWords(const ScenarioCommand &c)
+{
+    return c.word;
+}
+
+std::string bypassWords(const ScenarioCommand &c)
+{
+    return c.word + (c.bypass == Bypass::O2 ? " O2Bypass" : " DilBypass");
+}
+
+std::string minutesWords(const ScenarioCommand &c)
+{
+    return "minutes " + c.text;
+}
+
+// The scenario language: adding a command is adding a row here (with its
+// kind, and its step in applyCommand or the runner).
+struct CommandSpec
+{
+    std::string_view word;
+    Kind kind;
+    unsigned uses;
+    void (*parse)(const CommandLine &, ScenarioCommand &);
+    std::string (*words)(const ScenarioCommand &);
+};
+
+constexpr unsigned kAnywhere = kDrillSetup | kDrillTimed | kTraineeAction;
+
+constexpr CommandSpec kCommands[] = {
+        {"field", Kind::Field, kAnywhere, parseField, fieldWords},
+        {"slider", Kind::Slider, kAnywhere, parseSlider, sliderWords},
+        {"check", Kind::Check, kAnywhere, parseCheck, checkWords},
+        {"details", Kind::Details, kDrillSetup, parseDetails, detailsWords},
+        {"diluent-bypass-available", Kind::DilBypassAvailable, kDrillSetup, parseFlag, countWords},
+        {"press", Kind::Press, kDrillTimed | kTraineeAction, parseBypass, bypassWords},
+        {"release", Kind::Release, kDrillTimed | kTraineeAction, parseBypass, bypassWords},
+        {"supply", Kind::Supply, kAnywhere, parseSupply, supplyWords},
+        {"cell", Kind::Cell, kDrillSetup | kDrillTimed, parseCell, cellWords},
+        {"gf", Kind::GradientFactors, kDrillSetup | kTraineeAction, parseGradientFactorPair,
+                gradientFactorWords},
+        {"start", Kind::Start, 0, parseNothing, plainWords},
+        {"pause", Kind::Pause, 0, parseNothing, plainWords},
+        {"continue", Kind::Continue, 0, parseNothing, plainWords},
+        {"reset", Kind::Reset, 0, parseNothing, plainWords},
+        {"ticks", Kind::Ticks, 0, parseTicks, countWords},
+        {"minutes", Kind::Minutes, 0, parseMinutes, minutesWords},
+        {"forecast", Kind::Forecast, 0, parseNothing, plainWords},
+        {"plan", Kind::Plan, 0, parseNothing, plainWords},
+};
+
+const CommandSpec *findCommand(std::string_view word)
+{
+    for (const CommandSpec &spec : kCommands) {
+        if (spec.word == word)
+            return &spec;
+    }
+    return nullptr;
+}
+
+const CommandSpec &specOf(Kind kind)
+{
+    for (const CommandSpec &spec : kCommands) {
+        if (spec.kind == kind)
+            return spec;
+    }
+    return kCommands[0]; // every kind has its row
+}
+
 } // namespace
 
-bool isRunCommand(std::string_view word)
+std::optional<unsigned> commandUses(std::string_view word)
 {
-    for (std::string_view run :
-            {"start", "pause", "continue", "reset", "ticks", "minutes", "forecast", "plan"}) {
-        if (word == run)
-            return true;
+    if (const CommandSpec *spec = findCommand(word))
+        return spec->uses;
+    return std::nullopt;
+}
+
+std::string commandsFor(CommandUse use)
+{
+    std::string out;
+    for (const CommandSpec &spec : kCommands) {
+        if (spec.uses & use)
+            out += (out.empty() ? "" : ", ") + std::string(spec.word);
     }
-    return false;
+    return out;
 }
 
 ScenarioCommand parseCommandLine(std::string_view line)
 {
+    CommandLine l;
+    l.rest = line;
+    l.command = scriptwords::next(l.rest);
+    const CommandSpec *spec = findCommand(l.command);
+    if (!spec)
+        throw LineRejection {"unknown command " + quoted(l.command),
+                "неизвестная команда " + guillemets(l.command)};
+    l.args = words(l.rest);
     ScenarioCommand c;
-    std::string_view rest = line;
-    const std::string_view command = scriptwords::next(rest);
-    c.word = std::string(command);
-    if (command == "field") {
-        const std::string_view name = scriptwords::next(rest);
-        if (name.empty())
-            throw LineRejection {"'field' expects a field name and its text",
-                    "«field»: нужны имя поля и его текст"};
-        const auto edit = findEdit(name);
-        if (!edit)
-            throw LineRejection {
-                    "unknown field " + quoted(name), "неизвестное поле " + guillemets(name)};
-        c.kind = Kind::Field;
-        c.edit = *edit;
-        c.text = std::string(rest);
-        return c;
-    }
-    const std::vector<std::string_view> args = words(rest);
-    if (command == "slider") {
-        expectArguments(
-                args, 2, command, "a slider name and a position", "нужны имя ползунка и положение");
-        const auto slider = findSlider(args[0]);
-        if (!slider)
-            throw LineRejection {"unknown slider " + quoted(args[0]),
-                    "неизвестный ползунок " + guillemets(args[0])};
-        c.kind = Kind::Slider;
-        c.slider = *slider;
-        c.count = wholeArgument(args[1], "the position", "положение");
-    } else if (command == "check") {
-        expectArguments(
-                args, 2, command, "a check box name and 0 or 1", "нужны имя флажка и 0 или 1");
-        const auto check = findInputCheck(args[0]);
-        if (!check)
-            throw LineRejection {"unknown check box " + quoted(args[0]),
-                    "неизвестный флажок " + guillemets(args[0])};
-        c.kind = Kind::Check;
-        c.check = *check;
-        c.count = flagArgument(args[1]);
-    } else if (command == "details") {
-        expectArguments(args, 4, command,
-                "four volumes: inhale, exhale, counterlung and dead space",
-                "нужны четыре объёма: вдох, выдох, противолёгкое и мёртвое пространство");
-        c.kind = Kind::Details;
-        for (int i = 0; i < 4; ++i)
-            c.details[i] = std::string(args[i]);
-    } else if (command == "diluent-bypass-available") {
-        expectArguments(args, 1, command, "0 or 1", "нужно 0 или 1");
-        c.kind = Kind::DilBypassAvailable;
-        c.count = flagArgument(args[0]);
-    } else if (command == "supply") {
-        expectArguments(args, 2, command, "O2 or Dil and open or closed",
-                "нужны O2 или Dil и open или closed");
-        if (args[0] != "O2" && args[0] != "Dil")
-            throw LineRejection {"unknown cylinder " + quoted(args[0]) + " (O2 or Dil)",
-                    "неизвестный баллон " + guillemets(args[0]) + " (O2 или Dil)"};
-        if (args[1] != "open" && args[1] != "closed")
-            throw LineRejection {"expected open or closed, not " + quoted(args[1]),
-                    "ожидается open или closed, а не " + guillemets(args[1])};
-        c.kind = Kind::Supply;
-        c.cylinder = args[0] == "O2" ? Cylinder::O2 : Cylinder::Diluent;
-        c.count = args[1] == "open";
-    } else if (command == "cell") {
-        parseCell(args, c);
-    } else if (command == "gf") {
-        expectArguments(args, 2, command, "GF low and GF high in percent",
-                "нужны GF низкий и GF высокий в процентах");
-        const auto pair = parseGradientFactors(args[0], args[1]);
-        if (!pair)
-            throw LineRejection {"GF low and high must be whole percents written in digits, "
-                                 "10 <= low <= high <= 100, not "
-                            + quoted(args[0]) + " and " + quoted(args[1]),
-                    "GF низкий и высокий должны быть целыми процентами из цифр, 10 <= низкий "
-                    "<= высокий <= 100, а не "
-                            + guillemets(args[0]) + " и " + guillemets(args[1])};
-        c.kind = Kind::GradientFactors;
-        c.gradientFactors = *pair;
-    } else if (command == "start" || command == "pause" || command == "continue"
-            || command == "reset" || command == "forecast" || command == "plan") {
-        expectArguments(args, 0, command, "no arguments", "аргументы не нужны");
-        c.kind = command == "start"     ? Kind::Start
-                : command == "pause"    ? Kind::Pause
-                : command == "continue" ? Kind::Continue
-                : command == "reset"    ? Kind::Reset
-                : command == "plan"     ? Kind::Plan
-                                        : Kind::Forecast;
-    } else if (command == "press" || command == "release") {
-        expectArguments(args, 1, command, "O2Bypass or DilBypass", "нужно O2Bypass или DilBypass");
-        c.kind = command == "press" ? Kind::Press : Kind::Release;
-        c.bypass = bypassArgument(args[0]);
-    } else if (command == "ticks") {
-        expectArguments(args, 1, command, "a number of ticks", "нужно число тактов");
-        c.kind = Kind::Ticks;
-        c.count = wholeArgument(args[0], "the number of ticks", "число тактов");
-        if (c.count < 0)
-            throw LineRejection {"the number of ticks cannot be negative",
-                    "число тактов не может быть отрицательным"};
-    } else if (command == "minutes") {
-        expectArguments(args, 1, command, "a number of minutes", "нужно число минут");
-        c.kind = Kind::Minutes;
-        try {
-            c.minutes = numtext::parseDecimal(args[0]);
-        } catch (const LoopwrightError &) {
-            throw LineRejection {"the minutes must be a number, not " + quoted(args[0]),
-                    "минуты должны быть числом, а не " + guillemets(args[0])};
-        }
-        if (!(c.minutes >= 0.0) || !std::isfinite(c.minutes))
-            throw LineRejection {
-                    "the minutes must be zero or more", "минуты не могут быть отрицательными"};
-    } else {
-        throw LineRejection {
-                "unknown command " + quoted(command), "неизвестная команда " + guillemets(command)};
-    }
+    c.word = std::string(l.command);
+    c.kind = spec->kind;
+    spec->parse(l, c);
     return c;
+}
+
+std::string commandWords(const ScenarioCommand &c)
+{
+    return specOf(c.kind).words(c);
+}
+
+bool isTraineeAction(const ScenarioCommand &c)
+{
+    return (specOf(c.kind).uses & kTraineeAction) != 0
+            && !(c.kind == Kind::Check && isFaultBox(c.check));
 }
 
 void applyCommand(const ScenarioCommand &c, Simulation &simulation)
@@ -372,7 +536,7 @@ void applyCommand(const ScenarioCommand &c, Simulation &simulation)
         form.setPosition(c.slider, int(std::clamp<long long>(c.count, -1000000, 1000000)));
         break;
     case Kind::Check:
-        form.setChecked(c.check, c.count != 0);
+        simulation.setFailure(c.check, c.count != 0);
         break;
     case Kind::Details:
         deriveLoopDetails({c.details[0], c.details[1], c.details[2], c.details[3]}, form);

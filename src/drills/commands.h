@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,7 +44,9 @@ struct ScenarioCommand
     Check check = Check::o2SolenoidStuck;
     Bypass bypass = Bypass::O2;
     Cylinder cylinder = Cylinder::O2;
-    std::string text; ///< field text
+    /// The field's text; for the other commands the number as written (a
+    /// cell's value, the minutes).
+    std::string text;
     std::array<std::string, 4> details; ///< loop detail texts
     GradientFactors gradientFactors; ///< of "gf LOW HIGH"
     long long count = 0; ///< slider position, tick count, 0/1 flags (1: open)
@@ -53,6 +56,19 @@ struct ScenarioCommand
     double value = 0.0; ///< the cell's stuck value, limit, sensitivity or half-time
 };
 
+/// Where a command may stand besides a scenario, which takes them all: in a
+/// drill's set-up, after "at" among a drill's events, or as a trainee's
+/// action (a response's line, something done in the window).
+enum CommandUse : unsigned { kDrillSetup = 1, kDrillTimed = 2, kTraineeAction = 4 };
+
+/// The uses of the command \a word: a combination of CommandUse, 0 for the
+/// run commands; none for a word that is no command.
+std::optional<unsigned> commandUses(std::string_view word);
+
+/// The commands with \a use, in the order of the scenario language's table:
+/// "field, slider, check, ...".
+std::string commandsFor(CommandUse use);
+
 /// Why a line is refused, in English for the headless runner and in Russian
 /// for the window.
 struct LineRejection
@@ -61,18 +77,25 @@ struct LineRejection
     std::string russian;
 };
 
-/// The run buttons and the commands that run ticks or read the dive out.
-bool isRunCommand(std::string_view word);
-
 /// Checks one line without its comment (not empty): the command and its
 /// arguments. Throws LineRejection.
 ScenarioCommand parseCommandLine(std::string_view line);
 
+/// The command in the scenario language's words, as a file would hold it
+/// (names by parameter, "supply O2 closed", "slider MaxDepth 30"): what a
+/// drill's debrief writes in its log.
+std::string commandWords(const ScenarioCommand &c);
+
+/// Whether \a c is something a diver does: a trainee's action of a kind the
+/// table allows that sets no failure (the failure boxes are the drill's).
+bool isTraineeAction(const ScenarioCommand &c);
+
 /// Carries out a command that needs no run button: field, slider, check,
-/// details, diluent-bypass-available, supply, cell, gf, press and release. A locked
-/// start-depth slider ignores the command, as it ignores the mouse. Throws
-/// LoopwrightError for what a handler meets (a loop detail that is not a
-/// number).
+/// details, diluent-bypass-available, supply, cell, gf, press and release. A
+/// locked start-depth slider ignores the command, as it ignores the mouse; a
+/// failure box checked while a drill flies is the drill's failure (see
+/// Simulation::setFailure). Throws LoopwrightError for what a handler meets
+/// (a loop detail that is not a number).
 void applyCommand(const ScenarioCommand &c, Simulation &simulation);
 
 /// Why a scenario or drill file could not be read.

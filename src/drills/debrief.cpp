@@ -20,6 +20,13 @@ std::string jsonNumber(const std::optional<double> &v)
     return v ? jsonNumber(*v) : "null";
 }
 
+std::string_view actorName(Actor by)
+{
+    return by == Actor::Drill ? "drill" : "trainee";
+}
+
+} // namespace
+
 std::string jsonString(std::string_view s)
 {
     std::string out = "\"";
@@ -50,27 +57,6 @@ std::string jsonString(std::string_view s)
     return out + "\"";
 }
 
-// A figure as the window shows numbers: rounded, comma, its unit.
-std::string shown(double v, int decimals, std::string_view unit)
-{
-    const double rounded = decimals == 1 ? numtext::nearest1(v) : numtext::nearest2(v);
-    // A failed objective must not read as zero: a few seconds outside the
-    // band show as less than the last digit.
-    std::string text = rounded == 0.0 && v > 0.0
-            ? "< " + numtext::formatGeneral(decimals == 1 ? 0.1 : 0.01)
-            : numtext::formatGeneral(rounded);
-    if (!unit.empty())
-        text += " " + std::string(unit);
-    return text;
-}
-
-std::string shown(const std::optional<double> &v, int decimals, std::string_view unit)
-{
-    return v ? shown(*v, decimals, unit) : "—";
-}
-
-} // namespace
-
 std::string_view drillEndName(DrillEnd end)
 {
     switch (end) {
@@ -88,49 +74,6 @@ std::string_view drillEndName(DrillEnd end)
         break;
     }
     return "";
-}
-
-std::string endedByText(DrillEnd end)
-{
-    switch (end) {
-    case DrillEnd::Surface:
-        return "всплытие на поверхность";
-    case DrillEnd::EndAfter:
-        return "истекло время тренировки";
-    case DrillEnd::Reset:
-        return "СБРОС";
-    case DrillEnd::Limit:
-        return "предел: сутки погружения или миллион тактов";
-    case DrillEnd::Error:
-        return "тысяча тактов подряд с ошибкой";
-    case DrillEnd::None:
-        break;
-    }
-    return "тренировка не окончена";
-}
-
-std::string_view objectiveUnit(ObjectiveKind kind)
-{
-    return kind == ObjectiveKind::CnsBelow || kind == ObjectiveKind::ReserveAbove ? "%" : "мин";
-}
-
-std::string objectiveValueText(const ObjectiveResult &objective)
-{
-    return shown(objective.value, 1, objectiveUnit(objective.kind));
-}
-
-std::vector<std::pair<std::string, std::string>> figureLines(const DrillFigures &f)
-{
-    return {{"Время погружения", shown(f.diveTimeMin, 1, "мин")},
-            {"Наибольшая глубина", shown(f.maxDepthM, 1, "м")},
-            {"PPO2 ниже 0,4", shown(f.minutesPpo2Below04, 1, "мин")},
-            {"PPO2 выше 1,6", shown(f.minutesPpo2Above16, 1, "мин")},
-            {"Наименьшее PPO2", shown(f.minPpo2, 2, "")},
-            {"Наибольшее PPO2", shown(f.maxPpo2, 2, "")},
-            {"Выше потолка", shown(f.minutesAboveCeiling, 1, "мин")},
-            {"Наибольшее CNS", shown(f.maxCnsPercent, 1, "%")}, {"OTU", shown(f.otu, 1, "")},
-            {"Израсходовано кислорода", shown(f.o2UsedL, 1, "л")},
-            {"Израсходовано дилюента", shown(f.dilUsedL, 1, "л")}};
 }
 
 std::string debriefJson(const Debrief &d)
@@ -158,21 +101,20 @@ std::string debriefJson(const Debrief &d)
         out += std::string(first ? "" : ",\n             ") + "\"" + key + "\": " + value;
         first = false;
     }
-    return out + "}}\n";
-}
-
-std::string debriefText(const Debrief &d)
-{
-    std::string out = "Разбор тренировки «" + d.title + "»\n";
-    out += "Окончание: " + endedByText(d.endedBy) + "\n\nЦели:\n";
-    if (d.objectives.empty())
-        out += "  нет\n";
-    for (const ObjectiveResult &o : d.objectives) {
-        out += std::string(o.passed ? "  выполнена     " : "  НЕ выполнена  ") + o.name + ": "
-                + objectiveValueText(o) + "\n";
+    out += "},\n \"seed\": " + std::to_string(d.seed) + ", \"drawn\": [";
+    for (std::size_t i = 0; i < d.drawn.size(); ++i) {
+        const DrawnTime &t = d.drawn[i];
+        out += std::string(i ? ", " : "") + "{\"line\": " + std::to_string(t.line)
+                + ", \"from_min\": " + jsonNumber(t.fromMinutes)
+                + ", \"to_min\": " + jsonNumber(t.toMinutes) + ", \"t_min\": " + jsonNumber(t.minutes)
+                + "}";
     }
-    out += "\nПоказатели:\n";
-    for (const auto &[caption, value] : figureLines(d.figures))
-        out += "  " + caption + ": " + value + "\n";
-    return out;
+    out += "],\n \"events\": [";
+    for (std::size_t i = 0; i < d.events.size(); ++i) {
+        const LogEntry &e = d.events[i];
+        out += std::string(i ? ",\n  " : "") + "{\"t_min\": " + jsonNumber(double(e.diveTimeMs) / 60000.0)
+                + ", \"by\": \"" + std::string(actorName(e.by)) + "\", \"what\": " + jsonString(e.what)
+                + "}";
+    }
+    return out + "],\n \"reaction_s\": " + jsonNumber(d.reactionS) + "}\n";
 }

@@ -2,11 +2,10 @@
 
 #include "drills/drill.h"
 
-#include <filesystem>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 /// How a drill ended. Error: headless, too many ticks in a row ended on an
@@ -37,9 +36,12 @@ struct ObjectiveResult
 {
     ObjectiveKind kind = ObjectiveKind::NoCeilingViolation;
     std::string name;
+    double low = 0.0; ///< the objective's limits, as the drill gives them
+    double high = 0.0;
     bool passed = false;
     /// Empty for an objective judged over completed ticks when none
-    /// completed: there is nothing to judge, and the objective fails.
+    /// completed, and for a reaction time when the trainee did nothing after
+    /// the failure: there is nothing to judge, and the objective fails.
     std::optional<double> value;
 };
 
@@ -51,35 +53,55 @@ struct DrillSample
     double ppo2 = 0.0;
 };
 
+/// Who did what the log records.
+enum class Actor { Drill, Trainee };
+
+/// A line of the drill's log: a drill's event that ran (its command, or its
+/// note as "note TEXT") or a trainee's action, in the scenario language's
+/// words, at its dive time.
+struct LogEntry
+{
+    std::int64_t diveTimeMs = 0;
+    Actor by = Actor::Drill;
+    std::string what;
+
+    friend bool operator==(const LogEntry &, const LogEntry &) = default;
+};
+
+/// The time drawn for an "at FROM..TO" line.
+struct DrawnTime
+{
+    int line = 0;
+    double fromMinutes = 0.0;
+    double toMinutes = 0.0;
+    double minutes = 0.0;
+
+    friend bool operator==(const DrawnTime &, const DrawnTime &) = default;
+};
+
 struct Debrief
 {
     std::string title;
     DrillEnd endedBy = DrillEnd::None;
     std::vector<ObjectiveResult> objectives;
     DrillFigures figures;
-    /// The first completed tick and then one every 10 s of dive time or more:
-    /// the dive as the chart shows it, kept by the drill since a reset clears
-    /// the dive's own history.
+    /// The first completed tick, then one every 10 s of dive time or more,
+    /// and the last completed tick: the dive as the chart shows it, kept by
+    /// the drill since a reset clears the dive's own history.
     std::vector<DrillSample> samples;
+    /// Everything that happened from the dive button to the end, in order.
+    std::vector<LogEntry> events;
+    /// Seconds from the first drill event that is not a note to the
+    /// trainee's first action after it; none when either never came.
+    std::optional<double> reactionS;
+    std::uint64_t seed = 1; ///< what the drawn times came from
+    std::vector<DrawnTime> drawn; ///< in file order
 };
-
-/// The unit an objective's value is given in, in Russian ("мин", "%").
-std::string_view objectiveUnit(ObjectiveKind kind);
-
-/// An objective's value as the debrief shows it: rounded to 0,1 with its
-/// unit ("2,5 мин"), and never as zero when it is not; "—" without a value.
-std::string objectiveValueText(const ObjectiveResult &objective);
-
-/// The figures as the debrief shows them: a Russian caption and the value in
-/// the program's number style with its unit, "—" for a figure without value.
-std::vector<std::pair<std::string, std::string>> figureLines(const DrillFigures &figures);
-
-/// How the drill ended, as the debrief says it in Russian.
-std::string endedByText(DrillEnd end);
 
 /// The debrief as one JSON object (numbers as their shortest round-trip text,
 /// null for a figure without value).
 std::string debriefJson(const Debrief &debrief);
 
-/// The debrief as plain Russian text, for saving.
-std::string debriefText(const Debrief &debrief);
+/// A JSON string of \a s: quotes, backslashes and control characters
+/// escaped, the rest as UTF-8.
+std::string jsonString(std::string_view s);

@@ -118,45 +118,65 @@ Objective parseObjective(std::string_view rest)
         expect(1, "a percentage", "нужен процент");
         o.kind = kind == "cns-below" ? ObjectiveKind::CnsBelow : ObjectiveKind::ReserveAbove;
         o.high = number(w[1], "the percentage", "процент");
+    } else if (kind == "react-within") {
+        expect(1, "a number of seconds", "нужно число секунд");
+        o.kind = ObjectiveKind::ReactWithin;
+        o.high = number(w[1], "the seconds", "секунды");
+        if (o.high < 0.0)
+            throw refuse("the seconds must be zero or more", "секунды не могут быть отрицательными");
     } else {
-        throw refuse("unknown objective " + q(kind)
-                        + " (ppo2-between, no-ceiling-violation, surface-within, cns-below, "
-                          "reserve-above)",
-                "неизвестная цель " + g(kind)
-                        + " (ppo2-between, no-ceiling-violation, surface-within, cns-below, "
-                          "reserve-above)");
+        constexpr const char *kKinds = " (ppo2-between, no-ceiling-violation, surface-within, "
+                                       "cns-below, reserve-above, react-within)";
+        throw refuse("unknown objective " + q(kind) + kKinds, "неизвестная цель " + g(kind) + kKinds);
     }
     return o;
 }
 
-DrillEvent parseEvent(std::string_view rest)
+// "MINUTES" or "FROM..TO".
+void parseDueTime(std::string_view text, DrillEvent &e)
+{
+    const std::size_t dots = text.find("..");
+    if (dots == std::string_view::npos) {
+        e.minutes = minutesArgument(text);
+        return;
+    }
+    e.minutes = minutesArgument(text.substr(0, dots));
+    e.toMinutes = minutesArgument(text.substr(dots + 2));
+    if (*e.toMinutes < e.minutes)
+        throw refuse("the range " + q(text) + " ends before it begins",
+                "промежуток " + g(text) + " кончается раньше, чем начинается");
+}
+
+// "at TIME COMMAND ...": a command allowed for \a use, or a note.
+DrillEvent parseEvent(std::string_view rest, CommandUse use)
 {
     DrillEvent e;
-    e.minutes = minutesArgument(next(rest));
+    const std::string_view time = next(rest);
     std::string_view command = rest;
     const std::string_view word = next(command);
-    if (word == "note") {
+    if (word.empty())
+        throw refuse("'at' expects minutes and a command", "«at»: нужны минуты и команда");
+    parseDueTime(time, e);
+    if (word == "note" && use == kDrillTimed) {
         if (command.empty())
             throw refuse("'note' expects a text", "«note»: нужен текст");
         e.isNote = true;
         e.note = std::string(command);
         return e;
     }
-    for (std::string_view allowed :
-            {"field", "slider", "check", "press", "release", "supply", "cell"}) {
-        if (word == allowed) {
-            e.command = parseCommandLine(rest);
-            return e;
-        }
+    if (commandUses(word).value_or(0) & use) {
+        e.command = parseCommandLine(rest);
+        if (use == kTraineeAction && !isTraineeAction(e.command))
+            throw refuse(q(commandWords(e.command)) + " sets a failure: a trainee cannot",
+                    g(commandWords(e.command)) + " задаёт неисправность, а не действие водолаза");
+        return e;
     }
-    if (word.empty())
-        throw refuse("'at' expects minutes and a command", "«at»: нужны минуты и команда");
-    throw refuse(q(word)
-                    + " cannot be timed (field, slider, check, press, release, supply, cell, "
-                      "note)",
-            g(word)
-                    + " нельзя задать по времени (field, slider, check, press, release, supply, "
-                      "cell, note)");
+    const std::string allowed = commandsFor(use) + (use == kDrillTimed ? ", note" : "");
+    if (use == kTraineeAction)
+        throw refuse(q(word) + " is not a trainee's action (" + allowed + ")",
+                g(word) + " — не действие водолаза (" + allowed + ")");
+    throw refuse(q(word) + " cannot be timed (" + allowed + ")",
+            g(word) + " нельзя задать по времени (" + allowed + ")");
 }
 
 void parseLine(std::string_view line, int lineNumber, Drill &drill)
@@ -172,7 +192,7 @@ void parseLine(std::string_view line, int lineNumber, Drill &drill)
     } else if (word == "brief") {
         drill.brief.emplace_back(rest);
     } else if (word == "at") {
-        drill.events.push_back(parseEvent(rest));
+        drill.events.push_back(parseEvent(rest, kDrillTimed));
         drill.events.back().line = lineNumber;
     } else if (word == "objective") {
         drill.objectives.push_back(parseObjective(rest));
@@ -188,10 +208,10 @@ void parseLine(std::string_view line, int lineNumber, Drill &drill)
     } else if (word == "note") {
         throw refuse("a note is shown during the dive: write 'at MINUTES note TEXT'",
                 "заметка показывается во время погружения: пишите «at МИНУТЫ note ТЕКСТ»");
-    } else if (isRunCommand(word)) {
+    } else if (commandUses(word) == 0u) {
         throw refuse(q(word) + " is a run command, not allowed in a drill",
                 "команда запуска " + g(word) + " в тренировке не допускается");
-    } else if (word == "press" || word == "release") {
+    } else if (commandUses(word) && !(*commandUses(word) & kDrillSetup)) {
         throw refuse(q(word) + " is allowed only after 'at MINUTES'",
                 g(word) + " допускается только после «at МИНУТЫ»");
     } else {
@@ -222,11 +242,15 @@ std::string DrillError::russianMessage() const
     return line > 0 ? "строка " + std::to_string(line) + ": " + russian : russian;
 }
 
-std::variant<Drill, DrillError> parseDrill(std::string_view text)
+namespace {
+
+// Every line of \a text that is not blank or a comment, with its number, to
+// \a parse; the first refusal becomes the error.
+template<typename Parse>
+std::optional<DrillError> forEachLine(std::string_view text, Parse &&parse)
 {
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
-    Drill drill;
     scriptwords::Lines lines(text);
     try {
         for (std::string_view line; lines.next(line);) {
@@ -235,34 +259,86 @@ std::variant<Drill, DrillError> parseDrill(std::string_view text)
                         "строка не в кодировке UTF-8"};
             line = trim(line.substr(0, line.find('#')));
             if (!line.empty())
-                parseLine(line, lines.number(), drill);
+                parse(line, lines.number());
         }
     } catch (const LineRejection &r) {
         return DrillError {lines.number(), r.english, r.russian};
     }
+    return std::nullopt;
+}
+
+// The file at \a path read whole, or why it cannot be (\a what names it).
+std::variant<std::string, DrillError> readDrillFile(const std::filesystem::path &path,
+        bool regularOnly, std::string_view what, std::string_view whatRu)
+{
+    std::string content;
+    const std::string w(what);
+    const std::string r(whatRu);
+    switch (readScriptFile(path, content, regularOnly)) {
+    case ScriptFileError::None:
+        return content;
+    case ScriptFileError::CannotOpen:
+        return DrillError {0, "cannot open the " + w, "не удаётся открыть файл " + r};
+    case ScriptFileError::NotARegularFile:
+        return DrillError {0, "the " + w + " is not a regular file", "файл " + r + " — не обычный файл"};
+    case ScriptFileError::TooLarge:
+        return DrillError {0, "the " + w + " is larger than 64 MiB", "файл " + r + " больше 64 МиБ"};
+    case ScriptFileError::CannotRead:
+        break;
+    }
+    return DrillError {0, "cannot read the " + w, "не удаётся прочитать файл " + r};
+}
+
+} // namespace
+
+std::variant<Drill, DrillError> parseDrill(std::string_view text)
+{
+    Drill drill;
+    if (auto error = forEachLine(
+                text, [&](std::string_view line, int number) { parseLine(line, number, drill); }))
+        return *error;
     return drill;
+}
+
+std::variant<std::vector<DrillEvent>, DrillError> parseResponse(std::string_view text)
+{
+    std::vector<DrillEvent> response;
+    auto parse = [&](std::string_view line, int number) {
+        std::string_view rest = line;
+        if (next(rest) != "at")
+            throw refuse("a response holds only 'at MINUTES ACTION' lines",
+                    "в ответе допускаются только строки «at МИНУТЫ ДЕЙСТВИЕ»");
+        DrillEvent e = parseEvent(rest, kTraineeAction);
+        if (e.toMinutes)
+            throw refuse("a trainee's action comes at a time, not in a range",
+                    "действие водолаза задаётся временем, а не промежутком");
+        e.line = number;
+        response.push_back(std::move(e));
+    };
+    if (auto error = forEachLine(text, parse))
+        return *error;
+    return response;
 }
 
 std::variant<Drill, DrillError> loadDrill(const std::filesystem::path &path, bool regularOnly)
 {
-    std::string content;
-    switch (readScriptFile(path, content, regularOnly)) {
-    case ScriptFileError::None:
-        return parseDrill(content);
-    case ScriptFileError::CannotOpen:
-        return DrillError {0, "cannot open the drill", "не удаётся открыть файл тренировки"};
-    case ScriptFileError::NotARegularFile:
-        return DrillError {0, "the drill is not a regular file", "тренировка — не обычный файл"};
-    case ScriptFileError::TooLarge:
-        return DrillError {0, "the drill is larger than 64 MiB", "файл тренировки больше 64 МиБ"};
-    case ScriptFileError::CannotRead:
-        break;
-    }
-    return DrillError {0, "cannot read the drill", "не удаётся прочитать файл тренировки"};
+    auto content = readDrillFile(path, regularOnly, "drill", "тренировки");
+    if (auto *error = std::get_if<DrillError>(&content))
+        return *error;
+    return parseDrill(std::get<std::string>(content));
+}
+
+std::variant<std::vector<DrillEvent>, DrillError> loadResponse(const std::filesystem::path &path)
+{
+    auto content = readDrillFile(path, false, "response", "ответа");
+    if (auto *error = std::get_if<DrillError>(&content))
+        return *error;
+    return parseResponse(std::get<std::string>(content));
 }
 
 void applyDrillSetup(const Drill &drill, Simulation &simulation)
 {
+    simulation.state().drillFaults.emplace();
     for (const ScenarioCommand &c : drill.setup)
         applyCommand(c, simulation);
 }

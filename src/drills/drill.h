@@ -10,7 +10,14 @@
 #include <vector>
 
 /// What the debrief judges.
-enum class ObjectiveKind { Ppo2Between, NoCeilingViolation, SurfaceWithin, CnsBelow, ReserveAbove };
+enum class ObjectiveKind {
+    Ppo2Between,
+    NoCeilingViolation,
+    SurfaceWithin,
+    CnsBelow,
+    ReserveAbove,
+    ReactWithin
+};
 
 struct Objective
 {
@@ -20,11 +27,13 @@ struct Objective
     double high = 0.0; ///< its upper edge; the limit of the other kinds
 };
 
-/// An "at" line: a command, or a note for the trainee, due at a dive time.
+/// An "at" line: a command, or a note for the trainee, due at a dive time,
+/// or at a time drawn for each dive from FROM..TO minutes.
 struct DrillEvent
 {
     int line = 0;
-    double minutes = 0.0;
+    double minutes = 0.0; ///< the time, or the range's start
+    std::optional<double> toMinutes; ///< the range's end, for "at FROM..TO"
     bool isNote = false;
     std::string note;
     ScenarioCommand command; ///< when not a note
@@ -61,6 +70,14 @@ std::variant<Drill, DrillError> parseDrill(std::string_view text);
 /// regular file (see readScriptFile).
 std::variant<Drill, DrillError> loadDrill(
         const std::filesystem::path &path, bool regularOnly = false);
+
+/// Checks a trainee's scripted response: "at" lines only (a blank line and a
+/// comment aside), each with a trainee's action (isTraineeAction) at a fixed
+/// time, no note and no range.
+std::variant<std::vector<DrillEvent>, DrillError> parseResponse(std::string_view text);
+
+/// Reads and checks a response file.
+std::variant<std::vector<DrillEvent>, DrillError> loadResponse(const std::filesystem::path &path);
 
 /// Applies the set-up commands in file order (before "ПОГРУЖЕНИЕ").
 void applyDrillSetup(const Drill &drill, Simulation &simulation);

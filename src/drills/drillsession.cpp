@@ -3,8 +3,17 @@
 #include <algorithm>
 #include <cmath>
 
-DrillSession::DrillSession(Drill drill, Simulation &simulation, Mode mode)
-    : m_drill(std::move(drill)), m_sim(simulation), m_mode(mode)
+double drawMinutes(std::mt19937_64 &engine, double fromMinutes, double toMinutes)
+{
+    constexpr double kLargest53 = 9007199254740991.0; // 2^53 - 1
+    const double u = double(engine() >> 11) / kLargest53;
+    return fromMinutes + (toMinutes - fromMinutes) * u;
+}
+
+DrillSession::DrillSession(Drill drill, Simulation &simulation, Mode mode, std::uint64_t seed,
+        std::vector<DrillEvent> response)
+    : m_drill(std::move(drill)), m_sim(simulation), m_mode(mode), m_seed(seed),
+      m_response(std::move(response))
 { }
 
 std::int64_t DrillSession::diveTimeMs() const
@@ -16,17 +25,28 @@ void DrillSession::begin()
 {
     const SimulationState &s = m_sim.state();
     m_end = DrillEnd::None;
-    // In the order they fall due, so that each tick looks at the next one
-    // only; a stable sort keeps file order among equal times.
-    m_eventOrder.resize(m_drill.events.size());
-    for (std::size_t i = 0; i < m_eventOrder.size(); ++i)
-        m_eventOrder[i] = i;
-    std::stable_sort(
-            m_eventOrder.begin(), m_eventOrder.end(), [this](std::size_t a, std::size_t b) {
-                return m_drill.events[a].minutes < m_drill.events[b].minutes;
-            });
+    // The times drawn first, in file order, then every line in the order it
+    // falls due, so that each tick looks at the next one only; a stable sort
+    // keeps file order among equal times, the drill's lines first.
+    std::mt19937_64 engine(m_seed);
+    m_drawn.clear();
+    m_due.clear();
+    for (std::size_t i = 0; i < m_drill.events.size(); ++i) {
+        const DrillEvent &e = m_drill.events[i];
+        double minutes = e.minutes;
+        if (e.toMinutes) {
+            minutes = drawMinutes(engine, e.minutes, *e.toMinutes);
+            m_drawn.push_back({e.line, e.minutes, *e.toMinutes, minutes});
+        }
+        m_due.push_back({minutes, Actor::Drill, i});
+    }
+    for (std::size_t i = 0; i < m_response.size(); ++i)
+        m_due.push_back({m_response[i].minutes, Actor::Trainee, i});
+    std::stable_sort(m_due.begin(), m_due.end(),
+            [](const Due &a, const Due &b) { return a.minutes < b.minutes; });
     m_nextEvent = 0;
     m_notes.clear();
+    m_log.clear();
     m_samples.clear();
     m_outsideBandMs.assign(m_drill.objectives.size(), 0);
     m_ticks = 0;
@@ -64,8 +84,9 @@ void DrillSession::afterTick(bool completed)
         // never reaches the clock.
         const std::int64_t tickMs = s.simClockMs - m_lastClockMs;
         const double ppo2 = s.loopPPO2;
+        m_lastCompleted = {double(diveTimeMs()) / 60000.0, s.currentDepthM, ppo2};
         if (!m_anyCompleted || s.simClockMs - m_lastSampleMs >= kSampleEveryMs) {
-            m_samples.push_back({double(diveTimeMs()) / 60000.0, s.currentDepthM, ppo2});
+            m_samples.push_back(m_lastCompleted);
             m_lastSampleMs = s.simClockMs;
         }
         if (!m_anyCompleted) {
@@ -110,16 +131,27 @@ void DrillSession::afterTick(bool completed)
 void DrillSession::runDueEvents()
 {
     const double diveMs = double(diveTimeMs());
-    while (m_nextEvent < m_eventOrder.size()) {
-        const DrillEvent &e = m_drill.events[m_eventOrder[m_nextEvent]];
-        if (!(e.minutes * 60000.0 <= diveMs))
+    while (m_nextEvent < m_due.size()) {
+        const Due &due = m_due[m_nextEvent];
+        if (!(due.minutes * 60000.0 <= diveMs))
             break;
         ++m_nextEvent;
-        if (e.isNote)
+        const DrillEvent &e =
+                due.by == Actor::Drill ? m_drill.events[due.index] : m_response[due.index];
+        if (e.isNote) {
             m_notes.push_back({diveMs / 60000.0, e.note});
-        else
+            m_log.push_back({diveTimeMs(), due.by, "note " + e.note});
+        } else {
+            m_log.push_back({diveTimeMs(), due.by, commandWords(e.command)});
             applyCommand(e.command, m_sim);
+        }
     }
+}
+
+void DrillSession::traineeAction(const ScenarioCommand &action)
+{
+    if (!ended() && isTraineeAction(action))
+        m_log.push_back({diveTimeMs(), Actor::Trainee, commandWords(action)});
 }
 
 void DrillSession::endByReset()
@@ -142,6 +174,23 @@ double shareLeft(double left, double atStart)
     return atStart > 0.0 ? left / atStart * 100.0 : 0.0;
 }
 
+
+// From the first drill event that is not a note to the trainee's first
+// action after it, in seconds of dive time.
+std::optional<double> reactionSeconds(const std::vector<LogEntry> &log)
+{
+    const auto failure = std::find_if(log.begin(), log.end(), [](const LogEntry &e) {
+        return e.by == Actor::Drill && !e.what.starts_with("note ");
+    });
+    if (failure == log.end())
+        return std::nullopt;
+    const auto action = std::find_if(
+            failure, log.end(), [](const LogEntry &e) { return e.by == Actor::Trainee; });
+    if (action == log.end())
+        return std::nullopt;
+    return double(action->diveTimeMs - failure->diveTimeMs) / 1000.0;
+}
+
 } // namespace
 
 Debrief DrillSession::debrief() const
@@ -150,6 +199,13 @@ Debrief DrillSession::debrief() const
     d.title = m_drill.title;
     d.endedBy = m_end;
     d.samples = m_samples;
+    // The curves reach the end of the dive, which seldom falls on a sample.
+    if (!d.samples.empty() && d.samples.back().minutes < m_lastCompleted.minutes)
+        d.samples.push_back(m_lastCompleted);
+    d.events = m_log;
+    d.reactionS = reactionSeconds(m_log);
+    d.seed = m_seed;
+    d.drawn = m_drawn;
     DrillFigures &f = d.figures;
     f.diveTimeMin = double(m_endClockMs - kSimClockStartMs) / 60000.0;
     if (m_anyCompleted) {
@@ -169,7 +225,7 @@ Debrief DrillSession::debrief() const
     // the ticks has no value, and nothing passes.
     for (std::size_t i = 0; i < m_drill.objectives.size(); ++i) {
         const Objective &o = m_drill.objectives[i];
-        ObjectiveResult r {o.kind, o.name, false, std::nullopt};
+        ObjectiveResult r {o.kind, o.name, o.low, o.high, false, std::nullopt};
         switch (o.kind) {
         case ObjectiveKind::Ppo2Between:
             if (m_anyCompleted)
@@ -194,6 +250,10 @@ Debrief DrillSession::debrief() const
             r.value = std::min(
                     shareLeft(m_endO2Left, m_o2AtStart), shareLeft(m_endDilLeft, m_dilAtStart));
             r.passed = m_anyCompleted && *r.value >= o.high;
+            break;
+        case ObjectiveKind::ReactWithin:
+            r.value = d.reactionS;
+            r.passed = r.value && *r.value <= o.high;
             break;
         }
         d.objectives.push_back(std::move(r));

@@ -5,11 +5,6 @@
 
 namespace {
 
-std::string whole(double value)
-{
-    return numtext::formatGeneral(numtext::nearest(value));
-}
-
 bool belowTenth(double left, double atStart)
 {
     return left < 0.1 * atStart;
@@ -22,14 +17,14 @@ ExposureView exposureView(const SimulationState &s, RunState run)
     ExposureView v;
     if (run == RunState::Idle)
         return v;
-    v.cns = whole(s.oxygen.cnsPercent);
-    v.otu = whole(s.oxygen.otu);
+    v.cnsPercent = s.oxygen.cnsPercent;
+    v.otu = s.oxygen.otu;
     if (s.oxygen.cnsPercent >= 100.0)
         v.cnsLevel = AlertLevel::Red;
     else if (s.oxygen.cnsPercent >= 80.0)
         v.cnsLevel = AlertLevel::Amber;
-    v.gf99 = whole(s.gf99);
-    v.surfaceGf = whole(s.surfaceGf);
+    v.gf99 = s.gf99;
+    v.surfaceGf = s.surfaceGf;
     if (s.surfaceGf >= 100.0)
         v.surfaceGfLevel = AlertLevel::Red;
     else if (s.surfaceGf >= double(s.gradientFactors.high))
@@ -37,15 +32,15 @@ ExposureView exposureView(const SimulationState &s, RunState run)
     // The computer knows the loop only through its cells.
     const double ppo2 = s.cells.vote.voted;
     if (ppo2 < 0.16)
-        v.warnings.emplace_back("ГИПОКСИЯ");
+        v.warnings.push_back(DiveWarning::Hypoxia);
     else if (ppo2 > 1.6)
-        v.warnings.emplace_back("ГИПЕРОКСИЯ");
+        v.warnings.push_back(DiveWarning::Hyperoxia);
     if (s.currentDepthM < s.ceilings.safeAscentDepth)
-        v.warnings.emplace_back("ПОТОЛОК");
+        v.warnings.push_back(DiveWarning::Ceiling);
     if (belowTenth(s.o2SupplyLeft, s.o2SupplyAtStart))
-        v.warnings.emplace_back("КИСЛОРОД < 10 %");
+        v.warnings.push_back(DiveWarning::OxygenLow);
     if (belowTenth(s.dilSupplyLeft, s.dilSupplyAtStart))
-        v.warnings.emplace_back("ДИЛЮЕНТ < 10 %");
+        v.warnings.push_back(DiveWarning::DiluentLow);
     return v;
 }
 
@@ -75,19 +70,12 @@ OutlookView outlookView(const Simulation &simulation)
         const ForecastResult forecast = simulation.liveNoDecoForecast();
         // The forecast has read the field: a second read cannot fail.
         v.negativeConservatismIgnored = simulation.params().conservatism() < 0.0;
-        v.noDecoTime = forecast.text == "Вечн" ? forecast.text : forecast.text + " мин";
-        const DecoPlan plan = simulation.decoPlan();
-        if (plan.endless) {
-            v.tts = "Вечн";
-            return v;
-        }
-        v.tts = std::to_string(plan.ttsMinutes) + " мин";
-        v.firstStop = "нет";
-        for (const DecoStop &stop : plan.stops)
-            v.stops.push_back(
-                    stopDepthText(stop.depthM) + " м, " + std::to_string(stop.minutes) + " мин");
-        if (!v.stops.empty())
-            v.firstStop = v.stops.front();
+        const std::optional<double> minutes = forecastMinutes(forecast.elapsedSeconds);
+        v.noStop = minutes ? OutlookView::NoStop::Minutes : OutlookView::NoStop::Endless;
+        v.noStopMinutes = minutes.value_or(0.0);
+        v.plan = simulation.decoPlan();
+        if (!v.plan->stops.empty())
+            v.noStop = OutlookView::NoStop::Deco;
     } catch (const LoopwrightError &e) {
         v.status = e.what();
     }

@@ -5,6 +5,7 @@
 #include "util/rgb.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,20 +15,28 @@ enum class AlertLevel : std::uint8_t { Normal, Amber, Red };
 inline constexpr Rgb kAlertAmber {255, 176, 0};
 inline constexpr Rgb kAlertRed {230, 0, 0};
 
+/// What the dive computer warns of, in the order it lists them.
+enum class DiveWarning : std::uint8_t {
+    Hypoxia, ///< the cells' vote below 0,16
+    Hyperoxia, ///< above 1,6
+    Ceiling, ///< the diver shallower than the safe ascent depth
+    OxygenLow, ///< the oxygen cylinder below a tenth of what it held at the dive button
+    DiluentLow ///< the diluent cylinder likewise
+};
+
 /// What the dive computer shows at every tick: the oxygen exposure and the
-/// warnings. "—" stands for a value there is no dive for.
+/// warnings. Values are none while there is no dive to show.
 struct ExposureView
 {
-    std::string cns {"—"}; ///< whole percent
+    std::optional<double> cnsPercent; ///< shown to the whole percent
     AlertLevel cnsLevel = AlertLevel::Normal; ///< amber from 80 %, red from 100 %
-    std::string otu {"—"};
-    std::string gf99 {"—"}; ///< whole percent of the limit at the diver's depth
-    std::string surfaceGf {"—"}; ///< whole percent of the limit at the surface
+    std::optional<double> otu;
+    std::optional<double> gf99; ///< percent of the limit at the diver's depth
+    std::optional<double> surfaceGf; ///< percent of the limit at the surface
     /// Red from 100 %, amber from the high gradient factor.
     AlertLevel surfaceGfLevel = AlertLevel::Normal;
-    /// In a fixed order: "ГИПОКСИЯ" or "ГИПЕРОКСИЯ", "ПОТОЛОК", then the
-    /// cylinders below a tenth of what they held at the dive button.
-    std::vector<std::string> warnings;
+    /// Hypoxia or hyperoxia, the ceiling, then the cylinders.
+    std::vector<DiveWarning> warnings;
 
     friend bool operator==(const ExposureView &, const ExposureView &) = default;
 };
@@ -36,10 +45,15 @@ struct ExposureView
 /// and then.
 struct OutlookView
 {
-    std::string noDecoTime {"—"}; ///< "15,5 мин", "0 мин", "Вечн"
-    std::string tts {"—"}; ///< "14 мин", "Вечн"
-    std::string firstStop {"—"}; ///< "9 м, 1 мин", or "нет" for a plain ascent
-    std::vector<std::string> stops; ///< one line a stop, deepest first
+    enum class NoStop : std::uint8_t {
+        Unknown, ///< no dive, or a field that cannot be read
+        Minutes, ///< noStopMinutes
+        Endless, ///< no limit within the forecast's 2000 minutes
+        Deco ///< the plan has stops
+    };
+    NoStop noStop = NoStop::Unknown;
+    double noStopMinutes = 0.0; ///< to 0.1, as the forecast rounds it
+    std::optional<DecoPlan> plan; ///< the ascent from here; none when unknown
     std::string status; ///< the message of a field that cannot be read
     /// The conservatism field holds a negative value, which the plan and the
     /// no-stop time count as 0.
@@ -67,11 +81,11 @@ struct CellsView
 /// in a pause.
 CellsView cellsView(const Simulation &simulation, RunState run);
 
-/// The exposure and warnings of \a state; all "—" and no warning when no
+/// The exposure and warnings of \a state; no values and no warning when no
 /// dive runs or waits in a pause.
 ExposureView exposureView(const SimulationState &state, RunState run);
 
 /// The live no-decompression time and the ascent plan of the simulation's
-/// current state. A field that cannot be read leaves its values at "—" and
-/// puts its message in the status; nothing is thrown.
+/// current state. A field that cannot be read leaves what it would have
+/// given unknown and puts its message in the status; nothing is thrown.
 OutlookView outlookView(const Simulation &simulation);

@@ -96,8 +96,6 @@ public:
     bool setpoint1Active() const { return isChecked(Check::setpoint1Active); }
     bool setpoint2Active() const { return isChecked(Check::setpoint2Active); }
     bool advOnOxygen() const { return isChecked(Check::advOnOxygen); }
-    bool o2SolenoidStuck() const { return isChecked(Check::o2SolenoidStuck); }
-    bool dilSolenoidStuck() const { return isChecked(Check::dilSolenoidStuck); }
     bool dilSolenoidDisabled() const { return isChecked(Check::dilSolenoidDisabled); }
 
 protected:

@@ -84,6 +84,9 @@ void Simulation::start()
     // Nitrogen first: with both start fields bad, the message names that one.
     const double startN2 = m_params.startTissueN2();
     startTissues(s.tissues, startN2, m_params.startTissueHe());
+    // The dive's own safe ascent depth from the start, not the last dive's:
+    // the dive log's first sample and the ceiling warning read it.
+    computeCeilings(s.tissues, s.ceilings);
     s.cells.settle(s.loopPPO2);
 }
 
@@ -158,6 +161,8 @@ void Simulation::reset()
     c.startDepthLocked = false;
     m_params.setChecked(Check::o2SolenoidStuck, false);
     m_params.setChecked(Check::dilSolenoidStuck, false);
+    if (s.drillFaults)
+        *s.drillFaults = {};
     m_params.setChecked(Check::opvLamp, true);
     c.o2BypassEnabled = false;
     c.dilBypassEnabled = false;
@@ -351,7 +356,7 @@ void Simulation::valveRules(double dilO2Percent)
         p.setChecked(Check::dilSolenoidLamp, false);
     }
     // 3: a stuck diluent solenoid delivers whatever else says.
-    if (p.dilSolenoidStuck()) {
+    if (failed(Check::dilSolenoidStuck)) {
         addDiluent(perTick(p.dilSolenoidFlow()), dilO2Percent);
         p.setChecked(Check::dilSolenoidLamp, false);
     }
@@ -386,7 +391,7 @@ void Simulation::valveRules(double dilO2Percent)
         p.setChecked(Check::o2SolenoidLamp, false);
     }
     // 8: stuck oxygen solenoid.
-    if (p.o2SolenoidStuck()) {
+    if (failed(Check::o2SolenoidStuck)) {
         addOxygen(perTick(p.o2SolenoidFlow()));
         p.setChecked(Check::o2SolenoidLamp, false);
     }
@@ -560,6 +565,21 @@ bool Simulation::liveForecastNeverEnds() const
 {
     return forecastNeverEnds(m_state.tissues, m_state.loopPPN2, m_state.loopPPHe,
             diveComputerConservatism(), m_state.gradientFactors.highFraction());
+}
+
+bool Simulation::failed(Check box) const
+{
+    if (m_params.isChecked(box))
+        return true;
+    return m_state.drillFaults && m_state.drillFaults->on(box);
+}
+
+void Simulation::setFailure(Check box, bool on)
+{
+    if (m_state.drillFaults && isFaultBox(box))
+        *m_state.drillFaults->flag(box) = on;
+    else
+        m_params.setChecked(box, on);
 }
 
 void Simulation::bypassMouse(Bypass which, bool pressed)

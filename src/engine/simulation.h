@@ -47,6 +47,12 @@ public:
     /// or 0 when it is negative (a dive computer never plans a shorter
     /// ascent than the raw model).
     double diveComputerConservatism() const;
+    /// Whether the failure of \a box (a solenoid stuck open) is in effect:
+    /// the user's box is checked or a flying drill has set it.
+    bool failed(Check box) const;
+    /// Sets a failure: a flying drill's own when one flies, else the user's
+    /// box.
+    void setFailure(Check box, bool on);
     /// Mouse press or release on a bypass button; ignored while it is disabled.
     void bypassMouse(Bypass which, bool pressed);
 

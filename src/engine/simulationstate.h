@@ -5,10 +5,43 @@
 #include "deco/tissues.h"
 #include "engine/oxygencells.h"
 #include "engine/oxygenexposure.h"
+#include "engine/parameters.h"
 #include "history/divehistory.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+/// The failures a drill sets while it flies, laid over the user's own: the
+/// engine counts a solenoid stuck when the user's box or the drill says so,
+/// and the window, which shows only the user's boxes, gives nothing away.
+/// The oxygen cells keep their failures with them, and a cylinder's valve is
+/// the diver's to open and close, whoever closed it.
+struct DrillFaults
+{
+    bool o2SolenoidStuck = false;
+    bool dilSolenoidStuck = false;
+
+    /// The drill's flag for a failure box (CheckBox1, CheckBox2); null for
+    /// any other box.
+    bool *flag(Check box)
+    {
+        return box == Check::o2SolenoidStuck ? &o2SolenoidStuck
+                : box == Check::dilSolenoidStuck ? &dilSolenoidStuck
+                                                 : nullptr;
+    }
+    bool on(Check box) const
+    {
+        const bool *f = const_cast<DrillFaults *>(this)->flag(box);
+        return f && *f;
+    }
+};
+
+/// Whether \a box sets a failure rather than the diver's set-up.
+inline bool isFaultBox(Check box)
+{
+    return DrillFaults {}.flag(box) != nullptr;
+}
 
 /// Carbon dioxide produced per litre of oxygen taken up; the scrubber absorbs
 /// it in the tick in which it is produced.
@@ -78,4 +111,6 @@ struct SimulationState
     /// completed tick; 0 from the dive button or reset until then.
     double gf99 = 0.0;
     double surfaceGf = 0.0;
+    /// From a drill's set-up until the drill is closed; none otherwise.
+    std::optional<DrillFaults> drillFaults;
 };

@@ -138,7 +138,7 @@ void mix(std::string &out, std::string_view id, std::string_view name,
 
 } // namespace
 
-std::string uddfDocument(const DiveRecord &record, const UddfTimes &times)
+std::string uddfDocument(const DiveRecord &record, const UddfTimes &times, const UddfNames &names)
 {
     std::string out;
     out.reserve(512 + record.samples.size() * 256);
@@ -161,10 +161,13 @@ std::string uddfDocument(const DiveRecord &record, const UddfTimes &times)
     line(out, 3, "</personal>");
     line(out, 3, "<equipment>");
     line(out, 4, "<rebreather id=\"rebreather\">");
-    element(out, 5, "name", "Ребризер Loopwright");
+    element(out, 5, "name", names.rebreather);
     for (int k = 1; k <= 3; ++k) {
         line(out, 5, "<o2sensor id=\"o2sensor" + std::to_string(k) + "\">");
-        element(out, 6, "name", "Датчик O2 " + std::to_string(k));
+        std::string sensor = names.sensor;
+        if (const std::size_t at = sensor.find("%1"); at != std::string::npos)
+            sensor.replace(at, 2, std::to_string(k));
+        element(out, 6, "name", sensor);
         line(out, 5, "</o2sensor>");
     }
     line(out, 4, "</rebreather>");
@@ -173,8 +176,8 @@ std::string uddfDocument(const DiveRecord &record, const UddfTimes &times)
     line(out, 1, "</diver>");
 
     line(out, 1, "<gasdefinitions>");
-    mix(out, "diluent", "Дилюент", record.diluent);
-    mix(out, "oxygen", "Кислород", GasMix {100.0, 0.0});
+    mix(out, "diluent", names.diluent, record.diluent);
+    mix(out, "oxygen", names.oxygen, GasMix {100.0, 0.0});
     line(out, 1, "</gasdefinitions>");
 
     line(out, 1, "<profiledata>");

@@ -15,9 +15,20 @@ struct UddfTimes
     std::string written; ///< when the file was made
 };
 
+/// What the document calls the equipment and the gases, UTF-8: the
+/// program's Russian names unless the window's language gives others.
+struct UddfNames
+{
+    std::string rebreather = "Ребризер Loopwright";
+    std::string sensor = "Датчик O2 %1"; ///< %1 stands for the sensor's number
+    std::string diluent = "Дилюент";
+    std::string oxygen = "Кислород";
+};
+
 /// The dive as a UDDF 3.3.1 document in UTF-8, without a namespace, as dive
 /// computers export it: SI units (metres, seconds, pascals; CNS as a
 /// fraction of 1), one waypoint per sample, the diluent and oxygen as mixes,
 /// one rebreather with three oxygen sensors, each waypoint giving the PPO2
 /// each of them read.
-std::string uddfDocument(const DiveRecord &record, const UddfTimes &times);
+std::string uddfDocument(
+        const DiveRecord &record, const UddfTimes &times, const UddfNames &names = {});

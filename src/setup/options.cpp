@@ -1,5 +1,6 @@
 #include "setup/options.h"
 
+#include "profile/cp1251.h"
 #include "profile/settingsfile.h"
 
 namespace {
@@ -9,6 +10,7 @@ constexpr const char *kDiveComputer = "DiveComputer";
 constexpr const char *kLanguage = "Language";
 constexpr const char *kGfLow = "GFLow";
 constexpr const char *kGfHigh = "GFHigh";
+constexpr const char *kExportFolder = "ExportFolder";
 
 // A hand-edited value may have blanks around it.
 std::string_view trimmed(std::string_view text)
@@ -32,6 +34,7 @@ ProgramOptions loadOptions(const SettingsFile &file)
     const std::string high = file.ReadString(kSection, kGfHigh, "");
     if (const auto pair = parseGradientFactors(trimmed(low), trimmed(high)))
         o.gradientFactors = *pair;
+    o.exportFolder = file.ReadString(kSection, kExportFolder, "");
     return o;
 }
 
@@ -48,4 +51,12 @@ void saveOptions(SettingsFile &file, const ProgramOptions &options)
         file.WriteString(kSection, kGfLow, std::to_string(options.gradientFactors.low));
         file.WriteString(kSection, kGfHigh, std::to_string(options.gradientFactors.high));
     }
+    // A folder with a character the file's code page lacks, or a line break,
+    // would read back as another folder.
+    const std::string &folder = options.exportFolder;
+    if (!folder.empty() && cp1251::firstUnencodable(folder).empty()
+            && folder.find_first_of("\r\n") == std::string::npos)
+        file.WriteString(kSection, kExportFolder, folder);
+    else
+        file.DeleteKey(kSection, kExportFolder);
 }

@@ -17,6 +17,9 @@ struct ProgramOptions
     /// The dive computer's gradient factors ("GFLow", "GFHigh"); a pair
     /// missing in part or not valid reads as the defaults.
     GradientFactors gradientFactors;
+    /// The folder of the last dive export ("ExportFolder"), UTF-8; empty
+    /// until the first. A folder the settings file cannot spell is not kept.
+    std::string exportFolder;
 };
 
 /// The options stored in \a file; absent or unreadable entries take the

@@ -1,6 +1,7 @@
-// Drills in the window, offscreen: a shipped drill opened, flown with the
-// trainee's actions, debriefed and saved, and the user's own set-up back; a
-// malformed drill refused; the valve menu following the dive.
+// Drills in the window, offscreen: a shipped drill opened, its failure
+// hidden and locked, flown with the trainee's actions done on the window's
+// own controls, debriefed and saved, and the user's own set-up back; a
+// malformed drill refused.
 
 #include "app/tdebrief.h"
 #include "appwindow.h"
@@ -9,10 +10,18 @@
 #include "tempfolder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -21,20 +30,29 @@
 
 namespace {
 
+const std::string kSource = std::string(LOOPWRIGHT_SOURCE_DIR) + "/";
+
 struct DrillWindow : AppWindow
 {
     DrillController &drills = program.drills;
     FaultsMenu &faults = drills.faults();
     TempFolder folder;
 
+    void SetUp() override
+    {
+        AppWindow::SetUp();
+        drills.setSeedSource([] { return 1; }); // as the responses are written for
+    }
     SetupSnapshot setup() { return takeSetup(form, form.params(), form.simulation().state()); }
     // The user's own: eCCR on its high setpoint, texts and positions that no
-    // drill sets, a loop detail, a closed oxygen cylinder and a slow cell.
+    // drill sets, a loop detail, a closed oxygen cylinder, a stuck solenoid
+    // and a slow cell.
     void ownSetup()
     {
         FormControls &controls = form;
         controls.setTypeChecked(RebreatherType::eCCR, true);
         controls.setChecked(Check::setpoint2Active, true);
+        controls.setChecked(Check::dilSolenoidStuck, true);
         controls.setText(Edit::setpoint2, "1,35");
         controls.setText(Edit::presetName, "Моя настройка");
         controls.setDetailText(0, "5,5");
@@ -51,51 +69,145 @@ struct DrillWindow : AppWindow
     std::filesystem::path drill(const char *name, const std::string &text = {})
     {
         if (text.empty())
-            return std::filesystem::path(LOOPWRIGHT_SOURCE_DIR) / "drills" / name;
+            return kSource + "drills/" + name;
         writeBytes(folder.path() / name, text);
         return folder.path() / name;
     }
     QString status() const { return program.diveComputer.findChild<QLabel *>("status")->text(); }
+
+    // Drags the slider's thumb with the mouse until it stands at \a target.
+    static void dragTo(TGradientTrackBar *slider, int target)
+    {
+        const bool vertical = slider->orientation() == TrackBarOrientation::trVertical;
+        const auto along = [&](int offset) {
+            return vertical ? QPoint(slider->width() / 2, offset + 5)
+                            : QPoint(offset + 5, slider->height() / 2);
+        };
+        QTest::mousePress(slider, Qt::LeftButton, {}, along(slider->thumbOffset()));
+        for (int p = 0; p <= slider->trackGeometry().trackLength() && slider->position() != target;
+                ++p) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(along(p)),
+                    slider->mapToGlobal(QPointF(along(p))), Qt::NoButton, Qt::LeftButton,
+                    Qt::NoModifier);
+            QApplication::sendEvent(slider, &move);
+        }
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, along(slider->thumbOffset()));
+    }
+
+    // What the trainee does, on the window's own controls.
+    void act(const ScenarioCommand &c)
+    {
+        using Kind = ScenarioCommand::Kind;
+        const auto bypass = [&] { return c.bypass == Bypass::O2 ? "BitBtn1" : "BitBtn2"; };
+        switch (c.kind) {
+        case Kind::Supply:
+            faults.valveAction(c.cylinder == Cylinder::O2, c.count != 0)->trigger();
+            break;
+        case Kind::Press:
+            QTest::mousePress(form.findChild<QPushButton *>(bypass()), Qt::LeftButton);
+            break;
+        case Kind::Release:
+            QTest::mouseRelease(form.findChild<QPushButton *>(bypass()), Qt::LeftButton);
+            break;
+        case Kind::Check:
+            if (form.check(c.check)->isChecked() != (c.count != 0))
+                QTest::mouseClick(form.check(c.check), Qt::LeftButton, {}, QPoint(7, 8));
+            break;
+        case Kind::Slider:
+            dragTo(form.slider(c.slider), int(c.count));
+            break;
+        default:
+            ADD_FAILURE() << "no window action for " << commandWords(c);
+        }
+    }
+
+    // Flies the drill open now, doing the response's actions at their times
+    // on the window's controls, until the debrief shows.
+    void fly(const std::vector<DrillEvent> &response)
+    {
+        std::size_t next = 0;
+        form.buttonstartClick();
+        while (!drills.debriefWindow().isVisible() && minutes() < 120) {
+            for (; next < response.size() && response[next].minutes <= minutes() + 1e-9; ++next)
+                act(response[next].command);
+            form.TimerPPO2Timer();
+        }
+    }
 };
 
-TEST_F(DrillWindow, FliesAShippedDrillToItsDebriefAndGivesTheSetUpBack)
+TEST_F(DrillWindow, AShippedDrillHidesItsFailureAndLocksIt)
 {
     ownSetup();
-    const SetupSnapshot own = setup();
-    ASSERT_TRUE(drills.open(drill("dil-valve-closed.drill")));
+    ASSERT_TRUE(drills.open(drill("o2-solenoid-stuck.drill")));
     // The drill's set-up over the design one; the drill waits for the dive.
     EXPECT_EQ(form.edit(Edit::tickMs)->text(), "1000");
     EXPECT_EQ(form.edit(Edit::setpoint2)->text(), "1,5");
     EXPECT_FALSE(form.check(Check::setpoint2Active)->isChecked());
     EXPECT_EQ(form.slider(Slider::simSpeed)->position(), 0);
-    EXPECT_TRUE(faults.dilClosed()->isChecked());
-    EXPECT_FALSE(faults.o2Closed()->isChecked());
     EXPECT_EQ(form.simulation().state().gradientFactors, GradientFactors {}) << "the design's";
     ASSERT_NE(drills.briefing(), nullptr);
-    EXPECT_TRUE(drills.briefing()->text().contains("Перед прыжком забыли открыть"));
-    EXPECT_TRUE(status().startsWith("Тренировка: Закрытый баллон"));
+    EXPECT_TRUE(drills.briefing()->text().contains("лампа соленоида горит, не гаснет"));
     EXPECT_EQ(drills.session(), nullptr);
-
-    // The wrong response: the valve opened at one minute, the ascent at 16.
     form.buttonstartClick();
-    EXPECT_FALSE(drills.openAction()->isEnabled());
-    while (!drills.debriefWindow().isVisible() && minutes() < 60) {
-        if (minutes() >= 1)
-            faults.dilClosed()->setChecked(false);
-        if (minutes() >= 16)
-            form.slider(Slider::maxDepth)->setPosition(0);
+    while (minutes() < 9)
         form.TimerPPO2Timer();
-    }
+    // Stuck since 8:33: only the instruments tell.
+    QCheckBox *stuck = form.check(Check::o2SolenoidStuck);
+    EXPECT_FALSE(stuck->isChecked());
+    EXPECT_FALSE(stuck->isEnabled());
+    EXPECT_FALSE(form.check(Check::dilSolenoidStuck)->isEnabled());
+    EXPECT_FALSE(faults.menu()->menuAction()->isEnabled());
+    EXPECT_TRUE(faults.valvesMenu()->menuAction()->isEnabled());
+    for (const bool open : {true, false})
+        EXPECT_FALSE(faults.valveAction(true, open)->isCheckable());
+    // Nothing the trainee does undoes it: a preset that would enable the box.
+    form.findChild<QRadioButton *>("RadioButton2")->click();
+    EXPECT_FALSE(stuck->isEnabled());
+    EXPECT_TRUE(form.simulation().failed(Check::o2SolenoidStuck));
+    form.check(Check::setpoint1Active)->click();
+    const auto log = drills.session()->log();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[1], (LogEntry {513000, Actor::Drill, "check O2SolenoidStuck 1"}));
+    EXPECT_EQ(log.back(), (LogEntry {540000, Actor::Trainee, "check Setpoint1Active 0"}));
+}
+
+TEST_F(DrillWindow, TheDebriefListsWhatHappenedAndTheDrillsDiveEndsWithIt)
+{
+    ownSetup();
+    const SetupSnapshot own = setup();
+    ASSERT_TRUE(drills.open(drill("dil-valve-closed.drill")));
+    EXPECT_TRUE(status().startsWith("Тренировка: Закрытый баллон"));
+    fly(std::get<std::vector<DrillEvent>>(
+            parseResponse(readBytes(kSource + "tests/drills/responses/dil-valve-closed.wrong"))));
     TDebrief &debrief = drills.debriefWindow();
     ASSERT_TRUE(debrief.isVisible());
     EXPECT_EQ(runState(form.simulation().view().controls), RunState::Paused);
     EXPECT_TRUE(status().endsWith("\nСпуск до 30 м, 15 минут на дне."));
     EXPECT_EQ(debrief.findChild<QLabel *>("objective0")->text(), "✘ не выполнена");
     EXPECT_EQ(debrief.findChild<QLabel *>("objective1")->text(), "✔ выполнена");
+    EXPECT_EQ(debrief.findChild<QLabel *>("value2")->text(), "время реакции: 62 с");
+    QTreeWidget *log = debrief.findChild<QTreeWidget *>("log");
+    ASSERT_EQ(log->topLevelItemCount(), 4);
+    const QStringList second {log->topLevelItem(1)->text(0), log->topLevelItem(1)->text(1),
+            log->topLevelItem(1)->text(2)};
+    EXPECT_EQ(second, QStringList({"0:13", "тренировка", "supply Dil closed"}));
+    EXPECT_EQ(log->topLevelItem(2)->text(2), "supply Dil open");
+    EXPECT_EQ(log->topLevelItem(2)->text(1), "обучаемый");
 
     const auto saved = folder.path() / "разбор.txt";
     ASSERT_TRUE(debrief.saveText(saved));
-    EXPECT_NE(readBytes(saved).find("НЕ выполнена  ppo2-between 0,4 1,6"), std::string::npos);
+    const std::string text = readBytes(saved);
+    for (const char *line :
+            {"  НЕ выполнена  PPO2 от 0,4 до 1,6; вне пределов: 0,4 мин\n", "Время реакции: 62 с\n",
+                    "Случайное время событий: строка 26: 0:12 (из 0–1,5 мин)\n",
+                    "  1:15  обучаемый  supply Dil open\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << text;
+    form.menu().english->trigger();
+    ASSERT_TRUE(debrief.saveText(saved));
+    EXPECT_NE(
+            readBytes(saved).find("  NOT met  PPO2 from 0,4 to 1,6; outside the limits: 0,4 min\n"),
+            std::string::npos);
+    form.menu().russian->trigger();
     QStringList saveErrors;
     debrief.setErrorSink([&](const QString &m) { saveErrors << m; });
     EXPECT_FALSE(debrief.saveText(folder.path() / "нет" / "разбор.txt"));
@@ -104,44 +216,66 @@ TEST_F(DrillWindow, FliesAShippedDrillToItsDebriefAndGivesTheSetUpBack)
                     + QString::fromStdString((folder.path() / "нет" / "разбор.txt").string())
                     + "»: такой папки нет."));
 
+    // Closed, the drill's dive is over: nothing to continue, nothing to plan.
     debrief.reject();
     EXPECT_FALSE(drills.hasDrill());
+    EXPECT_EQ(runState(form.simulation().view().controls), RunState::Idle);
+    EXPECT_FALSE(form.findChild<QPushButton *>("Button1")->isEnabled());
+    EXPECT_EQ(program.diveComputer.findChild<QLabel *>("tts")->text(), "—");
+    EXPECT_TRUE(program.diveExport.log().holdsDive()) << "the dive's log for export stays";
+    EXPECT_TRUE(form.check(Check::dilSolenoidStuck)->isEnabled());
+    EXPECT_TRUE(faults.menu()->menuAction()->isEnabled());
     EXPECT_TRUE(setup() == own);
     EXPECT_EQ(status(), "");
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 
 // The window starts a drill from the design set-up, as the headless runner
-// does: what the user had set must not change how a drill goes.
-TEST_F(DrillWindow, EveryShippedDrillPassesWithItsCorrectResponse)
+// does: what the user had set must not change how a drill goes. The
+// trainee's actions are done on the window's controls and logged as the
+// trainee's, in the response's words.
+class ShippedDrillInTheWindow : public DrillWindow,
+                                public testing::WithParamInterface<std::pair<const char *, bool>>
+{ };
+
+TEST_P(ShippedDrillInTheWindow, PassesWithTheCorrectResponseOnly)
 {
     ownSetup();
-    // The cell drills are flown with their wrong responses too, which fail.
-    for (const auto &[name, response] :
-            {std::pair {"o2-solenoid-stuck", ".correct"}, {"dil-solenoid-stuck", ".correct"},
-                    {"o2-cylinder-empty", ".correct"}, {"dil-valve-closed", ".correct"},
-                    {"setpoint-switch", ".correct"}, {"deco-dive", ".correct"},
-                    {"cells-current-limited", ".correct"}, {"cells-current-limited", ".wrong"},
-                    {"cell-dead", ".correct"}, {"cell-dead", ".wrong"},
-                    {"cells-slow-descent", ".correct"}, {"cells-slow-descent", ".wrong"}}) {
-        const std::string source = std::string(LOOPWRIGHT_SOURCE_DIR) + "/";
-        ASSERT_TRUE(drills.open(drill("flown.drill",
-                readBytes(source + "drills/" + name + ".drill")
-                        + readBytes(source + "tests/drills/responses/" + name + response))));
-        form.buttonstartClick();
-        while (!drills.debriefWindow().isVisible() && minutes() < 120)
-            form.TimerPPO2Timer();
-        const Debrief debrief = drills.debriefWindow().debrief();
-        EXPECT_EQ(debrief.endedBy, DrillEnd::Surface) << name;
-        const bool correct = std::string(response) == ".correct";
-        EXPECT_EQ(std::all_of(debrief.objectives.begin(), debrief.objectives.end(),
-                          [](const ObjectiveResult &o) { return o.passed; }),
-                correct)
-                << name << response;
-        drills.debriefWindow().reject();
-        form.Button2Click();
+    const auto &[name, correct] = GetParam();
+    const std::string response = readBytes(
+            kSource + "tests/drills/responses/" + name + (correct ? ".correct" : ".wrong"));
+    const auto actions = std::get<std::vector<DrillEvent>>(parseResponse(response));
+    ASSERT_TRUE(drills.open(drill((std::string(name) + ".drill").c_str())));
+    fly(actions);
+    const Debrief debrief = drills.debriefWindow().debrief();
+    EXPECT_EQ(debrief.endedBy, DrillEnd::Surface);
+    EXPECT_EQ(std::all_of(debrief.objectives.begin(), debrief.objectives.end(),
+                      [](const ObjectiveResult &o) { return o.passed; }),
+            correct);
+    std::vector<std::string> done, scripted;
+    for (const LogEntry &e : debrief.events) {
+        if (e.by == Actor::Trainee)
+            done.push_back(e.what);
     }
+    for (const DrillEvent &e : actions)
+        scripted.push_back(commandWords(e.command));
+    EXPECT_EQ(done, scripted);
 }
+
+INSTANTIATE_TEST_SUITE_P(Drills, ShippedDrillInTheWindow,
+        testing::Values(std::pair {"o2-solenoid-stuck", true},
+                std::pair {"dil-solenoid-stuck", true}, std::pair {"o2-cylinder-empty", true},
+                std::pair {"dil-valve-closed", true}, std::pair {"setpoint-switch", true},
+                std::pair {"deco-dive", true}, std::pair {"cells-current-limited", true},
+                std::pair {"cells-current-limited", false}, std::pair {"cell-dead", true},
+                std::pair {"cell-dead", false}, std::pair {"cells-slow-descent", true},
+                std::pair {"cells-slow-descent", false}),
+        [](const auto &info) {
+            std::string n =
+                    std::string(info.param.first) + (info.param.second ? "_correct" : "_wrong");
+            std::replace(n.begin(), n.end(), '-', '_');
+            return n;
+        });
 
 TEST_F(DrillWindow, AMalformedDrillChangesNothingAndClosingMidDrillSavesTheUsersSetUp)
 {
@@ -150,19 +284,27 @@ TEST_F(DrillWindow, AMalformedDrillChangesNothingAndClosingMidDrillSavesTheUsers
     EXPECT_FALSE(drills.open(drill("bad.drill", "title Плохая\nfield Setpoint2 1,1\n\nfoo 1\n")));
     EXPECT_EQ(messages,
             QStringList("Тренировка «bad.drill» не открыта: строка 4: неизвестная команда «foo»"));
-    // A briefing line over 64 KiB and a pipe are refused the same way.
+    // A briefing line over 64 KiB and a pipe are refused the same way, and
+    // in English in English.
     messages.clear();
     EXPECT_FALSE(
             drills.open(drill("long.drill", "title Длинная\nbrief " + std::string(70000, 'x'))));
     ASSERT_EQ(::mkfifo((folder.path() / "pipe.drill").c_str(), 0644), 0);
     EXPECT_FALSE(drills.open(folder.path() / "pipe.drill"));
+    form.menu().english->trigger();
+    EXPECT_FALSE(drills.open(folder.path() / "bad.drill"));
+    form.menu().russian->trigger();
     EXPECT_EQ(messages,
             QStringList({"Тренировка «long.drill» не открыта: строка 2: строка длиннее 64 КиБ",
-                    "Тренировка «pipe.drill» не открыта: тренировка — не обычный файл"}));
+                    "Тренировка «pipe.drill» не открыта: файл тренировки — не обычный файл",
+                    "Drill \"bad.drill\" was not opened: line 4: unknown command 'foo'"}));
     EXPECT_TRUE(setup() == own);
     EXPECT_FALSE(drills.hasDrill());
     EXPECT_EQ(drills.briefing(), nullptr);
 
+    // An untitled drill is named by its file.
+    ASSERT_TRUE(drills.open(drill("без названия.drill", "field TickMs 1000\n")));
+    EXPECT_TRUE(status().startsWith("Тренировка: без названия\n"));
     form.setSettingsFile(folder.path() / "config.ini");
     ASSERT_TRUE(drills.open(drill("setpoint-switch.drill")));
     EXPECT_EQ(form.edit(Edit::setpoint2)->text(), "1,3");
@@ -170,33 +312,45 @@ TEST_F(DrillWindow, AMalformedDrillChangesNothingAndClosingMidDrillSavesTheUsers
     EXPECT_EQ(SettingsFile(folder.path() / "config.ini").ReadString("TEdit", "Edit8", ""), "1,35");
 }
 
-TEST_F(DrillWindow, TheValveMenuFollowsTheDrillAndTheResetThatEndsIt)
+// "Открыть тренировку…" starts in the shipped drills of the interface's
+// language.
+TEST_F(DrillWindow, TheOpenDialogStartsInTheDrillsOfTheLanguage)
+{
+    const QString shipped = QDir(QString::fromStdString(kSource + "drills")).canonicalPath();
+    EXPECT_EQ(QDir(drills.drillsFolder()).canonicalPath(), shipped);
+    form.menu().english->trigger();
+    EXPECT_EQ(QDir(drills.drillsFolder()).canonicalPath(), shipped + "/en");
+    form.menu().russian->trigger();
+}
+
+// A reset before the dive gives the drill its own set-up again; a reset
+// during it ends the drill, and the valves open as every reset opens them.
+TEST_F(DrillWindow, TheValvesFollowTheDrillAndTheResetThatEndsIt)
 {
     ASSERT_TRUE(drills.open(drill("valves.drill",
             "title Клапаны\nfield TickMs 1000\n"
             "slider MaxDepth 20\nsupply Dil closed\n"
             "at 0,05 supply O2 closed\n")));
-    form.Button2Click(); // before the dive: the drill's set-up stays
+    form.Button2Click();
     EXPECT_EQ(form.slider(Slider::maxDepth)->position(), 20);
-    EXPECT_TRUE(faults.dilClosed()->isChecked());
+    EXPECT_FALSE(form.simulation().state().dilValveOpen);
     form.buttonstartClick();
-    form.TimerPPO2Timer();
-    form.TimerPPO2Timer();
-    EXPECT_FALSE(faults.o2Closed()->isChecked());
-    form.TimerPPO2Timer(); // 3 s: the line runs and the menu shows it at once
-    EXPECT_TRUE(faults.o2Closed()->isChecked());
-    faults.o2Closed()->trigger(); // the trainee opens it again
+    for (int i = 0; i < 3; ++i)
+        form.TimerPPO2Timer();
+    EXPECT_FALSE(form.simulation().state().o2ValveOpen);
+    faults.valveAction(true, true)->trigger(); // the trainee opens it again
     EXPECT_TRUE(form.simulation().state().o2ValveOpen);
+    EXPECT_EQ(drills.session()->log().back(), (LogEntry {3000, Actor::Trainee, "supply O2 open"}));
 
     form.Button4Click();
     form.Button2Click();
-    EXPECT_FALSE(faults.o2Closed()->isChecked());
-    EXPECT_FALSE(faults.dilClosed()->isChecked());
+    EXPECT_TRUE(form.simulation().state().dilValveOpen);
     ASSERT_TRUE(drills.debriefWindow().isVisible());
     EXPECT_EQ(drills.debriefWindow().debrief().endedBy, DrillEnd::Reset);
     EXPECT_FALSE(drills.openAction()->isEnabled());
     drills.debriefWindow().reject();
     EXPECT_TRUE(drills.openAction()->isEnabled());
+    EXPECT_FALSE(faults.dilClosed()->isChecked());
 }
 
 // The cells' menu fails a cell for the next tick; the dive computer strikes

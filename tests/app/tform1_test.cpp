@@ -15,6 +15,8 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -70,9 +72,8 @@ TEST_F(Window, StartsIdleWithTheDesignLook)
     EXPECT_FALSE(child<QLabel>("Label66")->isVisible());
 }
 
-TEST_F(Window, ADiveShowsWhatTheEngineComputes)
+TEST_F(Window, TheDiveButtonStartsTheTimerAndTheBypasses)
 {
-    form.edit(Edit::tickMs)->setText("1000");
     form.slider(Slider::maxDepth)->setPosition(30);
     EXPECT_EQ(text("labelsetmaxdepth"), "30");
     form.slider(Slider::o2Consumption)->setPosition(15);
@@ -80,17 +81,31 @@ TEST_F(Window, ADiveShowsWhatTheEngineComputes)
     QTest::mouseClick(button("buttonstart"), Qt::LeftButton);
     EXPECT_TRUE(form.timer().isActive());
     EXPECT_FALSE(button("buttonstart")->isEnabled());
-    EXPECT_TRUE(button("Button4")->isEnabled());
-    EXPECT_TRUE(button("BitBtn1")->isEnabled());
-    EXPECT_TRUE(button("BitBtn2")->isEnabled());
+    for (const char *name : {"Button4", "BitBtn1", "BitBtn2"})
+        EXPECT_TRUE(button(name)->isEnabled()) << name;
+}
 
-    ticks(150);
-    const SimulationState &s = state;
-    EXPECT_EQ(s.currentDepthM, 30.0);
+// After two and a half minutes at one-second ticks down to 30 m.
+struct At30m : Window
+{
+    void SetUp() override
+    {
+        Window::SetUp();
+        form.edit(Edit::tickMs)->setText("1000");
+        form.slider(Slider::maxDepth)->setPosition(30);
+        form.slider(Slider::o2Consumption)->setPosition(15);
+        form.buttonstartClick();
+        ticks(150);
+    }
+};
+
+TEST_F(At30m, TheConsoleShowsWhatADiverCanCheck)
+{
+    EXPECT_EQ(state.currentDepthM, 30.0);
     EXPECT_EQ(text("labeldepth"), "30");
-    // What a diver can check on the console: at 30 m oxygen and nitrogen make
-    // up the ambient 4 kg/cm², the cylinder lost what was used, the loop holds
-    // its start volume, the fastest tissue has loaded and the slowest hardly.
+    // At 30 m oxygen and nitrogen make up the ambient 4 kg/cm², the cylinder
+    // lost what was used, the loop holds its start volume, the fastest tissue
+    // has loaded and the slowest hardly.
     EXPECT_NEAR(number(text("labelppo2")) + number(text("labelppn2")), 4.0, 0.011);
     EXPECT_DOUBLE_EQ(
             number(text("Label16")) + number(form.edit(Edit::o2SupplyVolume)->text()), 9999.9);
@@ -101,38 +116,44 @@ TEST_F(Window, ADiveShowsWhatTheEngineComputes)
     EXPECT_EQ(text("Label3"), "0:02:30");
     EXPECT_EQ(text("labelsetstartdepth"), "30");
     EXPECT_EQ(child<QLabel>("imgmain")->y(), 197); // nearest(30 * 4.81) + 53
-    EXPECT_EQ(child<QCheckBox>("Cradiobutton1")->y(), form.simulation().view().console.opvLampTop);
+    // The loop's 8 l of 14 fill 8/14 of the 90 pixels, centred: 5 + 19,29 + 100.
+    EXPECT_EQ(child<QCheckBox>("Cradiobutton1")->y(), 124);
     EXPECT_EQ(child<QProgressBar>("ProgressBar1")->value(), 100);
     EXPECT_EQ(form.timer().interval(), 1000);
+}
 
-    // A diver far shallower than his ceiling sees the warning.
+// A diver far shallower than his ceiling sees the warning; the bar shows
+// 100 less the safe ascent depth.
+TEST_F(At30m, AboveTheCeilingTheWarningShows)
+{
     state.tissues.n2.fill(6.0); // a ceiling near 46 m
     form.slider(Slider::maxDepth)->setPosition(0);
     ticks(1);
     EXPECT_TRUE(child<QLabel>("Label66")->isVisible());
     EXPECT_EQ(child<QLabel>("Label62")->palette().color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_EQ(
-            child<QProgressBar>("ProgressBar1")->value(), form.simulation().view().deco.ceilingBar);
-    EXPECT_LT(child<QProgressBar>("ProgressBar1")->value(), 100);
+    const int safeAscentDepth = int(numtext::nearest(number(text("Label62"))));
+    EXPECT_GT(safeAscentDepth, 40);
+    EXPECT_EQ(child<QProgressBar>("ProgressBar1")->value(), 100 - safeAscentDepth);
+}
 
+TEST_F(At30m, PauseContinueAndResetBringTheIdleLookBack)
+{
+    const std::int64_t clock = state.simClockMs;
     QTest::mouseClick(button("Button4"), Qt::LeftButton);
     EXPECT_FALSE(form.timer().isActive());
     EXPECT_TRUE(button("Button10")->isEnabled());
     EXPECT_TRUE(button("Button1")->isEnabled());
-    const std::int64_t clock = s.simClockMs;
     QTest::mouseClick(button("Button1"), Qt::LeftButton);
     EXPECT_TRUE(form.timer().isActive());
-    EXPECT_EQ(s.simClockMs, clock);
+    EXPECT_EQ(state.simClockMs, clock);
     QTest::mouseClick(button("Button4"), Qt::LeftButton);
     QTest::mouseClick(button("Button2"), Qt::LeftButton);
     EXPECT_TRUE(button("buttonstart")->isEnabled());
-    EXPECT_EQ(text("labelppo2"), "N/A");
-    EXPECT_EQ(text("Label3"), "");
-    EXPECT_EQ(text("Label16"), "0");
-    EXPECT_EQ(text("Label27"), "0,79");
+    for (const auto &[label, shown] : {std::pair {"labelppo2", "N/A"}, {"Label3", ""},
+                 {"Label16", "0"}, {"Label27", "0,79"}, {"labelsetmaxdepth", "0"}})
+        EXPECT_EQ(text(label), shown) << label;
     EXPECT_FALSE(child<QLabel>("Label66")->isVisible());
     EXPECT_EQ(child<QLabel>("imgmain")->y(), 73);
-    EXPECT_EQ(text("labelsetmaxdepth"), "0");
     EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
 }
 
@@ -286,35 +307,92 @@ TEST_F(Window, DiveComputerFollowsTheDiveAndKeepsItsErrorsToItself)
     const auto shown = [&](const char *name) {
         return computer.findChild<QLabel *>(QLatin1String(name))->text();
     };
-    EXPECT_EQ(shown("cns"), "—");
-    EXPECT_EQ(shown("tts"), "—");
+    EXPECT_EQ(shown("cns") + shown("tts"), "——");
     QAction *graphItem = form.menu().graph;
     form.params().setText(Edit::tickMs, "1000");
     form.slider(Slider::maxDepth)->setPosition(30);
     form.buttonstartClick();
     ticks(300);
     EXPECT_FALSE(graphItem->isEnabled()) << "the graph item follows its button";
-    form.params().setText(Edit::ascentRate, "x");
     form.Button4Click(); // a pause brings the outlook up to date at once
     EXPECT_TRUE(graphItem->isEnabled());
-    EXPECT_EQ(shown("cns"), QString::fromStdString(exposureView(state, RunState::Paused).cns));
+    // Five minutes at 30 m need no stop: 30 m at the default 15 m/min, a
+    // quarter of a metre a second, is 120 seconds.
+    EXPECT_EQ(shown("tts") + "|" + shown("firstStop") + "|" + shown("stops"), "2 мин|нет|—");
+    state.oxygen = {79.6, 12.5};
+    computer.refreshNow();
+    EXPECT_EQ(shown("cns") + "|" + shown("otu"), "80|12") << "to the nearest, halves to even";
+    EXPECT_EQ(computer.findChild<QLabel *>("cns")->palette().color(QPalette::Window),
+            QColor(235, 235, 235))
+            << "79,6 is not yet 80";
+    form.params().setText(Edit::ascentRate, "x");
+    computer.refreshNow();
     EXPECT_NE(shown("noDecoTime"), "—");
     EXPECT_EQ(shown("tts"), "—");
     EXPECT_EQ(shown("status"), "'x' is not a valid floating point value");
     EXPECT_TRUE(messages.isEmpty());
-    form.params().setText(Edit::ascentRate, "10");
-    form.Button1Click();
-    form.Button4Click();
-    EXPECT_EQ(shown("tts").toStdString(), outlookView(form.simulation()).tts);
-    EXPECT_EQ(shown("status"), "");
     form.Button2Click();
     EXPECT_EQ(shown("cns"), "—") << "no dive after a reset";
 }
 
+// Paused at 45 m with every compartment at 4 kg/cm²: a long decompression,
+// every stop in the list from the first down to 3 m, 3 m apart; the no-stop
+// field says so; an ascent that cannot end reads "> 24 ч".
+TEST_F(Window, DiveComputerShowsEveryStop)
+{
+    TDiveComputer &computer = program.diveComputer;
+    form.showDiveComputer(true);
+    const auto shown = [&](const char *name) {
+        return computer.findChild<QLabel *>(QLatin1String(name))->text();
+    };
+    form.slider(Slider::startDepth)->setPosition(45);
+    form.buttonstartClick();
+    form.Button4Click();
+    state.tissues.n2.fill(4.0);
+    computer.refreshNow();
+    EXPECT_EQ(shown("noDecoTime"), "ДЕКО");
+    const QStringList stops = shown("stops").split('\n');
+    ASSERT_GE(stops.size(), 9);
+    QApplication::processEvents(); // the list lays itself out
+    EXPECT_EQ(shown("firstStop"), stops.front());
+    for (qsizetype i = 0; i < stops.size(); ++i) {
+        const int depth = 3 * int(stops.size() - i);
+        EXPECT_TRUE(stops[i].startsWith(QStringLiteral("%1 м, ").arg(depth)))
+                << stops[i].toStdString();
+    }
+    auto *area = computer.findChild<QScrollArea *>("stopsArea");
+    EXPECT_GT(area->verticalScrollBar()->maximum(), 0) << "the list scrolls to its last stop";
+    form.menu().english->trigger();
+    EXPECT_EQ(shown("noDecoTime"), "DECO");
+    form.params().setText(Edit::ascentRate, "0");
+    computer.refreshNow();
+    EXPECT_EQ(shown("tts") + "|" + shown("firstStop"), "> 24 h|—");
+    form.menu().russian->trigger();
+    EXPECT_EQ(shown("tts"), "> 24 ч");
+}
+
+// The status line wraps a long drill title and note within the window; what
+// does not fit ends in "…", and the tooltip holds all of it.
+TEST_F(Window, DiveComputerStatusWrapsWithinTheWindow)
+{
+    TDiveComputer &computer = program.diveComputer;
+    auto *status = computer.findChild<QLabel *>("status");
+    const QString longText = "Тренировка: " + QString("очень длинное название ").repeated(4) + "\n"
+            + QString("заметка ").repeated(40);
+    computer.setDrillStatus(longText);
+    EXPECT_EQ(status->toolTip(), longText);
+    EXPECT_TRUE(status->text().endsWith("…"));
+    EXPECT_TRUE(status->text().startsWith("Тренировка: очень длинное"));
+    EXPECT_LE(status->heightForWidth(status->width()), status->height());
+    EXPECT_LE(status->geometry().bottom(), computer.height());
+    computer.setDrillStatus("Тренировка: A");
+    EXPECT_EQ(status->text(), "Тренировка: A");
+}
+
 // The gradient factors on the dive computer: its pair on the button that
-// opens the settings (so does the View menu), GF99 and the surface GF of the
-// dive. A pair the settings refuse changes nothing; one they take is planned
-// with at once.
+// opens the settings (so does the View menu), the surface GF amber from GF
+// high and red from 100. A pair the settings refuse changes nothing; one they
+// take is planned with at once.
 TEST_F(Window, DiveComputerGradientFactorsAndTheirSettings)
 {
     TDiveComputer &computer = program.diveComputer;
@@ -322,17 +400,20 @@ TEST_F(Window, DiveComputerGradientFactorsAndTheirSettings)
     auto *pair = computer.findChild<QPushButton *>("gradientFactors");
     auto *surfaceGf = computer.findChild<QLabel *>("surfaceGf");
     EXPECT_EQ(pair->text() + surfaceGf->text(), "GF 50/80—");
-    form.params().setText(Edit::tickMs, "1000");
-    form.params().setText(Edit::startTissueN2, "1,6");
-    form.slider(Slider::maxDepth)->setPosition(30);
+    form.slider(Slider::startDepth)->setPosition(9);
     form.buttonstartClick();
-    ticks(600);
     form.Button4Click();
-    EXPECT_EQ(surfaceGf->text().toStdString(), exposureView(state, RunState::Paused).surfaceGf);
-    EXPECT_EQ(surfaceGf->palette().color(QPalette::Window), QColor(230, 0, 0)) << "above 100";
+    for (const auto &[value, shownAs, colour] : {std::tuple {112.4, "112", QColor(230, 0, 0)},
+                 {80.0, "80", QColor(255, 176, 0)}, {79.9, "80", QColor(235, 235, 235)}}) {
+        state.surfaceGf = value;
+        computer.refreshNow();
+        EXPECT_EQ(surfaceGf->text(), shownAs);
+        EXPECT_EQ(surfaceGf->palette().color(QPalette::Window), colour) << value;
+    }
     form.params().setText(Edit::conservatism, "-5");
     computer.refreshNow();
     EXPECT_TRUE(computer.findChild<QLabel *>("status")->text().startsWith("Отрицательный"));
+    form.params().setText(Edit::conservatism, "0");
 
     TDiveComputerSettings &settings = computer.settings();
     form.menu().diveComputerSettings->trigger();
@@ -349,13 +430,19 @@ TEST_F(Window, DiveComputerGradientFactorsAndTheirSettings)
     EXPECT_TRUE(take("80", "70"));
     EXPECT_TRUE(take("5", "70"));
     EXPECT_EQ(state.gradientFactors, GradientFactors {});
-    const std::string tts5080 = computer.outlook().tts;
+    // Every compartment at 1,735 at 9 m. At 50/80 compartment 16 tolerates
+    // (1,735 - 0,2327 x 0,5) / (0,5 / 0,9653 + 0,5) = 1,590 (5,90 m), above
+    // the stop at 6 m: the first stop is 6 m. At 30/70 the first stop is
+    // found here, and the factor of the next, 0,7 - 0,4 x 6 / 9 = 0,433,
+    // tolerates only 1,609 (6,09 m): the diver stays at 9 m.
+    state.tissues.n2.fill(1.735);
+    computer.refreshNow();
+    EXPECT_TRUE(computer.findChild<QLabel *>("firstStop")->text().startsWith("6 м"));
     EXPECT_FALSE(take("30", "70"));
     EXPECT_FALSE(settings.isVisible());
     EXPECT_EQ(state.gradientFactors, (GradientFactors {30, 70}));
     EXPECT_EQ(pair->text(), "GF 30/70");
-    EXPECT_EQ(computer.outlook().tts, outlookView(form.simulation()).tts);
-    EXPECT_NE(computer.outlook().tts, tts5080);
+    EXPECT_TRUE(computer.findChild<QLabel *>("firstStop")->text().startsWith("9 м"));
 }
 
 } // namespace

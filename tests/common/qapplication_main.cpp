@@ -6,6 +6,10 @@
 
 int main(int argc, char **argv)
 {
+    // Offscreen unless told otherwise, also when ctest lists the cases: a Qt
+    // program with no display and no platform would abort.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // Closing a test's last window must not end anything.
     QApplication::setQuitOnLastWindowClosed(false);

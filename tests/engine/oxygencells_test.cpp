@@ -176,7 +176,7 @@ TEST(Cells, TwoLimitedCellsDriveTheLoopAboveWhatTheyShow)
     EXPECT_EQ(r.sim.view().console.ppo2.value(), 1.2);
     EXPECT_EQ(r.sim.view().console.ppo2Colour, kPpo2Red);
     EXPECT_FALSE(r.form.isChecked(Check::o2SolenoidLamp)) << "the solenoid still fires";
-    EXPECT_EQ(exposureView(r.state, RunState::Running).warnings, std::vector<std::string> {});
+    EXPECT_TRUE(exposureView(r.state, RunState::Running).warnings.empty());
     r.set(Edit::setpoint1, "1,2");
     ASSERT_EQ(r.tick(), "");
     EXPECT_EQ(r.sim.view().console.ppo2Colour, kPpo2Blue) << "the colour goes by the vote too";

@@ -59,7 +59,7 @@ TEST(DiveComputer, WarningsAtTheirEdges)
     s.oxygen.cnsPercent = 79.6; // shows "80" but is not yet 80
     EXPECT_EQ(exposureView(s, RunState::Idle), ExposureView {}) << "no dive, no read-outs";
     ExposureView v = exposureView(s, RunState::Paused);
-    EXPECT_EQ(v.cns, "80");
+    EXPECT_EQ(v.cnsPercent, 79.6);
     EXPECT_EQ(v.cnsLevel, AlertLevel::Normal);
     EXPECT_TRUE(v.warnings.empty());
 
@@ -77,24 +77,25 @@ TEST(DiveComputer, WarningsAtTheirEdges)
     s.dilSupplyLeft = 9.99;
     v = exposureView(s, RunState::Running);
     EXPECT_EQ(v.cnsLevel, AlertLevel::Red);
-    EXPECT_EQ(v.warnings, (std::vector<std::string> {"ГИПЕРОКСИЯ", "ПОТОЛОК", "ДИЛЮЕНТ < 10 %"}));
+    using W = DiveWarning;
+    EXPECT_EQ(v.warnings, (std::vector {W::Hyperoxia, W::Ceiling, W::DiluentLow}));
     s.cells.vote.voted = 0.159;
     s.o2SupplyLeft = -1.0;
     EXPECT_EQ(exposureView(s, RunState::Running).warnings,
-            (std::vector<std::string> {
-                    "ГИПОКСИЯ", "ПОТОЛОК", "КИСЛОРОД < 10 %", "ДИЛЮЕНТ < 10 %"}));
+            (std::vector {W::Hypoxia, W::Ceiling, W::OxygenLow, W::DiluentLow}));
 }
 
 // The plan reads the ascent rate, then the conservatism, then the active
-// setpoint; a field it cannot read blanks the outlook and says why.
+// setpoint; a field it cannot read blanks the outlook and says why. At the
+// surface on air the no-stop time never ends; with stops it is "deco".
 TEST(DiveComputer, OutlookOfADiveAndOfABadField)
 {
     Rig r;
     r.sim.start();
     r.ticks(3);
     OutlookView v = outlookView(r.sim);
-    EXPECT_EQ(v.tts, "0 мин") << "at the surface";
-    EXPECT_EQ(v.firstStop, "нет");
+    EXPECT_EQ(v.noStop, OutlookView::NoStop::Endless);
+    EXPECT_EQ(v.plan, (DecoPlan {false, 0, 0, {}})) << "at the surface";
     EXPECT_EQ(v.status, "");
     r.set(Edit::ascentRate, "x");
     r.set(Edit::conservatism, "y");
@@ -104,8 +105,19 @@ TEST(DiveComputer, OutlookOfADiveAndOfABadField)
     r.set(Edit::conservatism, "0");
     v = outlookView(r.sim);
     EXPECT_EQ(v.status, "'x' is not a valid floating point value");
-    EXPECT_NE(v.noDecoTime, "—");
-    EXPECT_EQ(v.tts, "—");
+    EXPECT_EQ(v.noStop, OutlookView::NoStop::Endless);
+    EXPECT_EQ(v.plan, std::nullopt);
+
+    // Tissues of 2 at 9 m on the default 50/80: compartment 16 tolerates
+    // (2 - 0,2327 x 0,5) / (0,5 / 0,9653 + 0,5) = 1,85, 8,5 m, below the
+    // next stop at 6 m: the first stop is here.
+    r.set(Edit::ascentRate, "9");
+    r.state.tissues.n2.fill(2.0);
+    r.state.currentDepthM = 9.0;
+    v = outlookView(r.sim);
+    EXPECT_EQ(v.noStop, OutlookView::NoStop::Deco);
+    ASSERT_TRUE(v.plan && !v.plan->stops.empty());
+    EXPECT_EQ(v.plan->stops.front().depthM, 9.0);
 }
 
 // GF99 and the surface GF come from the tissues of the last completed tick,

@@ -1,6 +1,7 @@
 #include "scenario.h"
 
 #include "deco/compartments.h"
+#include "exportcheck.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -78,10 +79,36 @@ double num(const std::vector<std::string> &row, int column)
 }
 
 enum Column {
-    Event, Tick, ClockMs, Depth, LoopGasCol, LoopO2Gas, Ppo2, Ppn2, Pphe, O2Used, DilUsed,
-    O2Metabolised, O2Left, DilLeft, SafeDepth, Governing, TissueN2First, TissueN2Last,
-    TissueHeFirst, TissueHeLast, Lamps, Interval, HistoryCount, Text, Cns, Otu, Cell1, Cell2,
-    Cell3, VotedPpo2
+    Event,
+    Tick,
+    ClockMs,
+    Depth,
+    LoopGasCol,
+    LoopO2Gas,
+    Ppo2,
+    Ppn2,
+    Pphe,
+    O2Used,
+    DilUsed,
+    O2Metabolised,
+    O2Left,
+    DilLeft,
+    SafeDepth,
+    Governing,
+    TissueN2First,
+    TissueN2Last,
+    TissueHeFirst,
+    TissueHeLast,
+    Lamps,
+    Interval,
+    HistoryCount,
+    Text,
+    Cns,
+    Otu,
+    Cell1,
+    Cell2,
+    Cell3,
+    VotedPpo2
 };
 
 struct BadLine
@@ -90,7 +117,8 @@ struct BadLine
     const char *error;
 };
 
-class MalformedScenario : public testing::TestWithParam<BadLine> { };
+class MalformedScenario : public testing::TestWithParam<BadLine>
+{ };
 
 TEST_P(MalformedScenario, IsRejectedWithItsLineBeforeAnythingRuns)
 {
@@ -104,20 +132,27 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedScenario,
         testing::Values(BadLine {"start\nfly 3\n", "2: unknown command 'fly'"},
                 BadLine {"# comment\n\nfield Depth 3\n", "3: unknown field 'Depth'"},
                 BadLine {"field\n", "1: 'field' expects a field name and its text"},
-                BadLine {"slider MaxDepth deep\n", "1: the position must be a whole number, not 'deep'"},
+                BadLine {"slider MaxDepth deep\n",
+                        "1: the position must be a whole number, not 'deep'"},
                 BadLine {"slider Gauge 3\n", "1: unknown slider 'Gauge'"},
                 BadLine {"check CheckBox5 1\n", "1: unknown check box 'CheckBox5'"},
                 BadLine {"check AdvOnOxygen 2\n", "1: expected 0 or 1, not '2'"},
-                BadLine {"details 6 1 6\n", "1: 'details' expects four volumes: inhale, exhale, counterlung and dead space"},
+                BadLine {"details 6 1 6\n",
+                        "1: 'details' expects four volumes: inhale, exhale, counterlung and dead "
+                        "space"},
                 BadLine {"start now\n", "1: 'start' expects no arguments"},
                 BadLine {"ticks -1\n", "1: the number of ticks cannot be negative"},
                 BadLine {"minutes soon\n", "1: the minutes must be a number, not 'soon'"},
                 BadLine {"press Hose\n", "1: unknown bypass button 'Hose' (O2Bypass or DilBypass)"},
                 BadLine {"start\r\nticks 1 2\r\n", "2: 'ticks' expects a number of ticks"},
-                BadLine {"cell 1\n", "1: 'cell' expects a cell number and what happens to it: ok, dead, stuck X, stuck now, limit X, limit none, sensitivity S or slow H"},
+                BadLine {"cell 1\n",
+                        "1: 'cell' expects a cell number and what happens to it: ok, dead, stuck "
+                        "X, stuck now, limit X, limit none, sensitivity S or slow H"},
                 BadLine {"cell 4 ok\n", "1: the cell number must be 1, 2 or 3, not '4'"},
                 BadLine {"cell 0 dead\n", "1: the cell number must be 1, 2 or 3, not '0'"},
-                BadLine {"cell 1 melted\n", "1: unknown cell state 'melted' (ok, dead, stuck, limit, sensitivity, slow)"},
+                BadLine {"cell 1 melted\n",
+                        "1: unknown cell state 'melted' (ok, dead, stuck, limit, sensitivity, "
+                        "slow)"},
                 BadLine {"cell 1 ok now\n", "1: 'cell 1 ok' expects no value"},
                 BadLine {"cell 3 slow\n", "1: 'cell 3 slow' expects a half-time in seconds"},
                 BadLine {"cell 2 limit abc\n", "1: the limit must be a number, not 'abc'"},
@@ -126,10 +161,12 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedScenario,
                 BadLine {"cell 2 sensitivity -1\n", "1: the sensitivity cannot be negative"},
                 BadLine {"cell 2 slow -1\n", "1: the half-time cannot be negative"},
                 BadLine {"gf 30\n", "1: 'gf' expects GF low and GF high in percent"},
-                BadLine {"gf 71 70\n", "1: GF low and high must be whole percents written in "
-                                       "digits, 10 <= low <= high <= 100, not '71' and '70'"},
-                BadLine {"gf +30 70,0\n", "1: GF low and high must be whole percents written in "
-                                          "digits, 10 <= low <= high <= 100, not '+30' and '70,0'"}));
+                BadLine {"gf 71 70\n",
+                        "1: GF low and high must be whole percents written in "
+                        "digits, 10 <= low <= high <= 100, not '71' and '70'"},
+                BadLine {"gf +30 70,0\n",
+                        "1: GF low and high must be whole percents written in "
+                        "digits, 10 <= low <= high <= 100, not '+30' and '70,0'"}));
 
 // "gf" acts from the next plan on, wherever it stands; the two columns after
 // cns and otu are whole percents.
@@ -139,7 +176,9 @@ TEST(Scenario, GradientFactorsApplyFromTheNextPlan)
                                    "slider MaxDepth 40\nminutes 20\nplan\ngf 100 100\nplan\n"
                                    "gf 050 080\nplan\n");
     ASSERT_EQ(run.status, 0) << run.errors;
-    const auto tts = [&](std::size_t fromEnd) { return std::stoi(run.rows[run.rows.size() - fromEnd][Text]); };
+    const auto tts = [&](std::size_t fromEnd) {
+        return std::stoi(run.rows[run.rows.size() - fromEnd][Text]);
+    };
     EXPECT_LT(tts(2), tts(1)) << "100/100 below 50/80";
     EXPECT_LT(tts(1), tts(3)) << "50/80 below 10/10";
     const std::string surfaceGf = run.rows.back()[Text + 8];
@@ -151,20 +190,26 @@ TEST(Scenario, CommandsTheRunStateDoesNotAllowStopTheRun)
 {
     SimRun run = runScenario("pause\n");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.errors, "line 1: 'pause' is not allowed while the pause button is disabled (the idle simulation)\n");
+    EXPECT_EQ(run.errors,
+            "line 1: 'pause' is not allowed while the pause button is disabled (the idle "
+            "simulation)\n");
     run = runScenario("start\nticks 2\npause\nticks 1\nstart\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.rows.size(), 2u);
-    EXPECT_EQ(run.errors, "line 4: 'ticks' is not allowed unless the simulation is running (the paused simulation)\n");
+    EXPECT_EQ(run.errors,
+            "line 4: 'ticks' is not allowed unless the simulation is running (the paused "
+            "simulation)\n");
 }
 
 TEST(Scenario, HandlerErrorsAreReportedAndTheRunGoesOn)
 {
-    const SimRun run = runScenario("field StartTissueN2 -\nstart\nfield Edit3 abc\nslider MaxDepth 10\n"
-                                "ticks 2\nfield Edit3 30\nticks 1\nfield DecoStepSeconds x\nforecast\n");
+    const SimRun run =
+            runScenario("field StartTissueN2 -\nstart\nfield Edit3 abc\nslider MaxDepth 10\n"
+                        "ticks 2\nfield Edit3 30\nticks 1\nfield DecoStepSeconds x\nforecast\n");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.errors, "line 2: start: '-' is not a valid floating point value\n"
-                          "line 9: forecast: 'x' is not a valid integer value\n");
+    EXPECT_EQ(run.errors,
+            "line 2: start: '-' is not a valid floating point value\n"
+            "line 9: forecast: 'x' is not a valid integer value\n");
     ASSERT_EQ(run.rows.size(), 4u);
     EXPECT_EQ(run.rows[0][Text], "'abc' is not a valid floating point value");
     EXPECT_EQ(run.rows[2][Text], "");
@@ -173,7 +218,8 @@ TEST(Scenario, HandlerErrorsAreReportedAndTheRunGoesOn)
 
 TEST(Scenario, MinutesAddUpTheTicksOwnLengths)
 {
-    const SimRun run = runScenario("field TickMs 5\nstart\nminutes 0,01\nfield TickMs 700\nminutes 1\n");
+    const SimRun run =
+            runScenario("field TickMs 5\nstart\nminutes 0,01\nfield TickMs 700\nminutes 1\n");
     // 5 ms becomes 10 ms at the first tick: 60 ticks make 0.6 s; then 86 ticks of 700 ms.
     ASSERT_EQ(run.rows.size(), 60u + 86u);
     EXPECT_EQ(num(run.rows.back(), ClockMs), 600 + 86 * 700);
@@ -185,7 +231,8 @@ TEST(Scenario, MinutesRefuseToCountAnUnreadableTickLength)
     const SimRun run = runScenario("start\nfield TickMs abc\nminutes 1\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.rows.size(), 1u);
-    EXPECT_EQ(run.errors, "line 3: 'minutes' cannot count simulated time: 'abc' is not a valid integer value\n");
+    EXPECT_EQ(run.errors,
+            "line 3: 'minutes' cannot count simulated time: 'abc' is not a valid integer value\n");
 }
 
 // Each cell command changes its own cell as it says, and only at the next
@@ -205,7 +252,8 @@ TEST(Scenario, CellCommandsAndTheirColumns)
         for (int k = 0; k < 3; ++k)
             EXPECT_NEAR(num(run.rows[t], Cell1 + k), expected[t][k], 1e-12) << t << " " << k;
     }
-    EXPECT_NEAR(num(run.rows[0], VotedPpo2), 0.4, 1e-12) << "cell 3 out, 1 and 2 disagree: the mean";
+    EXPECT_NEAR(num(run.rows[0], VotedPpo2), 0.4, 1e-12)
+            << "cell 3 out, 1 and 2 disagree: the mean";
     EXPECT_NEAR(num(run.rows[2], VotedPpo2), 0.3, 1e-12) << "cell 1 out";
 }
 
@@ -276,7 +324,8 @@ minutes 10
 
 // The examples, against traces kept in the repository (every tenth tick and
 // every other row): any change in the engine's arithmetic shows up here.
-class ExampleTrace : public testing::TestWithParam<const char *> { };
+class ExampleTrace : public testing::TestWithParam<const char *>
+{ };
 
 TEST_P(ExampleTrace, MatchesTheKeptTrace)
 {
@@ -289,7 +338,8 @@ TEST_P(ExampleTrace, MatchesTheKeptTrace)
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.errors, "");
 
-    std::ifstream golden(std::string(LOOPWRIGHT_SOURCE_DIR) + "/tests/tools/golden/" + name + ".csv");
+    std::ifstream golden(
+            std::string(LOOPWRIGHT_SOURCE_DIR) + "/tests/tools/golden/" + name + ".csv");
     ASSERT_TRUE(golden) << name;
     std::string line;
     std::getline(golden, line);
@@ -386,7 +436,8 @@ TEST(LoopwrightSim, RefusesArgumentsThatCannotWorkBeforeRunning)
     fs::create_symlink(scn, dir + "/scn-link");
     fs::create_hard_link(drill, dir + "/d-hard");
     ASSERT_EQ(::mkfifo((dir + "/fifo").c_str(), 0644), 0);
-    const std::string same = "' name the same file ('", clobber = "'): one would overwrite the other";
+    const std::string same = "' name the same file ('",
+                      clobber = "'): one would overwrite the other";
     const std::tuple<std::string, int, std::string> cases[] = {
             {"--uddf " + dir + "/x --csv " + dir + "/sub/../x " + scn, 2,
                     "'--uddf' and '--csv" + same + dir + "/x', '" + dir + "/sub/../x" + clobber},
@@ -398,14 +449,26 @@ TEST(LoopwrightSim, RefusesArgumentsThatCannotWorkBeforeRunning)
             {"--language en " + scn, 2, "unknown option '--language'"},
             {"-lang en " + scn, 2, "unknown option '-lang'"},
             {"--uddf a.uddf --uddf b.uddf " + scn, 2, "'--uddf' is given twice"},
-            {"--csv c.csv --debrief d --debrief-out o", 2, "'--csv' cannot be used with --debrief"},
+            {"--seed 3 " + scn, 2, "'--seed' is used with --debrief only"},
+            {"--debrief " + drill + " --debrief-out o --seed 18446744073709551616", 2,
+                    "'--seed' needs a whole number from 0 to 18446744073709551615, not "
+                    "'18446744073709551616'"},
+            {"--debrief " + drill + " --debrief-out o --seed=+1", 2,
+                    "'--seed' needs a whole number from 0 to 18446744073709551615, not '+1'"},
+            {"--debrief " + drill + " --response " + scn + " --debrief-out " + dir + "/scn-link", 2,
+                    "'--debrief-out' and '--response" + same + dir + "/scn-link', '" + scn
+                            + clobber},
+            {"--debrief " + drill + " --debrief-out o --csv " + dir + "/d-hard", 2,
+                    "'--csv' and '--debrief" + same + dir + "/d-hard', '" + drill + clobber},
             {"--uddf " + dir + "/fifo " + scn, 3,
-                    "cannot write " + dir + "/fifo: not a regular file (a device, a pipe or a socket)"},
+                    "cannot write " + dir
+                            + "/fifo: not a regular file (a device, a pipe or a socket)"},
             {"--debrief " + drill + " --debrief-out " + dir + "/trace.csv", 3,
                     "cannot write " + dir
                             + "/trace.csv: the program's own standard input, output or error"}};
     for (const auto &[arguments, status, reason] : cases) {
-        EXPECT_EQ(runSim(arguments, dir + "/trace.csv"), std::pair(status, "loopwright-sim: " + reason))
+        EXPECT_EQ(runSim(arguments, dir + "/trace.csv"),
+                std::pair(status, "loopwright-sim: " + reason))
                 << arguments;
         EXPECT_EQ(fs::file_size(dir + "/trace.csv"), 0u) << arguments;
     }
@@ -429,6 +492,10 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
     std::ofstream(dir + "/short.drill") << "title T\nfield TickMs 1000\nend-after 0,5\n";
     std::ofstream(dir + "/bad.drill") << "title T\nstart\n";
     std::ofstream(dir + "/stuck.drill") << "title T\nfield Conservatism x\n";
+    std::ofstream(dir + "/failing.drill") << "title T\nfield TickMs 1000\nat 0..0,2 check "
+                                             "O2SolenoidStuck 1\nend-after 0,5\n";
+    std::ofstream(dir + "/acts.txt") << "at 0,25 supply O2 closed\n";
+    std::ofstream(dir + "/bad.txt") << "at 0,25 cell 1 dead\n";
     const struct
     {
         std::string drill, out;
@@ -439,6 +506,13 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
                     "loopwright-sim: cannot write " + dir + "/taken.json: Is a directory"},
             {"bad.drill", "out2.json", 2,
                     dir + "/bad.drill:2: 'start' is a run command, not allowed in a drill"},
+            {"failing.drill --response " + dir + "/bad.txt", "out3.json", 2,
+                    dir
+                            + "/bad.txt:1: 'cell' is not a trainee's action (field, slider, check, "
+                              "press, release, supply, gf)"},
+            {"failing.drill --seed 7 --response " + dir + "/acts.txt --uddf " + dir
+                            + "/dive.uddf --csv " + dir + "/dive.csv",
+                    "seven.json", 0, ""},
             {"stuck.drill", "stuck.json", 1,
                     "1000 ticks in a row ended on an error, the last on: 'x' is not a valid "
                     "floating point value; the run stops"}};
@@ -452,14 +526,28 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
     text << json.rdbuf();
     EXPECT_NE(text.str().find("\"ended_by\": \"end-after\""), std::string::npos) << text.str();
     EXPECT_NE(readBytes(dir + "/stuck.json").find("\"ended_by\": \"error\""), std::string::npos);
+    // Seed 7: k >> 11 = 6794898749353179 of 2^53 - 1 draws 0,15088 minutes
+    // (9,05 s): the failure after the tick at 10 s, the trainee's action at
+    // 15 s, five seconds later.
+    const std::string seven = readBytes(dir + "/seven.json");
+    EXPECT_NE(seven.find("\"seed\": 7, \"drawn\": [{\"line\": 3, \"from_min\": 0, \"to_min\": "
+                         "0.2, \"t_min\": 0.15087706083057162}]"),
+            std::string::npos)
+            << seven;
+    EXPECT_NE(seven.find("{\"t_min\": 0.25, \"by\": \"trainee\", \"what\": \"supply O2 closed\"}"),
+            std::string::npos);
+    EXPECT_NE(seven.find("\"reaction_s\": 5}"), std::string::npos);
+    EXPECT_EQ(split(readBytes(dir + "/dive.csv"), '\n').size(), 6u)
+            << "the header, samples at 0, 10, 20 and 30 s, the last line end";
+    EXPECT_NE(readBytes(dir + "/dive.uddf").find("<divetime>30</divetime>"), std::string::npos);
     std::vector<std::string> left;
     for (const auto &entry : fs::directory_iterator(dir))
         left.push_back(entry.path().filename().string());
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left,
-            (std::vector<std::string> {
-                    "bad.drill", "out.json", "short.drill", "stuck.drill", "stuck.json", "taken.json",
-                    "trace.csv"}))
+            (std::vector<std::string> {"acts.txt", "bad.drill", "bad.txt", "dive.csv", "dive.uddf",
+                    "failing.drill", "out.json", "seven.json", "short.drill", "stuck.drill",
+                    "stuck.json", "taken.json", "trace.csv"}))
             << "no temporary file is left behind";
 }
 

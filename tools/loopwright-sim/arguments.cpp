@@ -2,6 +2,7 @@
 
 #include "util/atomicfile.h"
 
+#include <charconv>
 #include <optional>
 #include <string_view>
 
@@ -11,28 +12,38 @@ namespace {
 
 using Mode = SimArguments::Mode;
 
-enum class Role { Input, Output };
+enum class Role { Input, Output, Value };
+
+// The modes an option belongs to.
+enum : unsigned { kScenario = 1, kDebrief = 2, kBoth = kScenario | kDebrief };
+
+unsigned bit(Mode mode)
+{
+    return mode == Mode::Scenario ? kScenario : kDebrief;
+}
 
 // One option: adding an option to the program is adding a row here (and its
 // member in SimArguments). The row without a name is the argument that is
-// no option.
+// no option. A file (Input, Output) takes part in the clobbering rule.
 struct OptionSpec
 {
     std::string_view name;
     std::string SimArguments::*value;
     Role role;
-    Mode mode;
+    unsigned modes;
     bool required;
     std::string_view what; ///< the value, as the usage error names it
 };
 
 constexpr OptionSpec kOptions[] = {
-        {"", &SimArguments::scenario, Role::Input, Mode::Scenario, true, "a SCENARIO"},
-        {"--uddf", &SimArguments::uddf, Role::Output, Mode::Scenario, false, "a FILE"},
-        {"--csv", &SimArguments::csv, Role::Output, Mode::Scenario, false, "a FILE"},
-        {"--debrief", &SimArguments::drill, Role::Input, Mode::Debrief, true, "a DRILL"},
-        {"--debrief-out", &SimArguments::debriefOut, Role::Output, Mode::Debrief, true,
+        {"", &SimArguments::scenario, Role::Input, kScenario, true, "a SCENARIO"},
+        {"--uddf", &SimArguments::uddf, Role::Output, kBoth, false, "a FILE"},
+        {"--csv", &SimArguments::csv, Role::Output, kBoth, false, "a FILE"},
+        {"--debrief", &SimArguments::drill, Role::Input, kDebrief, true, "a DRILL"},
+        {"--debrief-out", &SimArguments::debriefOut, Role::Output, kDebrief, true,
                 "a DEBRIEF.json"},
+        {"--response", &SimArguments::response, Role::Input, kDebrief, false, "a FILE"},
+        {"--seed", &SimArguments::seedText, Role::Value, kDebrief, false, "a NUMBER"},
 };
 
 const OptionSpec *findOption(std::string_view name)
@@ -69,7 +80,7 @@ std::optional<UsageError> clobbering(const SimArguments &a)
     std::vector<FileArgument> files;
     for (const OptionSpec &o : kOptions) {
         const std::string &path = a.*o.value;
-        if (o.mode != a.mode || path.empty())
+        if (!(o.modes & bit(a.mode)) || o.role == Role::Value || path.empty())
             continue;
         FileArgument f {&o, path, std::nullopt, std::nullopt};
         if (o.role == Role::Output) {
@@ -131,7 +142,7 @@ std::variant<SimArguments, UsageError> parseSimArguments(const std::vector<std::
             option = findOption("");
             value = arg;
         }
-        if (option->mode != a.mode) {
+        if (!(option->modes & bit(a.mode))) {
             if (option->name.empty())
                 return UsageError {"unexpected argument '" + arg + "' with --debrief"};
             return UsageError {shown(*option)
@@ -146,9 +157,17 @@ std::variant<SimArguments, UsageError> parseSimArguments(const std::vector<std::
         slot = value;
     }
     for (const OptionSpec &o : kOptions) {
-        if (o.mode == a.mode && o.required && (a.*o.value).empty())
+        if ((o.modes & bit(a.mode)) && o.required && (a.*o.value).empty())
             return UsageError {
                     o.name.empty() ? std::string("no scenario to run") : shown(o) + " is missing"};
+    }
+    if (!a.seedText.empty()) {
+        const char *end = a.seedText.data() + a.seedText.size();
+        const auto [stop, error] = std::from_chars(a.seedText.data(), end, a.seed);
+        const bool digits = a.seedText.find_first_not_of("0123456789") == std::string::npos;
+        if (!digits || error != std::errc() || stop != end)
+            return UsageError {"'--seed' needs a whole number from 0 to 18446744073709551615, not '"
+                    + a.seedText + "'"};
     }
     if (auto error = clobbering(a))
         return *error;
@@ -159,7 +178,7 @@ std::vector<std::string> simOutputs(const SimArguments &a)
 {
     std::vector<std::string> out;
     for (const OptionSpec &o : kOptions) {
-        if (o.mode == a.mode && o.role == Role::Output && !(a.*o.value).empty())
+        if ((o.modes & bit(a.mode)) && o.role == Role::Output && !(a.*o.value).empty())
             out.push_back(a.*o.value);
     }
     return out;

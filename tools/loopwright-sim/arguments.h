@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <variant>
 #include <vector>
@@ -12,6 +13,9 @@ struct SimArguments
     std::string scenario; ///< scenario mode: the one argument that is no option
     std::string drill; ///< --debrief
     std::string debriefOut; ///< --debrief-out
+    std::string response; ///< --response: the trainee's scripted actions
+    std::string seedText; ///< --seed as given
+    std::uint64_t seed = 1; ///< --seed: what the drill's ranges are drawn from
     std::string uddf; ///< --uddf
     std::string csv; ///< --csv
 };
@@ -26,9 +30,10 @@ struct UsageError
 /// Parses the arguments after the program's name. Every option takes one
 /// value, as "--name VALUE" or "--name=VALUE", and may be given once; the
 /// mode is the debrief's when --debrief is among them. Refused: an unknown
-/// option, an option of the other mode, a missing value or argument, and two
-/// files that are one (two outputs, or an output and an input, compared by
-/// the file they resolve to, links and hard links included).
+/// option, an option of the other mode, a missing value or argument, a seed
+/// that is not a whole number from 0 to 2^64 - 1 in digits, and two files
+/// that are one (two outputs, or an output and an input, compared by the
+/// file they resolve to, links and hard links included).
 std::variant<SimArguments, UsageError> parseSimArguments(const std::vector<std::string> &args);
 
 /// The outputs of \a arguments, in the order given by the options' table.

@@ -143,10 +143,12 @@ int ScenarioRunner::run(
     return 0;
 }
 
-int ScenarioRunner::runDrill(
-        const Drill &drill, std::ostream &trace, std::ostream &errors, Debrief &debrief)
+int ScenarioRunner::runDrill(const Drill &drill, const Flight &flight, std::ostream &trace,
+        std::ostream &errors, Debrief &debrief)
 {
     trace << traceHeader() << '\n';
+    // From the set-up on, the failures the drill sets are its own.
+    m_state.drillFaults.emplace();
     for (const ScenarioCommand &c : drill.setup)
         execute(c, trace, errors);
     try {
@@ -154,11 +156,13 @@ int ScenarioRunner::runDrill(
     } catch (const LoopwrightError &e) {
         errors << "start: " << e.what() << '\n';
     }
+    m_log.start(m_simulation);
     if (!m_simulation.view().controls.timerOn) {
         errors << "the dive did not start: the drill cannot run\n";
         return 1;
     }
-    DrillSession session(drill, m_simulation, DrillSession::Mode::Headless);
+    DrillSession session(
+            drill, m_simulation, DrillSession::Mode::Headless, flight.seed, flight.response);
     session.begin();
     while (!session.ended())
         session.afterTick(runTick(trace));

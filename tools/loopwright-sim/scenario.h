@@ -38,12 +38,20 @@ public:
     int run(const std::vector<ScenarioCommand> &commands, std::ostream &trace,
             std::ostream &errors);
 
+    /// What a drill is flown with besides itself.
+    struct Flight
+    {
+        std::vector<DrillEvent> response; ///< the trainee's scripted actions
+        std::uint64_t seed = 1; ///< for the times of its ranges
+    };
+
     /// Flies a drill: applies its set-up, presses "ПОГРУЖЕНИЕ" and ticks
-    /// until the drill ends, writing the trace; \a debrief receives the
-    /// result. Returns 0, or 1 when the dive did not start (\a debrief is then
-    /// left as it was) or the drill ended on failing ticks (the debrief says
-    /// so); the message goes to \a errors.
-    int runDrill(const Drill &drill, std::ostream &trace, std::ostream &errors, Debrief &debrief);
+    /// until the drill ends, writing the trace and recording the dive for
+    /// export; \a debrief receives the result. Returns 0, or 1 when the dive
+    /// did not start (\a debrief is then left as it was) or the drill ended on
+    /// failing ticks (the debrief says so); the message goes to \a errors.
+    int runDrill(const Drill &drill, const Flight &flight, std::ostream &trace,
+            std::ostream &errors, Debrief &debrief);
 
     static const char *traceHeader();
 

@@ -8,7 +8,8 @@
 void printUsage(std::ostream &out)
 {
     out << "usage: loopwright-sim [--uddf FILE] [--csv FILE] SCENARIO\n"
-           "       loopwright-sim --debrief DRILL --debrief-out FILE\n"
+           "       loopwright-sim --debrief DRILL --debrief-out FILE [--response FILE]\n"
+           "                      [--seed N] [--uddf FILE] [--csv FILE]\n"
            "       loopwright-sim --help | --version\n"
            "Runs a dive scenario, or flies a drill, and writes a CSV trace of every tick\n"
            "to standard output.\n"
@@ -16,8 +17,10 @@ void printUsage(std::ostream &out)
            "  SCENARIO             the scenario file to run\n"
            "  --uddf FILE          also write the dive to FILE as UDDF, for a dive log\n"
            "  --csv FILE           also write the dive to FILE as CSV, for a spreadsheet\n"
-           "  --debrief DRILL      fly the drill file DRILL (its responses appended)\n"
+           "  --debrief DRILL      fly the drill file DRILL\n"
            "  --debrief-out FILE   write the drill's debrief to FILE as JSON\n"
+           "  --response FILE      the trainee's actions for the drill ('at' lines)\n"
+           "  --seed N             draw the drill's random times from N (default 1)\n"
            "  -h, --help           show this text and exit\n"
            "  --version            show the version and exit\n"
            "\n"

@@ -100,6 +100,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     if (!plainJson(debriefJson(debrief)))
         broken("the debrief's numbers are finite or null, its strings escaped");
-    (void)debriefText(debrief);
     return 0;
 }
