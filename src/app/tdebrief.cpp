@@ -259,7 +259,7 @@ TDebrief::TDebrief(QWidget *parent)
     m_log->setSelectionMode(QAbstractItemView::NoSelection);
     m_log->setFocusPolicy(Qt::NoFocus);
     m_log->header()->setStretchLastSection(true);
-    m_log->setFixedHeight(150);
+    m_log->setFixedHeight(104);
     auto *logLayout = new QVBoxLayout(m_logBox);
     logLayout->addWidget(m_reaction);
     logLayout->addWidget(m_log);

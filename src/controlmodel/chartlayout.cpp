@@ -77,8 +77,9 @@ std::vector<std::string> splitLines(const std::string &text)
 
 namespace {
 
-// The smallest step of 1, 2 or 5 times a power of ten whose divisions, from
-// the multiple of the step at or below lo, reach hi.
+// The smallest step of 1, 2 or 5 times a power of ten that reaches from the
+// multiple of it at or below lo to hi in at most \a divisions steps, and the
+// ticks that takes: the axis ends at the first tick at or past hi.
 AxisSteps roundSteps(int divisions, double lo, double hi)
 {
     constexpr double kMantissas[] = {1.0, 2.0, 5.0};
@@ -95,8 +96,9 @@ AxisSteps roundSteps(int divisions, double lo, double hi)
         next();
     for (;;) {
         const double start = std::floor(lo / step()) * step();
-        if (start + step() * divisions >= hi)
-            return {step(), start};
+        const double needed = std::max(1.0, std::ceil((hi - start) / step()));
+        if (needed <= divisions)
+            return {step(), start, int(needed) + 1};
         next();
     }
 }
@@ -235,7 +237,7 @@ void ChartLayout::buildYAxis(
     if (series.empty())
         return;
     const int length = m_plot.bottom - m_plot.top;
-    const int n = length / kPixelsPerTick + 1;
+    int n = length / kPixelsPerTick + 1;
     m_noData = true;
     double lo = TPlotSeries::kNoMinimum;
     double hi = TPlotSeries::kNoMaximum;
@@ -253,6 +255,8 @@ void ChartLayout::buildYAxis(
     lo = std::fmin(lo, options.yCoversLow); // fmin and fmax pass over a NaN
     hi = std::fmax(hi, options.yCoversHigh);
     const AxisSteps steps = axisSteps(n, lo, hi, options.roundSteps);
+    if (steps.ticks > 0)
+        n = steps.ticks;
     const double perUnit = double(length) / std::max(1, n - 1) / steps.step;
     for (int i = 0; i < n; ++i) {
         AxisTick tick;
@@ -313,7 +317,7 @@ void ChartLayout::buildXAxis(
     const int width = m_plot.right - m_plot.left;
 
     if (!m_onePerValue) {
-        const int n = width / kPixelsPerTick + 1;
+        int n = width / kPixelsPerTick + 1;
         double lo = TPlotSeries::kNoMinimum;
         double hi = TPlotSeries::kNoMaximum;
         for (const auto &s : series) {
@@ -325,6 +329,8 @@ void ChartLayout::buildXAxis(
             }
         }
         const AxisSteps steps = axisSteps(n, lo, hi, options.roundSteps);
+        if (steps.ticks > 0)
+            n = steps.ticks;
         const double perUnit = double(width) / std::max(1, n - 1) / steps.step;
         for (int i = 0; i < n; ++i) {
             AxisTick tick;

@@ -63,7 +63,7 @@ public:
     /// Tidy step and first tick for \a tickCount ticks covering lo..hi; a
     /// finite, positive step for any ends, infinite or NaN ones included.
     /// \a round: a step of 1, 2 or 5 times a power of ten, the first tick a
-    /// multiple of it.
+    /// multiple of it, and no more ticks than reach hi (AxisSteps::ticks).
     static AxisSteps axisSteps(int tickCount, double lo, double hi, bool round = false);
     /// "0.##" text of a tick value, "~" for the 1.7E308 sentinel.
     static std::string tickLabel(double value);

@@ -33,4 +33,5 @@ struct AxisSteps
 {
     double step = 0.0;
     double start = 0.0;
+    int ticks = 0; ///< how many ticks the axis needs; 0: as many as asked for
 };

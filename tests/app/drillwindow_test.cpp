@@ -199,7 +199,7 @@ TEST_F(DrillWindow, TheDebriefListsWhatHappenedAndTheDrillsDiveEndsWithIt)
     const std::string text = readBytes(saved);
     for (const char *line :
             {"  НЕ выполнена  PPO2 от 0,4 до 1,6; вне пределов: 0,4 мин\n", "Время реакции: 62 с\n",
-                    "Случайное время событий: строка 26: 0:12 (из 0–1,5 мин)\n",
+                    "Случайное время событий: строка 27: 0:12 (из 0–1,5 мин)\n",
                     "  1:15  обучаемый  supply Dil open\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line << text;
     form.menu().english->trigger();

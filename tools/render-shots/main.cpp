@@ -122,6 +122,7 @@ bool shoot(const QString &dir, Language language)
     p.setPosition(Slider::maxDepth, 9);
     runMinutes(form, 2);
     form.Button4Click();
+    computer.refreshNow();
     ok = save(computer, dir, "divecomputer.png") && ok;
     ok = save(form, dir, "main-deco.png") && ok;
     // Its settings, opened from the "GF" button, with a pair being typed.
@@ -132,10 +133,12 @@ bool shoot(const QString &dir, Language language)
     computer.settings().reject();
 
     // A drill flown in the window with a wrong response: the oxygen solenoid
-    // sticks at 8 minutes and the trainee only ascends at 10, the cylinder
-    // left open. The briefing, the dive computer's drill line, the debrief.
+    // sticks at 8:32 (seed 1, as the shipped responses have it) and the
+    // trainee only ascends at 10,5, the cylinder left open. The briefing, the
+    // dive computer's drill line, the debrief.
     form.Button2Click();
     DrillController &drills = program.drills;
+    drills.setSeedSource([] { return 1; });
     const std::filesystem::path shipped = shippedDrillsFolder(std::filesystem::path(
             QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()));
     const std::filesystem::path translated = shipped / "en" / "o2-solenoid-stuck.drill";
@@ -145,8 +148,11 @@ bool shoot(const QString &dir, Language language)
         drills.briefing()->done(0);
         form.buttonstartClick();
         runMinutes(form, 9);
+        // The outlook as the quarter-second timer would have it by now.
+        computer.refreshNow();
         ok = save(computer, dir, "divecomputer-drill.png") && ok;
-        runMinutes(form, 1);
+        runMinutes(form, 1.5);
+        drills.faults().valveAction(true, false)->trigger(); // late, and only once
         p.setPosition(Slider::maxDepth, 0);
         for (int i = 0; i < 100000 && !drills.debriefWindow().isVisible(); ++i)
             form.TimerPPO2Timer();
@@ -167,6 +173,7 @@ bool shoot(const QString &dir, Language language)
         drills.briefing()->done(0);
         form.buttonstartClick();
         runMinutes(form, 10.5);
+        computer.refreshNow();
         QPixmap pair(form.width() + computer.width(), std::max(form.height(), computer.height()));
         pair.fill(Qt::white);
         QPainter painter(&pair);
@@ -183,8 +190,9 @@ bool shoot(const QString &dir, Language language)
     } else {
         ok = false;
     }
-    // The file menu and the faults menu as they drop down.
+    // The file menu, the cylinders' and the faults menu as they drop down.
     for (const auto &[menu, name] : {std::pair {form.menu().file, "menu-file.png"},
+                 std::pair {drills.faults().valvesMenu(), "menu-cylinders.png"},
                  std::pair {drills.faults().menu(), "menu-faults.png"},
                  std::pair {drills.faults().cellsMenu(), "menu-cells.png"},
                  std::pair {drills.faults().cellsMenu()->findChild<QMenu *>(
