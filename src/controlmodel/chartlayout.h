@@ -93,13 +93,6 @@ public:
     /// Height of a line of the normal font, pixels.
     int lineHeight() const { return m_lineHeight; }
 
-    double xStart() const { return m_xStart; }
-    double xPixelsPerUnit() const { return m_xPerUnit; }
-    int xOrigin() const { return m_xOrigin; }
-    double yStart() const { return m_yStart; }
-    double yPixelsPerUnit() const { return m_yPerUnit; }
-    int yOrigin() const { return m_yOrigin; }
-
 private:
     void buildYAxis(
             const ChartOptions &options, const std::vector<std::unique_ptr<TPlotSeries>> &series);

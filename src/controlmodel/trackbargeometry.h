@@ -41,10 +41,8 @@ public:
     /// Size of the thumb across the slide: the client's cross size minus 8
     /// (0 for a client narrower than that).
     int thumbLength() const { return m_thumbLength; }
-    /// Size of the thumb along the slide: thumbLength() div 2.
-    int thumbThickness() const { return m_thumbThickness; }
-    /// Pixels the thumb can travel: the client's length minus the thumb
-    /// thickness, never below 0.
+    /// Pixels the thumb can travel: the client's length minus the thumb's
+    /// thickness along the slide (thumbLength() div 2), never below 0.
     int trackLength() const { return m_trackLength; }
 
     /// The slide: the full client length, a third of the cross size inset

@@ -46,7 +46,6 @@ public:
     void BeginUpdate();
     /// Lays out for the current client size and repaints.
     void EndUpdate();
-    bool isUpdating() const { return m_updating; }
 
     /// Data values under client pixel (x, y). False, outputs untouched, when
     /// the pixel is outside the plot area (right and bottom edges outside) or
@@ -97,8 +96,6 @@ public:
     QWidget *clientArea() const { return m_client; }
     /// Geometry of the last layout.
     const ChartLayout &layout() const { return m_layout; }
-    /// The font of tick labels, axis titles (bold) and the legend.
-    const QFont &normalFont() const { return m_normalFont; }
 
     /// Paints the whole client area from the stored layout.
     void paintClient(QPainter &painter);

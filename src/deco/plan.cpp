@@ -52,6 +52,7 @@ DecoPlan planAscent(TissueState tissues, double depthM, const AscentLimits &limi
     } else {
         std::optional<double> firstStop;
         while (d > 0.0) {
+            // Not below 0: at a depth of 4.9e-324 m, d / 3 is 0.
             double next = 3.0 * std::ceil(d / 3.0) - 3.0;
             if (next < 0.0)
                 next = 0.0;

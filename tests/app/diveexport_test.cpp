@@ -4,6 +4,7 @@
 #include "appwindow.h"
 #include "export/csvwriter.h"
 #include "exportcheck.h"
+#include "modaldriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,10 +17,37 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ctime>
 
 #include <sys/stat.h>
 
 namespace {
+
+// The time zone a test sets, and the one before it back at its end.
+class TimeZone
+{
+public:
+    explicit TimeZone(const char *zone)
+        : m_had(qEnvironmentVariableIsSet("TZ")), m_old(qgetenv("TZ"))
+    {
+        qputenv("TZ", zone);
+        ::tzset();
+    }
+    ~TimeZone()
+    {
+        if (m_had)
+            qputenv("TZ", m_old);
+        else
+            qunsetenv("TZ");
+        ::tzset();
+    }
+    TimeZone(const TimeZone &) = delete;
+    TimeZone &operator=(const TimeZone &) = delete;
+
+private:
+    bool m_had;
+    QByteArray m_old;
+};
 
 struct WindowExport : AppWindow
 {
@@ -43,22 +71,24 @@ TEST_F(WindowExport, TheMenuItemWaitsForADiveAndItsDialogWritesTheChosenType)
     EXPECT_TRUE(exporter.action()->isEnabled());
 
     // CSV chosen as the type, the name typed without an extension.
-    QTimer::singleShot(0, &form, [&] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
+    form.setExportFolder(folder.path().string());
+    QString startedIn;
+    whenModal<QFileDialog>([&](QFileDialog *dialog) {
+        startedIn = dialog->directory().absolutePath();
         QTest::keyClick(dialog->findChild<QComboBox *>("fileTypeCombo"), Qt::Key_Down);
         dialog->selectFile(file("dive"));
         static_cast<QDialog *>(dialog)->accept(); // as "Save" does
     });
     exporter.action()->trigger();
     EXPECT_EQ(split(readBytes(folder.path() / "dive.csv"), '\n').front(), kDiveCsvHeader);
+    EXPECT_EQ(startedIn.toStdString(), folder.path().string()) << "where the last export went";
     // An extension typed decides over the type chosen.
     EXPECT_EQ(diveFileFormat("a.csv/dive.UDDF", "CSV (*.csv)"), DiveFileFormat::uddf);
 }
 
 TEST_F(WindowExport, ADiveFlownInTheWindowIsExportedWholeEvenAfterReset)
 {
-    qputenv("TZ", "MSK-3"); // three hours ahead of UTC all year
+    const TimeZone moscow("MSK-3"); // three hours ahead of UTC all year
     QDateTime now(QDate(2026, 12, 6), QTime(23, 50));
     exporter.setClock([&] { return now; });
     FormControls &controls = form;
@@ -92,6 +122,14 @@ TEST_F(WindowExport, ADiveFlownInTheWindowIsExportedWholeEvenAfterReset)
     const std::size_t written = uddf.find("<datetime>") + 10;
     EXPECT_EQ(uddf.substr(written, 25), "2026-12-07T00:00:00+03:00");
     EXPECT_EQ(uddf.substr(uddf.find("<datetime>", written) + 10, 25), "2026-12-06T23:50:00+03:00");
+    // In English the equipment and the gases are named in English.
+    form.menu().english->trigger();
+    ASSERT_TRUE(exporter.exportTo(file("dive-en.uddf"), DiveFileFormat::uddf));
+    form.menu().russian->trigger();
+    const std::string english = readBytes(folder.path() / "dive-en.uddf");
+    for (const char *name : {"<name>Loopwright rebreather</name>", "<name>O2 sensor 2</name>",
+                 "<name>Diluent</name>", "<name>Oxygen</name>"})
+        EXPECT_NE(english.find(name), std::string::npos) << name;
     if (const std::string missing = uddfSchemaMissing(); !missing.empty())
         GTEST_SKIP() << missing;
     EXPECT_EQ(uddfSchemaErrors(uddf, (folder.path() / "check").string()), "");

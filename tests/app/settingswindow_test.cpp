@@ -234,6 +234,26 @@ TEST_F(Settings, GradientFactorsOfTheDiveComputer)
     }
 }
 
+// The folder of the last dive export is kept over runs and the export
+// dialog starts there while it exists; a folder the file's code page cannot
+// spell is not kept.
+TEST_F(Settings, TheLastExportFolderIsKept)
+{
+    const fs::path exports = folder.path() / "Экспорт";
+    fs::create_directories(exports);
+    SettingsFile(file).WriteString("Options", "ExportFolder", exports.string());
+    start();
+    EXPECT_EQ(program->diveExport.startFolder().toStdString(), exports.string());
+    fs::remove(exports);
+    EXPECT_NE(program->diveExport.startFolder().toStdString(), exports.string());
+    ASSERT_TRUE(form().close());
+    EXPECT_EQ(SettingsFile(file).ReadString("Options", "ExportFolder", ""), exports.string());
+    start();
+    form().setExportFolder("/tmp/日本");
+    ASSERT_TRUE(form().close());
+    EXPECT_EQ(readBytes(file).find("ExportFolder"), std::string::npos);
+}
+
 TEST_F(Settings, ClosingLeavesTheListAndThePresetsAsTheyWere)
 {
     const std::string others = "[Listboxvalue]\r\nA=\r\n[ATedit]\r\nEdit3=1\r\n"

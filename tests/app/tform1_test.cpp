@@ -3,6 +3,7 @@
 
 #include "app/tdivecomputersettings.h"
 #include "appwindow.h"
+#include "modaldriver.h"
 #include "controls/tgradienttrackbar.h"
 #include "util/numtext.h"
 
@@ -257,9 +258,9 @@ TEST_F(Window, DialogsOpenWhereTheyBelong)
     // known once the dialog shows. Escape ends the About dialog as "Угу" does.
     for (QDialog *dialog : {static_cast<QDialog *>(&about), static_cast<QDialog *>(&details)}) {
         QRect shown;
-        QTimer::singleShot(0, dialog, [&] {
-            shown = dialog->frameGeometry();
-            QTest::keyClick(dialog, Qt::Key_Escape);
+        whenModal<QDialog>([&](QDialog *open) {
+            shown = open->frameGeometry();
+            QTest::keyClick(open, Qt::Key_Escape);
         });
         dialog == &about ? form.Button9Click() : form.Button11Click();
         const QRect main = form.frameGeometry();
@@ -272,9 +273,9 @@ TEST_F(Window, DialogsOpenWhereTheyBelong)
     form.buttonstartClick();
     form.Button4Click();
     QPoint graphPos;
-    QTimer::singleShot(0, &graph, [&] {
-        graphPos = graph.frameGeometry().topLeft();
-        graph.done(1);
+    whenModal<TDiveGraph>([&](TDiveGraph *open) {
+        graphPos = open->frameGeometry().topLeft();
+        open->done(1);
     });
     form.Button10Click();
     EXPECT_EQ(graphPos, form.frameGeometry().topLeft());

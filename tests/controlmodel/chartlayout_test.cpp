@@ -92,6 +92,25 @@ TEST(ChartLayout, AxisStepsAreTidyAndStartAtOrBelowTheLowest)
     }
 }
 
+// Round steps: 1, 2 or 5 times a power of ten, the first tick a multiple
+// of it, and only as many ticks as reach the highest value.
+TEST(ChartLayout, RoundStepsEndAtTheFirstTickPastTheData)
+{
+    const struct
+    {
+        int n;
+        double lo, hi, step, start;
+        int ticks;
+    } cases[] = {{7, 0, 13.8, 5, 0, 4}, // 2 would need 7 steps: 0..15
+            {3, 0, 1.65, 1, 0, 3}, // a band at 1,6 below the frame
+            {3, -31.5, 0, 20, -40, 3}, {4, 0.3, 0.7, 0.2, 0.2, 4}, {7, 5, 5, 1, 5, 2}};
+    for (const auto &c : cases) {
+        const AxisSteps s = ChartLayout::axisSteps(c.n, c.lo, c.hi, true);
+        EXPECT_EQ(std::tuple(s.step, s.start, s.ticks), std::tuple(c.step, c.start, c.ticks))
+                << c.lo << ".." << c.hi;
+    }
+}
+
 TEST(ChartLayout, ValuesOffEveryScaleNeitherHangNorStretchTheAxes)
 {
     const double inf = std::numeric_limits<double>::infinity();

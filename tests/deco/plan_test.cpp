@@ -51,6 +51,9 @@ TEST(DecoPlan, StopsOfOneSlowCompartmentFollowTheClosedForm)
     EXPECT_EQ(plan.seconds, 60 * (plan.stops[0].minutes + plan.stops[1].minutes) + 80);
     EXPECT_EQ(plan.ttsMinutes, plan.stops[0].minutes + plan.stops[1].minutes + 2);
     EXPECT_FALSE(plan.endless);
+    // A hair below the surface d / 3 is 0: the next stop is the surface, not
+    // 3 m above it, and the stop is kept where the diver is.
+    EXPECT_EQ(planAscent(t, 5e-324, nitrogenLoop(0.5, 0.8)).stops.at(0).depthM, 5e-324);
 }
 
 // Only compartment 8 (77 min, a 0.45, b 0.891) holds gas, at the limit of

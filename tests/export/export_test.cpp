@@ -49,6 +49,18 @@ TEST(DiveLog, SamplesAndMaximaFollowTheCompletedTicks)
     EXPECT_EQ(r.greatestDepthM, 6.0 - 0.25);
     EXPECT_EQ(r.durationMs, 22000);
     EXPECT_EQ(r.diluent.value_or(GasMix {}).o2Percent, 20.9);
+
+    // The next dive's first sample has its own start tissues' safe ascent
+    // depth, not the last dive's: compartment 16 at 0,79 tolerates
+    // (0,79 - 0,2327) x 0,9653 = 0,53796, 4,62 m above the surface.
+    rig.state.tissues.n2.fill(3.0);
+    ASSERT_EQ(rig.tick(), "");
+    ASSERT_GT(rig.state.ceilings.safeAscentDepth, 0.0);
+    rig.sim.pause();
+    rig.sim.reset();
+    rig.sim.start();
+    log.start(rig.sim);
+    EXPECT_NEAR(log.record().samples.at(0).safeAscentDepthM, -4.6204, 1e-4);
 }
 
 // Samples against the dive computer's own results on the same state.
@@ -115,6 +127,14 @@ TEST(DiveFiles, CsvHasOneRowPerSampleWithEmptyCellsWhereNothingApplies)
 TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
 {
     const std::string uddf = uddfDocument(handMadeRecord(), {"2011-01-21T00:00:00Z", "a<b&c"});
+    // The names in the window's language, the sensors numbered.
+    const std::string english = uddfDocument(handMadeRecord(), {},
+            {"Loopwright rebreather", "O2 sensor %1", "Diluent", "Oxygen"});
+    for (const char *name : {"<name>Ребризер Loopwright</name>", "<name>Датчик O2 3</name>"})
+        EXPECT_NE(uddf.find(name), std::string::npos) << name;
+    for (const char *name : {"<name>Loopwright rebreather</name>", "<name>O2 sensor 1</name>",
+                 "<name>O2 sensor 3</name>", "<name>Diluent</name>", "<name>Oxygen</name>"})
+        EXPECT_NE(english.find(name), std::string::npos) << name;
     EXPECT_EQ(uddf.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<uddf version=\"3.3.1\">", 0),
             0u);
     EXPECT_NE(uddf.find("<datetime>a&lt;b&amp;c</datetime>"), std::string::npos);

@@ -2,6 +2,7 @@
 
 #include "controls/tplotchart.h"
 #include "history/divehistory.h"
+#include "modaldriver.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -236,7 +237,7 @@ TEST(TDiveGraph, OpensOnInfiniteAndHugeSamplesAndScalesToTheRest)
     TPlotChart *chart = chartNamed(g, "Chart");
     TPlotChart *chart1 = chartNamed(g, "Chart1");
     bool shown = false;
-    QTimer::singleShot(0, &g, [&] {
+    whenModal<TDiveGraph>([&](TDiveGraph *) {
         shown = g.isVisible() && !g.grab().isNull();
         // The scales are those of the ordinary samples: 0..20 m, PPO2 1..1.2.
         const std::vector<AxisTick> &depth = chart->layout().yTicks();

@@ -23,7 +23,8 @@ TEST(CommandLine, HelpAndVersionAnswerAndAWrongLineIsRefused)
     const std::string sim = LOOPWRIGHT_SIM;
     const std::string example = std::string(LOOPWRIGHT_SOURCE_DIR) + "/examples/eccr-30m.scn";
     const std::vector<std::string> simOptions = {"SCENARIO", "--uddf FILE", "--csv FILE",
-            "--debrief DRILL", "--debrief-out FILE", "-h, --help", "--version"};
+            "--debrief DRILL", "--debrief-out FILE", "--response FILE", "--seed N", "-h, --help",
+            "--version"};
     const struct
     {
         std::string command;
