@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -22,32 +23,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// The time zone a test sets, and the one before it back at its end.
-class TimeZone
-{
-public:
-    explicit TimeZone(const char *zone)
-        : m_had(qEnvironmentVariableIsSet("TZ")), m_old(qgetenv("TZ"))
-    {
-        qputenv("TZ", zone);
-        ::tzset();
-    }
-    ~TimeZone()
-    {
-        if (m_had)
-            qputenv("TZ", m_old);
-        else
-            qunsetenv("TZ");
-        ::tzset();
-    }
-    TimeZone(const TimeZone &) = delete;
-    TimeZone &operator=(const TimeZone &) = delete;
-
-private:
-    bool m_had;
-    QByteArray m_old;
-};
 
 struct WindowExport : AppWindow
 {
@@ -88,7 +63,15 @@ TEST_F(WindowExport, TheMenuItemWaitsForADiveAndItsDialogWritesTheChosenType)
 
 TEST_F(WindowExport, ADiveFlownInTheWindowIsExportedWholeEvenAfterReset)
 {
-    const TimeZone moscow("MSK-3"); // three hours ahead of UTC all year
+    // Three hours ahead of UTC all year, and the zone before back at the end.
+    const std::optional<QByteArray> zone =
+            qEnvironmentVariableIsSet("TZ") ? std::optional(qgetenv("TZ")) : std::nullopt;
+    const auto restore = qScopeGuard([&] {
+        zone ? qputenv("TZ", *zone) : qunsetenv("TZ");
+        ::tzset();
+    });
+    qputenv("TZ", "MSK-3");
+    ::tzset();
     QDateTime now(QDate(2026, 12, 6), QTime(23, 50));
     exporter.setClock([&] { return now; });
     FormControls &controls = form;

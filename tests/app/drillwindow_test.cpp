@@ -4,6 +4,7 @@
 // malformed drill refused.
 
 #include "app/tdebrief.h"
+#include "app/tdivecomputersettings.h"
 #include "appwindow.h"
 #include "controls/tgradienttrackbar.h"
 #include "profile/settingsfile.h"
@@ -165,10 +166,15 @@ TEST_F(DrillWindow, AShippedDrillHidesItsFailureAndLocksIt)
     EXPECT_FALSE(stuck->isEnabled());
     EXPECT_TRUE(form.simulation().failed(Check::o2SolenoidStuck));
     form.check(Check::setpoint1Active)->click();
+    TDiveComputerSettings &gf = program.diveComputer.settings();
+    program.diveComputer.openSettings();
+    gf.lowField()->setText("30");
+    QTest::mouseClick(gf.okButton(), Qt::LeftButton);
     const auto log = drills.session()->log();
-    ASSERT_GE(log.size(), 2u);
+    ASSERT_EQ(log.size(), 4u);
     EXPECT_EQ(log[1], (LogEntry {513000, Actor::Drill, "check O2SolenoidStuck 1"}));
-    EXPECT_EQ(log.back(), (LogEntry {540000, Actor::Trainee, "check Setpoint1Active 0"}));
+    EXPECT_EQ(log[2], (LogEntry {540000, Actor::Trainee, "check Setpoint1Active 0"}));
+    EXPECT_EQ(log[3].what, "gf 30 80");
 }
 
 TEST_F(DrillWindow, TheDebriefListsWhatHappenedAndTheDrillsDiveEndsWithIt)

@@ -50,6 +50,9 @@ TEST_F(DiveInput, ARetypeAtFullSpeedKeepsEveryKeyAndActsWhenFinished)
     QLineEdit *tickMs = form.edit(Edit::tickMs);
     tickMs->setText("10");
     form.slider(Slider::simSpeed)->setPosition(99);
+    std::vector<std::string> done; // as a drill's log has the diver's actions
+    QObject::connect(&form, &TForm1::traineeAction,
+            [&](const ScenarioCommand &c) { done.push_back(commandWords(c)); });
     form.buttonstartClick();
     EXPECT_EQ(tick(), 10);
     EXPECT_EQ(form.timer().interval(), 1);
@@ -61,6 +64,7 @@ TEST_F(DiveInput, ARetypeAtFullSpeedKeepsEveryKeyAndActsWhenFinished)
     QTest::keyClick(tickMs, Qt::Key_Return);
     EXPECT_EQ(tick(), 100);
     EXPECT_EQ(tickMs->text(), "100") << "no half-typed \"1\" was made \"10\"";
+    EXPECT_EQ(done, std::vector<std::string> {"field TickMs 100"}) << "the finished edit only";
     EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
 }
 

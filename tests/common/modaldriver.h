@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QTimer>
 
@@ -17,22 +18,18 @@ template<typename D>
 void whenModal(std::function<void(D *)> act, int timeoutMs = 5000)
 {
     auto *poll = new QTimer;
-    auto *elapsed = new int(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, elapsed, act, timeoutMs] {
+    const QDeadlineTimer deadline(timeoutMs);
+    QObject::connect(poll, &QTimer::timeout, [poll, deadline, act] {
         auto *dialog = qobject_cast<D *>(QApplication::activeModalWidget());
-        if (!dialog && (*elapsed += poll->interval()) < timeoutMs)
+        if (!dialog && !deadline.hasExpired())
             return;
         poll->stop();
         poll->deleteLater();
-        delete elapsed;
         if (!dialog) {
-            ADD_FAILURE() << "no modal dialog appeared within " << timeoutMs << " ms";
+            ADD_FAILURE() << "no modal dialog appeared in time";
             if (auto *other = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
                 other->reject();
-            return;
-        }
-        act(dialog);
-        if (dialog->isVisible()) {
+        } else if (act(dialog); dialog->isVisible()) {
             ADD_FAILURE() << "the dialog was left open";
             dialog->reject();
         }

