@@ -79,8 +79,8 @@ bool ExportController::exportTo(const QString &path, DiveFileFormat format)
             tr("Кислород").toStdString()};
     const std::string bytes = format == DiveFileFormat::csv
             ? diveCsv(m_log.record())
-            : uddfDocument(m_log.record(),
-                    UddfTimes {isoLocal(m_diveStart), isoLocal(m_clock())}, names);
+            : uddfDocument(
+                    m_log.record(), UddfTimes {isoLocal(m_diveStart), isoLocal(m_clock())}, names);
     try {
         writeFileAtomically(onDisk(path), bytes);
     } catch (const FileWriteError &e) {

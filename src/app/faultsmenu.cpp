@@ -1,5 +1,6 @@
 #include "faultsmenu.h"
 
+#include "controls/qtext.h"
 #include "engine/simulation.h"
 #include "language.h"
 #include "mainmenu.h"
@@ -67,13 +68,12 @@ FaultsMenu::FaultsMenu(const MainMenu &menu, Simulation &simulation,
             QAction *action = m_valves->addAction(QString());
             action->setObjectName(QStringLiteral("action%1%2")
                                           .arg(open ? "Open" : "Close", oxygen ? "O2" : "Dil"));
-            const std::string words = std::string("supply ") + (oxygen ? "O2" : "Dil")
-                    + (open ? " open" : " closed");
-            QObject::connect(action, &QAction::triggered, m_guard.get(),
-                    [this, perform, words] {
-                        perform(words);
-                        refresh();
-                    });
+            const std::string words =
+                    std::string("supply ") + (oxygen ? "O2" : "Dil") + (open ? " open" : " closed");
+            QObject::connect(action, &QAction::triggered, m_guard.get(), [this, perform, words] {
+                perform(words);
+                refresh();
+            });
             m_valveActions[oxygen ? 0 : 1][open ? 0 : 1] = action;
         }
     }
@@ -136,7 +136,8 @@ void FaultsMenu::translate()
                     QT_TRANSLATE_NOOP("FaultsMenu", "З&акрыть баллон дилюента")}};
     for (std::size_t c = 0; c < 2; ++c) {
         for (std::size_t o = 0; o < 2; ++o)
-            m_valveActions[c][o]->setText(QCoreApplication::translate("FaultsMenu", kValveTexts[c][o]));
+            m_valveActions[c][o]->setText(
+                    QCoreApplication::translate("FaultsMenu", kValveTexts[c][o]));
     }
     m_menu->setTitle(QCoreApplication::translate("FaultsMenu", "&Неисправности"));
     m_o2Closed->setText(QCoreApplication::translate("FaultsMenu", "&Кислородный баллон закрыт"));
@@ -178,7 +179,7 @@ void FaultsMenu::choose(int cell, CellItem item)
     auto typed = [&](const QString &title, const QString &label,
                          double current) -> std::optional<double> {
         const std::optional<QString> text =
-                m_ask(title, label, QString::fromStdString(numtext::formatGeneral(current)));
+                m_ask(title, label, fromUtf8(numtext::formatGeneral(current)));
         if (!text)
             return std::nullopt;
         double value = NAN;

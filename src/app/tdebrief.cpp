@@ -337,7 +337,8 @@ void TDebrief::showDebrief(const Debrief &debrief)
     m_heading->setText(tr("Разбор тренировки «%1»").arg(fromUtf8(debrief.title)));
     m_ending->setText(tr("Окончание: %1").arg(endedByText(debrief.endedBy)));
     const QString drawn = drawnText(debrief);
-    m_reaction->setText(reactionText(debrief) + (drawn.isEmpty() ? QString() : QLatin1Char('\n') + drawn));
+    m_reaction->setText(
+            reactionText(debrief) + (drawn.isEmpty() ? QString() : QLatin1Char('\n') + drawn));
 
     clearLayout(m_objectives);
     for (std::size_t i = 0; i < debrief.objectives.size(); ++i) {
@@ -423,8 +424,7 @@ QString TDebrief::debriefText() const
         out += QStringLiteral("  ") + tr("нет") + QLatin1Char('\n');
     for (const ObjectiveResult &o : d.objectives) {
         out += QStringLiteral("  %1  %2; %3\n")
-                       .arg(o.passed ? tr("выполнена") : tr("НЕ выполнена"), goal(o),
-                               valueText(o));
+                       .arg(o.passed ? tr("выполнена") : tr("НЕ выполнена"), goal(o), valueText(o));
     }
     out += QLatin1Char('\n') + tr("Показатели:") + QLatin1Char('\n');
     for (const auto &[caption, value] : figureRows(d.figures))

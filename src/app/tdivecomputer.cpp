@@ -53,8 +53,7 @@ void setAlertColours(QWidget *w, AlertLevel level)
 
 QString whole(const std::optional<double> &value)
 {
-    return value ? fromUtf8(numtext::formatGeneral(numtext::nearest(*value)))
-                 : QStringLiteral("—");
+    return value ? fromUtf8(numtext::formatGeneral(numtext::nearest(*value))) : QStringLiteral("—");
 }
 
 QString minutes(double value)
@@ -64,7 +63,9 @@ QString minutes(double value)
 
 QString stopText(const DecoStop &stop)
 {
-    return TDiveComputer::tr("%1 м, %2 мин").arg(fromUtf8(stopDepthText(stop.depthM))).arg(stop.minutes);
+    return TDiveComputer::tr("%1 м, %2 мин")
+            .arg(fromUtf8(stopDepthText(stop.depthM)))
+            .arg(stop.minutes);
 }
 
 QString warningText(DiveWarning warning)

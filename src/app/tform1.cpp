@@ -1,5 +1,6 @@
 #include "tform1.h"
 
+#include "controls/qtext.h"
 #include "controls/tgradienttrackbar.h"
 #include "counterlungview.h"
 #include "errorbox.h"
@@ -38,8 +39,7 @@ namespace {
 template<typename W>
 W *child(const QWidget *window, std::string_view name)
 {
-    return window->findChild<W *>(
-            QString::fromUtf8(name.data(), qsizetype(name.size())), Qt::FindDirectChildrenOnly);
+    return window->findChild<W *>(fromUtf8(name), Qt::FindDirectChildrenOnly);
 }
 
 void setPaletteColour(QWidget *w, QPalette::ColorRole role, const QColor &colour)
@@ -73,8 +73,7 @@ void onChange(const T &now, T &shown, Apply &&apply)
 
 void showReadout(QLabel *label, const Readout &now, Readout &shown)
 {
-    onChange(now, shown,
-            [label](const Readout &r) { label->setText(QString::fromStdString(r.display())); });
+    onChange(now, shown, [label](const Readout &r) { label->setText(fromUtf8(r.display())); });
 }
 
 // Keeps a user's mouse from changing a lamp or a locked slider; the program
@@ -387,7 +386,7 @@ void TForm1::connectReactions()
             [this](TGradientTrackBar *s) {
                 m_simulation->state().o2ConsumptionLpm = s->position() / 10.0;
                 m_labelO2burncurrent->setText(
-                        QString::fromStdString(numtext::formatGeneral(s->position() / 10.0)));
+                        fromUtf8(numtext::formatGeneral(s->position() / 10.0)));
             });
     connect(slider(Slider::maxDepth), &TGradientTrackBar::changed, this,
             [this](TGradientTrackBar *s) { m_labelsetmaxdepth->setNum(s->position()); });
@@ -429,11 +428,12 @@ void TForm1::connectTraineeActions()
     for (Slider s : {Slider::maxDepth, Slider::o2Consumption}) {
         connect(slider(s), &TGradientTrackBar::mouseDown, this,
                 [this, s](TGradientTrackBar *bar) { m_grabbedAt[int(s)] = bar->position(); });
-        connect(slider(s), &TGradientTrackBar::mouseUp, this, [this, s, act](TGradientTrackBar *bar) {
-            if (bar->position() != m_grabbedAt[int(s)])
-                act("slider " + std::string(kSliders[int(s)].parameter) + " "
-                        + std::to_string(bar->position()));
-        });
+        connect(slider(s), &TGradientTrackBar::mouseUp, this,
+                [this, s, act](TGradientTrackBar *bar) {
+                    if (bar->position() != m_grabbedAt[int(s)])
+                        act("slider " + std::string(kSliders[int(s)].parameter) + " "
+                                + std::to_string(bar->position()));
+                });
     }
     connect(m_params.get(), &FormParameterSource::edited, this, [this](Edit field) {
         if (field == Edit::presetName)
@@ -515,7 +515,7 @@ void TForm1::TimerPPO2Timer()
     // the release: the failure is left to the first tick after that.
     const bool userBusy = m_params->isEditing() || QGuiApplication::mouseButtons() != Qt::NoButton;
     if (!error.empty() && !userBusy && m_tickErrors.shouldShow(error))
-        reportError(QString::fromStdString(error));
+        reportError(fromUtf8(error));
 }
 
 void TForm1::Button9Click()
@@ -709,7 +709,7 @@ std::string TForm1::text(Edit field) const
 
 void TForm1::setText(Edit field, std::string_view text)
 {
-    edit(field)->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    edit(field)->setText(fromUtf8(text));
 }
 
 std::string TForm1::detailText(int index) const
@@ -720,7 +720,7 @@ std::string TForm1::detailText(int index) const
 void TForm1::setDetailText(int index, std::string_view text)
 {
     if (m_details)
-        m_details->field(index)->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+        m_details->field(index)->setText(fromUtf8(text));
 }
 
 bool TForm1::isTypeChecked(RebreatherType type) const
@@ -774,7 +774,7 @@ void TForm1::setPresetNames(const std::vector<std::string> &names)
 {
     m_presets->clear();
     for (const std::string &name : names)
-        m_presets->addItem(QString::fromStdString(name));
+        m_presets->addItem(fromUtf8(name));
 }
 
 std::optional<std::string> TForm1::selectedPreset() const
@@ -798,5 +798,5 @@ void TForm1::showNoDecoTime(const std::string &time)
 {
     // The forecast's "Вечн" is a word; the window shows it in the
     // interface's language.
-    m_label63->setText(time == "Вечн" ? tr("Вечн") : QString::fromStdString(time));
+    m_label63->setText(time == "Вечн" ? tr("Вечн") : fromUtf8(time));
 }

@@ -5,6 +5,7 @@
 
 #include "appfonts.h"
 #include "controls/mainsliders.h"
+#include "controls/qtext.h"
 #include "controls/tgradienttrackbar.h"
 #include "counterlungview.h"
 #include "deco/decodisplay.h"
@@ -417,7 +418,7 @@ constexpr MainSlider kSliderDesigns[] = {MainSlider::TrackBarO2burn, MainSlider:
 QString fieldDefault(std::string_view name)
 {
     const std::string_view text = kFields[editIndex(findEdit(name).value())].defaultText;
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return fromUtf8(text);
 }
 
 bool checkDefault(std::string_view name)

@@ -1,6 +1,7 @@
 #include "tloopdetales.h"
 
 #include "appfonts.h"
+#include "controls/qtext.h"
 #include "language.h"
 #include "util/error.h"
 
@@ -85,8 +86,7 @@ LoopDetailTexts TLoopdetales::texts() const
 QString TLoopdetales::failureMessage(const LoopwrightError &error)
 {
     if (const auto *tooLarge = dynamic_cast<const LoopVolumeTooLarge *>(&error))
-        return tr("Объём «%1» слишком велик: не больше 1E15 л")
-                .arg(QString::fromUtf8(tooLarge->text().c_str()));
+        return tr("Объём «%1» слишком велик: не больше 1E15 л").arg(fromUtf8(tooLarge->text()));
     return QString::fromUtf8(error.what());
 }
 

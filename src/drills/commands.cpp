@@ -193,7 +193,8 @@ void parseField(const CommandLine &l, ScenarioCommand &c)
                 "'field' expects a field name and its text", "«field»: нужны имя поля и его текст"};
     const auto edit = findEdit(name);
     if (!edit)
-        throw LineRejection {"unknown field " + quoted(name), "неизвестное поле " + guillemets(name)};
+        throw LineRejection {
+                "unknown field " + quoted(name), "неизвестное поле " + guillemets(name)};
     c.edit = *edit;
     c.text = std::string(rest);
 }
@@ -330,8 +331,8 @@ void parseTicks(const CommandLine &l, ScenarioCommand &c)
     l.expect(1, "a number of ticks", "нужно число тактов");
     c.count = wholeArgument(l.args[0], "the number of ticks", "число тактов");
     if (c.count < 0)
-        throw LineRejection {
-                "the number of ticks cannot be negative", "число тактов не может быть отрицательным"};
+        throw LineRejection {"the number of ticks cannot be negative",
+                "число тактов не может быть отрицательным"};
 }
 
 void parseMinutes(const CommandLine &l, ScenarioCommand &c)
@@ -345,7 +346,8 @@ void parseMinutes(const CommandLine &l, ScenarioCommand &c)
                 "минуты должны быть числом, а не " + guillemets(l.args[0])};
     }
     if (!(c.minutes >= 0.0) || !std::isfinite(c.minutes))
-        throw LineRejection {"the minutes must be zero or more", "минуты не могут быть отрицательными"};
+        throw LineRejection {
+                "the minutes must be zero or more", "минуты не могут быть отрицательными"};
 }
 
 // The command written back: its word, then its arguments as a file has them.

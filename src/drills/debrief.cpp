@@ -105,16 +105,15 @@ std::string debriefJson(const Debrief &d)
     for (std::size_t i = 0; i < d.drawn.size(); ++i) {
         const DrawnTime &t = d.drawn[i];
         out += std::string(i ? ", " : "") + "{\"line\": " + std::to_string(t.line)
-                + ", \"from_min\": " + jsonNumber(t.fromMinutes)
-                + ", \"to_min\": " + jsonNumber(t.toMinutes) + ", \"t_min\": " + jsonNumber(t.minutes)
-                + "}";
+                + ", \"from_min\": " + jsonNumber(t.fromMinutes) + ", \"to_min\": "
+                + jsonNumber(t.toMinutes) + ", \"t_min\": " + jsonNumber(t.minutes) + "}";
     }
     out += "],\n \"events\": [";
     for (std::size_t i = 0; i < d.events.size(); ++i) {
         const LogEntry &e = d.events[i];
-        out += std::string(i ? ",\n  " : "") + "{\"t_min\": " + jsonNumber(double(e.diveTimeMs) / 60000.0)
-                + ", \"by\": \"" + std::string(actorName(e.by)) + "\", \"what\": " + jsonString(e.what)
-                + "}";
+        out += std::string(i ? ",\n  " : "")
+                + "{\"t_min\": " + jsonNumber(double(e.diveTimeMs) / 60000.0) + ", \"by\": \""
+                + std::string(actorName(e.by)) + "\", \"what\": " + jsonString(e.what) + "}";
     }
     return out + "],\n \"reaction_s\": " + jsonNumber(d.reactionS) + "}\n";
 }

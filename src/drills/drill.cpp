@@ -123,11 +123,13 @@ Objective parseObjective(std::string_view rest)
         o.kind = ObjectiveKind::ReactWithin;
         o.high = number(w[1], "the seconds", "секунды");
         if (o.high < 0.0)
-            throw refuse("the seconds must be zero or more", "секунды не могут быть отрицательными");
+            throw refuse(
+                    "the seconds must be zero or more", "секунды не могут быть отрицательными");
     } else {
         constexpr const char *kKinds = " (ppo2-between, no-ceiling-violation, surface-within, "
                                        "cns-below, reserve-above, react-within)";
-        throw refuse("unknown objective " + q(kind) + kKinds, "неизвестная цель " + g(kind) + kKinds);
+        throw refuse(
+                "unknown objective " + q(kind) + kKinds, "неизвестная цель " + g(kind) + kKinds);
     }
     return o;
 }
@@ -280,9 +282,11 @@ std::variant<std::string, DrillError> readDrillFile(const std::filesystem::path 
     case ScriptFileError::CannotOpen:
         return DrillError {0, "cannot open the " + w, "не удаётся открыть файл " + r};
     case ScriptFileError::NotARegularFile:
-        return DrillError {0, "the " + w + " is not a regular file", "файл " + r + " — не обычный файл"};
+        return DrillError {
+                0, "the " + w + " is not a regular file", "файл " + r + " — не обычный файл"};
     case ScriptFileError::TooLarge:
-        return DrillError {0, "the " + w + " is larger than 64 MiB", "файл " + r + " больше 64 МиБ"};
+        return DrillError {
+                0, "the " + w + " is larger than 64 MiB", "файл " + r + " больше 64 МиБ"};
     case ScriptFileError::CannotRead:
         break;
     }

@@ -174,14 +174,12 @@ double shareLeft(double left, double atStart)
     return atStart > 0.0 ? left / atStart * 100.0 : 0.0;
 }
 
-
 // From the first drill event that is not a note to the trainee's first
 // action after it, in seconds of dive time.
 std::optional<double> reactionSeconds(const std::vector<LogEntry> &log)
 {
-    const auto failure = std::find_if(log.begin(), log.end(), [](const LogEntry &e) {
-        return e.by == Actor::Drill && !e.what.starts_with("note ");
-    });
+    const auto failure = std::find_if(log.begin(), log.end(),
+            [](const LogEntry &e) { return e.by == Actor::Drill && !e.what.starts_with("note "); });
     if (failure == log.end())
         return std::nullopt;
     const auto action = std::find_if(

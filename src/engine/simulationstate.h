@@ -26,7 +26,7 @@ struct DrillFaults
     /// any other box.
     bool *flag(Check box)
     {
-        return box == Check::o2SolenoidStuck ? &o2SolenoidStuck
+        return box == Check::o2SolenoidStuck     ? &o2SolenoidStuck
                 : box == Check::dilSolenoidStuck ? &dilSolenoidStuck
                                                  : nullptr;
     }

@@ -1,5 +1,6 @@
 #include "graph/tdivegraph.h"
 
+#include "controls/qtext.h"
 #include "controls/tplotchart.h"
 #include "history/divehistory.h"
 #include "util/numtext.h"
@@ -32,7 +33,7 @@ constexpr int kChartOverlap = 59;
 
 QString format(double value)
 {
-    return QString::fromStdString(numtext::formatHash2(value));
+    return fromUtf8(numtext::formatHash2(value));
 }
 
 // "MS Sans Serif" is rarely installed outside Windows; the next faces have

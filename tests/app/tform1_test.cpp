@@ -3,8 +3,8 @@
 
 #include "app/tdivecomputersettings.h"
 #include "appwindow.h"
-#include "modaldriver.h"
 #include "controls/tgradienttrackbar.h"
+#include "modaldriver.h"
 #include "util/numtext.h"
 
 #include <QAction>

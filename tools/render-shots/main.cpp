@@ -10,6 +10,7 @@
 #include "app/pictures.h"
 #include "app/tdebrief.h"
 #include "app/tdivecomputersettings.h"
+#include "controls/qtext.h"
 #include "controls/tgradienttrackbar.h"
 
 #include <QApplication>
@@ -139,8 +140,8 @@ bool shoot(const QString &dir, Language language)
     form.Button2Click();
     DrillController &drills = program.drills;
     drills.setSeedSource([] { return 1; });
-    const std::filesystem::path shipped = shippedDrillsFolder(std::filesystem::path(
-            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()));
+    const std::filesystem::path shipped =
+            shippedDrillsFolder(onDisk(QCoreApplication::applicationDirPath()));
     const std::filesystem::path translated = shipped / "en" / "o2-solenoid-stuck.drill";
     const bool english = language == Language::english && std::filesystem::exists(translated);
     if (drills.open(english ? translated : shipped / "o2-solenoid-stuck.drill")) {
