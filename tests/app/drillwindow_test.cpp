@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -76,23 +75,13 @@ struct DrillWindow : AppWindow
     }
     QString status() const { return program.diveComputer.findChild<QLabel *>("status")->text(); }
 
-    // Drags the slider's thumb with the mouse until it stands at \a target.
+    // Takes the slider's thumb with the mouse and lets it go at \a target.
     static void dragTo(TGradientTrackBar *slider, int target)
     {
-        const bool vertical = slider->orientation() == TrackBarOrientation::trVertical;
-        const auto along = [&](int offset) {
-            return vertical ? QPoint(slider->width() / 2, offset + 5)
-                            : QPoint(offset + 5, slider->height() / 2);
-        };
-        QTest::mousePress(slider, Qt::LeftButton, {}, along(slider->thumbOffset()));
-        for (int p = 0; p <= slider->trackGeometry().trackLength() && slider->position() != target;
-                ++p) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(along(p)),
-                    slider->mapToGlobal(QPointF(along(p))), Qt::NoButton, Qt::LeftButton,
-                    Qt::NoModifier);
-            QApplication::sendEvent(slider, &move);
-        }
-        QTest::mouseRelease(slider, Qt::LeftButton, {}, along(slider->thumbOffset()));
+        const QPoint thumb(slider->width() / 2, slider->thumbOffset() + 5);
+        QTest::mousePress(slider, Qt::LeftButton, {}, thumb);
+        slider->setPosition(target);
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, thumb);
     }
 
     // What the trainee does, on the window's own controls.

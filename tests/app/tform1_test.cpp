@@ -298,16 +298,26 @@ TEST(ErrorBox, FitsALongValue)
     box->close();
 }
 
+// The main window with its dive computer beside it.
+struct Computer : Window
+{
+    TDiveComputer &computer = program.diveComputer;
+    void SetUp() override
+    {
+        Window::SetUp();
+        form.showDiveComputer(true);
+    }
+    QString shown(const char *name) const
+    {
+        return computer.findChild<QLabel *>(QLatin1String(name))->text();
+    }
+};
+
 // The dive computer follows the dive without a button, says "—" where there
 // is nothing to show, and reports a field it cannot read in its own status
 // line, never in a message box.
-TEST_F(Window, DiveComputerFollowsTheDiveAndKeepsItsErrorsToItself)
+TEST_F(Computer, FollowsTheDiveAndKeepsItsErrorsToItself)
 {
-    TDiveComputer &computer = program.diveComputer;
-    form.showDiveComputer(true);
-    const auto shown = [&](const char *name) {
-        return computer.findChild<QLabel *>(QLatin1String(name))->text();
-    };
     EXPECT_EQ(shown("cns") + shown("tts"), "——");
     QAction *graphItem = form.menu().graph;
     form.params().setText(Edit::tickMs, "1000");
@@ -339,13 +349,8 @@ TEST_F(Window, DiveComputerFollowsTheDiveAndKeepsItsErrorsToItself)
 // Paused at 45 m with every compartment at 4 kg/cm²: a long decompression,
 // every stop in the list from the first down to 3 m, 3 m apart; the no-stop
 // field says so; an ascent that cannot end reads "> 24 ч".
-TEST_F(Window, DiveComputerShowsEveryStop)
+TEST_F(Computer, ShowsEveryStop)
 {
-    TDiveComputer &computer = program.diveComputer;
-    form.showDiveComputer(true);
-    const auto shown = [&](const char *name) {
-        return computer.findChild<QLabel *>(QLatin1String(name))->text();
-    };
     form.slider(Slider::startDepth)->setPosition(45);
     form.buttonstartClick();
     form.Button4Click();
@@ -374,9 +379,8 @@ TEST_F(Window, DiveComputerShowsEveryStop)
 
 // The status line wraps a long drill title and note within the window; what
 // does not fit ends in "…", and the tooltip holds all of it.
-TEST_F(Window, DiveComputerStatusWrapsWithinTheWindow)
+TEST_F(Computer, StatusWrapsWithinTheWindow)
 {
-    TDiveComputer &computer = program.diveComputer;
     auto *status = computer.findChild<QLabel *>("status");
     const QString longText = "Тренировка: " + QString("очень длинное название ").repeated(4) + "\n"
             + QString("заметка ").repeated(40);
@@ -394,10 +398,8 @@ TEST_F(Window, DiveComputerStatusWrapsWithinTheWindow)
 // opens the settings (so does the View menu), the surface GF amber from GF
 // high and red from 100. A pair the settings refuse changes nothing; one they
 // take is planned with at once.
-TEST_F(Window, DiveComputerGradientFactorsAndTheirSettings)
+TEST_F(Computer, GradientFactorsAndTheirSettings)
 {
-    TDiveComputer &computer = program.diveComputer;
-    form.showDiveComputer(true);
     auto *pair = computer.findChild<QPushButton *>("gradientFactors");
     auto *surfaceGf = computer.findChild<QLabel *>("surfaceGf");
     EXPECT_EQ(pair->text() + surfaceGf->text(), "GF 50/80—");
@@ -413,7 +415,7 @@ TEST_F(Window, DiveComputerGradientFactorsAndTheirSettings)
     }
     form.params().setText(Edit::conservatism, "-5");
     computer.refreshNow();
-    EXPECT_TRUE(computer.findChild<QLabel *>("status")->text().startsWith("Отрицательный"));
+    EXPECT_TRUE(shown("status").startsWith("Отрицательный"));
     form.params().setText(Edit::conservatism, "0");
 
     TDiveComputerSettings &settings = computer.settings();
@@ -438,12 +440,12 @@ TEST_F(Window, DiveComputerGradientFactorsAndTheirSettings)
     // tolerates only 1,609 (6,09 m): the diver stays at 9 m.
     state.tissues.n2.fill(1.735);
     computer.refreshNow();
-    EXPECT_TRUE(computer.findChild<QLabel *>("firstStop")->text().startsWith("6 м"));
+    EXPECT_TRUE(shown("firstStop").startsWith("6 м"));
     EXPECT_FALSE(take("30", "70"));
     EXPECT_FALSE(settings.isVisible());
     EXPECT_EQ(state.gradientFactors, (GradientFactors {30, 70}));
     EXPECT_EQ(pair->text(), "GF 30/70");
-    EXPECT_TRUE(computer.findChild<QLabel *>("firstStop")->text().startsWith("9 м"));
+    EXPECT_TRUE(shown("firstStop").startsWith("9 м"));
 }
 
 } // namespace
