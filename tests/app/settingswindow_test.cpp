@@ -245,7 +245,7 @@ TEST_F(Settings, TheLastExportFolderIsKept)
     start();
     EXPECT_EQ(program->diveExport.startFolder().toStdString(), exports.string());
     fs::remove(exports);
-    EXPECT_NE(program->diveExport.startFolder().toStdString(), exports.string());
+    EXPECT_NE(program->diveExport.startFolder().toStdString(), exports.string()) << "gone";
     ASSERT_TRUE(form().close());
     EXPECT_EQ(SettingsFile(file).ReadString("Options", "ExportFolder", ""), exports.string());
     start();

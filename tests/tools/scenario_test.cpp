@@ -424,7 +424,6 @@ TEST(LoopwrightSim, RefusesArgumentsThatCannotWorkBeforeRunning)
             {"--language en " + scn, 2, "unknown option '--language'"},
             {"-lang en " + scn, 2, "unknown option '-lang'"},
             {"--uddf a.uddf --uddf b.uddf " + scn, 2, "'--uddf' is given twice"},
-            {"--seed 3 " + scn, 2, "'--seed' is used with --debrief only"},
             {"--debrief " + drill + " --debrief-out o --seed 18446744073709551616", 2,
                     "'--seed' needs a whole number from 0 to 18446744073709551615, not "
                     "'18446744073709551616'"},
