@@ -3,7 +3,8 @@
 #include "export/exporttext.h"
 #include "util/numtext.h"
 
-// Every cell is a number or empty, so none needs quoting.
+// Every cell is a number, empty or a word without commas, so none needs
+// quoting.
 std::string diveCsv(const DiveRecord &record)
 {
     using exporttext::decimal;
@@ -32,6 +33,8 @@ std::string diveCsv(const DiveRecord &record)
         out += ',' + std::to_string(numtext::nearestInt(s.surfaceGf));
         for (double reading : s.cells)
             out += ',' + decimal(reading);
+        out += ',';
+        out += breathingName(s.breathing);
         out += "\r\n";
     }
     return out;

@@ -28,10 +28,15 @@ void addOutlook(const Simulation &simulation, DiveSample &sample)
 {
     bool hasStops = false;
     try {
-        const DecoPlan plan = simulation.decoPlan();
-        hasStops = !plan.stops.empty();
-        if (hasStops && !plan.endless)
-            sample.firstStop = plan.stops.front();
+        // On a bailout gas the computer plans the ascent on the bailout gases.
+        std::optional<DecoPlan> plan;
+        if (simulation.state().breathing == Breathing::Loop)
+            plan = simulation.decoPlan();
+        else if (const auto bailout = simulation.bailoutPlan())
+            plan = bailout->ascent;
+        hasStops = plan && !plan->stops.empty();
+        if (hasStops && !plan->endless)
+            sample.firstStop = plan->stops.front();
     } catch (const LoopwrightError &) { }
     if (hasStops)
         return;
@@ -54,7 +59,7 @@ void DiveLog::start(const Simulation &simulation)
     m_record = {};
     const SimulationState &s = simulation.state();
     m_record.greatestDepthM = s.currentDepthM;
-    m_record.highestPpo2 = s.loopPPO2;
+    m_record.highestPpo2 = s.breathedPPO2;
     readDiluent(simulation);
     takeSample(simulation, 0);
 }
@@ -65,7 +70,7 @@ void DiveLog::afterTick(const Simulation &simulation, bool completed)
         return;
     const SimulationState &s = simulation.state();
     m_record.greatestDepthM = std::max(m_record.greatestDepthM, s.currentDepthM);
-    m_record.highestPpo2 = std::max(m_record.highestPpo2, s.loopPPO2);
+    m_record.highestPpo2 = std::max(m_record.highestPpo2, s.breathedPPO2);
     m_record.durationMs = s.simClockMs - kSimClockStartMs;
     // The diluent the dive last breathed: the tick has just read it.
     readDiluent(simulation);
@@ -79,7 +84,8 @@ void DiveLog::takeSample(const Simulation &simulation, std::int64_t diveTimeMs)
     DiveSample sample;
     sample.diveTimeMs = diveTimeMs;
     sample.depthM = s.currentDepthM;
-    sample.ppo2 = s.loopPPO2;
+    sample.ppo2 = s.breathedPPO2;
+    sample.breathing = s.breathing;
     sample.setpoint = activeSetpoint(simulation.params());
     sample.cnsPercent = s.oxygen.cnsPercent;
     sample.otu = s.oxygen.otu;
@@ -98,4 +104,7 @@ void DiveLog::readDiluent(const Simulation &simulation)
         const double o2 = simulation.params().dilO2Percent();
         m_record.diluent = GasMix {o2, simulation.params().dilHePercent()};
     } catch (const LoopwrightError &) { }
+    const BailoutGases &bailout = simulation.state().bailout.gases;
+    for (std::size_t j = 0; j < 2; ++j)
+        m_record.bailout[j] = GasMix {bailout[j].o2Percent, bailout[j].hePercent};
 }

@@ -103,13 +103,13 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "строка 2: команда запуска «start» в тренировке не допускается"},
                 BadDrill {"at 1 ticks 5\n",
                         "строка 1: «ticks» нельзя задать по времени (field, slider, check, press, "
-                        "release, supply, cell, note)"},
+                        "release, supply, cell, bailout, note)"},
                 BadDrill {"gf 30 70\nat 1 gf 50 80\n",
                         "строка 2: «gf» нельзя задать по времени (field, slider, check, press, "
-                        "release, supply, cell, note)"},
+                        "release, supply, cell, bailout, note)"},
                 BadDrill {"at 1 details 6 1 6 2\n",
                         "строка 1: «details» нельзя задать по времени (field, slider, check, "
-                        "press, release, supply, cell, note)"},
+                        "press, release, supply, cell, bailout, note)"},
                 BadDrill {"press O2Bypass\n",
                         "строка 1: «press» допускается только после «at МИНУТЫ»"},
                 BadDrill {"at -1 note x\n", "строка 1: минуты не могут быть отрицательными"},
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "строка 1: наименьшее PPO2 больше наибольшего"},
                 BadDrill {"objective deep\n",
                         "строка 1: неизвестная цель «deep» (ppo2-between, no-ceiling-violation, "
-                        "surface-within, cns-below, reserve-above)"},
+                        "surface-within, cns-below, reserve-above, bailout-reserve-above)"},
                 BadDrill {"details 6 1 x 2\n", "строка 1: объём: нужно число, а не «x»"},
                 BadDrill {"brief ok\nbrief \xD0\n", "строка 2: строка не в кодировке UTF-8"},
                 BadDrill {"at 1 cell 2 stuck now\ncell 1 stuck now\n",
@@ -230,7 +230,9 @@ TEST(Debrief, JsonHasTheAgreedShapeAndTheTextSaysWhatFailed)
             "             \"minutes_ppo2_above_1_6\": null,\n             \"min_ppo2\": null,\n"
             "             \"max_ppo2\": null,\n             \"minutes_above_ceiling\": null,\n"
             "             \"max_cns_percent\": null,\n             \"otu\": 2.5e-07,\n"
-            "             \"o2_used_l\": 0,\n             \"dil_used_l\": 0}}\n");
+            "             \"o2_used_l\": 0,\n             \"dil_used_l\": 0,\n"
+            "             \"oc_minutes\": 0,\n             \"bailout_used_l\": 0,\n"
+            "             \"minutes_out_of_gas\": 0}}\n");
     const std::string text = debriefText(d);
     EXPECT_NE(text.find("\n  НЕ выполнена  surface-within 30: 0,1 мин\n"), std::string::npos)
             << text;

@@ -105,8 +105,8 @@ TEST(DiveFiles, CsvHasOneRowPerSampleWithEmptyCellsWhereNothingApplies)
 {
     EXPECT_EQ(diveCsv(handMadeRecord()),
             std::string(kDiveCsvHeader) + "\r\n"
-                    + "0,0,0.7,,0,0,-1.5,12.566666666666666,,,0,2,0.7,0.7,0.7\r\n"
-                      "10.5,30.5,1.3,1.3,23,12.25,4.2,,9,2,88,112,1.2,0,1.5\r\n");
+                    + "0,0,0.7,,0,0,-1.5,12.566666666666666,,,0,2,0.7,0.7,0.7,loop\r\n"
+                      "10.5,30.5,1.3,1.3,23,12.25,4.2,,9,2,88,112,1.2,0,1.5,loop\r\n");
 }
 
 TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
