@@ -253,10 +253,6 @@
         <translation>Gas %1</translation>
     </message>
     <message>
-        <source>Расход на открытой схеме, л/мин</source>
-        <translation>Open-circuit breathing, l/min</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -287,6 +283,14 @@
     <message>
         <source>Не принято: расход на открытой схеме должен быть больше нуля.</source>
         <translation>Not taken: the open-circuit breathing must be above zero.</translation>
+    </message>
+    <message>
+        <source>Расход на открытой схеме (RMV), л/мин</source>
+        <translation>Open-circuit breathing (RMV), l/min</translation>
+    </message>
+    <message>
+        <source>O2 от 5 до 100 %, O2 и He вместе не больше 100 %; 0 литров — газа нет с собой.</source>
+        <translation>O2 from 5 to 100 %, O2 and He together at most 100 %; 0 litres: the gas is not carried.</translation>
     </message>
 </context>
 <context>

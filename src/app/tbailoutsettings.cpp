@@ -71,7 +71,9 @@ TBailoutSettings::TBailoutSettings(QWidget *parent) : QDialog(parent)
     }
     m_rmvCaption = label(this, QStringLiteral("rmvCaption"), 8, 94, 220, 16);
     m_rmv = numberField(this, QStringLiteral("rmv"), 230, 92);
-    m_message = label(this, QStringLiteral("message"), 8, 122, 284, 44);
+    m_range = label(this, QStringLiteral("range"), 8, 120, 284, 30);
+    m_range->setWordWrap(true);
+    m_message = label(this, QStringLiteral("message"), 8, 154, 284, 44);
     m_message->setWordWrap(true);
     m_message->setTextFormat(Qt::PlainText);
     QPalette red = m_message->palette();
@@ -80,15 +82,15 @@ TBailoutSettings::TBailoutSettings(QWidget *parent) : QDialog(parent)
 
     m_ok = new QPushButton(this);
     m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setGeometry(136, 172, 75, 25);
+    m_ok->setGeometry(136, 204, 75, 25);
     m_ok->setDefault(true);
     m_cancel = new QPushButton(this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_cancel->setGeometry(217, 172, 75, 25);
+    m_cancel->setGeometry(217, 204, 75, 25);
     connect(m_ok, &QPushButton::clicked, this, &TBailoutSettings::accept);
     connect(m_cancel, &QPushButton::clicked, this, &TBailoutSettings::reject);
     whenLanguageChanges(this, [this] { translate(); });
-    setFixedSize(300, 205);
+    setFixedSize(300, 237);
 }
 
 void TBailoutSettings::translate()
@@ -99,7 +101,9 @@ void TBailoutSettings::translate()
     m_columnCaptions[2]->setText(tr("Литры"));
     for (std::size_t g = 0; g < 2; ++g)
         m_gasCaptions[g]->setText(tr("Газ %1").arg(g + 1));
-    m_rmvCaption->setText(tr("Расход на открытой схеме, л/мин"));
+    m_rmvCaption->setText(tr("Расход на открытой схеме (RMV), л/мин"));
+    m_range->setText(tr("O2 от 5 до 100 %, O2 и He вместе не больше 100 %; 0 литров — газа "
+                        "нет с собой."));
     m_ok->setText(tr("OK"));
     m_cancel->setText(tr("Отмена"));
     const QString gas = tr("Газ %1").arg(m_refusedGas + 1);

@@ -50,6 +50,7 @@ private:
     std::array<QLabel *, 2> m_gasCaptions {};
     std::array<QLabel *, 3> m_columnCaptions {};
     QLabel *m_rmvCaption = nullptr;
+    QLabel *m_range = nullptr;
     QLabel *m_message = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;

@@ -74,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(Drills, ShippedDrill,
                 Shipped {"dil-solenoid-stuck", "--+"}, Shipped {"o2-cylinder-empty", "-+"},
                 Shipped {"dil-valve-closed", "-+"}, Shipped {"setpoint-switch", "-++"},
                 Shipped {"deco-dive", "-+++"}, Shipped {"cells-current-limited", "-++"},
-                Shipped {"cell-dead", "-+"}, Shipped {"cells-slow-descent", "-+"}),
+                Shipped {"cell-dead", "-+"}, Shipped {"cells-slow-descent", "-+"},
+                Shipped {"loop-lost-40m", "--++"}, Shipped {"bailout-deco", "-+++"}),
         [](const auto &info) {
             std::string n = info.param.name;
             std::replace(n.begin(), n.end(), '-', '_');
@@ -126,7 +127,13 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "строка 2: «stuck now» требует показаний датчика, а они появятся только "
                         "в погружении: пишите после «at МИНУТЫ»"},
                 BadDrill {"at 1 cell 2 slow 1e999\n",
-                        "строка 1: время запаздывания: нужно число, а не «1e999»"}));
+                        "строка 1: время запаздывания: нужно число, а не «1e999»"},
+                BadDrill {"bailout-gas 2 50 0 1100\nbailout 2\n",
+                        "строка 2: «bailout» в подготовке отменит «ПОГРУЖЕНИЕ», которое "
+                        "возвращает дайвера на контур: пишите после «at МИНУТЫ»"},
+                BadDrill {"at 1 bailout 2\nat 2 rmv 30\n",
+                        "строка 2: «rmv» нельзя задать по времени (field, slider, check, press, "
+                        "release, supply, cell, bailout, note)"}));
 
 TEST(DrillFile, ReadsNumbersAsTheProgramDoesAndNamesObjectivesAsWritten)
 {
@@ -191,6 +198,49 @@ TEST(DrillSession, ObjectivesJudgeTheirValuesAtTheirEdges)
 
     Flight full(quiet + "field StartLoopVolume 8\nobjective reserve-above 100\nend-after 0,5\n");
     EXPECT_EQ(full.passes, "+") << "nothing used: exactly 100 % left";
+}
+
+// One litre a tick at the surface (60 l/min). Gas 1's 4 l on ticks 2 and 3
+// keep half, gas 2 untouched keeps all: the smaller share of the gases
+// carried is 50 %. Gas 1's 3 l on ticks 2 to 6 run out: ticks 5 and 6 are
+// out of gas; with no other gas carried its share, 0, is the value.
+TEST(DrillSession, BailoutFiguresAndTheReserveOfTheGasesCarried)
+{
+    const std::string surface = "field TickMs 1000\nrmv 60\nend-after 0,1\nat 0 bailout 1\n";
+    Flight half(surface
+            + "bailout-gas 1 21 0 4\nat 0,05 bailout loop\nobjective bailout-reserve-above 50\n"
+              "objective bailout-reserve-above 50,1\n");
+    EXPECT_EQ(half.passes, "+-");
+    EXPECT_EQ(half.debrief.objectives[0].value, 50.0);
+    EXPECT_EQ(half.debrief.figures.openCircuitMinutes, 2.0 / 60.0);
+    EXPECT_EQ(half.debrief.figures.bailoutUsedL, 2.0);
+    EXPECT_EQ(half.debrief.figures.minutesOutOfGas, 0.0);
+
+    Flight dry(surface
+            + "bailout-gas 1 21 0 3\nbailout-gas 2 50 0 0\nobjective bailout-reserve-above 0\n");
+    EXPECT_EQ(dry.passes, "+");
+    EXPECT_EQ(dry.debrief.objectives[0].value, 0.0);
+    EXPECT_EQ(dry.debrief.figures.openCircuitMinutes, 5.0 / 60.0);
+    EXPECT_EQ(dry.debrief.figures.minutesOutOfGas, 2.0 / 60.0);
+    EXPECT_EQ(dry.debrief.figures.bailoutUsedL, 3.0);
+    EXPECT_EQ(dry.debrief.figures.minPpo2, 0.21) << "what was breathed, not the loop";
+
+    Flight none(surface
+            + "bailout-gas 1 21 0 0\nbailout-gas 2 50 0 0\nobjective bailout-reserve-above 0\n");
+    EXPECT_EQ(none.debrief.objectives[0].value, 0.0);
+
+    // Ticks that fail after the gas step took gas: no figure counts them.
+    Rig r;
+    r.set(Edit::conservatism, "x");
+    r.sim.start();
+    DrillSession session(std::get<Drill>(parseDrill("")), r.sim, DrillSession::Mode::Window);
+    session.begin();
+    r.state.breathing = Breathing::Gas1;
+    for (int i = 0; i < 3; ++i)
+        session.afterTick(r.tick().empty());
+    EXPECT_GT(r.state.bailoutDelivered, 0.0);
+    EXPECT_EQ(session.debrief().figures.bailoutUsedL, 0.0);
+    EXPECT_EQ(session.debrief().figures.openCircuitMinutes, 0.0);
 }
 
 TEST(DrillSession, AResetEndsItKeepingWhatTheDiveShowed)

@@ -1,4 +1,5 @@
 #include "../engine/rig.h"
+#include "exportcheck.h"
 
 #include "export/csvwriter.h"
 #include "export/uddfwriter.h"
@@ -155,6 +156,44 @@ TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
           <highestpo2>132389.775</highestpo2>
         </informationafterdive>)"),
             std::string::npos);
+}
+
+// Each change of what the diver breathes marks the first waypoint after it:
+// the mix switched to (the diluent's for the loop), then the dive mode; the
+// bailout mixes are defined beside the diluent and oxygen.
+TEST(DiveFiles, BailoutSwitchesMarkTheirWaypoints)
+{
+    DiveRecord r = handMadeRecord();
+    r.bailout = {GasMix {18.0, 45.0}, GasMix {50.0, 0.0}};
+    for (Breathing b : {Breathing::Gas1, Breathing::Gas1, Breathing::Loop, Breathing::Gas2}) {
+        DiveSample s = r.samples.back();
+        s.diveTimeMs += 10000;
+        s.breathing = b;
+        r.samples.push_back(s);
+    }
+    const std::string uddf = uddfDocument(r, {"2011-01-21T00:00:00Z", "2011-01-21T00:01:00Z"});
+    std::string marks;
+    for (std::size_t at = uddf.find("<s"); at != std::string::npos; at = uddf.find("<", at + 1)) {
+        if (uddf.compare(at, 10, "<switchmix") == 0 || uddf.compare(at, 8, "<divemod") == 0
+                || uddf.compare(at, 9, "<waypoint") == 0)
+            marks += uddf.substr(at, uddf.find('>', at) + 1 - at) + ";";
+    }
+    EXPECT_EQ(marks,
+            "<waypoint>;<divemode type=\"closedcircuit\"/>;<waypoint>;<waypoint>;"
+            "<switchmix ref=\"bailout1\"/>;<divemode type=\"opencircuit\"/>;<waypoint>;"
+            "<waypoint>;<switchmix ref=\"diluent\"/>;<divemode type=\"closedcircuit\"/>;"
+            "<waypoint>;<switchmix ref=\"bailout2\"/>;<divemode type=\"opencircuit\"/>;");
+    EXPECT_NE(uddf.find("<mix id=\"bailout1\">\n      <name>Байлаут 1</name>\n      <o2>0.18</o2>\n"
+                        "      <n2>0.37</n2>\n      <he>0.45</he>"),
+            std::string::npos);
+    EXPECT_NE(uddf.find("</setpo2>\n            <switchmix ref=\"bailout1\"/>"), std::string::npos)
+            << "after the setpoint, in the schema's order";
+    const std::vector<std::string> rows = split(diveCsv(r), '\n');
+    for (std::size_t i = 3; i < 7; ++i)
+        EXPECT_EQ(rows[i].substr(rows[i].rfind(',') + 1),
+                std::string(i == 5      ? "loop"
+                                : i < 5 ? "1"
+                                        : "2"));
 }
 
 std::string contents(const fs::path &path)

@@ -122,6 +122,15 @@ TEST_P(ExampleExport, FilesReadBackAsTheTraceHasIt)
         }
         EXPECT_EQ(row[10] + ',' + row[11], t[30] + ',' + t[31]) << "GF99, surface GF";
         EXPECT_EQ(row[15], t[32]) << "what the diver breathed";
+        // A change of it marks the waypoint: the mix, then the dive mode.
+        const std::string before = split(rows[sample - 1], ',')[15];
+        const std::string mix = row[15] == "loop" ? "diluent" : "bailout" + row[15];
+        const std::string mode = row[15] == "loop" ? "closedcircuit" : "opencircuit";
+        EXPECT_EQ(w.find("<switchmix ref=\"" + mix + "\"/>\n            <divemode type=\"" + mode)
+                        != std::string::npos,
+                row[15] != before)
+                << w;
+        EXPECT_EQ(w.find("<switchmix") != std::string::npos, row[15] != before) << w;
         lastMs = clockMs;
         ++sample;
     }
@@ -134,7 +143,8 @@ TEST_P(ExampleExport, FilesReadBackAsTheTraceHasIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleExport,
-        testing::Values("eccr-30m", "o2ccr-shallow", "trimix-60m", "stuck-solenoid", "deco-45m"),
+        testing::Values("eccr-30m", "o2ccr-shallow", "trimix-60m", "stuck-solenoid", "deco-45m",
+                "bailout-40m"),
         [](const auto &info) {
             std::string n = info.param;
             std::replace(n.begin(), n.end(), '-', '_');
