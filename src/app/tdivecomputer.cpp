@@ -63,8 +63,6 @@ constexpr const char *kReadoutWords[] = {QT_TRANSLATE_NOOP("TDiveComputer", "Н�
 // language; anything else (an error message) as it is.
 QString translated(const std::string &readout)
 {
-    if (readout == kNoBailoutGasText)
-        return TDiveComputer::tr("Нет газа для байлаута");
     for (const char *word : kReadoutWords) {
         if (readout == word)
             return TDiveComputer::tr(word);

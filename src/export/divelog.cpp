@@ -60,7 +60,7 @@ void DiveLog::start(const Simulation &simulation)
     const SimulationState &s = simulation.state();
     m_record.greatestDepthM = s.currentDepthM;
     m_record.highestPpo2 = s.breathedPPO2;
-    readDiluent(simulation);
+    readMixes(simulation);
     takeSample(simulation, 0);
 }
 
@@ -72,8 +72,9 @@ void DiveLog::afterTick(const Simulation &simulation, bool completed)
     m_record.greatestDepthM = std::max(m_record.greatestDepthM, s.currentDepthM);
     m_record.highestPpo2 = std::max(m_record.highestPpo2, s.breathedPPO2);
     m_record.durationMs = s.simClockMs - kSimClockStartMs;
-    // The diluent the dive last breathed: the tick has just read it.
-    readDiluent(simulation);
+    // The diluent and the bailout mixes the dive last had: the tick has just
+    // read them.
+    readMixes(simulation);
     if (m_record.durationMs >= m_record.samples.back().diveTimeMs + kSampleSpacingMs)
         takeSample(simulation, m_record.durationMs);
 }
@@ -98,7 +99,7 @@ void DiveLog::takeSample(const Simulation &simulation, std::int64_t diveTimeMs)
     m_record.samples.push_back(sample);
 }
 
-void DiveLog::readDiluent(const Simulation &simulation)
+void DiveLog::readMixes(const Simulation &simulation)
 {
     try {
         const double o2 = simulation.params().dilO2Percent();

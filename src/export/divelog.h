@@ -82,7 +82,7 @@ public:
 
 private:
     void takeSample(const Simulation &simulation, std::int64_t diveTimeMs);
-    void readDiluent(const Simulation &simulation);
+    void readMixes(const Simulation &simulation);
 
     DiveRecord m_record;
 };

@@ -113,8 +113,8 @@ void waypoint(std::string &out, const DiveSample &s, const DiveSample *previous)
         line(out, 6,
                 s.breathing == Breathing::Loop ? "<divemode type=\"closedcircuit\"/>"
                                                : "<divemode type=\"opencircuit\"/>");
-    // What each cell read: the loop's true PPO2 is what the diver breathed,
-    // which only the greatest value after the dive reports.
+    // What each cell read: what the diver breathed (the loop's true PPO2, or
+    // a bailout gas's) only the greatest value after the dive reports.
     for (std::size_t k = 0; k < s.cells.size(); ++k)
         line(out, 6,
                 "<ppo2 ref=\"o2sensor" + std::to_string(k + 1) + "\">"

@@ -120,7 +120,8 @@ TEST_F(DrillWindow, FliesAShippedDrillToItsDebriefAndGivesTheSetUpBack)
 TEST_F(DrillWindow, EveryShippedDrillPassesWithItsCorrectResponse)
 {
     ownSetup();
-    // The cell drills are flown with their wrong responses too, which fail.
+    // The cell and bailout drills are flown with their wrong responses too,
+    // which fail.
     for (const auto &[name, response] :
             {std::pair {"o2-solenoid-stuck", ".correct"}, {"dil-solenoid-stuck", ".correct"},
                     {"o2-cylinder-empty", ".correct"}, {"dil-valve-closed", ".correct"},
