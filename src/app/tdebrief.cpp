@@ -52,6 +52,8 @@ QString goal(const ObjectiveResult &result, const Objective *objective)
         return TDebrief::tr("CNS ниже %1 %").arg(number(objective->high));
     case ObjectiveKind::ReserveAbove:
         return TDebrief::tr("Остаток газа в баллонах не меньше %1 %").arg(number(objective->high));
+    case ObjectiveKind::BailoutReserveAbove:
+        return TDebrief::tr("Остаток газа байлаута не меньше %1 %").arg(number(objective->high));
     }
     return fromUtf8(result.name);
 }
@@ -69,6 +71,7 @@ QString measured(ObjectiveKind kind)
     case ObjectiveKind::CnsBelow:
         return TDebrief::tr("наибольшее CNS");
     case ObjectiveKind::ReserveAbove:
+    case ObjectiveKind::BailoutReserveAbove:
         return TDebrief::tr("меньший остаток");
     }
     return {};
@@ -91,7 +94,10 @@ constexpr const char *kDebriefWords[] = {QT_TRANSLATE_NOOP("TDebrief", "вспл
         QT_TRANSLATE_NOOP("TDebrief", "Выше потолка"),
         QT_TRANSLATE_NOOP("TDebrief", "Наибольшее CNS"),
         QT_TRANSLATE_NOOP("TDebrief", "Израсходовано кислорода"),
-        QT_TRANSLATE_NOOP("TDebrief", "Израсходовано дилюента")};
+        QT_TRANSLATE_NOOP("TDebrief", "Израсходовано дилюента"),
+        QT_TRANSLATE_NOOP("TDebrief", "На байлауте"),
+        QT_TRANSLATE_NOOP("TDebrief", "Израсходовано газа байлаута"),
+        QT_TRANSLATE_NOOP("TDebrief", "Без газа")};
 constexpr const char *kUnits[] = {QT_TRANSLATE_NOOP("TDebrief", "мин"),
         QT_TRANSLATE_NOOP("TDebrief", "м"), QT_TRANSLATE_NOOP("TDebrief", "л")};
 

@@ -15,8 +15,10 @@ const QColor kConsole(110, 110, 110);
 const QColor kReadoutBack(235, 235, 235);
 const QColor kReadoutText(0, 0, 255);
 constexpr int kOutlookIntervalMs = 250; // at most four outlooks a second
-constexpr int kWidth = 232;
+constexpr int kColumn = 232; // the width of a column of read-outs
+constexpr int kWidth = 2 * kColumn;
 constexpr int kHeight = 710;
+constexpr int kRight = kColumn + 8; // where the second column's read-outs begin
 
 QColor toQColor(Rgb c)
 {
@@ -49,7 +51,8 @@ QString fromUtf8(const std::string &text)
 // The words the dive computer's view model writes in Russian, which the
 // window shows in the interface's language. The view model stays Russian: the
 // headless runner and the traces print it as it is.
-constexpr const char *kReadoutWords[] = {QT_TRANSLATE_NOOP("TDiveComputer", "ГИПОКСИЯ"),
+constexpr const char *kReadoutWords[] = {QT_TRANSLATE_NOOP("TDiveComputer", "НЕТ ГАЗА"),
+        QT_TRANSLATE_NOOP("TDiveComputer", "ГИПОКСИЯ"),
         QT_TRANSLATE_NOOP("TDiveComputer", "ГИПЕРОКСИЯ"),
         QT_TRANSLATE_NOOP("TDiveComputer", "ПОТОЛОК"),
         QT_TRANSLATE_NOOP("TDiveComputer", "КИСЛОРОД < 10 %"),
@@ -148,6 +151,38 @@ TDiveComputer::TDiveComputer(Simulation &simulation, QWidget *mainWindow)
     m_diluentPpo2 = readout(QT_TR_NOOP("Промывка дилюентом: PPO2"), 8, 526, 216, 30);
     m_diluentPpo2->setObjectName(QStringLiteral("diluentPpo2"));
 
+    // The second column: what the diver breathes, the bailout cylinders with
+    // their mixes, and the ascent if the diver bailed out now.
+    m_breathingNow = readout(QT_TR_NOOP("Дыхание"), kRight, 6, 216, 30);
+    m_breathingNow->setObjectName(QStringLiteral("breathing"));
+    for (std::size_t j = 0; j < 2; ++j) {
+        m_cylinders[j] = readout(nullptr, kRight + int(j) * 112, 58, 104, 30);
+        m_cylinders[j]->setObjectName(QStringLiteral("bailout%1Left").arg(j + 1));
+        m_cylinderCaptions[j] = m_titles.back().first;
+        m_titles.pop_back(); // named from the settings, not translated once
+    }
+    auto *bailoutTitle = new QLabel(this);
+    m_titles.emplace_back(bailoutTitle, QT_TR_NOOP("План байлаута"));
+    bailoutTitle->setGeometry(kRight, 112, 216, 16);
+    bailoutTitle->setFont(designFont(QStringLiteral("Tahoma"), 12, true));
+    bailoutTitle->setAlignment(Qt::AlignCenter);
+    setColours(bailoutTitle, Qt::white, kConsole);
+    m_bailoutTts = readout(QT_TR_NOOP("Время до поверхности"), kRight, 132, 216, 30);
+    m_bailoutTts->setObjectName(QStringLiteral("bailoutTts"));
+    // Stops as "DEPTH/MINUTES", several to a line: a bailout from deep needs
+    // many more than the loop's plan.
+    m_bailoutStops = readout(QT_TR_NOOP("Остановки, м/мин"), kRight, 184, 216, 140);
+    m_bailoutStops->setObjectName(QStringLiteral("bailoutStops"));
+    m_bailoutStops->setFont(designFont(QStringLiteral("Tahoma"), 14, true));
+    m_bailoutStops->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_bailoutStops->setWordWrap(true);
+    for (std::size_t j = 0; j < 2; ++j) {
+        m_needs[j] = readout(nullptr, kRight, 346 + int(j) * 52, 216, 30);
+        m_needs[j]->setObjectName(QStringLiteral("bailout%1Need").arg(j + 1));
+        m_needCaptions[j] = m_titles.back().first;
+        m_titles.pop_back();
+    }
+
     m_warnings = new QLabel(this);
     m_warnings->setObjectName(QStringLiteral("warnings"));
     m_warnings->setGeometry(8, 580, 216, 84);
@@ -187,7 +222,11 @@ void TDiveComputer::translate()
     m_surfaceGf->setToolTip(
             tr("Насыщение ведущего отсека при всплытии на поверхность сейчас, % от предела"));
     m_gradientFactors->setToolTip(tr("Градиент-факторы плана: нажмите, чтобы изменить"));
+    m_breathingNow->setToolTip(tr("Чем дышит дайвер: контур или газ байлаута (меню «Байлаут»)"));
+    m_bailoutTts->setToolTip(
+            tr("Всплытие на газах байлаута, если перейти на них сейчас, с остановками по GF"));
     showGradientFactors();
+    showBreathing(m_breathing);
     showExposure(m_exposure);
     showCells(m_cells);
     showOutlook(m_outlook);
@@ -203,7 +242,7 @@ void TDiveComputer::changeEvent(QEvent *event)
 QLabel *TDiveComputer::readout(const char *caption, int x, int y, int width, int height)
 {
     auto *title = new QLabel(this);
-    m_titles.emplace_back(title, caption);
+    m_titles.emplace_back(title, caption); // a caller without a caption takes it out again
     title->setGeometry(x, y, width, 16);
     title->setFont(designFont(QStringLiteral("Tahoma"), 12, true));
     setColours(title, Qt::white, kConsole);
@@ -248,6 +287,63 @@ void TDiveComputer::showCells(const CellsView &view)
     showWarnings();
 }
 
+void TDiveComputer::showBreathing(const BreathingView &view)
+{
+    m_breathing = view;
+    for (std::size_t j = 0; j < 2; ++j) {
+        const QString name =
+                tr("Газ %1 (%2)").arg(j + 1).arg(QString::fromStdString(mixText(view.gases[j])));
+        m_cylinderCaptions[j]->setText(name);
+        m_needCaptions[j]->setText(tr("%1: нужно / есть, л").arg(name));
+        m_cylinders[j]->setText(
+                view.diving ? tr("%1 л").arg(view.litresLeft[j]) : QStringLiteral("—"));
+    }
+    QString now = QStringLiteral("—");
+    if (view.diving)
+        now = view.breathing == Breathing::Loop
+                ? tr("Контур")
+                : m_cylinderCaptions[gasIndex(view.breathing)]->text();
+    m_breathingNow->setText(now);
+    // An empty cylinder on the diver's mouth: red, as the warning below.
+    setAlertColours(m_breathingNow, view.outOfGas ? AlertLevel::Red : AlertLevel::Normal);
+}
+
+void TDiveComputer::showBailoutPlan(const BailoutOutlook &plan)
+{
+    using Status = BailoutOutlook::Status;
+    QString tts = QStringLiteral("—");
+    QString stops = QStringLiteral("—");
+    if (plan.status == Status::Endless) {
+        tts = tr("Вечн");
+    } else if (plan.status == Status::NoGas) {
+        stops = tr("Нет газа для байлаута");
+    } else if (plan.status == Status::Planned) {
+        tts = tr("%1 мин").arg(plan.ttsMinutes);
+        QStringList each;
+        for (const DecoStop &stop : plan.stops)
+            each << QStringLiteral("%1/%2")
+                            .arg(QString::fromStdString(stopDepthText(stop.depthM)))
+                            .arg(stop.minutes);
+        stops = each.isEmpty() ? tr("нет") : each.join(QStringLiteral("  "));
+    }
+    m_bailoutTts->setText(tts);
+    m_bailoutStops->setText(stops);
+    for (std::size_t j = 0; j < 2; ++j) {
+        const BailoutOutlook::Gas &gas = plan.gases[j];
+        QString text = QStringLiteral("—");
+        AlertLevel level = AlertLevel::Normal;
+        if (plan.status == Status::Planned) {
+            text = gas.carried ? QStringLiteral("%1 / %2").arg(gas.needL).arg(gas.contentL)
+                               : tr("не взят");
+            // Not enough of a gas the ascent breathes.
+            if (gas.carried && !gas.enough)
+                level = AlertLevel::Red;
+        }
+        m_needs[j]->setText(text);
+        setAlertColours(m_needs[j], level);
+    }
+}
+
 void TDiveComputer::showWarnings()
 {
     QStringList warnings;
@@ -271,6 +367,7 @@ void TDiveComputer::showOutlook(const OutlookView &view)
     for (const std::string &s : view.stops)
         stops << translated(s);
     m_stops->setText(stops.isEmpty() ? QStringLiteral("—") : stops.join(QLatin1Char('\n')));
+    showBailoutPlan(view.bailout);
     updateStatus();
 }
 
@@ -332,6 +429,9 @@ void TDiveComputer::simulationChanged()
     const CellsView cells = cellsView(m_simulation, run);
     if (!(cells == m_cells))
         showCells(cells);
+    const BreathingView breathing = breathingView(m_simulation.state(), run);
+    if (!(breathing == m_breathing))
+        showBreathing(breathing);
     m_outlookStale = true;
     if (!isVisible())
         return;
@@ -347,6 +447,7 @@ void TDiveComputer::refreshNow()
     showGradientFactors();
     showExposure(exposureView(m_simulation.state(), m_lastRun));
     showCells(cellsView(m_simulation, m_lastRun));
+    showBreathing(breathingView(m_simulation.state(), m_lastRun));
     updateOutlook();
 }
 

@@ -17,8 +17,10 @@ class TDiveComputerSettings;
 /// "Дайв-компьютер": oxygen exposure, GF99 and the surface GF, the live
 /// no-decompression time, the ascent plan at its gradient factors, the oxygen
 /// cells with their vote and the diluent's PPO2 to check them against, and
-/// the warnings, beside the main window. A tool window that never takes the
-/// focus from the main window; its "GF" button opens its settings.
+/// the warnings in a first column; what the diver breathes, the bailout
+/// cylinders and the bailout plan ("bail out now") in a second. On a bailout
+/// gas the first column's plan is the bailout plan. A tool window that never
+/// takes the focus from the main window; its "GF" button opens its settings.
 class TDiveComputer : public QWidget
 {
     Q_OBJECT
@@ -50,6 +52,7 @@ public:
     const ExposureView &exposure() const { return m_exposure; }
     const CellsView &cells() const { return m_cells; }
     const OutlookView &outlook() const { return m_outlook; }
+    const BreathingView &breathing() const { return m_breathing; }
 
 signals:
     /// The user closed the window with its frame's button.
@@ -65,6 +68,8 @@ private:
     void translate();
     void showExposure(const ExposureView &view);
     void showCells(const CellsView &view);
+    void showBreathing(const BreathingView &view);
+    void showBailoutPlan(const BailoutOutlook &plan);
     void showWarnings();
     void showOutlook(const OutlookView &view);
     void updateOutlook();
@@ -87,12 +92,20 @@ private:
     std::array<QLabel *, 3> m_cellReadings {};
     QLabel *m_voted = nullptr;
     QLabel *m_diluentPpo2 = nullptr;
+    QLabel *m_breathingNow = nullptr;
+    std::array<QLabel *, 2> m_cylinderCaptions {};
+    std::array<QLabel *, 2> m_cylinders {};
+    QLabel *m_bailoutTts = nullptr;
+    QLabel *m_bailoutStops = nullptr;
+    std::array<QLabel *, 2> m_needCaptions {};
+    std::array<QLabel *, 2> m_needs {};
     QLabel *m_warnings = nullptr;
     QLabel *m_status = nullptr;
     std::vector<std::pair<QLabel *, const char *>> m_titles; ///< and their Russian texts
     ExposureView m_exposure;
     CellsView m_cells;
     OutlookView m_outlook;
+    BreathingView m_breathing;
     QString m_drillStatus;
     RunState m_lastRun = RunState::Idle;
     bool m_outlookStale = true;

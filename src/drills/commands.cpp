@@ -228,12 +228,62 @@ void parseCell(const std::vector<std::string_view> &args, ScenarioCommand &c)
     }
 }
 
+// A number as the program reads numbers (comma or point), finite.
+double finiteArgument(std::string_view text, std::string_view what, std::string_view whatRu)
+{
+    double value = NAN;
+    try {
+        value = numtext::parseDecimal(text);
+    } catch (const LoopwrightError &) { }
+    if (!std::isfinite(value))
+        throw LineRejection {std::string(what) + " must be a number, not " + quoted(text),
+                std::string(whatRu) + ": нужно число, а не " + guillemets(text)};
+    return value;
+}
+
+// bailout-gas J O2 HE LITRES
+void parseBailoutGas(const std::vector<std::string_view> &args, ScenarioCommand &c)
+{
+    expectArguments(args, 4, "bailout-gas",
+            "a gas number (1 or 2), its oxygen and helium in percent and its litres",
+            "нужны номер газа (1 или 2), кислород и гелий в процентах и литры");
+    if (args[0] != "1" && args[0] != "2")
+        throw LineRejection {"the bailout gas must be 1 or 2, not " + quoted(args[0]),
+                "газ байлаута должен быть 1 или 2, а не " + guillemets(args[0])};
+    BailoutGas gas;
+    gas.o2Percent = finiteArgument(args[1], "the oxygen", "кислород");
+    gas.hePercent = finiteArgument(args[2], "the helium", "гелий");
+    gas.litres = finiteArgument(args[3], "the litres", "литры");
+    if (!(BailoutGas::kMinimumO2 <= gas.o2Percent && gas.o2Percent <= 100.0))
+        throw LineRejection {"the oxygen must be from 5 to 100 %, not " + quoted(args[1]),
+                "кислорода должно быть от 5 до 100 %, а не " + guillemets(args[1])};
+    if (gas.hePercent < 0.0)
+        throw LineRejection {"the helium cannot be negative", "гелий не может быть отрицательным"};
+    if (!BailoutGas::validMix(gas.o2Percent, gas.hePercent))
+        throw LineRejection {"the oxygen and the helium together cannot be more than 100 %",
+                "кислорода и гелия вместе не может быть больше 100 %"};
+    if (!BailoutGas::validLitres(gas.litres))
+        throw LineRejection {"the litres cannot be negative", "литры не могут быть отрицательными"};
+    c.kind = Kind::BailoutGasSetting;
+    c.gas = args[0] == "1" ? 0 : 1;
+    c.bailoutGas = gas;
+}
+
 } // namespace
+
+ScenarioCommand bailoutCommand(Breathing breathing)
+{
+    ScenarioCommand c;
+    c.kind = Kind::Bailout;
+    c.word = "bailout";
+    c.breathing = breathing;
+    return c;
+}
 
 bool isRunCommand(std::string_view word)
 {
-    for (std::string_view run :
-            {"start", "pause", "continue", "reset", "ticks", "minutes", "forecast", "plan"}) {
+    for (std::string_view run : {"start", "pause", "continue", "reset", "ticks", "minutes",
+                 "forecast", "plan", "bailoutplan"}) {
         if (word == run)
             return true;
     }
@@ -319,15 +369,36 @@ ScenarioCommand parseCommandLine(std::string_view line)
                             + guillemets(args[0]) + " и " + guillemets(args[1])};
         c.kind = Kind::GradientFactors;
         c.gradientFactors = *pair;
+    } else if (command == "bailout-gas") {
+        parseBailoutGas(args, c);
+    } else if (command == "rmv") {
+        expectArguments(args, 1, command, "a breathing rate in litres per minute",
+                "нужен расход на дыхание в литрах в минуту");
+        c.value = finiteArgument(args[0], "the breathing rate", "расход на дыхание");
+        if (!BailoutSettings::validRmv(c.value))
+            throw LineRejection {"the breathing rate must be above 0, not " + quoted(args[0]),
+                    "расход на дыхание должен быть больше нуля, а не " + guillemets(args[0])};
+        c.kind = Kind::Rmv;
+    } else if (command == "bailout") {
+        expectArguments(args, 1, command, "1, 2 or loop", "нужно 1, 2 или loop");
+        if (args[0] != "1" && args[0] != "2" && args[0] != "loop")
+            throw LineRejection {"expected 1, 2 or loop, not " + quoted(args[0]),
+                    "ожидается 1, 2 или loop, а не " + guillemets(args[0])};
+        c.kind = Kind::Bailout;
+        c.breathing = args[0] == "1" ? Breathing::Gas1
+                : args[0] == "2"     ? Breathing::Gas2
+                                     : Breathing::Loop;
     } else if (command == "start" || command == "pause" || command == "continue"
-            || command == "reset" || command == "forecast" || command == "plan") {
+            || command == "reset" || command == "forecast" || command == "plan"
+            || command == "bailoutplan") {
         expectArguments(args, 0, command, "no arguments", "аргументы не нужны");
         c.kind = command == "start"     ? Kind::Start
                 : command == "pause"    ? Kind::Pause
                 : command == "continue" ? Kind::Continue
                 : command == "reset"    ? Kind::Reset
                 : command == "plan"     ? Kind::Plan
-                                        : Kind::Forecast;
+                : command == "forecast" ? Kind::Forecast
+                                        : Kind::BailoutPlan;
     } else if (command == "press" || command == "release") {
         expectArguments(args, 1, command, "O2Bypass or DilBypass", "нужно O2Bypass или DilBypass");
         c.kind = command == "press" ? Kind::Press : Kind::Release;
@@ -388,6 +459,15 @@ void applyCommand(const ScenarioCommand &c, Simulation &simulation)
         break;
     case Kind::GradientFactors:
         state.gradientFactors = c.gradientFactors;
+        break;
+    case Kind::BailoutGasSetting:
+        state.bailout.gases[std::size_t(c.gas)] = c.bailoutGas;
+        break;
+    case Kind::Rmv:
+        state.bailout.rmvLpm = c.value;
+        break;
+    case Kind::Bailout:
+        state.breathing = c.breathing;
         break;
     case Kind::Press:
     case Kind::Release:

@@ -24,6 +24,9 @@ struct ScenarioCommand
         Supply,
         Cell,
         GradientFactors,
+        BailoutGasSetting,
+        Rmv,
+        Bailout,
         Start,
         Pause,
         Continue,
@@ -33,7 +36,8 @@ struct ScenarioCommand
         Ticks,
         Minutes,
         Forecast,
-        Plan
+        Plan,
+        BailoutPlan
     };
     Kind kind = Kind::Start;
     int line = 0;
@@ -50,7 +54,10 @@ struct ScenarioCommand
     double minutes = 0.0;
     int cell = 1; ///< the oxygen cell, 1..3
     CellAction cellAction = CellAction::Ok;
-    double value = 0.0; ///< the cell's stuck value, limit, sensitivity or half-time
+    double value = 0.0; ///< the cell's stuck value, limit, sensitivity or half-time; the RMV
+    int gas = 0; ///< the bailout gas of "bailout-gas", 0 or 1
+    BailoutGas bailoutGas; ///< its mix and litres
+    Breathing breathing = Breathing::Loop; ///< of "bailout 1|2|loop"
 };
 
 /// Why a line is refused, in English for the headless runner and in Russian
@@ -69,7 +76,8 @@ bool isRunCommand(std::string_view word);
 ScenarioCommand parseCommandLine(std::string_view line);
 
 /// Carries out a command that needs no run button: field, slider, check,
-/// details, diluent-bypass-available, supply, cell, gf, press and release. A locked
+/// details, diluent-bypass-available, supply, cell, gf, bailout-gas, rmv,
+/// bailout, press and release. A locked
 /// start-depth slider ignores the command, as it ignores the mouse. Throws
 /// LoopwrightError for what a handler meets (a loop detail that is not a
 /// number).
@@ -89,6 +97,10 @@ inline constexpr std::size_t kMaxScriptFileBytes = 64 * 1024 * 1024;
 /// wait for ever.
 ScriptFileError readScriptFile(
         const std::filesystem::path &path, std::string &content, bool regularOnly = false);
+
+/// "bailout 1", "bailout 2" or "bailout loop": what the window's bailout menu
+/// does, as a command of the scenario language.
+ScenarioCommand bailoutCommand(Breathing breathing);
 
 /// Blank-separated words, as the scenario language splits them.
 namespace scriptwords {

@@ -111,7 +111,10 @@ std::string endedByText(DrillEnd end)
 
 std::string_view objectiveUnit(ObjectiveKind kind)
 {
-    return kind == ObjectiveKind::CnsBelow || kind == ObjectiveKind::ReserveAbove ? "%" : "мин";
+    return kind == ObjectiveKind::CnsBelow || kind == ObjectiveKind::ReserveAbove
+                    || kind == ObjectiveKind::BailoutReserveAbove
+            ? "%"
+            : "мин";
 }
 
 std::string objectiveValueText(const ObjectiveResult &objective)
@@ -130,7 +133,10 @@ std::vector<std::pair<std::string, std::string>> figureLines(const DrillFigures 
             {"Выше потолка", shown(f.minutesAboveCeiling, 1, "мин")},
             {"Наибольшее CNS", shown(f.maxCnsPercent, 1, "%")}, {"OTU", shown(f.otu, 1, "")},
             {"Израсходовано кислорода", shown(f.o2UsedL, 1, "л")},
-            {"Израсходовано дилюента", shown(f.dilUsedL, 1, "л")}};
+            {"Израсходовано дилюента", shown(f.dilUsedL, 1, "л")},
+            {"На байлауте", shown(f.openCircuitMinutes, 1, "мин")},
+            {"Израсходовано газа байлаута", shown(f.bailoutUsedL, 1, "л")},
+            {"Без газа", shown(f.minutesOutOfGas, 1, "мин")}};
 }
 
 std::string debriefJson(const Debrief &d)
@@ -151,7 +157,10 @@ std::string debriefJson(const Debrief &d)
             {"min_ppo2", jsonNumber(f.minPpo2)}, {"max_ppo2", jsonNumber(f.maxPpo2)},
             {"minutes_above_ceiling", jsonNumber(f.minutesAboveCeiling)},
             {"max_cns_percent", jsonNumber(f.maxCnsPercent)}, {"otu", jsonNumber(f.otu)},
-            {"o2_used_l", jsonNumber(f.o2UsedL)}, {"dil_used_l", jsonNumber(f.dilUsedL)}};
+            {"o2_used_l", jsonNumber(f.o2UsedL)}, {"dil_used_l", jsonNumber(f.dilUsedL)},
+            {"oc_minutes", jsonNumber(f.openCircuitMinutes)},
+            {"bailout_used_l", jsonNumber(f.bailoutUsedL)},
+            {"minutes_out_of_gas", jsonNumber(f.minutesOutOfGas)}};
     out += "],\n \"figures\": {";
     bool first = true;
     for (const auto &[key, value] : figures) {

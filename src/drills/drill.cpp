@@ -114,17 +114,19 @@ Objective parseObjective(std::string_view rest)
         expect(1, "a number of minutes", "нужно число минут");
         o.kind = ObjectiveKind::SurfaceWithin;
         o.high = minutesArgument(w[1]);
-    } else if (kind == "cns-below" || kind == "reserve-above") {
+    } else if (kind == "cns-below" || kind == "reserve-above" || kind == "bailout-reserve-above") {
         expect(1, "a percentage", "нужен процент");
-        o.kind = kind == "cns-below" ? ObjectiveKind::CnsBelow : ObjectiveKind::ReserveAbove;
+        o.kind = kind == "cns-below"      ? ObjectiveKind::CnsBelow
+                : kind == "reserve-above" ? ObjectiveKind::ReserveAbove
+                                          : ObjectiveKind::BailoutReserveAbove;
         o.high = number(w[1], "the percentage", "процент");
     } else {
         throw refuse("unknown objective " + q(kind)
                         + " (ppo2-between, no-ceiling-violation, surface-within, cns-below, "
-                          "reserve-above)",
+                          "reserve-above, bailout-reserve-above)",
                 "неизвестная цель " + g(kind)
                         + " (ppo2-between, no-ceiling-violation, surface-within, cns-below, "
-                          "reserve-above)");
+                          "reserve-above, bailout-reserve-above)");
     }
     return o;
 }
@@ -143,7 +145,7 @@ DrillEvent parseEvent(std::string_view rest)
         return e;
     }
     for (std::string_view allowed :
-            {"field", "slider", "check", "press", "release", "supply", "cell"}) {
+            {"field", "slider", "check", "press", "release", "supply", "cell", "bailout"}) {
         if (word == allowed) {
             e.command = parseCommandLine(rest);
             return e;
@@ -153,10 +155,10 @@ DrillEvent parseEvent(std::string_view rest)
         throw refuse("'at' expects minutes and a command", "«at»: нужны минуты и команда");
     throw refuse(q(word)
                     + " cannot be timed (field, slider, check, press, release, supply, cell, "
-                      "note)",
+                      "bailout, note)",
             g(word)
                     + " нельзя задать по времени (field, slider, check, press, release, supply, "
-                      "cell, note)");
+                      "cell, bailout, note)");
 }
 
 void parseLine(std::string_view line, int lineNumber, Drill &drill)
@@ -201,6 +203,11 @@ void parseLine(std::string_view line, int lineNumber, Drill &drill)
                          "write it after 'at MINUTES'",
                     "«stuck now» требует показаний датчика, а они появятся только в "
                     "погружении: пишите после «at МИНУТЫ»");
+        if (c.kind == Kind::Bailout)
+            throw refuse("'bailout' in the set-up would be undone by the dive button, which "
+                         "puts the diver on the loop: write it after 'at MINUTES'",
+                    "«bailout» в подготовке отменит «ПОГРУЖЕНИЕ», которое возвращает дайвера "
+                    "на контур: пишите после «at МИНУТЫ»");
         if (c.kind == Kind::Details) {
             // Checked now, so that a drill is refused before its set-up
             // changes anything rather than half-way through it.

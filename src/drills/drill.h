@@ -10,7 +10,14 @@
 #include <vector>
 
 /// What the debrief judges.
-enum class ObjectiveKind { Ppo2Between, NoCeilingViolation, SurfaceWithin, CnsBelow, ReserveAbove };
+enum class ObjectiveKind {
+    Ppo2Between,
+    NoCeilingViolation,
+    SurfaceWithin,
+    CnsBelow,
+    ReserveAbove,
+    BailoutReserveAbove
+};
 
 struct Objective
 {

@@ -15,6 +15,51 @@ bool belowTenth(double left, double atStart)
     return left < 0.1 * atStart;
 }
 
+// On a bailout gas whose cylinder gave out in the last tick or holds nothing
+// for the next.
+bool outOfGas(const SimulationState &s)
+{
+    return s.breathing != Breathing::Loop
+            && (s.outOfGas || s.bailoutLeft[gasIndex(s.breathing)] <= 0.0);
+}
+
+void showPlan(OutlookView &v, const DecoPlan &plan)
+{
+    if (plan.endless) {
+        v.tts = "Вечн";
+        return;
+    }
+    v.tts = std::to_string(plan.ttsMinutes) + " мин";
+    v.firstStop = "нет";
+    for (const DecoStop &stop : plan.stops)
+        v.stops.push_back(
+                stopDepthText(stop.depthM) + " м, " + std::to_string(stop.minutes) + " мин");
+    if (!v.stops.empty())
+        v.firstStop = v.stops.front();
+}
+
+BailoutOutlook bailoutOutlook(const std::optional<BailoutPlan> &plan)
+{
+    BailoutOutlook b;
+    if (!plan) {
+        b.status = BailoutOutlook::Status::NoGas;
+        return b;
+    }
+    if (plan->ascent.endless) {
+        b.status = BailoutOutlook::Status::Endless;
+        return b;
+    }
+    b.status = BailoutOutlook::Status::Planned;
+    b.ttsMinutes = plan->ascent.ttsMinutes;
+    b.stops = plan->ascent.stops;
+    for (std::size_t j = 0; j < 2; ++j) {
+        const BailoutGasNeed &g = plan->gases[j];
+        b.gases[j] = {
+                g.carried, wholeNeedLitres(g.needL), wholeContentLitres(g.contentL), g.enough};
+    }
+    return b;
+}
+
 } // namespace
 
 ExposureView exposureView(const SimulationState &s, RunState run)
@@ -34,8 +79,11 @@ ExposureView exposureView(const SimulationState &s, RunState run)
         v.surfaceGfLevel = AlertLevel::Red;
     else if (s.surfaceGf >= double(s.gradientFactors.high))
         v.surfaceGfLevel = AlertLevel::Amber;
-    // The computer knows the loop only through its cells.
-    const double ppo2 = s.cells.vote.voted;
+    // The computer knows the loop only through its cells; a bailout gas by
+    // its mix and the depth.
+    const double ppo2 = s.breathing == Breathing::Loop ? s.cells.vote.voted : s.breathedPPO2;
+    if (outOfGas(s))
+        v.warnings.emplace_back("НЕТ ГАЗА");
     if (ppo2 < 0.16)
         v.warnings.emplace_back("ГИПОКСИЯ");
     else if (ppo2 > 1.6)
@@ -46,6 +94,20 @@ ExposureView exposureView(const SimulationState &s, RunState run)
         v.warnings.emplace_back("КИСЛОРОД < 10 %");
     if (belowTenth(s.dilSupplyLeft, s.dilSupplyAtStart))
         v.warnings.emplace_back("ДИЛЮЕНТ < 10 %");
+    return v;
+}
+
+BreathingView breathingView(const SimulationState &s, RunState run)
+{
+    BreathingView v;
+    if (run == RunState::Idle)
+        return v;
+    v.diving = true;
+    v.breathing = s.breathing;
+    v.gases = s.bailout.gases;
+    for (std::size_t j = 0; j < 2; ++j)
+        v.litresLeft[j] = wholeContentLitres(s.bailoutLeft[j]);
+    v.outOfGas = outOfGas(s);
     return v;
 }
 
@@ -76,18 +138,14 @@ OutlookView outlookView(const Simulation &simulation)
         // The forecast has read the field: a second read cannot fail.
         v.negativeConservatismIgnored = simulation.params().conservatism() < 0.0;
         v.noDecoTime = forecast.text == "Вечн" ? forecast.text : forecast.text + " мин";
-        const DecoPlan plan = simulation.decoPlan();
-        if (plan.endless) {
-            v.tts = "Вечн";
-            return v;
-        }
-        v.tts = std::to_string(plan.ttsMinutes) + " мин";
-        v.firstStop = "нет";
-        for (const DecoStop &stop : plan.stops)
-            v.stops.push_back(
-                    stopDepthText(stop.depthM) + " м, " + std::to_string(stop.minutes) + " мин");
-        if (!v.stops.empty())
-            v.firstStop = v.stops.front();
+        // The bailout plan first: a setpoint that cannot be read spoils only
+        // the loop's plan.
+        const std::optional<BailoutPlan> bailout = simulation.bailoutPlan();
+        v.bailout = bailoutOutlook(bailout);
+        if (simulation.state().breathing == Breathing::Loop)
+            showPlan(v, simulation.decoPlan());
+        else if (bailout)
+            showPlan(v, bailout->ascent);
     } catch (const LoopwrightError &e) {
         v.status = e.what();
     }

@@ -25,15 +25,43 @@ struct ExposureView
     std::string surfaceGf {"—"}; ///< whole percent of the limit at the surface
     /// Red from 100 %, amber from the high gradient factor.
     AlertLevel surfaceGfLevel = AlertLevel::Normal;
-    /// In a fixed order: "ГИПОКСИЯ" or "ГИПЕРОКСИЯ", "ПОТОЛОК", then the
-    /// cylinders below a tenth of what they held at the dive button.
+    /// In a fixed order: "НЕТ ГАЗА" (on a bailout gas whose cylinder is
+    /// empty), "ГИПОКСИЯ" or "ГИПЕРОКСИЯ", "ПОТОЛОК", then the cylinders
+    /// below a tenth of what they held at the dive button.
     std::vector<std::string> warnings;
 
     friend bool operator==(const ExposureView &, const ExposureView &) = default;
 };
 
+/// "Bail out now" as the dive computer shows it: the ascent on the bailout
+/// gases and, per gas, what it needs and what its cylinder holds.
+struct BailoutOutlook
+{
+    enum class Status : std::uint8_t {
+        None, ///< not computed: no dive, or a field that cannot be read
+        Planned,
+        Endless, ///< the ascent would take more than a day
+        NoGas ///< no bailout gas is carried
+    };
+    Status status = Status::None;
+    int ttsMinutes = 0;
+    std::vector<DecoStop> stops; ///< deepest first
+    struct Gas
+    {
+        bool carried = false;
+        long long needL = 0; ///< rounded up
+        long long contentL = 0; ///< rounded down, not below 0
+        bool enough = false;
+
+        friend bool operator==(const Gas &, const Gas &) = default;
+    };
+    std::array<Gas, 2> gases {};
+
+    friend bool operator==(const BailoutOutlook &, const BailoutOutlook &) = default;
+};
+
 /// What the dive computer shows of the ascent; costly, so computed only now
-/// and then.
+/// and then. On a bailout gas the plan is the bailout plan.
 struct OutlookView
 {
     std::string noDecoTime {"—"}; ///< "15,5 мин", "0 мин", "Вечн"
@@ -44,6 +72,7 @@ struct OutlookView
     /// The conservatism field holds a negative value, which the plan and the
     /// no-stop time count as 0.
     bool negativeConservatismIgnored = false;
+    BailoutOutlook bailout;
 
     friend bool operator==(const OutlookView &, const OutlookView &) = default;
 };
@@ -62,6 +91,21 @@ struct CellsView
 
     friend bool operator==(const CellsView &, const CellsView &) = default;
 };
+
+/// What the diver breathes and the bailout cylinders, as the dive computer
+/// shows them after every tick.
+struct BreathingView
+{
+    bool diving = false; ///< false: no dive runs or waits in a pause, nothing to show
+    Breathing breathing = Breathing::Loop;
+    std::array<BailoutGas, 2> gases {}; ///< the mixes, for their names
+    std::array<long long, 2> litresLeft {}; ///< rounded down, not below 0
+    bool outOfGas = false; ///< on a bailout gas whose cylinder is empty
+
+    friend bool operator==(const BreathingView &, const BreathingView &) = default;
+};
+
+BreathingView breathingView(const SimulationState &state, RunState run);
 
 /// The cells of \a simulation's state; all "—" when no dive runs or waits
 /// in a pause.

@@ -17,7 +17,8 @@ struct UddfTimes
 
 /// The dive as a UDDF 3.3.1 document in UTF-8, without a namespace, as dive
 /// computers export it: SI units (metres, seconds, pascals; CNS as a
-/// fraction of 1), one waypoint per sample, the diluent and oxygen as mixes,
-/// one rebreather with three oxygen sensors, each waypoint giving the PPO2
-/// each of them read.
+/// fraction of 1), one waypoint per sample, the diluent, oxygen and the two
+/// bailout gases as mixes, one rebreather with three oxygen sensors, each
+/// waypoint giving the PPO2 each of them read, and a mix switch with the dive
+/// mode on each waypoint where what the diver breathes changed.
 std::string uddfDocument(const DiveRecord &record, const UddfTimes &times);

@@ -8,11 +8,14 @@
 #include "profile/settingsfile.h"
 #include "tempfolder.h"
 
+#include "app/tbailoutsettings.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -43,6 +46,7 @@ struct DrillWindow : AppWindow
         faults.o2Closed()->trigger();
         faults.cellItem(2, FaultsMenu::CellItem::Slow30)->trigger();
         form.simulation().state().gradientFactors = {30, 70};
+        form.simulation().state().bailout.rmvLpm = 15.0;
     }
     double minutes() const
     {
@@ -71,6 +75,7 @@ TEST_F(DrillWindow, FliesAShippedDrillToItsDebriefAndGivesTheSetUpBack)
     EXPECT_TRUE(faults.dilClosed()->isChecked());
     EXPECT_FALSE(faults.o2Closed()->isChecked());
     EXPECT_EQ(form.simulation().state().gradientFactors, GradientFactors {}) << "the design's";
+    EXPECT_EQ(form.simulation().state().bailout, BailoutSettings {});
     ASSERT_NE(drills.briefing(), nullptr);
     EXPECT_TRUE(drills.briefing()->text().contains("Перед прыжком забыли открыть"));
     EXPECT_TRUE(status().startsWith("Тренировка: Закрытый баллон"));
@@ -116,14 +121,17 @@ TEST_F(DrillWindow, FliesAShippedDrillToItsDebriefAndGivesTheSetUpBack)
 TEST_F(DrillWindow, EveryShippedDrillPassesWithItsCorrectResponse)
 {
     ownSetup();
-    // The cell drills are flown with their wrong responses too, which fail.
+    // The cell and bailout drills are flown with their wrong responses too,
+    // which fail.
     for (const auto &[name, response] :
             {std::pair {"o2-solenoid-stuck", ".correct"}, {"dil-solenoid-stuck", ".correct"},
                     {"o2-cylinder-empty", ".correct"}, {"dil-valve-closed", ".correct"},
                     {"setpoint-switch", ".correct"}, {"deco-dive", ".correct"},
                     {"cells-current-limited", ".correct"}, {"cells-current-limited", ".wrong"},
                     {"cell-dead", ".correct"}, {"cell-dead", ".wrong"},
-                    {"cells-slow-descent", ".correct"}, {"cells-slow-descent", ".wrong"}}) {
+                    {"cells-slow-descent", ".correct"}, {"cells-slow-descent", ".wrong"},
+                    {"loop-lost-40m", ".correct"}, {"loop-lost-40m", ".wrong"},
+                    {"bailout-deco", ".correct"}, {"bailout-deco", ".wrong"}}) {
         const std::string source = std::string(LOOPWRIGHT_SOURCE_DIR) + "/";
         ASSERT_TRUE(drills.open(drill("flown.drill",
                 readBytes(source + "drills/" + name + ".drill")
@@ -245,6 +253,92 @@ TEST_F(DrillWindow, CellFailuresFromTheMenuShowOnTheDiveComputer)
     form.Button2Click();
     for (int cell = 1; cell <= 3; ++cell)
         EXPECT_TRUE(faults.cellItem(cell, Item::Ok)->isChecked()) << cell;
+}
+
+// The bailout menu names the gases from the settings, which its dialog
+// checks; F5 bails out from the next tick and the dive computer shows the
+// gas, its cylinder, the bailout plan as its own, "НЕТ ГАЗА" once the
+// cylinder is empty and a gas the plan lacks in red, in either language.
+TEST_F(DrillWindow, BailingOutFromTheMenuShowsOnTheDiveComputer)
+{
+    BailoutMenu &menu = program.bailout;
+    const auto shown = [&](const char *name) {
+        return program.diveComputer.findChild<QLabel *>(QLatin1String(name))->text();
+    };
+    const auto red = [&](const char *name) {
+        return program.diveComputer.findChild<QLabel *>(QLatin1String(name))
+                       ->palette()
+                       .color(QPalette::Window)
+                == QColor(230, 0, 0);
+    };
+    menu.refresh();
+    EXPECT_EQ(menu.gasAction(0)->text(), "Газ &1 (21/0)");
+    EXPECT_EQ(menu.gasAction(1)->shortcut(), QKeySequence(Qt::Key_F6));
+    EXPECT_TRUE(menu.loopAction()->isChecked());
+
+    TBailoutSettings &dialog = menu.settings();
+    menu.settingsAction()->trigger();
+    for (const auto &[field, typed, refusal] : {
+                 std::tuple {dialog.heField(0), "80",
+                         "Не принято: Газ 1 — кислорода и гелия вместе не больше 100 %."},
+                 {dialog.litresField(1), "-1",
+                         "Не принято: Газ 2 — литры не могут быть отрицательными (0 — баллона "
+                         "нет)."},
+                 {dialog.rmvField(), "0",
+                         "Не принято: расход на открытой схеме должен быть больше нуля."},
+                 {dialog.o2Field(0), "x", "Не принято: все семь значений должны быть числами."}}) {
+        const QString before = field->text();
+        field->setText(typed);
+        dialog.okButton()->click();
+        EXPECT_EQ(dialog.message(), refusal);
+        EXPECT_TRUE(dialog.isVisible());
+        field->setText(before);
+    }
+    dialog.o2Field(0)->setText("10");
+    dialog.heField(0)->setText("50,5");
+    dialog.litresField(1)->setText("1");
+    dialog.okButton()->click();
+    EXPECT_FALSE(dialog.isVisible());
+    SimulationState &state = form.simulation().state();
+    EXPECT_EQ(state.bailout.gases[0], (BailoutGas {10.0, 50.5, 2200.0}));
+    EXPECT_EQ(menu.gasAction(0)->text(), "Газ &1 (10/50,5)");
+
+    form.params().setText(Edit::tickMs, "1000");
+    form.slider(Slider::startDepth)->setPosition(40);
+    form.slider(Slider::maxDepth)->setPosition(40);
+    form.buttonstartClick();
+    form.TimerPPO2Timer();
+    EXPECT_EQ(shown("breathing"), "Контур");
+    EXPECT_EQ(shown("bailout2Left"), "1 л");
+    menu.gasAction(0)->trigger();
+    EXPECT_EQ(state.breathing, Breathing::Gas1);
+    EXPECT_EQ(shown("breathing"), "Газ 1 (10/50,5)");
+    EXPECT_EQ(shown("bailout1Left"), "2200 л") << "from the next tick";
+    form.TimerPPO2Timer();
+    EXPECT_EQ(shown("bailout1Left"), "2198 л") << "100 l a minute at 40 m, 1,67 a tick";
+    program.diveComputer.refreshNow();
+    EXPECT_EQ(shown("tts"), shown("bailoutTts")) << "the bailout plan is the computer's";
+    EXPECT_TRUE(red("bailout2Need"))
+            << "1 l of the 50 % is not enough: " << shown("bailout2Need").toStdString();
+    EXPECT_FALSE(red("bailout1Need"));
+
+    menu.gasAction(1)->trigger();
+    form.TimerPPO2Timer();
+    form.TimerPPO2Timer();
+    EXPECT_EQ(shown("bailout2Left"), "0 л");
+    EXPECT_TRUE(red("breathing"));
+    EXPECT_TRUE(shown("warnings").startsWith("НЕТ ГАЗА\n")) << shown("warnings").toStdString();
+    form.menu().english->trigger();
+    EXPECT_TRUE(shown("warnings").startsWith("OUT OF GAS\n"));
+    EXPECT_EQ(menu.loopAction()->text(), "Back on the &loop");
+    EXPECT_EQ(shown("breathing"), "Gas 2 (50/0)");
+    form.menu().russian->trigger();
+
+    menu.loopAction()->trigger();
+    form.TimerPPO2Timer();
+    EXPECT_FALSE(red("breathing"));
+    EXPECT_FALSE(shown("warnings").contains("НЕТ ГАЗА"));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 
 } // namespace

@@ -74,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(Drills, ShippedDrill,
                 Shipped {"dil-solenoid-stuck", "--+"}, Shipped {"o2-cylinder-empty", "-+"},
                 Shipped {"dil-valve-closed", "-+"}, Shipped {"setpoint-switch", "-++"},
                 Shipped {"deco-dive", "-+++"}, Shipped {"cells-current-limited", "-++"},
-                Shipped {"cell-dead", "-+"}, Shipped {"cells-slow-descent", "-+"}),
+                Shipped {"cell-dead", "-+"}, Shipped {"cells-slow-descent", "-+"},
+                Shipped {"loop-lost-40m", "--++"}, Shipped {"bailout-deco", "-+++"}),
         [](const auto &info) {
             std::string n = info.param.name;
             std::replace(n.begin(), n.end(), '-', '_');
@@ -103,13 +104,13 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "строка 2: команда запуска «start» в тренировке не допускается"},
                 BadDrill {"at 1 ticks 5\n",
                         "строка 1: «ticks» нельзя задать по времени (field, slider, check, press, "
-                        "release, supply, cell, note)"},
+                        "release, supply, cell, bailout, note)"},
                 BadDrill {"gf 30 70\nat 1 gf 50 80\n",
                         "строка 2: «gf» нельзя задать по времени (field, slider, check, press, "
-                        "release, supply, cell, note)"},
+                        "release, supply, cell, bailout, note)"},
                 BadDrill {"at 1 details 6 1 6 2\n",
                         "строка 1: «details» нельзя задать по времени (field, slider, check, "
-                        "press, release, supply, cell, note)"},
+                        "press, release, supply, cell, bailout, note)"},
                 BadDrill {"press O2Bypass\n",
                         "строка 1: «press» допускается только после «at МИНУТЫ»"},
                 BadDrill {"at -1 note x\n", "строка 1: минуты не могут быть отрицательными"},
@@ -119,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "строка 1: наименьшее PPO2 больше наибольшего"},
                 BadDrill {"objective deep\n",
                         "строка 1: неизвестная цель «deep» (ppo2-between, no-ceiling-violation, "
-                        "surface-within, cns-below, reserve-above)"},
+                        "surface-within, cns-below, reserve-above, bailout-reserve-above)"},
                 BadDrill {"details 6 1 x 2\n", "строка 1: объём: нужно число, а не «x»"},
                 BadDrill {"brief ok\nbrief \xD0\n", "строка 2: строка не в кодировке UTF-8"},
                 BadDrill {"at 1 cell 2 stuck now\ncell 1 stuck now\n",
@@ -129,7 +130,13 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "строка 1: время запаздывания: нужно число, а не «1e999»"},
                 BadDrill {"details 6 1 6 -1,0000001e15\n",
                         "строка 1: объём «-1,0000001e15» больше 1E15 л"},
-                BadDrill {"title A\rbrief\r\n\rfoo\n", "строка 4: неизвестная команда «foo»"}));
+                BadDrill {"title A\rbrief\r\n\rfoo\n", "строка 4: неизвестная команда «foo»"},
+                BadDrill {"bailout-gas 2 50 0 1100\nbailout 2\n",
+                        "строка 2: «bailout» в подготовке отменит «ПОГРУЖЕНИЕ», которое "
+                        "возвращает дайвера на контур: пишите после «at МИНУТЫ»"},
+                BadDrill {"at 1 bailout 2\nat 2 rmv 30\n",
+                        "строка 2: «rmv» нельзя задать по времени (field, slider, check, press, "
+                        "release, supply, cell, bailout, note)"}));
 
 TEST(DrillFile, ReadsNumbersAsTheProgramDoesAndNamesObjectivesAsWritten)
 {
@@ -264,6 +271,49 @@ TEST(DrillSession, WithoutACompletedTickNothingPassesAndTickValuesAreEmpty)
     EXPECT_NE(debriefText(f.debrief).find("  НЕ выполнена  cns-below 100: —\n"), std::string::npos);
 }
 
+// One litre a tick at the surface (60 l/min). Gas 1's 4 l on ticks 2 and 3
+// keep half, gas 2 untouched keeps all: the smaller share of the gases
+// carried is 50 %. Gas 1's 3 l on ticks 2 to 6 run out: ticks 5 and 6 are
+// out of gas; with no other gas carried its share, 0, is the value.
+TEST(DrillSession, BailoutFiguresAndTheReserveOfTheGasesCarried)
+{
+    const std::string surface = "field TickMs 1000\nrmv 60\nend-after 0,1\nat 0 bailout 1\n";
+    Flight half(surface
+            + "bailout-gas 1 21 0 4\nat 0,05 bailout loop\nobjective bailout-reserve-above 50\n"
+              "objective bailout-reserve-above 50,1\n");
+    EXPECT_EQ(half.passes, "+-");
+    EXPECT_EQ(half.debrief.objectives[0].value, 50.0);
+    EXPECT_EQ(half.debrief.figures.openCircuitMinutes, 2.0 / 60.0);
+    EXPECT_EQ(half.debrief.figures.bailoutUsedL, 2.0);
+    EXPECT_EQ(half.debrief.figures.minutesOutOfGas, 0.0);
+
+    Flight dry(surface
+            + "bailout-gas 1 21 0 3\nbailout-gas 2 50 0 0\nobjective bailout-reserve-above 0\n");
+    EXPECT_EQ(dry.passes, "+");
+    EXPECT_EQ(dry.debrief.objectives[0].value, 0.0);
+    EXPECT_EQ(dry.debrief.figures.openCircuitMinutes, 5.0 / 60.0);
+    EXPECT_EQ(dry.debrief.figures.minutesOutOfGas, 2.0 / 60.0);
+    EXPECT_EQ(dry.debrief.figures.bailoutUsedL, 3.0);
+    EXPECT_EQ(dry.debrief.figures.minPpo2, 0.21) << "what was breathed, not the loop";
+
+    Flight none(surface
+            + "bailout-gas 1 21 0 0\nbailout-gas 2 50 0 0\nobjective bailout-reserve-above 0\n");
+    EXPECT_EQ(none.debrief.objectives[0].value, 0.0);
+
+    // Ticks that fail after the gas step took gas: no figure counts them.
+    Rig r;
+    r.set(Edit::conservatism, "x");
+    r.sim.start();
+    DrillSession session(std::get<Drill>(parseDrill("")), r.sim, DrillSession::Mode::Window);
+    session.begin();
+    r.state.breathing = Breathing::Gas1;
+    for (int i = 0; i < 3; ++i)
+        session.afterTick(r.tick().empty());
+    EXPECT_GT(r.state.bailoutDelivered, 0.0);
+    EXPECT_EQ(session.debrief().figures.bailoutUsedL, 0.0);
+    EXPECT_EQ(session.debrief().figures.openCircuitMinutes, 0.0);
+}
+
 TEST(DrillSession, AResetEndsItKeepingWhatTheDiveShowed)
 {
     Rig r;
@@ -301,7 +351,9 @@ TEST(Debrief, JsonHasTheAgreedShapeAndTheTextSaysWhatFailed)
             "             \"minutes_ppo2_above_1_6\": null,\n             \"min_ppo2\": null,\n"
             "             \"max_ppo2\": null,\n             \"minutes_above_ceiling\": null,\n"
             "             \"max_cns_percent\": null,\n             \"otu\": 2.5e-07,\n"
-            "             \"o2_used_l\": 0,\n             \"dil_used_l\": 0}}\n");
+            "             \"o2_used_l\": 0,\n             \"dil_used_l\": 0,\n"
+            "             \"oc_minutes\": 0,\n             \"bailout_used_l\": 0,\n"
+            "             \"minutes_out_of_gas\": 0}}\n");
     const std::string text = debriefText(d);
     EXPECT_NE(text.find("\n  НЕ выполнена  surface-within 30: 0,1 мин\n"), std::string::npos)
             << text;
