@@ -1,13 +1,13 @@
 #include "tbailoutsettings.h"
 
 #include "appfonts.h"
+#include "dialogparts.h"
 #include "language.h"
 #include "util/error.h"
 #include "util/numtext.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPushButton>
 
 #include <cmath>
@@ -16,19 +16,12 @@ namespace {
 
 QLabel *label(QWidget *parent, const QString &name, int x, int y, int width, int height)
 {
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setGeometry(x, y, width, height);
-    return l;
+    return dialogparts::label(parent, name, QRect(x, y, width, height));
 }
 
 QLineEdit *numberField(QWidget *parent, const QString &name, int x, int y)
 {
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setGeometry(x, y, 61, 21);
-    field->setMaxLength(12);
-    return field;
+    return dialogparts::field(parent, name, QRect(x, y, 61, 21), 12);
 }
 
 QString numberText(double value)
@@ -73,22 +66,10 @@ TBailoutSettings::TBailoutSettings(QWidget *parent) : QDialog(parent)
     m_rmv = numberField(this, QStringLiteral("rmv"), 230, 92);
     m_range = label(this, QStringLiteral("range"), 8, 120, 284, 30);
     m_range->setWordWrap(true);
-    m_message = label(this, QStringLiteral("message"), 8, 154, 284, 44);
-    m_message->setWordWrap(true);
-    m_message->setTextFormat(Qt::PlainText);
-    QPalette red = m_message->palette();
-    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
-    m_message->setPalette(red);
-
-    m_ok = new QPushButton(this);
-    m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setGeometry(136, 204, 75, 25);
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(this);
-    m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_cancel->setGeometry(217, 204, 75, 25);
-    connect(m_ok, &QPushButton::clicked, this, &TBailoutSettings::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &TBailoutSettings::reject);
+    m_message = dialogparts::refusal(this, QRect(8, 154, 284, 44));
+    const auto buttons = dialogparts::okCancel(this, 292, 204);
+    m_ok = buttons.ok;
+    m_cancel = buttons.cancel;
     whenLanguageChanges(this, [this] { translate(); });
     setFixedSize(300, 237);
 }
