@@ -1,7 +1,7 @@
-// Speed of the simulation tick (with healthy and with failed oxygen cells),
-// of the oxygen cells' step, of the worst-case no-decompression forecast and
-// of a deep dive's ascent plan. Run: build/bench/engine_bench (add --benchmark_min_time=0.01
-// for a quick pass).
+// Speed of the simulation tick (with healthy and with failed oxygen cells,
+// and on open circuit), of the oxygen cells' step, of the worst-case
+// no-decompression forecast and of a deep dive's ascent plan and bailout plan. Run:
+// build/bench/engine_bench (add --benchmark_min_time=0.01 for a quick pass).
 
 #include "deco/forecast.h"
 #include "engine/memoryform.h"
@@ -57,6 +57,29 @@ void BM_TickFailedCells(benchmark::State &bench)
     bench.SetItemsProcessed(bench.iterations());
 }
 BENCHMARK(BM_TickFailedCells);
+
+// The same tick with the diver on bailout gas 1: no uptake from the loop, the
+// cylinder's gas and the breathed pressures instead. Against BM_Tick: what
+// the open-circuit step adds.
+void BM_TickOpenCircuit(benchmark::State &bench)
+{
+    MemoryForm form;
+    SimulationState state;
+    DiveHistory history;
+    Simulation sim(form, state, history);
+    form.setChecked(Check::dilSolenoidDisabled, false);
+    form.setPosition(Slider::o2Consumption, 10);
+    form.setPosition(Slider::maxDepth, 30);
+    state.bailout.gases[0].litres = 1e12; // never empty
+    sim.start();
+    state.breathing = Breathing::Gas1;
+    for (auto _ : bench) {
+        sim.tick();
+        benchmark::DoNotOptimize(state.breathedPPO2);
+    }
+    bench.SetItemsProcessed(bench.iterations());
+}
+BENCHMARK(BM_TickOpenCircuit);
 
 // The cell step alone, what the tick gained: three targets, three readings
 // and the vote; with healthy cells (0) and with the failed ones above (1).
@@ -123,6 +146,44 @@ void BM_PlanAfter60MinutesAt100m(benchmark::State &bench)
 }
 BENCHMARK(BM_PlanAfter60MinutesAt100m)
         ->Args({100, 100})
+        ->Args({50, 80})
+        ->Args({30, 70})
+        ->Unit(benchmark::kMillisecond);
+
+// The bailout plan from the same state, on the bailout gases 18/45 (2200 l)
+// and 50/0 (1100 l) at 20 l/min: each second on the richer usable gas, its
+// need summed second by second; at GF 50/80 and 30/70.
+void BM_BailoutPlanAfter60MinutesAt100m(benchmark::State &bench)
+{
+    MemoryForm form;
+    SimulationState state;
+    DiveHistory history;
+    Simulation sim(form, state, history);
+    form.setText(Edit::tickMs, "1000");
+    form.setText(Edit::dilO2Percent, "10");
+    form.setText(Edit::dilHePercent, "70");
+    form.setText(Edit::setpoint1, "1,3");
+    form.setText(Edit::descentRate, "20");
+    form.setChecked(Check::dilSolenoidDisabled, false);
+    form.setPosition(Slider::o2Consumption, 10);
+    form.setPosition(Slider::maxDepth, 100);
+    state.bailout.gases = {BailoutGas {18.0, 45.0, 2200.0}, BailoutGas {50.0, 0.0, 1100.0}};
+    sim.start();
+    for (int s = 0; s < 3600; ++s)
+        sim.tick();
+    state.gradientFactors = {int(bench.range(0)), int(bench.range(1))};
+    const auto plan = sim.bailoutPlan();
+    if (state.currentDepthM != 100.0 || !plan || plan->ascent.stops.empty() || plan->ascent.endless)
+        bench.SkipWithError("not a deep decompression dive");
+    else {
+        bench.counters["tts_min"] = plan->ascent.ttsMinutes;
+        bench.counters["gas1_l"] = plan->gases[0].needL;
+        bench.counters["gas2_l"] = plan->gases[1].needL;
+    }
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(sim.bailoutPlan()->ascent.seconds);
+}
+BENCHMARK(BM_BailoutPlanAfter60MinutesAt100m)
         ->Args({50, 80})
         ->Args({30, 70})
         ->Unit(benchmark::kMillisecond);

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>BailoutMenu</name>
+    <message>
+        <source>&amp;Байлаут</source>
+        <translation>&amp;Bailout</translation>
+    </message>
+    <message>
+        <source>Вернуться на &amp;контур</source>
+        <translation>Back on the &amp;loop</translation>
+    </message>
+    <message>
+        <source>&amp;Настройки байлаута…</source>
+        <translation>Bailout &amp;settings…</translation>
+    </message>
+    <message>
+        <source>Газ &amp;%1 (%2)</source>
+        <translation>Gas &amp;%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>DrillController</name>
     <message>
         <source>&amp;Открыть тренировку…</source>
@@ -81,6 +100,10 @@
     <message>
         <source>Кислород</source>
         <translation>Oxygen</translation>
+    </message>
+    <message>
+        <source>Байлаут %1</source>
+        <translation>Bailout %1</translation>
     </message>
 </context>
 <context>
@@ -245,6 +268,69 @@
     <message>
         <source>Угу</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TBailoutSettings</name>
+    <message>
+        <source>Настройки байлаута</source>
+        <translation>Bailout settings</translation>
+    </message>
+    <message>
+        <source>O2, %</source>
+        <translation>O2, %</translation>
+    </message>
+    <message>
+        <source>He, %</source>
+        <translation>He, %</translation>
+    </message>
+    <message>
+        <source>Литры</source>
+        <translation>Litres</translation>
+    </message>
+    <message>
+        <source>Газ %1</source>
+        <translation>Gas %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Не принято: все семь значений должны быть числами.</source>
+        <translation>Not taken: all seven values must be numbers.</translation>
+    </message>
+    <message>
+        <source>Не принято: %1 — кислорода от 5 до 100 %.</source>
+        <translation>Not taken: %1 needs 5 to 100 % oxygen.</translation>
+    </message>
+    <message>
+        <source>Не принято: %1 — гелий не может быть отрицательным.</source>
+        <translation>Not taken: %1 cannot have negative helium.</translation>
+    </message>
+    <message>
+        <source>Не принято: %1 — кислорода и гелия вместе не больше 100 %.</source>
+        <translation>Not taken: %1 cannot have more than 100 % oxygen and helium together.</translation>
+    </message>
+    <message>
+        <source>Не принято: %1 — литры не могут быть отрицательными (0 — баллона нет).</source>
+        <translation>Not taken: %1 cannot hold negative litres (0: not carried).</translation>
+    </message>
+    <message>
+        <source>Не принято: расход на открытой схеме должен быть больше нуля.</source>
+        <translation>Not taken: the open-circuit breathing must be above zero.</translation>
+    </message>
+    <message>
+        <source>Расход на открытой схеме (RMV), л/мин</source>
+        <translation>Open-circuit breathing (RMV), l/min</translation>
+    </message>
+    <message>
+        <source>O2 от 5 до 100 %, O2 и He вместе не больше 100 %; 0 литров — газа нет с собой.</source>
+        <translation>O2 from 5 to 100 %, O2 and He together at most 100 %; 0 litres: the gas is not carried.</translation>
     </message>
 </context>
 <context>
@@ -505,6 +591,22 @@
         <source>Журнал:</source>
         <translation>Log:</translation>
     </message>
+    <message>
+        <source>Остаток газа байлаута не меньше %1 %</source>
+        <translation>Bailout gas left at least %1 %</translation>
+    </message>
+    <message>
+        <source>На байлауте</source>
+        <translation>On bailout</translation>
+    </message>
+    <message>
+        <source>Израсходовано газа байлаута</source>
+        <translation>Bailout gas used</translation>
+    </message>
+    <message>
+        <source>Без газа</source>
+        <translation>Out of gas</translation>
+    </message>
 </context>
 <context>
     <name>TDiveComputer</name>
@@ -629,6 +731,47 @@
         <translation>GF %1/%2</translation>
     </message>
     <message>
+        <source>НЕТ ГАЗА</source>
+        <translation>OUT OF GAS</translation>
+    </message>
+    <message>
+        <source>Нет газа
+для байлаута</source>
+        <translation>No bailout gas</translation>
+    </message>
+    <message>
+        <source>Дыхание</source>
+        <translation>Breathing</translation>
+    </message>
+    <message>
+        <source>План байлаута</source>
+        <translation>Bailout plan</translation>
+    </message>
+    <message>
+        <source>Чем дышит дайвер: контур или газ байлаута (меню «Байлаут»)</source>
+        <translation>What the diver breathes: the loop or a bailout gas (the &quot;Bailout&quot; menu)</translation>
+    </message>
+    <message>
+        <source>Всплытие на газах байлаута, если перейти на них сейчас, с остановками по GF</source>
+        <translation>The ascent on the bailout gases if the diver bailed out now, with stops at the gradient factors</translation>
+    </message>
+    <message>
+        <source>Газ %1 (%2)</source>
+        <translation>Gas %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: нужно / есть, л</source>
+        <translation>%1: need / have, l</translation>
+    </message>
+    <message>
+        <source>%1 л</source>
+        <translation>%1 l</translation>
+    </message>
+    <message>
+        <source>Контур</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
         <source>%1 мин</source>
         <translation>%1 min</translation>
     </message>
@@ -643,6 +786,10 @@
     <message>
         <source>&gt; 24 ч</source>
         <translation>&gt; 24 h</translation>
+    </message>
+    <message>
+        <source>не взят</source>
+        <translation>not carried</translation>
     </message>
 </context>
 <context>

@@ -76,7 +76,7 @@ bool ExportController::exportTo(const QString &path, DiveFileFormat format)
     // The equipment and the gases named in the interface's language.
     const UddfNames names {tr("Ребризер Loopwright").toStdString(),
             tr("Датчик O2 %1").toStdString(), tr("Дилюент").toStdString(),
-            tr("Кислород").toStdString()};
+            tr("Кислород").toStdString(), tr("Байлаут %1").toStdString()};
     const std::string bytes = format == DiveFileFormat::csv
             ? diveCsv(m_log.record())
             : uddfDocument(

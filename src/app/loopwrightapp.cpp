@@ -57,6 +57,9 @@ void LoopwrightApp::startUp()
         form.setKeptLanguage(m_keptLanguage);
         state.gradientFactors = options.gradientFactors;
         form.setExportFolder(options.exportFolder);
+        // The program starts on the loop with the bailout cylinders full.
+        state.bailout = options.bailout;
+        state.bailoutLeft = {state.bailout.gases[0].litres, state.bailout.gases[1].litres};
         diveComputer.simulationChanged(); // its pair, whether shown or not
     }
     try {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bailoutmenu.h"
 #include "drillcontroller.h"
 #include "engine/simulationstate.h"
 #include "exportcontroller.h"
@@ -17,8 +18,8 @@
 
 /// The program's run: the one simulation state, dive history and dive log
 /// for export, and the four windows, created in their order (main window,
-/// About, graph, loop details), the dive computer and the drills, kept until
-/// the end. Needs a QApplication.
+/// About, graph, loop details), the dive computer, the drills and the bailout
+/// menu, kept until the end. Needs a QApplication.
 class LoopwrightApp
 {
 public:
@@ -61,6 +62,7 @@ public:
     TLoopdetales details {form.params(), &form};
     TDiveComputer diveComputer {form.simulation(), &form};
     DrillController drills {form, diveComputer};
+    BailoutMenu bailout {form, [this](const std::string &words) { drills.perform(words); }};
     ExportController diveExport {form};
 
 private:

@@ -58,6 +58,7 @@ QString unitOf(ObjectiveKind kind)
     switch (kind) {
     case ObjectiveKind::CnsBelow:
     case ObjectiveKind::ReserveAbove:
+    case ObjectiveKind::BailoutReserveAbove:
         return QStringLiteral("%");
     case ObjectiveKind::ReactWithin:
         return TDebrief::tr("с");
@@ -80,6 +81,8 @@ QString goal(const ObjectiveResult &o)
         return TDebrief::tr("CNS ниже %1 %").arg(number(o.high));
     case ObjectiveKind::ReserveAbove:
         return TDebrief::tr("Остаток газа в баллонах не меньше %1 %").arg(number(o.high));
+    case ObjectiveKind::BailoutReserveAbove:
+        return TDebrief::tr("Остаток газа байлаута не меньше %1 %").arg(number(o.high));
     case ObjectiveKind::ReactWithin:
         return TDebrief::tr("Отреагировать на отказ за %1 с").arg(number(o.high));
     }
@@ -99,6 +102,7 @@ QString measured(ObjectiveKind kind)
     case ObjectiveKind::CnsBelow:
         return TDebrief::tr("наибольшее CNS");
     case ObjectiveKind::ReserveAbove:
+    case ObjectiveKind::BailoutReserveAbove:
         return TDebrief::tr("меньший остаток");
     case ObjectiveKind::ReactWithin:
         return TDebrief::tr("время реакции");
@@ -144,7 +148,10 @@ std::vector<std::pair<QString, QString>> figureRows(const DrillFigures &f)
             {TDebrief::tr("Наибольшее CNS"), shown(f.maxCnsPercent, 1, QStringLiteral("%"))},
             {QStringLiteral("OTU"), shown(f.otu, 1, {})},
             {TDebrief::tr("Израсходовано кислорода"), shown(f.o2UsedL, 1, l)},
-            {TDebrief::tr("Израсходовано дилюента"), shown(f.dilUsedL, 1, l)}};
+            {TDebrief::tr("Израсходовано дилюента"), shown(f.dilUsedL, 1, l)},
+            {TDebrief::tr("На байлауте"), shown(f.openCircuitMinutes, 1, m)},
+            {TDebrief::tr("Израсходовано газа байлаута"), shown(f.bailoutUsedL, 1, l)},
+            {TDebrief::tr("Без газа"), shown(f.minutesOutOfGas, 1, m)}};
 }
 
 QString actorText(Actor by)
@@ -237,6 +244,9 @@ TDebrief::TDebrief(QWidget *parent)
 
     m_figures = new QGroupBox;
     auto *figureGrid = new QGridLayout(m_figures);
+    // Fourteen rows: close together, so that the debrief fits a 768-pixel
+    // screen.
+    figureGrid->setVerticalSpacing(1);
     const auto rows = figureRows(DrillFigures {});
     for (std::size_t i = 0; i < rows.size(); ++i) {
         auto *name = new QLabel;

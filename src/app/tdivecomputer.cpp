@@ -19,12 +19,16 @@ const QColor kConsole(110, 110, 110);
 const QColor kReadoutBack(235, 235, 235);
 const QColor kReadoutText(0, 0, 255);
 constexpr int kOutlookIntervalMs = 250; // at most four outlooks a second
-// Two columns of read-outs and a status line across them: low enough for a
-// 768-pixel screen with room below for more read-outs.
+// Two columns of read-outs, the bailout plan's two columns under them, and the
+// warnings and the status line across: low enough for a 768-pixel screen.
 constexpr int kColumn = 216;
+constexpr int kHalf = (kColumn - 8) / 2; // a read-out of two side by side
 constexpr int kRight = 8 + kColumn + 8; // the right column's left edge
 constexpr int kWidth = kRight + kColumn + 8;
-constexpr int kStatusTop = 350;
+constexpr int kBailoutTop = 370; // the bailout plan's title
+constexpr int kWarningsTop = 548;
+constexpr int kWarningsHeight = 56;
+constexpr int kStatusTop = kWarningsTop + kWarningsHeight + 6;
 constexpr int kStatusHeight = 42;
 constexpr int kHeight = kStatusTop + kStatusHeight + 6;
 
@@ -68,9 +72,18 @@ QString stopText(const DecoStop &stop)
             .arg(stop.minutes);
 }
 
+// A plan's time to the surface: an ascent of more than a day is no good
+// news, whatever its stops.
+QString ttsText(bool endless, int ttsMinutes)
+{
+    return endless ? TDiveComputer::tr("> 24 ч") : minutes(ttsMinutes);
+}
+
 QString warningText(DiveWarning warning)
 {
     switch (warning) {
+    case DiveWarning::OutOfGas:
+        return TDiveComputer::tr("НЕТ ГАЗА");
     case DiveWarning::Hypoxia:
         return TDiveComputer::tr("ГИПОКСИЯ");
     case DiveWarning::Hyperoxia:
@@ -120,13 +133,13 @@ TDiveComputer::TDiveComputer(Simulation &simulation, QWidget *mainWindow)
     setFixedSize(kWidth, kHeight);
     setColours(this, Qt::white, kConsole);
 
-    m_cns = readout(QT_TR_NOOP("ЦНС, %"), 8, 6, 104, 30);
+    m_cns = readout(QT_TR_NOOP("ЦНС, %"), 8, 6, kHalf, 30);
     m_cns->setObjectName(QStringLiteral("cns"));
-    m_otu = readout("OTU", 120, 6, 104, 30);
+    m_otu = readout("OTU", 16 + kHalf, 6, kHalf, 30);
     m_otu->setObjectName(QStringLiteral("otu"));
-    m_gf99 = readout("GF99", 8, 58, 104, 30);
+    m_gf99 = readout("GF99", 8, 58, kHalf, 30);
     m_gf99->setObjectName(QStringLiteral("gf99"));
-    m_surfaceGf = readout(QT_TR_NOOP("Пов. GF"), 120, 58, 104, 30);
+    m_surfaceGf = readout(QT_TR_NOOP("Пов. GF"), 16 + kHalf, 58, kHalf, 30);
     m_surfaceGf->setObjectName(QStringLiteral("surfaceGf"));
 
     // The pair the plan and the no-stop time use; a press opens the settings.
@@ -170,12 +183,15 @@ TDiveComputer::TDiveComputer(Simulation &simulation, QWidget *mainWindow)
     m_diluentPpo2 = readout(QT_TR_NOOP("Промывка дилюентом: PPO2"), 8, 210, kColumn, 30);
     m_diluentPpo2->setObjectName(QStringLiteral("diluentPpo2"));
 
-    m_warnings = new QLabel(this);
-    m_warnings->setObjectName(QStringLiteral("warnings"));
-    m_warnings->setGeometry(8, 264, kColumn, 80);
-    m_warnings->setAlignment(Qt::AlignCenter);
-    m_warnings->setFont(designFont(QStringLiteral("Tahoma"), 15, true));
-    setColours(m_warnings, Qt::white, kConsole);
+    // What the diver breathes and the bailout cylinders with their mixes.
+    m_breathingNow = readout(QT_TR_NOOP("Дыхание"), 8, 262, kColumn, 30);
+    m_breathingNow->setObjectName(QStringLiteral("breathing"));
+    for (std::size_t j = 0; j < 2; ++j) {
+        m_cylinders[j] = readout(nullptr, 8 + int(j) * (kHalf + 8), 314, kHalf, 30);
+        m_cylinders[j]->setObjectName(QStringLiteral("bailout%1Left").arg(j + 1));
+        m_cylinderCaptions[j] = m_titles.back().first;
+        m_titles.pop_back(); // named from the settings, not translated once
+    }
 
     m_noDeco = readout(QT_TR_NOOP("Бездекомпрессионное время"), kRight, 6, kColumn, 30);
     m_noDeco->setObjectName(QStringLiteral("noDecoTime"));
@@ -184,28 +200,34 @@ TDiveComputer::TDiveComputer(Simulation &simulation, QWidget *mainWindow)
     m_firstStop = readout(QT_TR_NOOP("Первая остановка"), kRight, 110, kColumn, 30);
     m_firstStop->setObjectName(QStringLiteral("firstStop"));
 
-    // Every stop, deepest first, in the read-outs' own look; a long plan
-    // scrolls.
-    auto *stopsTitle = new QLabel(this);
-    m_titles.emplace_back(stopsTitle, QT_TR_NOOP("Остановки"));
-    stopsTitle->setGeometry(kRight, 162, kColumn, 16);
-    stopsTitle->setFont(designFont(QStringLiteral("Tahoma"), 12, true));
-    setColours(stopsTitle, Qt::white, kConsole);
-    m_stopsArea = new QScrollArea(this);
-    m_stopsArea->setObjectName(QStringLiteral("stopsArea"));
-    m_stopsArea->setGeometry(kRight, 179, kColumn, 165);
-    m_stopsArea->setFrameShape(QFrame::NoFrame);
-    m_stopsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_stopsArea->setWidgetResizable(true);
-    m_stopsArea->setFocusPolicy(Qt::NoFocus);
-    m_stops = new QLabel;
-    m_stops->setObjectName(QStringLiteral("stops"));
-    m_stops->setFont(designFont(QStringLiteral("Tahoma"), 18, true, true));
-    m_stops->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_stops->setTextFormat(Qt::PlainText);
-    setColours(m_stops, kReadoutText, kReadoutBack);
-    m_stopsArea->setWidget(m_stops);
-    setColours(m_stopsArea->viewport(), kReadoutText, kReadoutBack);
+    m_stops = stopList("stops", QT_TR_NOOP("Остановки"), kRight, 162, 361 - 162);
+
+    // "Bail out now": the ascent on the bailout gases and what it needs of
+    // each, under the loop's read-outs.
+    auto *bailoutTitle = new QLabel(this);
+    m_titles.emplace_back(bailoutTitle, QT_TR_NOOP("План байлаута"));
+    bailoutTitle->setGeometry(8, kBailoutTop, kWidth - 16, 16);
+    bailoutTitle->setFont(designFont(QStringLiteral("Tahoma"), 12, true));
+    bailoutTitle->setAlignment(Qt::AlignCenter);
+    setColours(bailoutTitle, Qt::white, kConsole);
+    m_bailoutTts = readout(QT_TR_NOOP("Время до поверхности"), 8, kBailoutTop + 20, kColumn, 30);
+    m_bailoutTts->setObjectName(QStringLiteral("bailoutTts"));
+    for (std::size_t j = 0; j < 2; ++j) {
+        m_needs[j] = readout(nullptr, 8, kBailoutTop + 72 + int(j) * 52, kColumn, 30);
+        m_needs[j]->setObjectName(QStringLiteral("bailout%1Need").arg(j + 1));
+        m_needCaptions[j] = m_titles.back().first;
+        m_titles.pop_back();
+    }
+    m_bailoutStops = stopList("bailoutStops", QT_TR_NOOP("Остановки"), kRight, kBailoutTop + 20,
+            kWarningsTop - 7 - kBailoutTop - 20);
+
+    m_warnings = new QLabel(this);
+    m_warnings->setObjectName(QStringLiteral("warnings"));
+    m_warnings->setGeometry(8, kWarningsTop, kWidth - 16, kWarningsHeight);
+    m_warnings->setAlignment(Qt::AlignCenter);
+    m_warnings->setWordWrap(true);
+    m_warnings->setFont(designFont(QStringLiteral("Tahoma"), 14, true));
+    setColours(m_warnings, Qt::white, kConsole);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
@@ -239,7 +261,11 @@ void TDiveComputer::translate()
     m_surfaceGf->setToolTip(
             tr("Насыщение ведущего отсека при всплытии на поверхность сейчас, % от предела"));
     m_gradientFactors->setToolTip(tr("Градиент-факторы плана: нажмите, чтобы изменить"));
+    m_breathingNow->setToolTip(tr("Чем дышит дайвер: контур или газ байлаута (меню «Байлаут»)"));
+    m_bailoutTts->setToolTip(
+            tr("Всплытие на газах байлаута, если перейти на них сейчас, с остановками по GF"));
     showGradientFactors();
+    showBreathing(m_breathing);
     showExposure(m_exposure);
     showCells(m_cells);
     showOutlook(m_outlook);
@@ -255,7 +281,7 @@ void TDiveComputer::changeEvent(QEvent *event)
 QLabel *TDiveComputer::readout(const char *caption, int x, int y, int width, int height)
 {
     auto *title = new QLabel(this);
-    m_titles.emplace_back(title, caption);
+    m_titles.emplace_back(title, caption); // a caller without a caption takes it out again
     title->setGeometry(x, y, width, 16);
     title->setFont(designFont(QStringLiteral("Tahoma"), 12, true));
     setColours(title, Qt::white, kConsole);
@@ -266,6 +292,32 @@ QLabel *TDiveComputer::readout(const char *caption, int x, int y, int width, int
     value->setTextFormat(Qt::PlainText);
     setColours(value, kReadoutText, kReadoutBack);
     return value;
+}
+
+QLabel *TDiveComputer::stopList(const char *name, const char *caption, int x, int y, int height)
+{
+    auto *title = new QLabel(this);
+    m_titles.emplace_back(title, caption);
+    title->setGeometry(x, y, kColumn, 16);
+    title->setFont(designFont(QStringLiteral("Tahoma"), 12, true));
+    setColours(title, Qt::white, kConsole);
+    // Every stop, deepest first, in the read-outs' own look.
+    auto *area = new QScrollArea(this);
+    area->setObjectName(QLatin1String(name) + QStringLiteral("Area"));
+    area->setGeometry(x, y + 17, kColumn, height - 17);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidgetResizable(true);
+    area->setFocusPolicy(Qt::NoFocus);
+    auto *stops = new QLabel;
+    stops->setObjectName(QLatin1String(name));
+    stops->setFont(designFont(QStringLiteral("Tahoma"), 18, true, true));
+    stops->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    stops->setTextFormat(Qt::PlainText);
+    setColours(stops, kReadoutText, kReadoutBack);
+    area->setWidget(stops);
+    setColours(area->viewport(), kReadoutText, kReadoutBack);
+    return stops;
 }
 
 void TDiveComputer::showExposure(const ExposureView &view)
@@ -300,6 +352,60 @@ void TDiveComputer::showCells(const CellsView &view)
     showWarnings();
 }
 
+void TDiveComputer::showBreathing(const BreathingView &view)
+{
+    m_breathing = view;
+    for (std::size_t j = 0; j < 2; ++j) {
+        const QString name = tr("Газ %1 (%2)").arg(j + 1).arg(fromUtf8(mixText(view.gases[j])));
+        m_cylinderCaptions[j]->setText(name);
+        m_needCaptions[j]->setText(tr("%1: нужно / есть, л").arg(name));
+        m_cylinders[j]->setText(
+                view.diving ? tr("%1 л").arg(view.litresLeft[j]) : QStringLiteral("—"));
+    }
+    QString now = QStringLiteral("—");
+    if (view.diving)
+        now = view.breathing == Breathing::Loop
+                ? tr("Контур")
+                : m_cylinderCaptions[gasIndex(view.breathing)]->text();
+    m_breathingNow->setText(now);
+    // An empty cylinder on the diver's mouth: red, as the warning below.
+    setAlertColours(m_breathingNow, view.outOfGas ? AlertLevel::Red : AlertLevel::Normal);
+}
+
+void TDiveComputer::showBailoutPlan(const BailoutOutlook &plan)
+{
+    using Status = BailoutOutlook::Status;
+    QString tts = QStringLiteral("—");
+    QStringList stops;
+    if (plan.status == Status::Endless) {
+        tts = ttsText(true, 0);
+    } else if (plan.status == Status::NoGas) {
+        stops << tr("Нет газа\nдля байлаута");
+    } else if (plan.status == Status::Planned) {
+        tts = ttsText(false, plan.ttsMinutes);
+        for (const DecoStop &stop : plan.stops)
+            stops << stopText(stop);
+        if (stops.isEmpty())
+            stops << tr("нет");
+    }
+    m_bailoutTts->setText(tts);
+    m_bailoutStops->setText(stops.isEmpty() ? QStringLiteral("—") : stops.join(QLatin1Char('\n')));
+    for (std::size_t j = 0; j < 2; ++j) {
+        const BailoutOutlook::Gas &gas = plan.gases[j];
+        QString text = QStringLiteral("—");
+        AlertLevel level = AlertLevel::Normal;
+        if (plan.status == Status::Planned) {
+            text = gas.carried ? QStringLiteral("%1 / %2").arg(gas.needL).arg(gas.contentL)
+                               : tr("не взят");
+            // Not enough of a gas the ascent breathes.
+            if (gas.carried && !gas.enough)
+                level = AlertLevel::Red;
+        }
+        m_needs[j]->setText(text);
+        setAlertColours(m_needs[j], level);
+    }
+}
+
 void TDiveComputer::showWarnings()
 {
     QStringList warnings;
@@ -309,7 +415,7 @@ void TDiveComputer::showWarnings()
         warnings << tr("ДАТЧИК %1 ИСКЛЮЧЁН").arg(m_cells.votedOut);
     if (m_cells.disagree)
         warnings << tr("ДАТЧИКИ НЕ СОГЛАСНЫ");
-    m_warnings->setText(warnings.join(QLatin1Char('\n')));
+    m_warnings->setText(warnings.join(QStringLiteral("   ")));
     setColours(m_warnings, Qt::white, warnings.isEmpty() ? kConsole : toQColor(kAlertRed));
 }
 
@@ -339,8 +445,7 @@ void TDiveComputer::showOutlook(const OutlookView &view)
     QString firstStop = QStringLiteral("—");
     QStringList stops;
     if (const std::optional<DecoPlan> &plan = view.plan) {
-        // An ascent of more than a day is no good news, whatever its stops.
-        tts = plan->endless ? tr("> 24 ч") : minutes(plan->ttsMinutes);
+        tts = ttsText(plan->endless, plan->ttsMinutes);
         if (!plan->endless) {
             for (const DecoStop &stop : plan->stops)
                 stops << stopText(stop);
@@ -350,6 +455,7 @@ void TDiveComputer::showOutlook(const OutlookView &view)
     m_tts->setText(tts);
     m_firstStop->setText(firstStop);
     m_stops->setText(stops.isEmpty() ? QStringLiteral("—") : stops.join(QLatin1Char('\n')));
+    showBailoutPlan(view.bailout);
     updateStatus();
 }
 
@@ -413,6 +519,9 @@ void TDiveComputer::simulationChanged()
     const CellsView cells = cellsView(m_simulation, run);
     if (!(cells == m_cells))
         showCells(cells);
+    const BreathingView breathing = breathingView(m_simulation.state(), run);
+    if (!(breathing == m_breathing))
+        showBreathing(breathing);
     m_outlookStale = true;
     if (!isVisible())
         return;
@@ -428,6 +537,7 @@ void TDiveComputer::refreshNow()
     showGradientFactors();
     showExposure(exposureView(m_simulation.state(), m_lastRun));
     showCells(cellsView(m_simulation, m_lastRun));
+    showBreathing(breathingView(m_simulation.state(), m_lastRun));
     updateOutlook();
 }
 

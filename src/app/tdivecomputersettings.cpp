@@ -1,30 +1,23 @@
 #include "tdivecomputersettings.h"
 
 #include "appfonts.h"
+#include "dialogparts.h"
 #include "language.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPushButton>
 
 namespace {
 
 QLabel *label(QWidget *parent, const char *name, int x, int y, int width, int height)
 {
-    auto *l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(x, y, width, height);
-    return l;
+    return dialogparts::label(parent, QLatin1String(name), QRect(x, y, width, height));
 }
 
 QLineEdit *percentField(QWidget *parent, const char *name, int x, int y)
 {
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(QLatin1String(name));
-    field->setGeometry(x, y, 41, 21);
-    field->setMaxLength(3);
-    return field;
+    return dialogparts::field(parent, QLatin1String(name), QRect(x, y, 41, 21), 3);
 }
 
 } // namespace
@@ -42,22 +35,10 @@ TDiveComputerSettings::TDiveComputerSettings(QWidget *parent) : QDialog(parent)
     m_high = percentField(this, "gfHigh", 120, 58);
     m_range = label(this, "range", 170, 34, 102, 44);
     m_range->setWordWrap(true);
-    m_message = label(this, "message", 8, 86, 264, 44);
-    m_message->setWordWrap(true);
-    m_message->setTextFormat(Qt::PlainText);
-    QPalette red = m_message->palette();
-    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
-    m_message->setPalette(red);
-
-    m_ok = new QPushButton(this);
-    m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setGeometry(116, 136, 75, 25);
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(this);
-    m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_cancel->setGeometry(197, 136, 75, 25);
-    connect(m_ok, &QPushButton::clicked, this, &TDiveComputerSettings::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &TDiveComputerSettings::reject);
+    m_message = dialogparts::refusal(this, QRect(8, 86, 264, 44));
+    const auto buttons = dialogparts::okCancel(this, 272, 136);
+    m_ok = buttons.ok;
+    m_cancel = buttons.cancel;
     whenLanguageChanges(this, [this] { translate(); });
     setFixedSize(280, 169);
 }

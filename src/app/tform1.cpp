@@ -684,7 +684,8 @@ bool TForm1::FormClose()
         saveState(file, currentStateSections(), *this);
         saveOptions(file,
                 {m_menu.diveComputer->isChecked(), m_keptLanguage,
-                        m_simulation->state().gradientFactors, m_exportFolder});
+                        m_simulation->state().gradientFactors, m_exportFolder,
+                        m_simulation->state().bailout});
         batch.Commit();
         return true;
     } catch (const LoopwrightError &e) {

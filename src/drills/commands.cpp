@@ -315,6 +315,69 @@ void parseGradientFactorPair(const CommandLine &l, ScenarioCommand &c)
     c.gradientFactors = *pair;
 }
 
+// A number as the program reads numbers (comma or point), finite.
+double finiteArgument(std::string_view text, std::string_view what, std::string_view whatRu)
+{
+    double value = NAN;
+    try {
+        value = numtext::parseDecimal(text);
+    } catch (const LoopwrightError &) { }
+    if (!std::isfinite(value))
+        throw LineRejection {std::string(what) + " must be a number, not " + quoted(text),
+                std::string(whatRu) + ": нужно число, а не " + guillemets(text)};
+    return value;
+}
+
+// bailout-gas J O2 HE LITRES
+void parseBailoutGas(const CommandLine &l, ScenarioCommand &c)
+{
+    const std::vector<std::string_view> &args = l.args;
+    l.expect(4, "a gas number (1 or 2), its oxygen and helium in percent and its litres",
+            "нужны номер газа (1 или 2), кислород и гелий в процентах и литры");
+    if (args[0] != "1" && args[0] != "2")
+        throw LineRejection {"the bailout gas must be 1 or 2, not " + quoted(args[0]),
+                "газ байлаута должен быть 1 или 2, а не " + guillemets(args[0])};
+    BailoutGas gas;
+    gas.o2Percent = finiteArgument(args[1], "the oxygen", "кислород");
+    gas.hePercent = finiteArgument(args[2], "the helium", "гелий");
+    gas.litres = finiteArgument(args[3], "the litres", "литры");
+    if (!(BailoutGas::kMinimumO2 <= gas.o2Percent && gas.o2Percent <= 100.0))
+        throw LineRejection {"the oxygen must be from 5 to 100 %, not " + quoted(args[1]),
+                "кислорода должно быть от 5 до 100 %, а не " + guillemets(args[1])};
+    if (gas.hePercent < 0.0)
+        throw LineRejection {"the helium cannot be negative", "гелий не может быть отрицательным"};
+    if (!BailoutGas::validMix(gas.o2Percent, gas.hePercent))
+        throw LineRejection {"the oxygen and the helium together cannot be more than 100 %",
+                "кислорода и гелия вместе не может быть больше 100 %"};
+    if (!BailoutGas::validLitres(gas.litres))
+        throw LineRejection {"the litres cannot be negative", "литры не могут быть отрицательными"};
+    c.gas = args[0] == "1" ? 0 : 1;
+    c.bailoutGas = gas;
+    // The numbers as written, for the debrief's log.
+    c.text = std::string(args[1]) + " " + std::string(args[2]) + " " + std::string(args[3]);
+}
+
+void parseRmv(const CommandLine &l, ScenarioCommand &c)
+{
+    l.expect(1, "a breathing rate in litres per minute",
+            "нужен расход на дыхание в литрах в минуту");
+    c.text = std::string(l.args[0]);
+    c.value = finiteArgument(l.args[0], "the breathing rate", "расход на дыхание");
+    if (!BailoutSettings::validRmv(c.value))
+        throw LineRejection {"the breathing rate must be above 0, not " + quoted(l.args[0]),
+                "расход на дыхание должен быть больше нуля, а не " + guillemets(l.args[0])};
+}
+
+void parseBailout(const CommandLine &l, ScenarioCommand &c)
+{
+    l.expect(1, "1, 2 or loop", "нужно 1, 2 или loop");
+    const std::string_view to = l.args[0];
+    if (to != "1" && to != "2" && to != "loop")
+        throw LineRejection {"expected 1, 2 or loop, not " + quoted(to),
+                "ожидается 1, 2 или loop, а не " + guillemets(to)};
+    c.breathing = to == "1" ? Breathing::Gas1 : to == "2" ? Breathing::Gas2 : Breathing::Loop;
+}
+
 void parseNothing(const CommandLine &l, ScenarioCommand &)
 {
     l.expect(0, "no arguments", "аргументы не нужны");
@@ -424,6 +487,22 @@ std::string minutesWords(const ScenarioCommand &c)
     return "minutes " + c.text;
 }
 
+std::string bailoutGasWords(const ScenarioCommand &c)
+{
+    return "bailout-gas " + std::to_string(c.gas + 1) + " " + c.text;
+}
+
+std::string rmvWords(const ScenarioCommand &c)
+{
+    return "rmv " + c.text;
+}
+
+std::string bailoutWords(const ScenarioCommand &c)
+{
+    return c.breathing == Breathing::Loop ? "bailout loop"
+                                          : "bailout " + std::to_string(gasIndex(c.breathing) + 1);
+}
+
 // The scenario language: adding a command is adding a row here (with its
 // kind, and its step in applyCommand or the runner).
 struct CommandSpec
@@ -449,6 +528,11 @@ constexpr CommandSpec kCommands[] = {
         {"cell", Kind::Cell, kDrillSetup | kDrillTimed, parseCell, cellWords},
         {"gf", Kind::GradientFactors, kDrillSetup | kTraineeAction, parseGradientFactorPair,
                 gradientFactorWords},
+        {"bailout-gas", Kind::BailoutGasSetting, kDrillSetup | kTraineeAction, parseBailoutGas,
+                bailoutGasWords},
+        {"rmv", Kind::Rmv, kDrillSetup | kTraineeAction, parseRmv, rmvWords},
+        // The dive button puts the diver back on the loop: no use in a set-up.
+        {"bailout", Kind::Bailout, kDrillTimed | kTraineeAction, parseBailout, bailoutWords},
         {"start", Kind::Start, 0, parseNothing, plainWords},
         {"pause", Kind::Pause, 0, parseNothing, plainWords},
         {"continue", Kind::Continue, 0, parseNothing, plainWords},
@@ -457,6 +541,7 @@ constexpr CommandSpec kCommands[] = {
         {"minutes", Kind::Minutes, 0, parseMinutes, minutesWords},
         {"forecast", Kind::Forecast, 0, parseNothing, plainWords},
         {"plan", Kind::Plan, 0, parseNothing, plainWords},
+        {"bailoutplan", Kind::BailoutPlan, 0, parseNothing, plainWords},
 };
 
 const CommandSpec *findCommand(std::string_view word)
@@ -554,6 +639,15 @@ void applyCommand(const ScenarioCommand &c, Simulation &simulation)
         break;
     case Kind::GradientFactors:
         state.gradientFactors = c.gradientFactors;
+        break;
+    case Kind::BailoutGasSetting:
+        state.bailout.gases[std::size_t(c.gas)] = c.bailoutGas;
+        break;
+    case Kind::Rmv:
+        state.bailout.rmvLpm = c.value;
+        break;
+    case Kind::Bailout:
+        state.breathing = c.breathing;
         break;
     case Kind::Press:
     case Kind::Release:

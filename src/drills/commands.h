@@ -25,6 +25,9 @@ struct ScenarioCommand
         Supply,
         Cell,
         GradientFactors,
+        BailoutGasSetting,
+        Rmv,
+        Bailout,
         Start,
         Pause,
         Continue,
@@ -34,7 +37,8 @@ struct ScenarioCommand
         Ticks,
         Minutes,
         Forecast,
-        Plan
+        Plan,
+        BailoutPlan
     };
     Kind kind = Kind::Start;
     int line = 0;
@@ -53,7 +57,10 @@ struct ScenarioCommand
     double minutes = 0.0;
     int cell = 1; ///< the oxygen cell, 1..3
     CellAction cellAction = CellAction::Ok;
-    double value = 0.0; ///< the cell's stuck value, limit, sensitivity or half-time
+    double value = 0.0; ///< the cell's stuck value, limit, sensitivity or half-time; the RMV
+    int gas = 0; ///< the bailout gas of "bailout-gas", 0 or 1
+    BailoutGas bailoutGas; ///< its mix and litres
+    Breathing breathing = Breathing::Loop; ///< of "bailout 1|2|loop"
 };
 
 /// Where a command may stand besides a scenario, which takes them all: in a
@@ -91,11 +98,11 @@ std::string commandWords(const ScenarioCommand &c);
 bool isTraineeAction(const ScenarioCommand &c);
 
 /// Carries out a command that needs no run button: field, slider, check,
-/// details, diluent-bypass-available, supply, cell, gf, press and release. A
-/// locked start-depth slider ignores the command, as it ignores the mouse; a
-/// failure box checked while a drill flies is the drill's failure (see
-/// Simulation::setFailure). Throws LoopwrightError for what a handler meets
-/// (a loop detail that is not a number).
+/// details, diluent-bypass-available, supply, cell, gf, bailout-gas, rmv,
+/// bailout, press and release. A locked start-depth slider ignores the
+/// command, as it ignores the mouse; a failure box checked while a drill flies
+/// is the drill's failure (see Simulation::setFailure). Throws LoopwrightError
+/// for what a handler meets (a loop detail that is not a number).
 void applyCommand(const ScenarioCommand &c, Simulation &simulation);
 
 /// Why a scenario or drill file could not be read.

@@ -94,7 +94,10 @@ std::string debriefJson(const Debrief &d)
             {"min_ppo2", jsonNumber(f.minPpo2)}, {"max_ppo2", jsonNumber(f.maxPpo2)},
             {"minutes_above_ceiling", jsonNumber(f.minutesAboveCeiling)},
             {"max_cns_percent", jsonNumber(f.maxCnsPercent)}, {"otu", jsonNumber(f.otu)},
-            {"o2_used_l", jsonNumber(f.o2UsedL)}, {"dil_used_l", jsonNumber(f.dilUsedL)}};
+            {"o2_used_l", jsonNumber(f.o2UsedL)}, {"dil_used_l", jsonNumber(f.dilUsedL)},
+            {"oc_minutes", jsonNumber(f.openCircuitMinutes)},
+            {"bailout_used_l", jsonNumber(f.bailoutUsedL)},
+            {"minutes_out_of_gas", jsonNumber(f.minutesOutOfGas)}};
     out += "],\n \"figures\": {";
     bool first = true;
     for (const auto &[key, value] : figures) {

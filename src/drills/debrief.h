@@ -30,6 +30,12 @@ struct DrillFigures
     double otu = 0.0;
     double o2UsedL = 0.0;
     double dilUsedL = 0.0;
+    /// Over the completed ticks, 0 when none completed: the minutes on a
+    /// bailout gas, the litres the bailout cylinders delivered, the minutes
+    /// a bailout cylinder gave less than the diver asked for.
+    double openCircuitMinutes = 0.0;
+    double bailoutUsedL = 0.0;
+    double minutesOutOfGas = 0.0;
 };
 
 struct ObjectiveResult

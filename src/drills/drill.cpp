@@ -114,9 +114,11 @@ Objective parseObjective(std::string_view rest)
         expect(1, "a number of minutes", "нужно число минут");
         o.kind = ObjectiveKind::SurfaceWithin;
         o.high = minutesArgument(w[1]);
-    } else if (kind == "cns-below" || kind == "reserve-above") {
+    } else if (kind == "cns-below" || kind == "reserve-above" || kind == "bailout-reserve-above") {
         expect(1, "a percentage", "нужен процент");
-        o.kind = kind == "cns-below" ? ObjectiveKind::CnsBelow : ObjectiveKind::ReserveAbove;
+        o.kind = kind == "cns-below"      ? ObjectiveKind::CnsBelow
+                : kind == "reserve-above" ? ObjectiveKind::ReserveAbove
+                                          : ObjectiveKind::BailoutReserveAbove;
         o.high = number(w[1], "the percentage", "процент");
     } else if (kind == "react-within") {
         expect(1, "a number of seconds", "нужно число секунд");
@@ -127,7 +129,8 @@ Objective parseObjective(std::string_view rest)
                     "the seconds must be zero or more", "секунды не могут быть отрицательными");
     } else {
         constexpr const char *kKinds = " (ppo2-between, no-ceiling-violation, surface-within, "
-                                       "cns-below, reserve-above, react-within)";
+                                       "cns-below, reserve-above, bailout-reserve-above, "
+                                       "react-within)";
         throw refuse(
                 "unknown objective " + q(kind) + kKinds, "неизвестная цель " + g(kind) + kKinds);
     }
@@ -213,6 +216,11 @@ void parseLine(std::string_view line, int lineNumber, Drill &drill)
     } else if (commandUses(word) == 0u) {
         throw refuse(q(word) + " is a run command, not allowed in a drill",
                 "команда запуска " + g(word) + " в тренировке не допускается");
+    } else if (word == "bailout") {
+        throw refuse("'bailout' in the set-up would be undone by the dive button, which "
+                     "puts the diver on the loop: write it after 'at MINUTES'",
+                "«bailout» в подготовке отменит «ПОГРУЖЕНИЕ», которое возвращает дайвера "
+                "на контур: пишите после «at МИНУТЫ»");
     } else if (commandUses(word) && !(*commandUses(word) & kDrillSetup)) {
         throw refuse(q(word) + " is allowed only after 'at MINUTES'",
                 g(word) + " допускается только после «at МИНУТЫ»");

@@ -16,6 +16,7 @@ enum class ObjectiveKind {
     SurfaceWithin,
     CnsBelow,
     ReserveAbove,
+    BailoutReserveAbove,
     ReactWithin
 };
 

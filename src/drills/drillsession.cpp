@@ -54,10 +54,12 @@ void DrillSession::begin()
     m_beenDeep = false;
     m_anyCompleted = false;
     m_belowMs = m_aboveMs = m_ceilingMs = 0;
+    m_openCircuitMs = m_outOfGasMs = 0;
     m_lastClockMs = m_endClockMs = s.simClockMs;
     keepEndState(s);
     m_o2AtStart = s.o2SupplyAtStart;
     m_dilAtStart = s.dilSupplyAtStart;
+    m_bailoutAtStart = s.bailoutLeft;
 }
 
 // What the debrief reports "at the end": a later reset must not change it.
@@ -68,6 +70,8 @@ void DrillSession::keepEndState(const SimulationState &s)
     m_endDilUsed = s.dilUsed;
     m_endO2Left = s.o2SupplyLeft;
     m_endDilLeft = s.dilSupplyLeft;
+    m_endBailoutUsed = s.bailoutDelivered;
+    m_endBailoutLeft = s.bailoutLeft;
 }
 
 void DrillSession::afterTick(bool completed)
@@ -83,7 +87,8 @@ void DrillSession::afterTick(bool completed)
         // A completed tick moved the clock by its whole length; a failed one
         // never reaches the clock.
         const std::int64_t tickMs = s.simClockMs - m_lastClockMs;
-        const double ppo2 = s.loopPPO2;
+        // What the diver breathed, from the loop or a bailout cylinder.
+        const double ppo2 = s.breathedPPO2;
         m_lastCompleted = {double(diveTimeMs()) / 60000.0, s.currentDepthM, ppo2};
         if (!m_anyCompleted || s.simClockMs - m_lastSampleMs >= kSampleEveryMs) {
             m_samples.push_back(m_lastCompleted);
@@ -105,6 +110,10 @@ void DrillSession::afterTick(bool completed)
             m_aboveMs += tickMs;
         if (s.currentDepthM < s.ceilings.safeAscentDepth)
             m_ceilingMs += tickMs;
+        if (s.breathing != Breathing::Loop)
+            m_openCircuitMs += tickMs;
+        if (s.outOfGas)
+            m_outOfGasMs += tickMs;
         for (std::size_t i = 0; i < m_drill.objectives.size(); ++i) {
             const Objective &o = m_drill.objectives[i];
             if (o.kind == ObjectiveKind::Ppo2Between && (ppo2 < o.low || ppo2 > o.high))
@@ -189,6 +198,18 @@ std::optional<double> reactionSeconds(const std::vector<LogEntry> &log)
     return double(action->diveTimeMs - failure->diveTimeMs) / 1000.0;
 }
 
+// The smaller share left of the bailout cylinders that held gas at the dive
+// button; 0 when none did.
+double bailoutShareLeft(const std::array<double, 2> &left, const std::array<double, 2> &atStart)
+{
+    double smallest = INFINITY;
+    for (std::size_t j = 0; j < 2; ++j) {
+        if (atStart[j] > 0.0)
+            smallest = std::fmin(smallest, shareLeft(left[j], atStart[j]));
+    }
+    return std::isinf(smallest) ? 0.0 : smallest;
+}
+
 } // namespace
 
 Debrief DrillSession::debrief() const
@@ -214,6 +235,9 @@ Debrief DrillSession::debrief() const
         f.maxPpo2 = m_maxPpo2;
         f.minutesAboveCeiling = double(m_ceilingMs) / 60000.0;
         f.maxCnsPercent = m_maxCns;
+        f.openCircuitMinutes = double(m_openCircuitMs) / 60000.0;
+        f.bailoutUsedL = m_endBailoutUsed;
+        f.minutesOutOfGas = double(m_outOfGasMs) / 60000.0;
     }
     f.otu = m_endOtu;
     f.o2UsedL = m_endO2Used;
@@ -252,6 +276,10 @@ Debrief DrillSession::debrief() const
         case ObjectiveKind::ReactWithin:
             r.value = d.reactionS;
             r.passed = r.value && *r.value <= o.high;
+            break;
+        case ObjectiveKind::BailoutReserveAbove:
+            r.value = bailoutShareLeft(m_endBailoutLeft, m_bailoutAtStart);
+            r.passed = *r.value >= o.high;
             break;
         }
         d.objectives.push_back(std::move(r));

@@ -3,6 +3,7 @@
 #include "drills/debrief.h"
 #include "drills/drill.h"
 
+#include <array>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -115,6 +116,8 @@ private:
     std::int64_t m_belowMs = 0;
     std::int64_t m_aboveMs = 0;
     std::int64_t m_ceilingMs = 0;
+    std::int64_t m_openCircuitMs = 0;
+    std::int64_t m_outOfGasMs = 0;
 
     // What the dive showed after the last tick: kept so that a reset, which
     // clears them, does not empty the debrief.
@@ -126,4 +129,7 @@ private:
     double m_endDilLeft = 0.0;
     double m_o2AtStart = 0.0;
     double m_dilAtStart = 0.0;
+    double m_endBailoutUsed = 0.0;
+    std::array<double, 2> m_endBailoutLeft {};
+    std::array<double, 2> m_bailoutAtStart {};
 };

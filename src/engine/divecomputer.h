@@ -17,7 +17,8 @@ inline constexpr Rgb kAlertRed {230, 0, 0};
 
 /// What the dive computer warns of, in the order it lists them.
 enum class DiveWarning : std::uint8_t {
-    Hypoxia, ///< the cells' vote below 0,16
+    OutOfGas, ///< on a bailout gas whose cylinder is empty
+    Hypoxia, ///< the PPO2 below 0,16: the cells' vote, or the bailout gas's
     Hyperoxia, ///< above 1,6
     Ceiling, ///< the diver shallower than the safe ascent depth
     OxygenLow, ///< the oxygen cylinder below a tenth of what it held at the dive button
@@ -35,14 +36,41 @@ struct ExposureView
     std::optional<double> surfaceGf; ///< percent of the limit at the surface
     /// Red from 100 %, amber from the high gradient factor.
     AlertLevel surfaceGfLevel = AlertLevel::Normal;
-    /// Hypoxia or hyperoxia, the ceiling, then the cylinders.
+    /// Out of gas, hypoxia or hyperoxia, the ceiling, then the cylinders.
     std::vector<DiveWarning> warnings;
 
     friend bool operator==(const ExposureView &, const ExposureView &) = default;
 };
 
+/// "Bail out now" as the dive computer shows it: the ascent on the bailout
+/// gases and, per gas, what it needs and what its cylinder holds.
+struct BailoutOutlook
+{
+    enum class Status : std::uint8_t {
+        None, ///< not computed: no dive, or a field that cannot be read
+        Planned,
+        Endless, ///< the ascent would take more than a day
+        NoGas ///< no bailout gas is carried
+    };
+    Status status = Status::None;
+    int ttsMinutes = 0;
+    std::vector<DecoStop> stops; ///< deepest first
+    struct Gas
+    {
+        bool carried = false;
+        long long needL = 0; ///< rounded up
+        long long contentL = 0; ///< rounded down, not below 0
+        bool enough = false;
+
+        friend bool operator==(const Gas &, const Gas &) = default;
+    };
+    std::array<Gas, 2> gases {};
+
+    friend bool operator==(const BailoutOutlook &, const BailoutOutlook &) = default;
+};
+
 /// What the dive computer shows of the ascent; costly, so computed only now
-/// and then.
+/// and then. On a bailout gas the plan is the bailout plan.
 struct OutlookView
 {
     enum class NoStop : std::uint8_t {
@@ -58,6 +86,7 @@ struct OutlookView
     /// The conservatism field holds a negative value, which the plan and the
     /// no-stop time count as 0.
     bool negativeConservatismIgnored = false;
+    BailoutOutlook bailout;
 
     friend bool operator==(const OutlookView &, const OutlookView &) = default;
 };
@@ -76,6 +105,23 @@ struct CellsView
 
     friend bool operator==(const CellsView &, const CellsView &) = default;
 };
+
+/// What the diver breathes and the bailout cylinders, as the dive computer
+/// shows them after every tick.
+struct BreathingView
+{
+    bool diving = false; ///< false: no dive runs or waits in a pause, nothing to show
+    Breathing breathing = Breathing::Loop;
+    std::array<BailoutGas, 2> gases {}; ///< the mixes, for their names
+    std::array<long long, 2> litresLeft {}; ///< rounded down, not below 0
+    bool outOfGas = false; ///< on a bailout gas whose cylinder is empty
+
+    friend bool operator==(const BreathingView &, const BreathingView &) = default;
+};
+
+/// What \a state's diver breathes; nothing to show when no dive runs or
+/// waits in a pause.
+BreathingView breathingView(const SimulationState &state, RunState run);
 
 /// The cells of \a simulation's state; all "—" when no dive runs or waits
 /// in a pause.

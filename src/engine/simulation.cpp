@@ -63,6 +63,7 @@ void Simulation::start()
     s.oxygen = {};
     s.gf99 = 0.0;
     s.surfaceGf = 0.0;
+    onLoopWithFullBailout();
     c.pauseEnabled = true;
     c.startEnabled = false;
     c.resetEnabled = false;
@@ -88,6 +89,7 @@ void Simulation::start()
     // the dive log's first sample and the ceiling warning read it.
     computeCeilings(s.tissues, s.ceilings);
     s.cells.settle(s.loopPPO2);
+    breatheTheLoop();
 }
 
 void Simulation::pause()
@@ -128,6 +130,7 @@ void Simulation::reset()
     s.oxygen = {};
     s.gf99 = 0.0;
     s.surfaceGf = 0.0;
+    onLoopWithFullBailout();
 
     m_params.setPosition(Slider::o2Consumption, 0);
     s.o2ConsumptionLpm = 0.0;
@@ -176,6 +179,26 @@ void Simulation::reset()
     resetDecoDisplay(
             m_view.deco, m_params.text(Edit::startTissueN2), m_params.text(Edit::startTissueHe));
     s.cells.settle(s.loopPPO2);
+    breatheTheLoop();
+}
+
+// The first thing the dive button and reset do, before anything can fail.
+void Simulation::onLoopWithFullBailout()
+{
+    SimulationState &s = m_state;
+    s.breathing = Breathing::Loop;
+    s.bailoutLeft = {s.bailout.gases[0].litres, s.bailout.gases[1].litres};
+    s.bailoutDelivered = 0.0;
+    s.outOfGas = false;
+}
+
+// The last thing they do: the diver breathes the loop they leave.
+void Simulation::breatheTheLoop()
+{
+    SimulationState &s = m_state;
+    s.breathedPPO2 = s.loopPPO2;
+    s.breathedPPN2 = s.loopPPN2;
+    s.breathedPPHe = s.loopPPHe;
 }
 
 void Simulation::tick()
@@ -193,16 +216,17 @@ void Simulation::tick()
     valveRules(dilO2Percent);
     compositionStep(dilO2Percent, dilHePercent);
     cellStep();
+    gasStep();
     colourPpo2();
     showReadouts();
     normaliseDecoStep();
     if (m_params.text(Edit::conservatism).empty())
         m_params.setText(Edit::conservatism, "0");
     decoStep();
-    m_state.oxygen.breathe(m_state.loopPPO2, m_params.tickMs() / 60000.0);
+    m_state.oxygen.breathe(m_state.breathedPPO2, m_params.tickMs() / 60000.0);
     drawCounterlung();
     placeDiver();
-    m_history.record(m_state.simClockMs, m_state.currentDepthM, m_state.loopPPO2,
+    m_history.record(m_state.simClockMs, m_state.currentDepthM, m_state.breathedPPO2,
             m_state.ceilings.safeAscentDepth);
     advanceClock();
     measureGradientFactors();
@@ -277,8 +301,11 @@ void Simulation::metabolismStep(double dilO2Percent)
     SimulationState &s = m_state;
     double uptake = perTick(s.o2ConsumptionLpm);
     s.loopO2Gas = s.loopGas / 100.0 * s.loopO2Percent;
-    // The diver cannot take up oxygen that the loop does not hold.
+    // The diver cannot take up oxygen that the loop does not hold, and takes
+    // none from it while breathing a bailout gas.
     uptake = std::min(uptake, std::max(s.loopO2Gas, 0.0));
+    if (s.breathing != Breathing::Loop)
+        uptake = 0.0;
     double x = s.loopO2Gas - uptake;
     const double o2Flow = fromO2Cylinder(perTick(m_params.o2ConstantFlow()));
     x = o2Flow + x;
@@ -451,6 +478,29 @@ void Simulation::cellStep()
     s.cells.step(s.loopPPO2, dtSeconds);
 }
 
+void Simulation::gasStep()
+{
+    SimulationState &s = m_state;
+    if (s.breathing == Breathing::Loop) {
+        s.outOfGas = false;
+        breatheTheLoop();
+        return;
+    }
+    const std::size_t j = gasIndex(s.breathing);
+    const BailoutGas &gas = s.bailout.gases[j];
+    const double p = 0.1 * s.currentDepthM + 1.0;
+    const double asked = s.bailout.rmvLpm * p * m_params.tickMs() / 60000.0;
+    const double got = std::min(asked, std::max(s.bailoutLeft[j], 0.0));
+    s.bailoutLeft[j] -= got;
+    s.bailoutDelivered += got;
+    // An empty cylinder is only flagged: the model has no asphyxia, and the
+    // diver goes on breathing the gas's partial pressures.
+    s.outOfGas = got < asked;
+    s.breathedPPO2 = p * gas.fractionO2();
+    s.breathedPPN2 = p * gas.fractionN2();
+    s.breathedPPHe = p * gas.fractionHe();
+}
+
 void Simulation::colourPpo2()
 {
     // With both setpoints active the second one has the last word.
@@ -488,7 +538,8 @@ void Simulation::decoStep()
     // text leaves the tissues as the previous tick left them.
     const double tickMs = m_params.tickMs();
     const double conservatism = m_params.conservatism();
-    tissueLoadingStep(s.tissues, s.loadFractions, tickMs, s.loopPPN2, s.loopPPHe, conservatism);
+    tissueLoadingStep(
+            s.tissues, s.loadFractions, tickMs, s.breathedPPN2, s.breathedPPHe, conservatism);
     computeCeilings(s.tissues, s.ceilings);
     showDecoState(m_view.deco, s.tissues, s.ceilings, s.currentDepthM, s.noDecoTimeText);
 }
@@ -553,17 +604,30 @@ DecoPlan Simulation::decoPlan() const
     return planAscent(s.tissues, s.currentDepthM, gas);
 }
 
+std::optional<BailoutPlan> Simulation::bailoutPlan() const
+{
+    const SimulationState &s = m_state;
+    BailoutAscent ascent;
+    ascent.limits.ascentRateMpm = m_params.ascentRate();
+    ascent.conservatismPercent = diveComputerConservatism();
+    ascent.limits.gfLow = s.gradientFactors.lowFraction();
+    ascent.limits.gfHigh = s.gradientFactors.highFraction();
+    ascent.rmvLpm = s.bailout.rmvLpm;
+    ascent.gases = s.bailout.gases;
+    return planBailout(s.tissues, s.currentDepthM, ascent, s.bailoutLeft);
+}
+
 ForecastResult Simulation::liveNoDecoForecast() const
 {
     const int stepSeconds = std::clamp(m_params.decoStepSeconds(), 1, 60);
     const double conservatism = diveComputerConservatism();
-    return noDecoForecast(m_state.tissues, m_state.loopPPN2, m_state.loopPPHe, conservatism,
+    return noDecoForecast(m_state.tissues, m_state.breathedPPN2, m_state.breathedPPHe, conservatism,
             stepSeconds, m_state.gradientFactors.highFraction());
 }
 
 bool Simulation::liveForecastNeverEnds() const
 {
-    return forecastNeverEnds(m_state.tissues, m_state.loopPPN2, m_state.loopPPHe,
+    return forecastNeverEnds(m_state.tissues, m_state.breathedPPN2, m_state.breathedPPHe,
             diveComputerConservatism(), m_state.gradientFactors.highFraction());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deco/bailoutplan.h"
 #include "deco/forecast.h"
 #include "deco/plan.h"
 #include "engine/mainview.h"
@@ -36,7 +37,12 @@ public:
     /// reads the ascent rate, the conservatism and the setpoint, in that
     /// order, and throws their conversion errors.
     DecoPlan decoPlan() const;
-    /// The dive computer's no-decompression forecast on the live state: the
+    /// "Bail out now": the ascent on the bailout gases from the current
+    /// state, at the dive computer's gradient factors; reads the ascent rate
+    /// and the conservatism, in that order, and throws their conversion
+    /// errors. None when no bailout gas is carried.
+    std::optional<BailoutPlan> bailoutPlan() const;
+    /// The dive computer's no-decompression forecast on what the diver breathes: the
     /// surface within reach at its high gradient factor, the step limited to
     /// 1..60 s without writing the field back; nothing is shown.
     ForecastResult liveNoDecoForecast() const;
@@ -75,6 +81,9 @@ private:
     void valveRules(double dilO2Percent);
     void compositionStep(double dilO2Percent, double dilHePercent);
     void cellStep();
+    void gasStep();
+    void onLoopWithFullBailout();
+    void breatheTheLoop();
     void colourPpo2();
     void showReadouts();
     void decoStep();

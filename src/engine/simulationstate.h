@@ -3,11 +3,13 @@
 #include "deco/ceilings.h"
 #include "deco/gradientfactors.h"
 #include "deco/tissues.h"
+#include "engine/bailout.h"
 #include "engine/oxygencells.h"
 #include "engine/oxygenexposure.h"
 #include "engine/parameters.h"
 #include "history/divehistory.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -113,4 +115,25 @@ struct SimulationState
     double surfaceGf = 0.0;
     /// From a drill's set-up until the drill is closed; none otherwise.
     std::optional<DrillFaults> drillFaults;
+
+    /// The bailout cylinders' mixes, full contents and the diver's
+    /// open-circuit breathing rate; kept over the dive button and reset.
+    BailoutSettings bailout;
+    /// What the diver breathes; a change acts from the next tick. The dive
+    /// button and reset put the diver back on the loop.
+    Breathing breathing = Breathing::Loop;
+    /// What each bailout cylinder holds, litres at 1 kg/cm²: full at program
+    /// start, filled again by the dive button and reset.
+    std::array<double, 2> bailoutLeft {bailout.gases[0].litres, bailout.gases[1].litres};
+    /// Litres both bailout cylinders delivered since the dive button or reset.
+    double bailoutDelivered = 0.0;
+    /// The last tick on a bailout gas got less than the diver asked for.
+    bool outOfGas = false;
+    /// The partial pressures the diver breathed in the last tick: the loop's
+    /// true ones, or the bailout gas's at the depth. The tissues, CNS and OTU,
+    /// the history and a drill's figures go by these; the console, the cells
+    /// and the valves by the loop.
+    double breathedPPO2 = 0.0;
+    double breathedPPN2 = 0.0;
+    double breathedPPHe = 0.0;
 };

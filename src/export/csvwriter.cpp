@@ -14,7 +14,8 @@ std::string cell(std::optional<double> value)
 
 } // namespace
 
-// Every cell is a number or empty, so none needs quoting.
+// Every cell is a number, empty or a word without commas, so none needs
+// quoting.
 std::string diveCsv(const DiveRecord &record)
 {
     std::string out = kDiveCsvHeader;
@@ -40,6 +41,8 @@ std::string diveCsv(const DiveRecord &record)
         out += ',' + cell(numtext::nearest(s.surfaceGf));
         for (double reading : s.cells)
             out += ',' + cell(reading);
+        out += ',';
+        out += breathingName(s.breathing);
         out += "\r\n";
     }
     return out;

@@ -28,10 +28,15 @@ void addOutlook(const Simulation &simulation, DiveSample &sample)
 {
     bool hasStops = false;
     try {
-        const DecoPlan plan = simulation.decoPlan();
-        hasStops = !plan.stops.empty();
-        if (hasStops && !plan.endless)
-            sample.firstStop = plan.stops.front();
+        // On a bailout gas the computer plans the ascent on the bailout gases.
+        std::optional<DecoPlan> plan;
+        if (simulation.state().breathing == Breathing::Loop)
+            plan = simulation.decoPlan();
+        else if (const auto bailout = simulation.bailoutPlan())
+            plan = bailout->ascent;
+        hasStops = plan && !plan->stops.empty();
+        if (hasStops && !plan->endless)
+            sample.firstStop = plan->stops.front();
     } catch (const LoopwrightError &) { }
     if (hasStops)
         return;
@@ -54,8 +59,8 @@ void DiveLog::start(const Simulation &simulation)
     m_record = {};
     const SimulationState &s = simulation.state();
     m_record.greatestDepthM = s.currentDepthM;
-    m_record.highestPpo2 = s.loopPPO2;
-    readDiluent(simulation);
+    m_record.highestPpo2 = s.breathedPPO2;
+    readMixes(simulation);
     takeSample(simulation, 0);
 }
 
@@ -65,10 +70,11 @@ void DiveLog::afterTick(const Simulation &simulation, bool completed)
         return;
     const SimulationState &s = simulation.state();
     m_record.greatestDepthM = std::max(m_record.greatestDepthM, s.currentDepthM);
-    m_record.highestPpo2 = std::max(m_record.highestPpo2, s.loopPPO2);
+    m_record.highestPpo2 = std::max(m_record.highestPpo2, s.breathedPPO2);
     m_record.durationMs = s.simClockMs - kSimClockStartMs;
-    // The diluent the dive last breathed: the tick has just read it.
-    readDiluent(simulation);
+    // The diluent and the bailout mixes the dive last had: the tick has just
+    // read them.
+    readMixes(simulation);
     if (m_record.durationMs >= m_record.samples.back().diveTimeMs + kSampleSpacingMs)
         takeSample(simulation, m_record.durationMs);
 }
@@ -79,7 +85,8 @@ void DiveLog::takeSample(const Simulation &simulation, std::int64_t diveTimeMs)
     DiveSample sample;
     sample.diveTimeMs = diveTimeMs;
     sample.depthM = s.currentDepthM;
-    sample.ppo2 = s.loopPPO2;
+    sample.ppo2 = s.breathedPPO2;
+    sample.breathing = s.breathing;
     sample.setpoint = activeSetpoint(simulation.params());
     sample.cnsPercent = s.oxygen.cnsPercent;
     sample.otu = s.oxygen.otu;
@@ -92,10 +99,13 @@ void DiveLog::takeSample(const Simulation &simulation, std::int64_t diveTimeMs)
     m_record.samples.push_back(sample);
 }
 
-void DiveLog::readDiluent(const Simulation &simulation)
+void DiveLog::readMixes(const Simulation &simulation)
 {
     try {
         const double o2 = simulation.params().dilO2Percent();
         m_record.diluent = GasMix {o2, simulation.params().dilHePercent()};
     } catch (const LoopwrightError &) { }
+    const BailoutGases &bailout = simulation.state().bailout.gases;
+    for (std::size_t j = 0; j < 2; ++j)
+        m_record.bailout[j] = GasMix {bailout[j].o2Percent, bailout[j].hePercent};
 }

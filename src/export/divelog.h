@@ -2,6 +2,7 @@
 
 #include "deco/gradientfactors.h"
 #include "deco/plan.h"
+#include "engine/bailout.h"
 
 #include <array>
 #include <cstdint>
@@ -16,7 +17,7 @@ struct DiveSample
 {
     std::int64_t diveTimeMs = 0; ///< simulated clock minus its start value
     double depthM = 0.0;
-    double ppo2 = 0.0; ///< loop PPO2, kg/cm²
+    double ppo2 = 0.0; ///< the PPO2 the diver breathed (the loop's on the loop), kg/cm²
     std::optional<double> setpoint; ///< kg/cm²; none when no setpoint box is checked
     double cnsPercent = 0.0;
     double otu = 0.0;
@@ -24,14 +25,16 @@ struct DiveSample
     /// The live no-stop time in whole seconds; none when the forecast says
     /// "forever", when the plan has stops, or when a field cannot be read.
     std::optional<std::int64_t> noStopSeconds;
-    /// The plan's first stop; none for a plain ascent, an endless plan, or a
-    /// field that cannot be read.
+    /// The first stop of the dive computer's plan (the bailout plan while on a
+    /// bailout gas); none for a plain ascent, an endless plan, no bailout gas
+    /// carried, or a field that cannot be read.
     std::optional<DecoStop> firstStop;
     /// What the three oxygen cells read, kg/cm², while the loop held ppo2.
     std::array<double, 3> cells {};
     double gf99 = 0.0; ///< the leading compartment at the depth, % of its limit
     double surfaceGf = 0.0; ///< and at the surface
     GradientFactors gradientFactors; ///< the dive computer's setting
+    Breathing breathing = Breathing::Loop; ///< what the diver breathed
 
     friend bool operator==(const DiveSample &, const DiveSample &) = default;
 };
@@ -51,6 +54,7 @@ struct DiveRecord
     double highestPpo2 = 0.0; ///< kg/cm², over the same
     std::int64_t durationMs = 0; ///< dive time of the last completed tick
     std::optional<GasMix> diluent; ///< none until its fields could be read
+    std::array<GasMix, 2> bailout {}; ///< the bailout mixes as the last completed tick had them
 };
 
 /// Records a dive for export, beside the history and without touching it.
@@ -78,7 +82,7 @@ public:
 
 private:
     void takeSample(const Simulation &simulation, std::int64_t diveTimeMs);
-    void readDiluent(const Simulation &simulation);
+    void readMixes(const Simulation &simulation);
 
     DiveRecord m_record;
 };

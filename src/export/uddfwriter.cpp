@@ -81,6 +81,20 @@ double seconds(std::int64_t ms)
     return double(ms) / 1000.0;
 }
 
+// The mix a diver breathes: the diluent's on the loop.
+std::string_view mixId(Breathing breathing)
+{
+    switch (breathing) {
+    case Breathing::Gas1:
+        return "bailout1";
+    case Breathing::Gas2:
+        return "bailout2";
+    case Breathing::Loop:
+        break;
+    }
+    return "diluent";
+}
+
 // The children of a waypoint in the order the schema's sequence gives them.
 // The dive computer's gradient factors go on the first waypoint and on any
 // where the diver changed them, as fractions of 1 like the format's other
@@ -109,10 +123,17 @@ void waypoint(std::string &out, const DiveSample &s, const DiveSample *previous)
         if (const auto setpoint = decimal(pascals(*s.setpoint)))
             line(out, 6, "<setpo2 setby=\"user\">" + *setpoint + "</setpo2>");
     }
-    if (first)
-        line(out, 6, "<divemode type=\"closedcircuit\"/>");
-    // What each cell read: the loop's true PPO2 is what the diver breathed,
-    // which only the greatest value after the dive reports.
+    // What the diver breathes: the loop from the start, and each change
+    // between the loop and a bailout gas on the first waypoint after it.
+    const bool switched = !first && previous->breathing != s.breathing;
+    if (switched)
+        line(out, 6, "<switchmix ref=\"" + std::string(mixId(s.breathing)) + "\"/>");
+    if (first || switched)
+        line(out, 6,
+                s.breathing == Breathing::Loop ? "<divemode type=\"closedcircuit\"/>"
+                                               : "<divemode type=\"opencircuit\"/>");
+    // What each cell read: what the diver breathed (the loop's true PPO2, or
+    // a bailout gas's) only the greatest value after the dive reports.
     for (std::size_t k = 0; k < s.cells.size(); ++k) {
         if (const auto ppo2 = decimal(pascals(s.cells[k])))
             line(out, 6,
@@ -134,6 +155,14 @@ void mix(std::string &out, std::string_view id, std::string_view name,
         number(out, 3, "he", gas->hePercent / 100.0);
     }
     line(out, 2, "</mix>");
+}
+
+// \a name with its "%1" standing for \a number.
+std::string numbered(std::string name, int number)
+{
+    if (const std::size_t at = name.find("%1"); at != std::string::npos)
+        name.replace(at, 2, std::to_string(number));
+    return name;
 }
 
 } // namespace
@@ -164,10 +193,7 @@ std::string uddfDocument(const DiveRecord &record, const UddfTimes &times, const
     element(out, 5, "name", names.rebreather);
     for (int k = 1; k <= 3; ++k) {
         line(out, 5, "<o2sensor id=\"o2sensor" + std::to_string(k) + "\">");
-        std::string sensor = names.sensor;
-        if (const std::size_t at = sensor.find("%1"); at != std::string::npos)
-            sensor.replace(at, 2, std::to_string(k));
-        element(out, 6, "name", sensor);
+        element(out, 6, "name", numbered(names.sensor, k));
         line(out, 5, "</o2sensor>");
     }
     line(out, 4, "</rebreather>");
@@ -178,6 +204,8 @@ std::string uddfDocument(const DiveRecord &record, const UddfTimes &times, const
     line(out, 1, "<gasdefinitions>");
     mix(out, "diluent", names.diluent, record.diluent);
     mix(out, "oxygen", names.oxygen, GasMix {100.0, 0.0});
+    mix(out, "bailout1", numbered(names.bailout, 1), record.bailout[0]);
+    mix(out, "bailout2", numbered(names.bailout, 2), record.bailout[1]);
     line(out, 1, "</gasdefinitions>");
 
     line(out, 1, "<profiledata>");

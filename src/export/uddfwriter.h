@@ -23,12 +23,14 @@ struct UddfNames
     std::string sensor = "Датчик O2 %1"; ///< %1 stands for the sensor's number
     std::string diluent = "Дилюент";
     std::string oxygen = "Кислород";
+    std::string bailout = "Байлаут %1"; ///< %1 stands for the bailout gas's number
 };
 
 /// The dive as a UDDF 3.3.1 document in UTF-8, without a namespace, as dive
 /// computers export it: SI units (metres, seconds, pascals; CNS as a
-/// fraction of 1), one waypoint per sample, the diluent and oxygen as mixes,
-/// one rebreather with three oxygen sensors, each waypoint giving the PPO2
-/// each of them read.
+/// fraction of 1), one waypoint per sample, the diluent, oxygen and the two
+/// bailout gases as mixes, one rebreather with three oxygen sensors, each
+/// waypoint giving the PPO2 each of them read, and a mix switch with the dive
+/// mode on each waypoint where what the diver breathes changed.
 std::string uddfDocument(
         const DiveRecord &record, const UddfTimes &times, const UddfNames &names = {});

@@ -2,6 +2,11 @@
 
 #include "profile/cp1251.h"
 #include "profile/settingsfile.h"
+#include "util/error.h"
+#include "util/numtext.h"
+
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -12,6 +17,11 @@ constexpr const char *kGfLow = "GFLow";
 constexpr const char *kGfHigh = "GFHigh";
 constexpr const char *kExportFolder = "ExportFolder";
 
+constexpr const char *kBailout = "Bailout";
+constexpr const char *kGasKeys[2][3] = {
+        {"Gas1O2", "Gas1He", "Gas1Litres"}, {"Gas2O2", "Gas2He", "Gas2Litres"}};
+constexpr const char *kRmv = "RMV";
+
 // A hand-edited value may have blanks around it.
 std::string_view trimmed(std::string_view text)
 {
@@ -21,6 +31,60 @@ std::string_view trimmed(std::string_view text)
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+// A value of the bailout section as the program reads numbers; none when
+// missing or not a number.
+std::optional<double> bailoutValue(const SettingsFile &file, const char *key)
+{
+    const std::string text = file.ReadString(kBailout, key, "");
+    try {
+        const double value = numtext::parseDecimal(trimmed(text));
+        if (std::isfinite(value))
+            return value;
+    } catch (const LoopwrightError &) { }
+    return std::nullopt;
+}
+
+BailoutSettings loadBailout(const SettingsFile &file)
+{
+    BailoutSettings b;
+    for (std::size_t j = 0; j < 2; ++j) {
+        BailoutGas &gas = b.gases[j];
+        // Oxygen first, then the helium that fits with it.
+        const auto o2 = bailoutValue(file, kGasKeys[j][0]);
+        if (o2 && BailoutGas::validMix(*o2, 0.0))
+            gas.o2Percent = *o2;
+        const auto he = bailoutValue(file, kGasKeys[j][1]);
+        if (he && BailoutGas::validMix(gas.o2Percent, *he))
+            gas.hePercent = *he;
+        const auto litres = bailoutValue(file, kGasKeys[j][2]);
+        if (litres && BailoutGas::validLitres(*litres))
+            gas.litres = *litres;
+    }
+    const auto rmv = bailoutValue(file, kRmv);
+    if (rmv && BailoutSettings::validRmv(*rmv))
+        b.rmvLpm = *rmv;
+    return b;
+}
+
+void saveValue(SettingsFile &file, const char *key, double value, double byDefault)
+{
+    if (value == byDefault)
+        file.DeleteKey(kBailout, key);
+    else
+        file.WriteString(kBailout, key, numtext::formatShortest(value));
+}
+
+void saveBailout(SettingsFile &file, const BailoutSettings &b)
+{
+    const BailoutSettings defaults;
+    for (std::size_t j = 0; j < 2; ++j) {
+        saveValue(file, kGasKeys[j][0], b.gases[j].o2Percent, defaults.gases[j].o2Percent);
+        saveValue(file, kGasKeys[j][1], b.gases[j].hePercent, defaults.gases[j].hePercent);
+        saveValue(file, kGasKeys[j][2], b.gases[j].litres, defaults.gases[j].litres);
+    }
+    saveValue(file, kRmv, b.rmvLpm, defaults.rmvLpm);
 }
 
 } // namespace
@@ -35,6 +99,7 @@ ProgramOptions loadOptions(const SettingsFile &file)
     if (const auto pair = parseGradientFactors(trimmed(low), trimmed(high)))
         o.gradientFactors = *pair;
     o.exportFolder = file.ReadString(kSection, kExportFolder, "");
+    o.bailout = loadBailout(file);
     return o;
 }
 
@@ -59,4 +124,5 @@ void saveOptions(SettingsFile &file, const ProgramOptions &options)
         file.WriteString(kSection, kExportFolder, folder);
     else
         file.DeleteKey(kSection, kExportFolder);
+    saveBailout(file, options.bailout);
 }

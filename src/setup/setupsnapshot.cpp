@@ -50,6 +50,7 @@ SetupSnapshot takeSetup(
     s.dilValveOpen = state.dilValveOpen;
     s.cells = state.cells.settings();
     s.gradientFactors = state.gradientFactors;
+    s.bailout = state.bailout;
     return s;
 }
 
@@ -72,6 +73,7 @@ void restoreSetup(
     state.dilValveOpen = s.dilValveOpen;
     state.cells.setSettings(s.cells);
     state.gradientFactors = s.gradientFactors;
+    state.bailout = s.bailout;
 }
 
 void applyDesignSetup(FormControls &form, ParameterSource &params, SimulationState &state)
@@ -98,4 +100,5 @@ void applyDesignSetup(FormControls &form, ParameterSource &params, SimulationSta
     state.dilValveOpen = fresh.dilValveOpen;
     state.cells.makeOk();
     state.gradientFactors = fresh.gradientFactors;
+    state.bailout = fresh.bailout;
 }

@@ -26,6 +26,7 @@ struct SetupSnapshot
     bool dilValveOpen = true;
     std::array<CellSettings, 3> cells {}; ///< the oxygen cells' failures, not their readings
     GradientFactors gradientFactors; ///< the dive computer's
+    BailoutSettings bailout; ///< the bailout gases and the breathing rate
 
     friend bool operator==(const SetupSnapshot &, const SetupSnapshot &) = default;
 };
@@ -35,7 +36,8 @@ SetupSnapshot takeSetup(
 
 /// Puts \a setup back: the type first (its preset enables the controls the
 /// type has and forces some boxes), then the texts, the boxes, the sliders,
-/// the loop details and the state's flags and gradient factors, so that what the preset forced
+/// the loop details and the state's flags, gradient factors and bailout
+/// settings, so that what the preset forced
 /// ends as the set-up had it.
 void restoreSetup(const SetupSnapshot &setup, FormControls &form, ParameterSource &params,
         SimulationState &state);
@@ -44,5 +46,5 @@ void restoreSetup(const SetupSnapshot &setup, FormControls &form, ParameterSourc
 /// from it: every field's design text, the design check states, the sliders
 /// at 0, the design loop details, the diluent bypass usable, both cylinders
 /// open, the oxygen cells OK, the dive computer at its default gradient
-/// factors; no type chosen and every input enabled.
+/// factors, the default bailout; no type chosen and every input enabled.
 void applyDesignSetup(FormControls &form, ParameterSource &params, SimulationState &state);

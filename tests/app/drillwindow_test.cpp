@@ -10,6 +10,8 @@
 #include "profile/settingsfile.h"
 #include "tempfolder.h"
 
+#include "app/tbailoutsettings.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -61,6 +63,7 @@ struct DrillWindow : AppWindow
         faults.o2Closed()->trigger();
         faults.cellItem(2, FaultsMenu::CellItem::Slow30)->trigger();
         form.simulation().state().gradientFactors = {30, 70};
+        form.simulation().state().bailout.rmvLpm = 15.0;
     }
     double minutes() const
     {
@@ -106,6 +109,11 @@ struct DrillWindow : AppWindow
         case Kind::Slider:
             dragTo(form.slider(c.slider), int(c.count));
             break;
+        case Kind::Bailout:
+            (c.breathing == Breathing::Loop ? program.bailout.loopAction()
+                                            : program.bailout.gasAction(int(gasIndex(c.breathing))))
+                    ->trigger();
+            break;
         default:
             ADD_FAILURE() << "no window action for " << commandWords(c);
         }
@@ -135,6 +143,7 @@ TEST_F(DrillWindow, AShippedDrillHidesItsFailureAndLocksIt)
     EXPECT_FALSE(form.check(Check::setpoint2Active)->isChecked());
     EXPECT_EQ(form.slider(Slider::simSpeed)->position(), 0);
     EXPECT_EQ(form.simulation().state().gradientFactors, GradientFactors {}) << "the design's";
+    EXPECT_EQ(form.simulation().state().bailout, BailoutSettings {});
     ASSERT_NE(drills.briefing(), nullptr);
     EXPECT_TRUE(drills.briefing()->text().contains("лампа соленоида горит, не гаснет"));
     EXPECT_EQ(drills.session(), nullptr);
@@ -159,11 +168,20 @@ TEST_F(DrillWindow, AShippedDrillHidesItsFailureAndLocksIt)
     program.diveComputer.openSettings();
     gf.lowField()->setText("30");
     QTest::mouseClick(gf.okButton(), Qt::LeftButton);
+    // The bailout settings: only what changed, in the commands' words.
+    program.bailout.settingsAction()->trigger();
+    TBailoutSettings &bailout = program.bailout.settings();
+    bailout.litresField(1)->setText("900");
+    bailout.rmvField()->setText("15,5");
+    bailout.okButton()->click();
     const auto log = drills.session()->log();
-    ASSERT_EQ(log.size(), 4u);
+    ASSERT_EQ(log.size(), 6u);
     EXPECT_EQ(log[1], (LogEntry {513000, Actor::Drill, "check O2SolenoidStuck 1"}));
     EXPECT_EQ(log[2], (LogEntry {540000, Actor::Trainee, "check Setpoint1Active 0"}));
     EXPECT_EQ(log[3].what, "gf 30 80");
+    EXPECT_EQ(log[4].what, "bailout-gas 2 50 0 900");
+    EXPECT_EQ(log[5].what, "rmv 15,5");
+    EXPECT_EQ(form.simulation().state().bailout.rmvLpm, 15.5);
 }
 
 TEST_F(DrillWindow, TheDebriefListsWhatHappenedAndTheDrillsDiveEndsWithIt)
@@ -225,6 +243,30 @@ TEST_F(DrillWindow, TheDebriefListsWhatHappenedAndTheDrillsDiveEndsWithIt)
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 
+// At the surface a litre a tick (60 l/min): gas 1's 150 l last ticks 2 to
+// 151 of the 179 on it, ticks 152 to 180 are out of gas; gas 2 untouched. The
+// bailout figures and objective in the window and its text, both languages.
+TEST_F(DrillWindow, TheDebriefShowsTheBailoutFigures)
+{
+    ASSERT_TRUE(drills.open(drill("oc.drill",
+            "field TickMs 1000\nrmv 60\nbailout-gas 1 21 0 150\nat 0 bailout 1\n"
+            "at 3 bailout loop\nend-after 6\nobjective bailout-reserve-above 1\n")));
+    fly({});
+    TDebrief &debrief = drills.debriefWindow();
+    EXPECT_EQ(debrief.findChild<QLabel *>("value0")->text(), "меньший остаток: 0 %");
+    for (const char *line :
+            {"  НЕ выполнена  Остаток газа байлаута не меньше 1 %; меньший остаток: 0 %\n",
+                    "  На байлауте: 3 мин\n  Израсходовано газа байлаута: 150 л\n"
+                    "  Без газа: 0,5 мин\n"})
+        EXPECT_NE(debrief.debriefText().toStdString().find(line), std::string::npos) << line;
+    form.menu().english->trigger();
+    for (const char *line : {"  NOT met  Bailout gas left at least 1 %; smaller reserve: 0 %\n",
+                 "  On bailout: 3 min\n  Bailout gas used: 150 l\n  Out of gas: 0,5 min\n"})
+        EXPECT_NE(debrief.debriefText().toStdString().find(line), std::string::npos) << line;
+    form.menu().russian->trigger();
+    debrief.reject();
+}
+
 // The window starts a drill from the design set-up, as the headless runner
 // does: what the user had set must not change how a drill goes. The
 // trainee's actions are done on the window's controls and logged as the
@@ -264,7 +306,9 @@ INSTANTIATE_TEST_SUITE_P(Drills, ShippedDrillInTheWindow,
                 std::pair {"deco-dive", true}, std::pair {"cells-current-limited", true},
                 std::pair {"cells-current-limited", false}, std::pair {"cell-dead", true},
                 std::pair {"cell-dead", false}, std::pair {"cells-slow-descent", true},
-                std::pair {"cells-slow-descent", false}),
+                std::pair {"cells-slow-descent", false}, std::pair {"loop-lost-40m", true},
+                std::pair {"loop-lost-40m", false}, std::pair {"bailout-deco", true},
+                std::pair {"bailout-deco", false}),
         [](const auto &info) {
             std::string n =
                     std::string(info.param.first) + (info.param.second ? "_correct" : "_wrong");
@@ -381,9 +425,9 @@ TEST_F(DrillWindow, CellFailuresFromTheMenuShowOnTheDiveComputer)
             QStringList({"«abc» не подходит: нужно число не меньше нуля.",
                     "«-1» не подходит: нужно число не меньше нуля."}));
     form.TimerPPO2Timer(); // 0,6, 0,3 and 0: cell 1 out, the other two apart
-    EXPECT_EQ(shown("warnings")->text(), "ДАТЧИК 1 ИСКЛЮЧЁН\nДАТЧИКИ НЕ СОГЛАСНЫ");
+    EXPECT_EQ(shown("warnings")->text(), "ДАТЧИК 1 ИСКЛЮЧЁН   ДАТЧИКИ НЕ СОГЛАСНЫ");
     form.menu().english->trigger();
-    EXPECT_EQ(shown("warnings")->text(), "CELL 1 VOTED OUT\nCELLS DISAGREE");
+    EXPECT_EQ(shown("warnings")->text(), "CELL 1 VOTED OUT   CELLS DISAGREE");
     form.menu().russian->trigger();
 
     EXPECT_TRUE(faults.cellItem(2, Item::Frozen)->isEnabled());
@@ -391,6 +435,92 @@ TEST_F(DrillWindow, CellFailuresFromTheMenuShowOnTheDiveComputer)
     form.Button2Click();
     for (int cell = 1; cell <= 3; ++cell)
         EXPECT_TRUE(faults.cellItem(cell, Item::Ok)->isChecked()) << cell;
+}
+
+// The bailout menu names the gases from the settings, which its dialog
+// checks; F5 bails out from the next tick and the dive computer shows the
+// gas, its cylinder, the bailout plan as its own, "НЕТ ГАЗА" once the
+// cylinder is empty and a gas the plan lacks in red, in either language.
+TEST_F(DrillWindow, BailingOutFromTheMenuShowsOnTheDiveComputer)
+{
+    BailoutMenu &menu = program.bailout;
+    const auto shown = [&](const char *name) {
+        return program.diveComputer.findChild<QLabel *>(QLatin1String(name))->text();
+    };
+    const auto red = [&](const char *name) {
+        return program.diveComputer.findChild<QLabel *>(QLatin1String(name))
+                       ->palette()
+                       .color(QPalette::Window)
+                == QColor(230, 0, 0);
+    };
+    menu.refresh();
+    EXPECT_EQ(menu.gasAction(0)->text(), "Газ &1 (21/0)");
+    EXPECT_EQ(menu.gasAction(1)->shortcut(), QKeySequence(Qt::Key_F6));
+    EXPECT_TRUE(menu.loopAction()->isChecked());
+
+    TBailoutSettings &dialog = menu.settings();
+    menu.settingsAction()->trigger();
+    for (const auto &[field, typed, refusal] : {
+                 std::tuple {dialog.heField(0), "80",
+                         "Не принято: Газ 1 — кислорода и гелия вместе не больше 100 %."},
+                 {dialog.litresField(1), "-1",
+                         "Не принято: Газ 2 — литры не могут быть отрицательными (0 — баллона "
+                         "нет)."},
+                 {dialog.rmvField(), "0",
+                         "Не принято: расход на открытой схеме должен быть больше нуля."},
+                 {dialog.o2Field(0), "x", "Не принято: все семь значений должны быть числами."}}) {
+        const QString before = field->text();
+        field->setText(typed);
+        dialog.okButton()->click();
+        EXPECT_EQ(dialog.message(), refusal);
+        EXPECT_TRUE(dialog.isVisible());
+        field->setText(before);
+    }
+    dialog.o2Field(0)->setText("10");
+    dialog.heField(0)->setText("50,5");
+    dialog.litresField(1)->setText("1");
+    dialog.okButton()->click();
+    EXPECT_FALSE(dialog.isVisible());
+    SimulationState &state = form.simulation().state();
+    EXPECT_EQ(state.bailout.gases[0], (BailoutGas {10.0, 50.5, 2200.0}));
+    EXPECT_EQ(menu.gasAction(0)->text(), "Газ &1 (10/50,5)");
+
+    form.params().setText(Edit::tickMs, "1000");
+    form.slider(Slider::startDepth)->setPosition(40);
+    form.slider(Slider::maxDepth)->setPosition(40);
+    form.buttonstartClick();
+    form.TimerPPO2Timer();
+    EXPECT_EQ(shown("breathing"), "Контур");
+    EXPECT_EQ(shown("bailout2Left"), "1 л");
+    menu.gasAction(0)->trigger();
+    EXPECT_EQ(state.breathing, Breathing::Gas1);
+    EXPECT_EQ(shown("breathing"), "Газ 1 (10/50,5)");
+    EXPECT_EQ(shown("bailout1Left"), "2200 л") << "from the next tick";
+    form.TimerPPO2Timer();
+    EXPECT_EQ(shown("bailout1Left"), "2198 л") << "100 l a minute at 40 m, 1,67 a tick";
+    program.diveComputer.refreshNow();
+    EXPECT_EQ(shown("tts"), shown("bailoutTts")) << "the bailout plan is the computer's";
+    EXPECT_TRUE(red("bailout2Need"))
+            << "1 l of the 50 % is not enough: " << shown("bailout2Need").toStdString();
+    EXPECT_FALSE(red("bailout1Need"));
+
+    menu.gasAction(1)->trigger();
+    form.TimerPPO2Timer();
+    form.TimerPPO2Timer();
+    EXPECT_EQ(shown("bailout2Left"), "0 л");
+    EXPECT_TRUE(red("breathing"));
+    EXPECT_TRUE(shown("warnings").startsWith("НЕТ ГАЗА ")) << shown("warnings").toStdString();
+    form.menu().english->trigger();
+    EXPECT_TRUE(shown("warnings").startsWith("OUT OF GAS "));
+    EXPECT_EQ(menu.loopAction()->text(), "Back on the &loop");
+    EXPECT_EQ(shown("breathing"), "Gas 2 (50/0)");
+    form.menu().russian->trigger();
+
+    menu.loopAction()->trigger();
+    form.TimerPPO2Timer();
+    EXPECT_FALSE(red("breathing"));
+    EXPECT_FALSE(shown("warnings").contains("НЕТ ГАЗА"));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 
 } // namespace

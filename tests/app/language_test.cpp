@@ -185,7 +185,7 @@ TEST(EnglishDrills, AreTheRussianOnesLineForLine)
         }
         EXPECT_FALSE(std::getline(en, e)) << english;
     }
-    EXPECT_EQ(count, 9);
+    EXPECT_EQ(count, 11);
 }
 
 TEST(LanguageChoice, TheSystemDecidesOnlyWithoutAChoiceAndCAndRussianMeanRussian)

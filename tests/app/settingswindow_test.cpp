@@ -254,6 +254,41 @@ TEST_F(Settings, TheLastExportFolderIsKept)
     EXPECT_EQ(readBytes(file).find("ExportFolder"), std::string::npos);
 }
 
+// The bailout: each value that reads and lies in its range is taken, any
+// other is its default, and a helium that would take its mix past 100 % with
+// the oxygen read is 0. The program starts with the cylinders full; a value
+// at its default leaves no entry on closing.
+TEST_F(Settings, BailoutGasesAndBreathingRate)
+{
+    const struct
+    {
+        const char *entries;
+        BailoutSettings read;
+        const char *written;
+    } cases[] = {{"Gas1O2=18\r\nGas1He=45\r\nGas1Litres=1100,5\r\nGas2O2=50\r\nRMV= 15 \r\n",
+                         {{{{18, 45, 1100.5}, {50, 0, 1100}}}, 15},
+                         "Gas1O2=18\r\nGas1He=45\r\nGas1Litres=1100.5\r\nRMV=15\r\n"},
+            {"Gas1O2=4,9\r\nGas1He=-1\r\nGas2O2=100,1\r\nGas2Litres=x\r\nRMV=0\r\n", {}, ""},
+            {"Gas1O2=90\r\nGas1He=10,5\r\nGas2O2=5\r\nGas2He=95\r\nGas2Litres=0\r\n",
+                    {{{{90, 0, 2200}, {5, 95, 0}}}, 20},
+                    "Gas1O2=90\r\nGas2O2=5\r\nGas2He=95\r\nGas2Litres=0\r\n"}};
+    for (const auto &c : cases) {
+        writeBytes(file, std::string("[Bailout]\r\n") + c.entries);
+        start();
+        const SimulationState &state = form().simulation().state();
+        EXPECT_EQ(state.bailout, c.read) << c.entries;
+        EXPECT_EQ(state.bailoutLeft[0], c.read.gases[0].litres);
+        EXPECT_EQ(state.bailoutLeft[1], c.read.gases[1].litres);
+        ASSERT_TRUE(form().close());
+        const std::string after = readBytes(file);
+        const std::size_t section = after.find("[Bailout]\r\n");
+        ASSERT_NE(section, std::string::npos);
+        EXPECT_EQ(
+                after.substr(section + 11, after.find('[', section + 1) - section - 11), c.written)
+                << c.entries;
+    }
+}
+
 TEST_F(Settings, ClosingLeavesTheListAndThePresetsAsTheyWere)
 {
     const std::string others = "[Listboxvalue]\r\nA=\r\n[ATedit]\r\nEdit3=1\r\n"

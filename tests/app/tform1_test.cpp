@@ -346,33 +346,44 @@ TEST_F(Computer, FollowsTheDiveAndKeepsItsErrorsToItself)
     EXPECT_EQ(shown("cns"), "—") << "no dive after a reset";
 }
 
-// Paused at 45 m with every compartment at 4 kg/cm²: a long decompression,
+// Paused at 45 m with every compartment at 4,5 kg/cm²: a long decompression,
 // every stop in the list from the first down to 3 m, 3 m apart; the no-stop
-// field says so; an ascent that cannot end reads "> 24 ч".
+// field says so. The bailout plan on air and 50 % likewise, from the fast
+// compartments at 5 and the slow ones below (from 4,5 in all it would take
+// more than a day). An ascent that cannot end reads "> 24 ч", the bailout
+// plan's too.
 TEST_F(Computer, ShowsEveryStop)
 {
+    const auto everyStop = [&](const char *list) {
+        QApplication::processEvents(); // the list lays itself out
+        const QStringList stops = shown(list).split('\n');
+        ASSERT_GE(stops.size(), 8) << list << ": " << shown(list).toStdString();
+        for (qsizetype i = 0; i < stops.size(); ++i) {
+            const int depth = 3 * int(stops.size() - i);
+            EXPECT_TRUE(stops[i].startsWith(QStringLiteral("%1 м, ").arg(depth)))
+                    << list << ": " << stops[i].toStdString();
+        }
+        auto *area = computer.findChild<QScrollArea *>(QString(list) + "Area");
+        EXPECT_GT(area->verticalScrollBar()->maximum(), 0) << list << " scrolls to its last stop";
+    };
     form.slider(Slider::startDepth)->setPosition(45);
     form.buttonstartClick();
     form.Button4Click();
-    state.tissues.n2.fill(4.0);
+    state.tissues.n2.fill(4.5);
     computer.refreshNow();
     EXPECT_EQ(shown("noDecoTime"), "ДЕКО");
-    const QStringList stops = shown("stops").split('\n');
-    ASSERT_GE(stops.size(), 9);
-    QApplication::processEvents(); // the list lays itself out
-    EXPECT_EQ(shown("firstStop"), stops.front());
-    for (qsizetype i = 0; i < stops.size(); ++i) {
-        const int depth = 3 * int(stops.size() - i);
-        EXPECT_TRUE(stops[i].startsWith(QStringLiteral("%1 м, ").arg(depth)))
-                << stops[i].toStdString();
-    }
-    auto *area = computer.findChild<QScrollArea *>("stopsArea");
-    EXPECT_GT(area->verticalScrollBar()->maximum(), 0) << "the list scrolls to its last stop";
+    everyStop("stops");
+    EXPECT_EQ(shown("firstStop"), shown("stops").split('\n').front());
+    for (std::size_t k = 0; k < state.tissues.n2.size(); ++k)
+        state.tissues.n2[k] = 5.0 - 0.25 * double(k); // deep and short
+    computer.refreshNow();
+    everyStop("bailoutStops");
     form.menu().english->trigger();
     EXPECT_EQ(shown("noDecoTime"), "DECO");
     form.params().setText(Edit::ascentRate, "0");
     computer.refreshNow();
-    EXPECT_EQ(shown("tts") + "|" + shown("firstStop"), "> 24 h|—");
+    EXPECT_EQ(
+            shown("tts") + "|" + shown("firstStop") + "|" + shown("bailoutTts"), "> 24 h|—|> 24 h");
     form.menu().russian->trigger();
     EXPECT_EQ(shown("tts"), "> 24 ч");
 }

@@ -80,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(Drills, ShippedDrill,
                 Shipped {"dil-solenoid-stuck", "--+-"}, Shipped {"o2-cylinder-empty", "-+"},
                 Shipped {"dil-valve-closed", "-+-"}, Shipped {"setpoint-switch", "-++"},
                 Shipped {"deco-dive", "-+++"}, Shipped {"cells-current-limited", "-++-"},
-                Shipped {"cell-dead", "-+-"}, Shipped {"cells-slow-descent", "-+"}),
+                Shipped {"cell-dead", "-+-"}, Shipped {"cells-slow-descent", "-+"},
+                Shipped {"loop-lost-40m", "--+++"}, Shipped {"bailout-deco", "-++++"}),
         [](const auto &info) {
             std::string n = info.param.name;
             std::replace(n.begin(), n.end(), '-', '_');
@@ -105,8 +106,6 @@ TEST_P(MalformedDrill, IsRefusedWithItsLineAndAReasonInBothLanguages)
     EXPECT_EQ(std::get<DrillError>(parsed).english, GetParam().english);
 }
 
-constexpr const char *kTimed = "(field, slider, check, press, release, supply, cell, note)";
-
 INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
         testing::Values(BadDrill {"title A\n\nfoo 1\n", "строка 3: неизвестная команда «foo»",
                                 "unknown command 'foo'"},
@@ -119,14 +118,14 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "the drill has an end-after already"},
                 BadDrill {"at 1 ticks 5\n",
                         "строка 1: «ticks» нельзя задать по времени (field, slider, check, press, "
-                        "release, supply, cell, note)",
+                        "release, supply, cell, bailout, note)",
                         "'ticks' cannot be timed (field, slider, check, press, release, supply, "
-                        "cell, note)"},
+                        "cell, bailout, note)"},
                 BadDrill {"gf 30 70\nat 1 gf 50 80\n",
                         "строка 2: «gf» нельзя задать по времени (field, slider, check, press, "
-                        "release, supply, cell, note)",
+                        "release, supply, cell, bailout, note)",
                         "'gf' cannot be timed (field, slider, check, press, release, supply, cell, "
-                        "note)"},
+                        "bailout, note)"},
                 BadDrill {"press O2Bypass\n",
                         "строка 1: «press» допускается только после «at МИНУТЫ»",
                         "'press' is allowed only after 'at MINUTES'"},
@@ -150,9 +149,11 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "the seconds must be zero or more"},
                 BadDrill {"objective deep\n",
                         "строка 1: неизвестная цель «deep» (ppo2-between, no-ceiling-violation, "
-                        "surface-within, cns-below, reserve-above, react-within)",
+                        "surface-within, cns-below, reserve-above, bailout-reserve-above, "
+                        "react-within)",
                         "unknown objective 'deep' (ppo2-between, no-ceiling-violation, "
-                        "surface-within, cns-below, reserve-above, react-within)"},
+                        "surface-within, cns-below, reserve-above, bailout-reserve-above, "
+                        "react-within)"},
                 BadDrill {"details 6 1 x 2\n", "строка 1: объём: нужно число, а не «x»",
                         "a volume must be a number, not 'x'"},
                 BadDrill {"brief ok\nbrief \xD0\n", "строка 2: строка не в кодировке UTF-8",
@@ -171,7 +172,17 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "строка 1: объём «-1,0000001e15» больше 1E15 л",
                         "the volume '-1,0000001e15' is above 1E15 l"},
                 BadDrill {"title A\rbrief\r\n\rfoo\n", "строка 4: неизвестная команда «foo»",
-                        "unknown command 'foo'"}));
+                        "unknown command 'foo'"},
+                BadDrill {"bailout-gas 2 50 0 1100\nbailout 2\n",
+                        "строка 2: «bailout» в подготовке отменит «ПОГРУЖЕНИЕ», которое "
+                        "возвращает дайвера на контур: пишите после «at МИНУТЫ»",
+                        "'bailout' in the set-up would be undone by the dive button, which puts "
+                        "the diver on the loop: write it after 'at MINUTES'"},
+                BadDrill {"at 1 bailout 2\nat 2 rmv 30\n",
+                        "строка 2: «rmv» нельзя задать по времени (field, slider, check, press, "
+                        "release, supply, cell, bailout, note)",
+                        "'rmv' cannot be timed (field, slider, check, press, release, supply, "
+                        "cell, bailout, note)"}));
 
 // A response is the trainee's: actions at fixed times, nothing else.
 TEST(Response, HoldsOnlyTraineeActionsAtTheirTimes)
@@ -186,7 +197,7 @@ TEST(Response, HoldsOnlyTraineeActionsAtTheirTimes)
                     "'check O2SolenoidStuck 0' sets a failure: a trainee cannot"},
             {"at 1 cell 1 ok\n",
                     "'cell' is not a trainee's action (field, slider, check, press, release, "
-                    "supply, gf)"},
+                    "supply, gf, bailout-gas, rmv, bailout)"},
             {"at 1..2 supply O2 closed\n", "a trainee's action comes at a time, not in a range"}};
     for (const auto &b : bad) {
         const auto parsed = parseResponse(b.text);
@@ -428,6 +439,49 @@ TEST(DrillSession, WithoutACompletedTickNothingPassesAndTickValuesAreEmpty)
     EXPECT_EQ(hasValue, (std::vector<bool> {false, false, true, false, true}));
 }
 
+// One litre a tick at the surface (60 l/min). Gas 1's 4 l on ticks 2 and 3
+// keep half, gas 2 untouched keeps all: the smaller share of the gases
+// carried is 50 %. Gas 1's 3 l on ticks 2 to 6 run out: ticks 5 and 6 are
+// out of gas; with no other gas carried its share, 0, is the value.
+TEST(DrillSession, BailoutFiguresAndTheReserveOfTheGasesCarried)
+{
+    const std::string surface = "field TickMs 1000\nrmv 60\nend-after 0,1\nat 0 bailout 1\n";
+    Flight half(surface
+            + "bailout-gas 1 21 0 4\nat 0,05 bailout loop\nobjective bailout-reserve-above 50\n"
+              "objective bailout-reserve-above 50,1\n");
+    EXPECT_EQ(half.passes, "+-");
+    EXPECT_EQ(half.debrief.objectives[0].value, 50.0);
+    EXPECT_EQ(half.debrief.figures.openCircuitMinutes, 2.0 / 60.0);
+    EXPECT_EQ(half.debrief.figures.bailoutUsedL, 2.0);
+    EXPECT_EQ(half.debrief.figures.minutesOutOfGas, 0.0);
+
+    Flight dry(surface
+            + "bailout-gas 1 21 0 3\nbailout-gas 2 50 0 0\nobjective bailout-reserve-above 0\n");
+    EXPECT_EQ(dry.passes, "+");
+    EXPECT_EQ(dry.debrief.objectives[0].value, 0.0);
+    EXPECT_EQ(dry.debrief.figures.openCircuitMinutes, 5.0 / 60.0);
+    EXPECT_EQ(dry.debrief.figures.minutesOutOfGas, 2.0 / 60.0);
+    EXPECT_EQ(dry.debrief.figures.bailoutUsedL, 3.0);
+    EXPECT_EQ(dry.debrief.figures.minPpo2, 0.21) << "what was breathed, not the loop";
+
+    Flight none(surface
+            + "bailout-gas 1 21 0 0\nbailout-gas 2 50 0 0\nobjective bailout-reserve-above 0\n");
+    EXPECT_EQ(none.debrief.objectives[0].value, 0.0);
+
+    // Ticks that fail after the gas step took gas: no figure counts them.
+    Rig r;
+    r.set(Edit::conservatism, "x");
+    r.sim.start();
+    DrillSession session(std::get<Drill>(parseDrill("")), r.sim, DrillSession::Mode::Window);
+    session.begin();
+    r.state.breathing = Breathing::Gas1;
+    for (int i = 0; i < 3; ++i)
+        session.afterTick(r.tick().empty());
+    EXPECT_GT(r.state.bailoutDelivered, 0.0);
+    EXPECT_EQ(session.debrief().figures.bailoutUsedL, 0.0);
+    EXPECT_EQ(session.debrief().figures.openCircuitMinutes, 0.0);
+}
+
 // The chart's samples: the first completed tick, every 10 s, and the last.
 TEST(DrillSession, AResetEndsItKeepingWhatTheDiveShowed)
 {
@@ -472,7 +526,9 @@ TEST(Debrief, JsonHasTheAgreedShapeWithItsTextsEscaped)
             "             \"minutes_ppo2_above_1_6\": null,\n             \"min_ppo2\": null,\n"
             "             \"max_ppo2\": null,\n             \"minutes_above_ceiling\": null,\n"
             "             \"max_cns_percent\": null,\n             \"otu\": 2.5e-07,\n"
-            "             \"o2_used_l\": 0,\n             \"dil_used_l\": 0},\n"
+            "             \"o2_used_l\": 0,\n             \"dil_used_l\": 0,\n"
+            "             \"oc_minutes\": 0,\n             \"bailout_used_l\": 0,\n"
+            "             \"minutes_out_of_gas\": 0},\n"
             " \"seed\": 7, \"drawn\": [{\"line\": 3, \"from_min\": 8, \"to_min\": 12, \"t_min\": "
             "9.5}],\n"
             " \"events\": [{\"t_min\": 8, \"by\": \"drill\", \"what\": \"check O2SolenoidStuck "

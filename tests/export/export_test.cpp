@@ -1,4 +1,5 @@
 #include "../engine/rig.h"
+#include "exportcheck.h"
 
 #include "export/csvwriter.h"
 #include "export/uddfwriter.h"
@@ -123,8 +124,8 @@ TEST(DiveFiles, CsvHasOneRowPerSampleWithEmptyCellsWhereNothingApplies)
 {
     EXPECT_EQ(diveCsv(handMadeRecord()),
             std::string(kDiveCsvHeader) + "\r\n"
-                    + "0,0,0.7,,0,0,-1.5,12.566666666666666,,,0,2,0.7,0.7,0.7\r\n"
-                      "10.5,30.5,1.3,1.3,23,12.25,4.2,,9,2,88,112,1.2,0,1.5\r\n");
+                    + "0,0,0.7,,0,0,-1.5,12.566666666666666,,,0,2,0.7,0.7,0.7,loop\r\n"
+                      "10.5,30.5,1.3,1.3,23,12.25,4.2,,9,2,88,112,1.2,0,1.5,loop\r\n");
 }
 
 TEST(DiveFiles, UddfWaypointsInSchemaOrderAndSiUnits)
@@ -190,12 +191,12 @@ TEST(DiveFiles, ValuesBeyondTheFloatRangeAreLeftOut)
 {
     DiveRecord r;
     r.samples.push_back({0, 1e39, NAN, 3.5e33, 3.4e38, -INFINITY, -FLT_MAX, std::nullopt,
-            DecoStop {1e39, 2}, {1e39, NAN, 0.5}, NAN, 1e39, GradientFactors {}});
+            DecoStop {1e39, 2}, {1e39, NAN, 0.5}, NAN, 1e39, GradientFactors {}, Breathing::Loop});
     r.greatestDepthM = 1e39;
     r.highestPpo2 = 1.2;
     EXPECT_EQ(diveCsv(r),
             std::string(kDiveCsvHeader) + "\r\n"
-                    + "0,,,3.5e+33,3.4e+38,,-3.4028234663852886e+38,,,2,,,,,0.5\r\n");
+                    + "0,,,3.5e+33,3.4e+38,,-3.4028234663852886e+38,,,2,,,,,0.5,loop\r\n");
     const std::string uddf = uddfDocument(r, {"2011-01-21T00:00:00Z", "2011-01-21T00:00:00Z"});
     EXPECT_NE(uddf.find(R"(<waypoint>
             <cns>3.4e+36</cns>
@@ -213,6 +214,44 @@ TEST(DiveFiles, ValuesBeyondTheFloatRangeAreLeftOut)
             << uddf;
     for (const char *word : {"INF", "NaN"})
         EXPECT_EQ(uddf.find(word), std::string::npos) << word;
+}
+
+// Each change of what the diver breathes marks the first waypoint after it:
+// the mix switched to (the diluent's for the loop), then the dive mode; the
+// bailout mixes are defined beside the diluent and oxygen.
+TEST(DiveFiles, BailoutSwitchesMarkTheirWaypoints)
+{
+    DiveRecord r = handMadeRecord();
+    r.bailout = {GasMix {18.0, 45.0}, GasMix {50.0, 0.0}};
+    for (Breathing b : {Breathing::Gas1, Breathing::Gas1, Breathing::Loop, Breathing::Gas2}) {
+        DiveSample s = r.samples.back();
+        s.diveTimeMs += 10000;
+        s.breathing = b;
+        r.samples.push_back(s);
+    }
+    const std::string uddf = uddfDocument(r, {"2011-01-21T00:00:00Z", "2011-01-21T00:01:00Z"});
+    std::string marks;
+    for (std::size_t at = uddf.find("<s"); at != std::string::npos; at = uddf.find("<", at + 1)) {
+        if (uddf.compare(at, 10, "<switchmix") == 0 || uddf.compare(at, 8, "<divemod") == 0
+                || uddf.compare(at, 9, "<waypoint") == 0)
+            marks += uddf.substr(at, uddf.find('>', at) + 1 - at) + ";";
+    }
+    EXPECT_EQ(marks,
+            "<waypoint>;<divemode type=\"closedcircuit\"/>;<waypoint>;<waypoint>;"
+            "<switchmix ref=\"bailout1\"/>;<divemode type=\"opencircuit\"/>;<waypoint>;"
+            "<waypoint>;<switchmix ref=\"diluent\"/>;<divemode type=\"closedcircuit\"/>;"
+            "<waypoint>;<switchmix ref=\"bailout2\"/>;<divemode type=\"opencircuit\"/>;");
+    EXPECT_NE(uddf.find("<mix id=\"bailout1\">\n      <name>Байлаут 1</name>\n      <o2>0.18</o2>\n"
+                        "      <n2>0.37</n2>\n      <he>0.45</he>"),
+            std::string::npos);
+    EXPECT_NE(uddf.find("</setpo2>\n            <switchmix ref=\"bailout1\"/>"), std::string::npos)
+            << "after the setpoint, in the schema's order";
+    const std::vector<std::string> rows = split(diveCsv(r), '\n');
+    for (std::size_t i = 3; i < 7; ++i)
+        EXPECT_EQ(rows[i].substr(rows[i].rfind(',') + 1),
+                std::string(i == 5      ? "loop"
+                                : i < 5 ? "1"
+                                        : "2"));
 }
 
 std::string contents(const fs::path &path)

@@ -140,7 +140,54 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedScenario,
                         "digits, 10 <= low <= high <= 100, not '71' and '70'"},
                 BadLine {"gf +30 70,0\n",
                         "1: GF low and high must be whole percents written in "
-                        "digits, 10 <= low <= high <= 100, not '+30' and '70,0'"}));
+                        "digits, 10 <= low <= high <= 100, not '+30' and '70,0'"},
+                BadLine {"bailout-gas 1 21 0\n",
+                        "1: 'bailout-gas' expects a gas number (1 or 2), its oxygen and helium in "
+                        "percent and its litres"},
+                BadLine {"bailout-gas 3 21 0 10\n", "1: the bailout gas must be 1 or 2, not '3'"},
+                BadLine {"bailout-gas 1 4,9 0 10\n",
+                        "1: the oxygen must be from 5 to 100 %, not '4,9'"},
+                BadLine {"bailout-gas 2 100.1 0 10\n",
+                        "1: the oxygen must be from 5 to 100 %, not '100.1'"},
+                BadLine {"bailout-gas 1 21 -0,1 10\n", "1: the helium cannot be negative"},
+                BadLine {"bailout-gas 1 50 50,5 10\n",
+                        "1: the oxygen and the helium together cannot be more than 100 %"},
+                BadLine {"bailout-gas 1 21 0 -1\n", "1: the litres cannot be negative"},
+                BadLine {"bailout-gas 1 21 0 lots\n", "1: the litres must be a number, not 'lots'"},
+                BadLine {"rmv 0\n", "1: the breathing rate must be above 0, not '0'"},
+                BadLine {"rmv\n", "1: 'rmv' expects a breathing rate in litres per minute"},
+                BadLine {"bailout 3\n", "1: expected 1, 2 or loop, not '3'"},
+                BadLine {"bailoutplan now\n", "1: 'bailoutplan' expects no arguments"}));
+
+// At the surface and 30 l/min a one-second tick asks 0,5 l: gas 2's 1,2 l
+// give 0,7, 0,2, then the last 0,2. The row between the command and the tick
+// shows the new source with the old breathed PPO2; a "bailout-gas" in the
+// dive changes the mix but does not fill the cylinder.
+TEST(Scenario, BailoutColumnsAndThePlanRow)
+{
+    const SimRun run = runScenario("field TickMs 1000\nbailout-gas 2 50 0 1,2\nrmv 30\nstart\n"
+                                   "ticks 1\nbailout 2\nbailoutplan\nticks 3\nbailout loop\n"
+                                   "bailout-gas 2 40 0 500\nticks 1\nbailoutplan\n");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    ASSERT_EQ(run.rows.size(), 7u);
+    const auto &loopRow = run.rows[0];
+    EXPECT_EQ(loopRow[col("breathing")], "loop");
+    EXPECT_EQ(loopRow[col("bailout1_left")] + " " + loopRow[col("bailout2_left")], "2200 1.2");
+    EXPECT_EQ(loopRow[col("breathed_ppo2")], loopRow[col("ppo2")]);
+    const auto &planRow = run.rows[1];
+    EXPECT_EQ(planRow[col("event")] + " " + planRow[col("breathing")], "bailoutplan 2");
+    EXPECT_EQ(planRow[col("breathed_ppo2")], loopRow[col("ppo2")]) << "not yet breathed";
+    EXPECT_EQ(planRow[col("text")], "0 | 1:0/2200 2:0/1");
+    const double left[] = {0.7, 0.2, 0.0};
+    for (std::size_t t = 0; t < 3; ++t) {
+        EXPECT_NEAR(num(run.rows[2 + t], col("bailout2_left")), left[t], 1e-12) << t;
+        EXPECT_EQ(num(run.rows[2 + t], col("breathed_ppo2")), 0.5);
+    }
+    EXPECT_EQ(run.rows[5][col("breathing")], "loop");
+    EXPECT_EQ(run.rows[5][col("breathed_ppo2")], run.rows[5][col("ppo2")]);
+    EXPECT_EQ(run.rows[5][col("bailout2_left")], "0") << "a new mix does not fill the cylinder";
+    EXPECT_EQ(run.rows[6][col("text")], "0 | 1:0/2200 2:0/0");
+}
 
 // "gf" acts from the next plan on, wherever it stands; the two columns after
 // cns and otu are whole percents.
@@ -327,7 +374,8 @@ TEST_P(ExampleTrace, MatchesTheKeptTrace)
         const auto kept = splitCsv(line);
         ASSERT_EQ(kept.size(), row.size());
         for (std::size_t i = 0; i < row.size(); ++i) {
-            if (i == col("event") || i == col("lamps") || i == col("text")) {
+            if (i == col("event") || i == col("lamps") || i == col("text")
+                    || i == col("breathing")) {
                 ASSERT_EQ(row[i], kept[i]) << "tick " << row[col("tick")] << " column " << i;
             } else {
                 const double a = std::stod(row[i]);
@@ -343,7 +391,8 @@ TEST_P(ExampleTrace, MatchesTheKeptTrace)
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleTrace,
-        testing::Values("eccr-30m", "o2ccr-shallow", "trimix-60m", "stuck-solenoid", "deco-45m"),
+        testing::Values("eccr-30m", "o2ccr-shallow", "trimix-60m", "stuck-solenoid", "deco-45m",
+                "bailout-40m"),
         [](const auto &info) {
             std::string n = info.param;
             for (char &c : n)
@@ -483,7 +532,7 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
             {"failing.drill --response " + dir + "/bad.txt", "out3.json", 2,
                     dir
                             + "/bad.txt:1: 'cell' is not a trainee's action (field, slider, check, "
-                              "press, release, supply, gf)"},
+                              "press, release, supply, gf, bailout-gas, rmv, bailout)"},
             {"failing.drill --seed 7 --response " + dir + "/acts.txt --uddf " + dir
                             + "/dive.uddf --csv " + dir + "/dive.csv",
                     "seven.json", 0, ""},

@@ -79,7 +79,7 @@ TEST_P(ExampleExport, FilesReadBackAsTheTraceHasIt)
     std::vector<std::string> rows = split(e.csv, '\n');
     ASSERT_EQ(rows.front(),
             "time_s,depth_m,ppo2,setpoint,cns_percent,otu,ceiling_m,ndl_min,"
-            "first_stop_m,first_stop_min,gf99,surf_gf,cell1,cell2,cell3");
+            "first_stop_m,first_stop_min,gf99,surf_gf,cell1,cell2,cell3,breathing");
     ASSERT_EQ(rows.back(), "");
     rows = {rows.begin() + 1, rows.end() - 1};
     ASSERT_EQ(rows.size(), waypoints.size());
@@ -98,9 +98,10 @@ TEST_P(ExampleExport, FilesReadBackAsTheTraceHasIt)
     std::size_t sample = 1;
     for (const std::string &line : split(e.trace, '\n')) {
         const std::vector<std::string> t = split(line, ',');
-        if (t.size() != 32 || t[0] != "tick" || !t[23].empty())
+        if (t.size() != 36 || t[0] != "tick" || !t[23].empty())
             continue; // the header, another event, or a tick that ended on an error
-        const double clockMs = number(t[2]), depth = number(t[3]), ppo2 = number(t[6]);
+        // The PPO2 the diver breathed.
+        const double clockMs = number(t[2]), depth = number(t[3]), ppo2 = number(t[35]);
         greatest = std::max(greatest, depth);
         highest = std::max(highest, ppo2);
         endMs = clockMs;
@@ -122,6 +123,16 @@ TEST_P(ExampleExport, FilesReadBackAsTheTraceHasIt)
             EXPECT_EQ(number(row[std::size_t(11 + k)]), cell) << rows[sample];
         }
         EXPECT_EQ(row[10] + ',' + row[11], t[30] + ',' + t[31]) << "GF99, surface GF";
+        EXPECT_EQ(row[15], t[32]) << "what the diver breathed";
+        // A change of it marks the waypoint: the mix, then the dive mode.
+        const std::string before = split(rows[sample - 1], ',')[15];
+        const std::string mix = row[15] == "loop" ? "diluent" : "bailout" + row[15];
+        const std::string mode = row[15] == "loop" ? "closedcircuit" : "opencircuit";
+        EXPECT_EQ(w.find("<switchmix ref=\"" + mix + "\"/>\n            <divemode type=\"" + mode)
+                        != std::string::npos,
+                row[15] != before)
+                << w;
+        EXPECT_EQ(w.find("<switchmix") != std::string::npos, row[15] != before) << w;
         lastMs = clockMs;
         ++sample;
     }
@@ -134,7 +145,8 @@ TEST_P(ExampleExport, FilesReadBackAsTheTraceHasIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleExport,
-        testing::Values("eccr-30m", "o2ccr-shallow", "trimix-60m", "stuck-solenoid", "deco-45m"),
+        testing::Values("eccr-30m", "o2ccr-shallow", "trimix-60m", "stuck-solenoid", "deco-45m",
+                "bailout-40m"),
         [](const auto &info) {
             std::string n = info.param;
             std::replace(n.begin(), n.end(), '-', '_');

@@ -73,7 +73,8 @@ const char *ScenarioRunner::traceHeader()
     return "event,tick,clock_ms,depth,loop_gas,loop_o2_gas,ppo2,ppn2,pphe,o2_used,dil_used,"
            "o2_metabolised,o2_left,dil_left,safe_ascent_depth,governing,tissue_n2_1,"
            "tissue_n2_16,tissue_he_1,tissue_he_16,lamps,interval_ms,history_count,text,cns,otu,"
-           "cell1,cell2,cell3,voted_ppo2,gf99,surf_gf";
+           "cell1,cell2,cell3,voted_ppo2,gf99,surf_gf,breathing,bailout1_left,bailout2_left,"
+           "breathed_ppo2";
 }
 
 void ScenarioRunner::writeRow(std::ostream &trace, const char *event, const std::string &text)
@@ -96,7 +97,9 @@ void ScenarioRunner::writeRow(std::ostream &trace, const char *event, const std:
     for (double reading : s.cells.readings)
         trace << ',' << number(reading);
     trace << ',' << number(s.cells.vote.voted) << ',' << number(numtext::nearest(s.gf99)) << ','
-          << number(numtext::nearest(s.surfaceGf)) << '\n';
+          << number(numtext::nearest(s.surfaceGf)) << ',' << breathingName(s.breathing) << ','
+          << number(s.bailoutLeft[0]) << ',' << number(s.bailoutLeft[1]) << ','
+          << number(s.breathedPPO2) << '\n';
 }
 
 bool ScenarioRunner::runTick(std::ostream &trace)
@@ -200,6 +203,9 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
     case Kind::Supply:
     case Kind::Cell:
     case Kind::GradientFactors:
+    case Kind::BailoutGasSetting:
+    case Kind::Rmv:
+    case Kind::Bailout:
     case Kind::Press:
     case Kind::Release:
         report([&] { applyCommand(c, m_simulation); });
@@ -273,6 +279,16 @@ bool ScenarioRunner::execute(const ScenarioCommand &c, std::ostream &trace, std:
             text = e.what();
         }
         writeRow(trace, "plan", text);
+        break;
+    }
+    case Kind::BailoutPlan: {
+        std::string text;
+        try {
+            text = bailoutPlanSummary(m_simulation.bailoutPlan());
+        } catch (const LoopwrightError &e) {
+            text = e.what();
+        }
+        writeRow(trace, "bailoutplan", text);
         break;
     }
     }

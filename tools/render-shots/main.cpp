@@ -8,6 +8,7 @@
 #include "app/language.h"
 #include "app/loopwrightapp.h"
 #include "app/pictures.h"
+#include "app/tbailoutsettings.h"
 #include "app/tdebrief.h"
 #include "app/tdivecomputersettings.h"
 #include "controls/qtext.h"
@@ -191,10 +192,53 @@ bool shoot(const QString &dir, Language language)
     } else {
         ok = false;
     }
+    // The loop lost at 40 m, flown as its correct response flies it with seed
+    // 1: on gas 1 from 18,75 minutes, on gas 2 from 21 above 21 m, on the way
+    // up to the bailout plan's first stop; the main window and the dive
+    // computer, its outlook as the quarter-second timer would have it.
+    form.Button2Click();
+    const char *bailoutDrill = "loop-lost-40m.drill";
+    const std::filesystem::path bailoutTranslated = shipped / "en" / bailoutDrill;
+    if (drills.open(english && std::filesystem::exists(bailoutTranslated)
+                        ? bailoutTranslated
+                        : shipped / bailoutDrill)) {
+        drills.briefing()->done(0);
+        form.buttonstartClick();
+        runMinutes(form, 18.75);
+        program.bailout.gasAction(0)->trigger();
+        p.setPosition(Slider::maxDepth, 9);
+        runMinutes(form, 2.25);
+        program.bailout.gasAction(1)->trigger();
+        runMinutes(form, 0.5);
+        form.Button4Click();
+        computer.refreshNow();
+        QPixmap pair(form.width() + computer.width(), std::max(form.height(), computer.height()));
+        pair.fill(Qt::white);
+        QPainter painter(&pair);
+        painter.drawPixmap(0, 0, form.grab());
+        painter.drawPixmap(form.width(), 0, computer.grab());
+        painter.end();
+        const QString path = dir + QStringLiteral("/drill-bailout.png");
+        ok = pair.save(path) && ok;
+        std::printf("%s\n", qPrintable(path));
+        ok = save(computer, dir, "divecomputer-bailout.png") && ok;
+        form.Button2Click();
+        drills.debriefWindow().done(0);
+    } else {
+        ok = false;
+    }
+    // The bailout settings with a gas being typed.
+    program.bailout.settingsAction()->trigger();
+    program.bailout.settings().o2Field(0)->setText(QStringLiteral("18"));
+    program.bailout.settings().heField(0)->setText(QStringLiteral("45"));
+    ok = save(program.bailout.settings(), dir, "bailout-settings.png") && ok;
+    program.bailout.settings().reject();
+
     // The file menu, the cylinders' and the faults menu as they drop down.
     for (const auto &[menu, name] : {std::pair {form.menu().file, "menu-file.png"},
                  std::pair {drills.faults().valvesMenu(), "menu-cylinders.png"},
                  std::pair {drills.faults().menu(), "menu-faults.png"},
+                 std::pair {program.bailout.menu(), "menu-bailout.png"},
                  std::pair {drills.faults().cellsMenu(), "menu-cells.png"},
                  std::pair {drills.faults().cellsMenu()->findChild<QMenu *>(
                                     QStringLiteral("CellMenu3")),
