@@ -2,6 +2,7 @@
 
 #include "app/loopwrightapp.h"
 
+#include <QLabel>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -27,5 +28,17 @@ struct AppWindow : testing::Test
         form.setErrorSink([this](const QString &m) { messages << m; });
         program.startUp();
         form.show();
+    }
+
+    /// The dive computer's label named \a name, its text, and whether it
+    /// shows the alarm's red.
+    QLabel *readout(const char *name) const
+    {
+        return program.diveComputer.findChild<QLabel *>(QLatin1String(name));
+    }
+    QString shown(const char *name) const { return readout(name)->text(); }
+    bool red(const char *name) const
+    {
+        return readout(name)->palette().color(QPalette::Window) == QColor(230, 0, 0);
     }
 };

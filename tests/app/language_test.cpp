@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 namespace {
 
@@ -84,8 +83,7 @@ struct Interface : testing::Test
     std::string saved()
     {
         EXPECT_TRUE(program->form.FormClose());
-        std::ifstream in(file, std::ios::binary);
-        return (std::stringstream() << in.rdbuf()).str();
+        return readBytes(file);
     }
 };
 

@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -206,31 +207,28 @@ TEST_F(Settings, WritesWindows1251WithCrLfAndReadsItBack)
 // default pair leaves no entry behind.
 TEST_F(Settings, GradientFactorsOfTheDiveComputer)
 {
-    const struct
-    {
-        const char *entries;
-        GradientFactors read;
-    } cases[] = {{"GFLow=30\r\nGFHigh=70\r\n", {30, 70}}, {"GFLow= 10 \r\nGFHigh=10\r\n", {10, 10}},
+    const std::pair<const char *, GradientFactors> cases[] = {
+            {"GFLow=30\r\nGFHigh=70\r\n", {30, 70}}, {"GFLow= 10 \r\nGFHigh=10\r\n", {10, 10}},
             {"GFHigh=100\r\nGFLow=100\r\n", {100, 100}}, {"GFLow=30\r\n", {}},
             {"GFLow=9\r\nGFHigh=70\r\n", {}}, {"GFLow=71\r\nGFHigh=70\r\n", {}},
             {"GFLow=30\r\nGFHigh=101\r\n", {}}};
-    for (const auto &c : cases) {
-        writeBytes(file, std::string("[Options]\r\n") + c.entries);
+    for (const auto &[entries, read] : cases) {
+        writeBytes(file, std::string("[Options]\r\n") + entries);
         start();
-        EXPECT_EQ(form().simulation().state().gradientFactors, c.read) << c.entries;
+        EXPECT_EQ(form().simulation().state().gradientFactors, read) << entries;
         EXPECT_EQ(program->diveComputer.findChild<QPushButton *>("gradientFactors")->text(),
-                QStringLiteral("GF %1/%2").arg(c.read.low).arg(c.read.high));
+                QStringLiteral("GF %1/%2").arg(read.low).arg(read.high));
         ASSERT_TRUE(form().close());
         const std::string after = readBytes(file);
         const auto has = [&](const std::string &entry) {
             return after.find(entry) != std::string::npos;
         };
-        if (c.read == GradientFactors {})
-            EXPECT_FALSE(has("GF")) << c.entries;
+        if (read == GradientFactors {})
+            EXPECT_FALSE(has("GF")) << entries;
         else
-            EXPECT_TRUE(has("GFLow=" + std::to_string(c.read.low) + "\r\n")
-                    && has("GFHigh=" + std::to_string(c.read.high) + "\r\n"))
-                    << c.entries;
+            EXPECT_TRUE(has("GFLow=" + std::to_string(read.low) + "\r\n")
+                    && has("GFHigh=" + std::to_string(read.high) + "\r\n"))
+                    << entries;
     }
 }
 
@@ -260,32 +258,26 @@ TEST_F(Settings, TheLastExportFolderIsKept)
 // at its default leaves no entry on closing.
 TEST_F(Settings, BailoutGasesAndBreathingRate)
 {
-    const struct
-    {
-        const char *entries;
-        BailoutSettings read;
-        const char *written;
-    } cases[] = {{"Gas1O2=18\r\nGas1He=45\r\nGas1Litres=1100,5\r\nGas2O2=50\r\nRMV= 15 \r\n",
-                         {{{{18, 45, 1100.5}, {50, 0, 1100}}}, 15},
-                         "Gas1O2=18\r\nGas1He=45\r\nGas1Litres=1100.5\r\nRMV=15\r\n"},
+    const std::tuple<const char *, BailoutSettings, const char *> cases[] = {
+            {"Gas1O2=18\r\nGas1He=45\r\nGas1Litres=1100,5\r\nGas2O2=50\r\nRMV= 15 \r\n",
+                    {{{{18, 45, 1100.5}, {50, 0, 1100}}}, 15},
+                    "Gas1O2=18\r\nGas1He=45\r\nGas1Litres=1100.5\r\nRMV=15\r\n"},
             {"Gas1O2=4,9\r\nGas1He=-1\r\nGas2O2=100,1\r\nGas2Litres=x\r\nRMV=0\r\n", {}, ""},
             {"Gas1O2=90\r\nGas1He=10,5\r\nGas2O2=5\r\nGas2He=95\r\nGas2Litres=0\r\n",
                     {{{{90, 0, 2200}, {5, 95, 0}}}, 20},
                     "Gas1O2=90\r\nGas2O2=5\r\nGas2He=95\r\nGas2Litres=0\r\n"}};
-    for (const auto &c : cases) {
-        writeBytes(file, std::string("[Bailout]\r\n") + c.entries);
+    for (const auto &[entries, read, written] : cases) {
+        writeBytes(file, std::string("[Bailout]\r\n") + entries);
         start();
         const SimulationState &state = form().simulation().state();
-        EXPECT_EQ(state.bailout, c.read) << c.entries;
-        EXPECT_EQ(state.bailoutLeft[0], c.read.gases[0].litres);
-        EXPECT_EQ(state.bailoutLeft[1], c.read.gases[1].litres);
+        EXPECT_EQ(state.bailout, read) << entries;
+        EXPECT_EQ(state.bailoutLeft, (std::array {read.gases[0].litres, read.gases[1].litres}));
         ASSERT_TRUE(form().close());
         const std::string after = readBytes(file);
         const std::size_t section = after.find("[Bailout]\r\n");
         ASSERT_NE(section, std::string::npos);
-        EXPECT_EQ(
-                after.substr(section + 11, after.find('[', section + 1) - section - 11), c.written)
-                << c.entries;
+        EXPECT_EQ(after.substr(section + 11, after.find('[', section + 1) - section - 11), written)
+                << entries;
     }
 }
 

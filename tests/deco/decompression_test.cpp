@@ -78,19 +78,15 @@ TEST(TissueLoading, EquilibriumAndHeliumFreeLoopsStayPut)
 
 TEST(Ceilings, GoverningCompartmentAndSafeDepthOfUniformTissues)
 {
-    const struct
-    {
-        double n2, he;
-        int governing;
-        double maxCeiling, safeDepth;
-    } cases[] = {{0.79, 0.0, 16, 0.53796169, -4.6203831}, {3.16, 0.0, 16, 2.82572269, 18.2572269},
+    const std::tuple<double, double, int, double, double> cases[] = {
+            {0.79, 0.0, 16, 0.53796169, -4.6203831}, {3.16, 0.0, 16, 2.82572269, 18.2572269},
             {0.79, 0.5, 16, 0.90195031, -0.9804969}};
-    for (const auto &c : cases) {
+    for (const auto &[n2, he, governing, maxCeiling, safeDepth] : cases) {
         Ceilings out;
-        computeCeilings(uniform(c.n2, c.he), out);
-        EXPECT_EQ(out.governing, c.governing) << c.n2 << " " << c.he;
-        EXPECT_NEAR(out.maxCeiling, c.maxCeiling, 1e-8);
-        EXPECT_NEAR(out.safeAscentDepth, c.safeDepth, 1e-7);
+        computeCeilings(uniform(n2, he), out);
+        EXPECT_EQ(out.governing, governing) << n2 << " " << he;
+        EXPECT_NEAR(out.maxCeiling, maxCeiling, 1e-8);
+        EXPECT_NEAR(out.safeAscentDepth, safeDepth, 1e-7);
     }
 }
 
@@ -198,24 +194,19 @@ TEST(DecoDisplay, SurfaceDefaultsShowTheDesignTableInHundredths)
 
 TEST(DecoDisplay, BarAndWarningFollowTheSafeDepth)
 {
-    const struct
-    {
-        double safeDepth, depth;
-        bool warning;
-        int bar;
-        const char *text;
-    } cases[] = {{12.5, 10.0, true, 88, "12,5"}, {13.5, 20.0, false, 86, "13,5"},
+    const std::tuple<double, double, bool, int, const char *> cases[] = {
+            {12.5, 10.0, true, 88, "12,5"}, {13.5, 20.0, false, 86, "13,5"},
             {10.0, 10.0, false, 90, "10"}, {140.0, 150.0, false, 0, "140"},
             {-4.62, 0.0, false, 100, "-4,6"}};
-    for (const auto &w : cases) {
+    for (const auto &[safeDepth, depth, warning, bar, text] : cases) {
         Ceilings c;
-        c.safeAscentDepth = w.safeDepth;
+        c.safeAscentDepth = safeDepth;
         DecoView v;
-        showDecoState(v, TissueState {}, c, w.depth, "12");
-        EXPECT_EQ(v.warningVisible, w.warning) << w.safeDepth << " at " << w.depth;
-        EXPECT_EQ(v.safeAscentBackground, w.warning ? kWarningRed : kWindowColour);
-        EXPECT_EQ(v.ceilingBar, w.bar);
-        EXPECT_EQ(v.safeAscentDepth.display(), w.text);
+        showDecoState(v, TissueState {}, c, depth, "12");
+        EXPECT_EQ(v.warningVisible, warning) << safeDepth << " at " << depth;
+        EXPECT_EQ(v.safeAscentBackground, warning ? kWarningRed : kWindowColour);
+        EXPECT_EQ(v.ceilingBar, bar);
+        EXPECT_EQ(v.safeAscentDepth.display(), text);
         EXPECT_EQ(v.noDecoTime, "12");
     }
 }
@@ -251,13 +242,10 @@ TEST(Forecast, FromSurfaceSaturation)
 
 TEST(Forecast, ElapsedTimeTexts)
 {
-    EXPECT_EQ(forecastText(2710), "45,2");
-    EXPECT_EQ(forecastText(720), "12");
-    EXPECT_EQ(forecastText(120000), "2000");
-    EXPECT_EQ(forecastText(120001), "Вечн");
-    EXPECT_EQ(forecastText(9), "0");
-    EXPECT_EQ(forecastText(33), "0,6"); // 5.5 tenths, half to even
-    EXPECT_EQ(forecastText(39), "0,6"); // 6.5 tenths, half to even
+    // 33 and 39 s are 5,5 and 6,5 tenths: halves to even.
+    for (const auto &[seconds, text] : {std::pair {2710, "45,2"}, {720, "12"}, {120000, "2000"},
+                 {120001, "Вечн"}, {9, "0"}, {33, "0,6"}, {39, "0,6"}})
+        EXPECT_EQ(forecastText(seconds), text) << seconds;
 }
 
 TEST(Forecast, BeyondTheLimitAlreadyGivesOneStep)

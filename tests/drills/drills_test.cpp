@@ -1,6 +1,7 @@
 #include "drills/drillsession.h"
 
 #include "rig.h"
+#include "shippeddrills.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -29,13 +30,12 @@ struct Flight
     {
         auto parsed = parseDrill(text);
         auto actions = parseResponse(response);
-        if (auto *error = std::get_if<DrillError>(&parsed)) {
-            ADD_FAILURE() << error->russianMessage();
-            return;
-        }
-        if (auto *error = std::get_if<DrillError>(&actions)) {
-            ADD_FAILURE() << error->english;
-            return;
+        for (const DrillError *error :
+                {std::get_if<DrillError>(&parsed), std::get_if<DrillError>(&actions)}) {
+            if (error) {
+                ADD_FAILURE() << error->english;
+                return;
+            }
         }
         applyDrillSetup(std::get<Drill>(parsed), r.sim);
         r.sim.start();
@@ -50,13 +50,7 @@ struct Flight
     }
 };
 
-struct Shipped
-{
-    const char *name;
-    const char *wrongPasses; // the correct response passes every objective
-};
-
-class ShippedDrill : public testing::TestWithParam<Shipped>
+class ShippedDrill : public testing::TestWithParam<ShippedDrillCase>
 { };
 
 // Both languages, flown with --seed 1 as the responses are written for.
@@ -75,18 +69,8 @@ TEST_P(ShippedDrill, TheCorrectResponsePassesAndTheWrongOneFails)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Drills, ShippedDrill,
-        testing::Values(Shipped {"o2-solenoid-stuck", "--++-"},
-                Shipped {"dil-solenoid-stuck", "--+-"}, Shipped {"o2-cylinder-empty", "-+"},
-                Shipped {"dil-valve-closed", "-+-"}, Shipped {"setpoint-switch", "-++"},
-                Shipped {"deco-dive", "-+++"}, Shipped {"cells-current-limited", "-++-"},
-                Shipped {"cell-dead", "-+-"}, Shipped {"cells-slow-descent", "-+"},
-                Shipped {"loop-lost-40m", "--+++"}, Shipped {"bailout-deco", "-++++"}),
-        [](const auto &info) {
-            std::string n = info.param.name;
-            std::replace(n.begin(), n.end(), '-', '_');
-            return n;
-        });
+INSTANTIATE_TEST_SUITE_P(Drills, ShippedDrill, testing::ValuesIn(kShippedDrills),
+        [](const auto &info) { return testName(info.param.name); });
 
 struct BadDrill
 {
@@ -116,16 +100,6 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "the drill has a title already"},
                 BadDrill {"end-after 5\nend-after 6\n", "строка 2: у тренировки уже есть end-after",
                         "the drill has an end-after already"},
-                BadDrill {"at 1 ticks 5\n",
-                        "строка 1: «ticks» нельзя задать по времени (field, slider, check, press, "
-                        "release, supply, cell, bailout, note)",
-                        "'ticks' cannot be timed (field, slider, check, press, release, supply, "
-                        "cell, bailout, note)"},
-                BadDrill {"gf 30 70\nat 1 gf 50 80\n",
-                        "строка 2: «gf» нельзя задать по времени (field, slider, check, press, "
-                        "release, supply, cell, bailout, note)",
-                        "'gf' cannot be timed (field, slider, check, press, release, supply, cell, "
-                        "bailout, note)"},
                 BadDrill {"press O2Bypass\n",
                         "строка 1: «press» допускается только после «at МИНУТЫ»",
                         "'press' is allowed only after 'at MINUTES'"},
@@ -177,32 +151,36 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedDrill,
                         "строка 2: «bailout» в подготовке отменит «ПОГРУЖЕНИЕ», которое "
                         "возвращает дайвера на контур: пишите после «at МИНУТЫ»",
                         "'bailout' in the set-up would be undone by the dive button, which puts "
-                        "the diver on the loop: write it after 'at MINUTES'"},
-                BadDrill {"at 1 bailout 2\nat 2 rmv 30\n",
-                        "строка 2: «rmv» нельзя задать по времени (field, slider, check, press, "
-                        "release, supply, cell, bailout, note)",
-                        "'rmv' cannot be timed (field, slider, check, press, release, supply, "
-                        "cell, bailout, note)"}));
+                        "the diver on the loop: write it after 'at MINUTES'"}));
+
+// What may follow "at" is one list, named in both languages.
+TEST(DrillFile, OnlyActionsFailuresAndNotesCanBeTimed)
+{
+    const std::string timed = "(field, slider, check, press, release, supply, cell, bailout, note)";
+    for (const auto &[text, word] : {std::pair {"at 1 ticks 5\n", "ticks"},
+                 {"gf 30 70\nat 1 gf 50 80\n", "gf"}, {"at 1 bailout 2\nat 2 rmv 30\n", "rmv"}}) {
+        const auto error = std::get<DrillError>(parseDrill(text));
+        EXPECT_EQ(error.russian, "«" + std::string(word) + "» нельзя задать по времени " + timed);
+        EXPECT_EQ(error.english, "'" + std::string(word) + "' cannot be timed " + timed);
+    }
+}
 
 // A response is the trainee's: actions at fixed times, nothing else.
 TEST(Response, HoldsOnlyTraineeActionsAtTheirTimes)
 {
-    const struct
-    {
-        const char *text;
-        const char *english;
-    } bad[] = {{"at 1 press O2Bypass\nrelease O2Bypass\n",
-                       "a response holds only 'at MINUTES ACTION' lines"},
+    const std::pair<const char *, const char *> bad[] = {
+            {"at 1 press O2Bypass\nrelease O2Bypass\n",
+                    "a response holds only 'at MINUTES ACTION' lines"},
             {"at 1 check CheckBox1 0\n",
                     "'check O2SolenoidStuck 0' sets a failure: a trainee cannot"},
             {"at 1 cell 1 ok\n",
                     "'cell' is not a trainee's action (field, slider, check, press, release, "
                     "supply, gf, bailout-gas, rmv, bailout)"},
             {"at 1..2 supply O2 closed\n", "a trainee's action comes at a time, not in a range"}};
-    for (const auto &b : bad) {
-        const auto parsed = parseResponse(b.text);
-        ASSERT_TRUE(std::holds_alternative<DrillError>(parsed)) << b.text;
-        EXPECT_EQ(std::get<DrillError>(parsed).english, b.english);
+    for (const auto &[text, english] : bad) {
+        const auto parsed = parseResponse(text);
+        ASSERT_TRUE(std::holds_alternative<DrillError>(parsed)) << text;
+        EXPECT_EQ(std::get<DrillError>(parsed).english, english);
     }
     const auto good = parseResponse("# mine\n\nat 2,5 gf 30 70\nat 1 check Setpoint2Active 1\n");
     ASSERT_TRUE(std::holds_alternative<std::vector<DrillEvent>>(good));
@@ -219,12 +197,11 @@ TEST(DrillFile, ReadsNumbersAsTheProgramDoesAndNamesObjectivesAsWritten)
     EXPECT_EQ(d.title, "Проба");
     EXPECT_EQ(d.brief, (std::vector<std::string> {"один", ""}));
     ASSERT_EQ(d.objectives.size(), 1u);
-    EXPECT_EQ(d.objectives[0].name, "ppo2-between 0,4 1.6");
-    EXPECT_EQ(d.objectives[0].low, 0.4);
-    EXPECT_EQ(d.objectives[0].high, 1.6);
+    const Objective &o = d.objectives[0];
+    EXPECT_EQ(std::tuple(o.name, o.low, o.high), std::tuple("ppo2-between 0,4 1.6", 0.4, 1.6));
     EXPECT_EQ(d.endAfterMinutes, 2.5);
-    EXPECT_EQ(d.events.at(0).minutes, 0.5);
-    EXPECT_EQ(d.events.at(0).toMinutes, 1.5);
+    EXPECT_EQ(std::pair(d.events.at(0).minutes, d.events.at(0).toMinutes),
+            std::pair(0.5, std::optional(1.5)));
 }
 
 TEST(DrillFile, AFileThatCannotBeReadIsNamedAsSuch)
@@ -268,7 +245,10 @@ TEST(Commands, AreWrittenBackInTheLanguagesWords)
                  {"field Edit3", "field DescentRate"},
                  {"slider trackbarmaxdepth 30", "slider MaxDepth 30"}, {"gf 030 70", "gf 30 70"},
                  {"cell 2 limit 1,2", "cell 2 limit 1,2"}, {"cell 3 stuck now", "cell 3 stuck now"},
-                 {"cell 1 limit none", "cell 1 limit none"}})
+                 {"cell 1 limit none", "cell 1 limit none"}, {"bailout loop", "bailout loop"},
+                 {"bailout 2", "bailout 2"},
+                 {"bailout-gas 1 18 45,5 2200", "bailout-gas 1 18 45,5 2200"},
+                 {"rmv 15.5", "rmv 15.5"}})
         EXPECT_EQ(commandWords(parseCommandLine(line)), words) << line;
 }
 
@@ -282,10 +262,10 @@ TEST(DrillSession, EventsRunAfterEveryTickInDueOrderAndFiguresCountCompletedTick
              "Conservatism 0\n"
              "at 0,01 note first\nat 0,005 note second\nat 0,05 note on time\n"
              "at 0,005 note third\nobjective ppo2-between 0,4 1,6\nend-after 0,1\n");
-    ASSERT_EQ(f.session->notes().size(), 4u);
-    EXPECT_EQ(f.session->notes()[0].text, "second");
-    EXPECT_EQ(f.session->notes()[1].text, "third");
-    EXPECT_EQ(f.session->notes()[2].text, "first");
+    std::vector<std::string> notes;
+    for (const auto &note : f.session->notes())
+        notes.push_back(note.text);
+    EXPECT_EQ(notes, (std::vector<std::string> {"second", "third", "first", "on time"}));
     EXPECT_EQ(f.session->notes()[3].minutes, 0.05);
     EXPECT_EQ(f.debrief.endedBy, DrillEnd::EndAfter);
     EXPECT_EQ(f.debrief.figures.diveTimeMin, 0.1);
@@ -449,19 +429,19 @@ TEST(DrillSession, BailoutFiguresAndTheReserveOfTheGasesCarried)
     Flight half(surface
             + "bailout-gas 1 21 0 4\nat 0,05 bailout loop\nobjective bailout-reserve-above 50\n"
               "objective bailout-reserve-above 50,1\n");
+    const auto figures = [](const Flight &f) {
+        const DrillFigures &g = f.debrief.figures;
+        return std::array {g.openCircuitMinutes, g.bailoutUsedL, g.minutesOutOfGas};
+    };
     EXPECT_EQ(half.passes, "+-");
     EXPECT_EQ(half.debrief.objectives[0].value, 50.0);
-    EXPECT_EQ(half.debrief.figures.openCircuitMinutes, 2.0 / 60.0);
-    EXPECT_EQ(half.debrief.figures.bailoutUsedL, 2.0);
-    EXPECT_EQ(half.debrief.figures.minutesOutOfGas, 0.0);
+    EXPECT_EQ(figures(half), (std::array {2.0 / 60.0, 2.0, 0.0}));
 
     Flight dry(surface
             + "bailout-gas 1 21 0 3\nbailout-gas 2 50 0 0\nobjective bailout-reserve-above 0\n");
     EXPECT_EQ(dry.passes, "+");
     EXPECT_EQ(dry.debrief.objectives[0].value, 0.0);
-    EXPECT_EQ(dry.debrief.figures.openCircuitMinutes, 5.0 / 60.0);
-    EXPECT_EQ(dry.debrief.figures.minutesOutOfGas, 2.0 / 60.0);
-    EXPECT_EQ(dry.debrief.figures.bailoutUsedL, 3.0);
+    EXPECT_EQ(figures(dry), (std::array {5.0 / 60.0, 3.0, 2.0 / 60.0}));
     EXPECT_EQ(dry.debrief.figures.minPpo2, 0.21) << "what was breathed, not the loop";
 
     Flight none(surface
@@ -512,6 +492,9 @@ TEST(Debrief, JsonHasTheAgreedShapeWithItsTextsEscaped)
             {ObjectiveKind::ReactWithin, "react-within 30", 0, 30, false, std::nullopt}};
     d.figures.diveTimeMin = 1.0 / 3;
     d.figures.otu = 2.5e-7;
+    d.figures.openCircuitMinutes = 1.5;
+    d.figures.bailoutUsedL = 2.25;
+    d.figures.minutesOutOfGas = 0.5;
     d.seed = 7;
     d.drawn = {{3, 8, 12, 9.5}};
     d.events = {{480000, Actor::Drill, "check O2SolenoidStuck 1"},
@@ -527,8 +510,8 @@ TEST(Debrief, JsonHasTheAgreedShapeWithItsTextsEscaped)
             "             \"max_ppo2\": null,\n             \"minutes_above_ceiling\": null,\n"
             "             \"max_cns_percent\": null,\n             \"otu\": 2.5e-07,\n"
             "             \"o2_used_l\": 0,\n             \"dil_used_l\": 0,\n"
-            "             \"oc_minutes\": 0,\n             \"bailout_used_l\": 0,\n"
-            "             \"minutes_out_of_gas\": 0},\n"
+            "             \"oc_minutes\": 1.5,\n             \"bailout_used_l\": 2.25,\n"
+            "             \"minutes_out_of_gas\": 0.5},\n"
             " \"seed\": 7, \"drawn\": [{\"line\": 3, \"from_min\": 8, \"to_min\": 12, \"t_min\": "
             "9.5}],\n"
             " \"events\": [{\"t_min\": 8, \"by\": \"drill\", \"what\": \"check O2SolenoidStuck "

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -153,30 +154,25 @@ class CylinderDelivery : public testing::TestWithParam<Delivery>
 TEST_P(CylinderDelivery, NeverMoreThanTheCylinderHoldsNorThroughAClosedValve)
 {
     const Delivery &d = GetParam();
-    const struct
-    {
-        double left;
-        bool open;
-        double delivered;
-    } cases[] = {{100.0, true, d.asked}, {d.asked, true, d.asked}, {d.asked / 2, true, d.asked / 2},
-            {0.0, true, 0.0}, {-1.0, true, 0.0}, {100.0, false, 0.0}};
-    for (const auto &c : cases) {
+    const std::tuple<double, bool, double> cases[] = {{100.0, true, d.asked},
+            {d.asked, true, d.asked}, {d.asked / 2, true, d.asked / 2}, {0.0, true, 0.0},
+            {-1.0, true, 0.0}, {100.0, false, 0.0}};
+    for (const auto &[before, open, delivered] : cases) {
         Rig r;
         r.quietLoop();
         r.set(Edit::tickMs, "1000");
         r.sim.start();
         double &left = d.oxygen ? r.state.o2SupplyLeft : r.state.dilSupplyLeft;
-        left = c.left;
-        (d.oxygen ? r.state.o2ValveOpen : r.state.dilValveOpen) = c.open;
+        left = before;
+        (d.oxygen ? r.state.o2ValveOpen : r.state.dilValveOpen) = open;
         d.arrange(r);
         ASSERT_EQ(r.tick(), "");
         const auto where = testing::Message()
-                << d.path << " from " << c.left << (c.open ? "" : " closed");
-        EXPECT_NEAR(d.oxygen ? r.state.o2Used : r.state.dilUsed, c.delivered, 1e-15) << where;
-        EXPECT_NEAR(left, c.left - c.delivered, 1e-12) << where;
-        EXPECT_NEAR(r.state.loopGas, 7.0 + c.delivered, 1e-12) << where;
-        EXPECT_NEAR(r.state.loopO2Gas, 2.1 + c.delivered * (d.oxygen ? 1.0 : 0.209), 1e-12)
-                << where;
+                << d.path << " from " << before << (open ? "" : " closed");
+        EXPECT_NEAR(d.oxygen ? r.state.o2Used : r.state.dilUsed, delivered, 1e-15) << where;
+        EXPECT_NEAR(left, before - delivered, 1e-12) << where;
+        EXPECT_NEAR(r.state.loopGas, 7.0 + delivered, 1e-12) << where;
+        EXPECT_NEAR(r.state.loopO2Gas, 2.1 + delivered * (d.oxygen ? 1.0 : 0.209), 1e-12) << where;
         if (d.lamp) {
             EXPECT_FALSE(r.form.isChecked(*d.lamp)) << where << ": the valve still shows";
         }

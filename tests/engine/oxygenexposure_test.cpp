@@ -12,13 +12,11 @@ namespace {
 
 TEST(OxygenExposure, LimitsAtTheTablePointsAndBetween)
 {
-    const struct
-    {
-        double ppo2, minutes;
-    } points[] = {{0.55, 810}, {0.6, 720}, {0.7, 570}, {0.8, 450}, {0.9, 360}, {1.0, 300},
-            {1.1, 240}, {1.3, 180}, {1.5, 120}, {1.6, 45}, {1.66, 1}, {2.5, 1}};
-    for (const auto &p : points)
-        EXPECT_NEAR(cnsLimitMinutes(p.ppo2), p.minutes, 1e-9) << p.ppo2;
+    const std::pair<double, double> points[] = {{0.55, 810}, {0.6, 720}, {0.7, 570}, {0.8, 450},
+            {0.9, 360}, {1.0, 300}, {1.1, 240}, {1.3, 180}, {1.5, 120}, {1.6, 45}, {1.66, 1},
+            {2.5, 1}};
+    for (const auto &[ppo2, minutes] : points)
+        EXPECT_NEAR(cnsLimitMinutes(ppo2), minutes, 1e-9) << ppo2;
 }
 
 TEST(OxygenExposure, ConstantPpo2ForAKnownTime)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 
 namespace {
@@ -37,22 +38,15 @@ TEST(RunControl, TheTickWritesTheLimitsBack)
     }
 }
 
-struct Enables
-{
-    bool start, pause, resume, reset, o2Bypass, dilBypass, graph, timer;
-};
+// Start, pause, continue, reset, the two bypasses, the graph, the timer.
+using Enables = std::array<bool, 8>;
 
 void expectEnables(const RunControls &c, Enables e, const char *when)
 {
-    SCOPED_TRACE(when);
-    EXPECT_EQ(c.startEnabled, e.start);
-    EXPECT_EQ(c.pauseEnabled, e.pause);
-    EXPECT_EQ(c.continueEnabled, e.resume);
-    EXPECT_EQ(c.resetEnabled, e.reset);
-    EXPECT_EQ(c.o2BypassEnabled, e.o2Bypass);
-    EXPECT_EQ(c.dilBypassEnabled, e.dilBypass);
-    EXPECT_EQ(c.graphEnabled, e.graph);
-    EXPECT_EQ(c.timerOn, e.timer);
+    EXPECT_EQ((Enables {c.startEnabled, c.pauseEnabled, c.continueEnabled, c.resetEnabled,
+                      c.o2BypassEnabled, c.dilBypassEnabled, c.graphEnabled, c.timerOn}),
+            e)
+            << when;
 }
 
 TEST(RunControl, EnabledStatesThroughADive)

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <functional>
+#include <tuple>
 #include <sys/resource.h>
 
 namespace {
@@ -393,25 +394,22 @@ TEST_F(SettingsFileTest, LivesBesideAPortableProgramAndInTheUserFolderWhenInstal
     const fs::path root = m_folder.path();
     fs::create_directories(root / "prefix" / "share" / "loopwright");
     fs::create_directories(root / "stick" / "share");
-    const struct
-    {
-        const char *folder;
-        bool withFile, readOnly, beside;
-    } cases[] = {{"build/src/app", false, false, true}, {"kept", true, true, true},
+    const std::tuple<const char *, bool, bool, bool> cases[] = {
+            {"build/src/app", false, false, true}, {"kept", true, true, true},
             {"readonly", false, true, false}, {"stick/bin", false, false, true},
             {"prefix/bin", false, false, false}, {"prefix/bin/", true, false, false}};
-    for (const auto &c : cases) {
-        const fs::path folder = root / c.folder;
-        const fs::path user = root / "home" / c.folder / "Loopwright";
+    for (const auto &[name, withFile, readOnly, beside] : cases) {
+        const fs::path folder = root / name;
+        const fs::path user = root / "home" / name / "Loopwright";
         fs::create_directories(folder);
-        if (c.withFile)
+        if (withFile)
             writeBytes(folder / "config.ini", "[A]\r\nk=1\r\n");
-        if (c.readOnly)
+        if (readOnly)
             fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
         const fs::path chosen = chooseSettingsFile(folder, user);
-        EXPECT_EQ(chosen, (c.beside ? folder : user) / "config.ini") << c.folder;
-        EXPECT_EQ(fs::is_directory(user), !c.beside) << c.folder;
-        EXPECT_EQ(readBytes(chosen), c.withFile ? "[A]\r\nk=1\r\n" : "") << c.folder;
+        EXPECT_EQ(chosen, (beside ? folder : user) / "config.ini") << name;
+        EXPECT_EQ(fs::is_directory(user), !beside) << name;
+        EXPECT_EQ(readBytes(chosen), withFile ? "[A]\r\nk=1\r\n" : "") << name;
     }
     // The earlier file came along once; the user's own is not overwritten.
     writeBytes(root / "home/prefix/bin/Loopwright/config.ini", "[A]\r\nk=2\r\n");
