@@ -233,7 +233,16 @@ void DrillController::diveReset()
 
 void DrillController::perform(const std::string &words)
 {
-    const ScenarioCommand action = parseCommandLine(words);
+    ScenarioCommand action;
+    try {
+        // The window writes its actions in words the language takes; a
+        // setting's number that did not read back is refused, not thrown.
+        action = parseCommandLine(words);
+    } catch (const LineRejection &e) {
+        m_form.reportError(
+                fromUtf8(currentLanguage() == Language::english ? e.english : e.russian));
+        return;
+    }
     try {
         applyCommand(action, m_form.simulation());
     } catch (const LoopwrightError &e) {

@@ -503,6 +503,8 @@ TEST_F(DrillWindow, BailingOutFromTheMenuShowsOnTheDiveComputer)
     EXPECT_FALSE(red("breathing"));
     EXPECT_FALSE(shown("warnings").contains("НЕТ ГАЗА"));
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+    drills.perform("bailout 3"); // words the language refuses are reported, not thrown
+    EXPECT_EQ(messages, QStringList("ожидается 1, 2 или loop, а не «3»"));
 }
 
 } // namespace
