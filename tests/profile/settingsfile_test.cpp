@@ -9,8 +9,8 @@
 #include <csignal>
 #include <cstdio>
 #include <functional>
-#include <tuple>
 #include <sys/resource.h>
+#include <tuple>
 
 namespace {
 
