@@ -20,18 +20,23 @@ bool displayAvailable()
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
+bool answered(const char *text)
+{
+    return std::fputs(text, stdout) != EOF && std::fflush(stdout) == 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    // Help and version need no display, and neither reads the settings.
+    // Help and version need no display, and neither reads the settings. A
+    // text that could not be written is no answer: status 3, as for the
+    // simulator.
     switch (commandline::request(argc, argv)) {
     case commandline::Request::help:
-        std::fputs(commandline::usage(), stdout);
-        return 0;
+        return answered(commandline::usage()) ? 0 : 3;
     case commandline::Request::version:
-        std::fputs(commandline::versionLine(), stdout);
-        return 0;
+        return answered(commandline::versionLine()) ? 0 : 3;
     case commandline::Request::run:
         break;
     }

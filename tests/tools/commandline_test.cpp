@@ -63,6 +63,11 @@ TEST(CommandLine, HelpAndVersionAnswerAndAWrongLineIsRefused)
     }
     // Help or a version that cannot be written is no success.
     EXPECT_EQ(WEXITSTATUS(std::system((sim + " --version > /dev/full").c_str())), 3);
+#ifdef LOOPWRIGHT_APP
+    EXPECT_EQ(
+            WEXITSTATUS(std::system((kNoDisplay + LOOPWRIGHT_APP + " --help > /dev/full").c_str())),
+            3);
+#endif
 }
 
 } // namespace
