@@ -275,11 +275,11 @@ Debrief DrillSession::debrief() const
             break;
         case ObjectiveKind::ReactWithin:
             r.value = d.reactionS;
-            r.passed = r.value && *r.value <= o.high;
+            r.passed = m_anyCompleted && r.value && *r.value <= o.high;
             break;
         case ObjectiveKind::BailoutReserveAbove:
             r.value = bailoutShareLeft(m_endBailoutLeft, m_bailoutAtStart);
-            r.passed = *r.value >= o.high;
+            r.passed = m_anyCompleted && *r.value >= o.high;
             break;
         }
         d.objectives.push_back(std::move(r));

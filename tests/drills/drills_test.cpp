@@ -407,16 +407,20 @@ TEST(DrillSession, AThousandFailingTicksInARowEndItHeadless)
 // the ticks has no value rather than a zero that would read as a pass.
 TEST(DrillSession, WithoutACompletedTickNothingPassesAndTickValuesAreEmpty)
 {
+    // A failure and the trainee's answer at dive time 0 still give a
+    // reaction time, though no tick completed.
     Flight f("field Conservatism x\nobjective ppo2-between 0 9\nobjective no-ceiling-violation\n"
              "objective surface-within 100\nobjective cns-below 100\n"
-             "objective reserve-above 0\n");
+             "objective reserve-above 0\nobjective bailout-reserve-above 0\n"
+             "at 0 cell 1 dead\nobjective react-within 60\n",
+            "at 0 supply O2 open\n");
     EXPECT_EQ(f.debrief.endedBy, DrillEnd::Error);
     EXPECT_EQ(f.session->debrief().figures.diveTimeMin, 0.0);
-    EXPECT_EQ(f.passes, "-----");
+    EXPECT_EQ(f.passes, "-------");
     std::vector<bool> hasValue;
     for (const ObjectiveResult &o : f.debrief.objectives)
         hasValue.push_back(o.value.has_value());
-    EXPECT_EQ(hasValue, (std::vector<bool> {false, false, true, false, true}));
+    EXPECT_EQ(hasValue, (std::vector<bool> {false, false, true, false, true, true, true}));
 }
 
 // One litre a tick at the surface (60 l/min). Gas 1's 4 l on ticks 2 and 3
