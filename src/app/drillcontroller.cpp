@@ -45,8 +45,9 @@ DrillController::DrillController(TForm1 &form, TDiveComputer &diveComputer)
     connect(&form, &TForm1::ticked, this, &DrillController::ticked);
     connect(&form, &TForm1::diveReset, this, &DrillController::diveReset);
     connect(&form, &TForm1::traineeAction, this, &DrillController::traineeAction);
-    // A new pair of gradient factors is the trainee's doing too.
-    connect(&diveComputer.settings(), &QDialog::accepted, this, [this] {
+    // A new pair of gradient factors is the trainee's doing too; OK on the
+    // pair in force changes nothing and is no reaction.
+    connect(&diveComputer, &TDiveComputer::gradientFactorsChanged, this, [this] {
         const GradientFactors &pair = m_form.simulation().state().gradientFactors;
         traineeAction(parseCommandLine(
                 "gf " + std::to_string(pair.low) + " " + std::to_string(pair.high)));

@@ -493,10 +493,14 @@ void TDiveComputer::openSettings()
 
 void TDiveComputer::settingsTaken()
 {
-    m_simulation.state().gradientFactors = m_settings->pair();
+    GradientFactors &pair = m_simulation.state().gradientFactors;
+    const bool changed = !(pair == m_settings->pair());
+    pair = m_settings->pair();
     showGradientFactors();
     // The surface GF's amber follows the high factor; the outlook at once.
     refreshNow();
+    if (changed)
+        emit gradientFactorsChanged();
 }
 
 void TDiveComputer::updateOutlook()

@@ -62,6 +62,8 @@ public:
 signals:
     /// The user closed the window with its frame's button.
     void closedByUser();
+    /// The settings were taken with a pair other than the one in force.
+    void gradientFactorsChanged();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -6,8 +6,11 @@
 double drawMinutes(std::mt19937_64 &engine, double fromMinutes, double toMinutes)
 {
     constexpr double kLargest53 = 9007199254740991.0; // 2^53 - 1
-    const double u = double(engine() >> 11) / kLargest53;
-    return fromMinutes + (toMinutes - fromMinutes) * u;
+    // The width times the top 53 bits first, then the division: another
+    // order rounds differently, and the same seed must draw the same time
+    // for whoever recomputes it from the documented formula.
+    const double top53 = double(engine() >> 11);
+    return fromMinutes + (toMinutes - fromMinutes) * top53 / kLargest53;
 }
 
 DrillSession::DrillSession(Drill drill, Simulation &simulation, Mode mode, std::uint64_t seed,

@@ -277,7 +277,7 @@ TEST(DrillSession, EventsRunAfterEveryTickInDueOrderAndFiguresCountCompletedTick
 
 // The engine's outputs are fixed by the standard (the 10 000th of the default
 // seed is 9981545732273789042); the mapping to the range is the documented
-// one, worked out by hand: (k >> 11) / (2^53 - 1).
+// one, worked out by hand: (to - from) (k >> 11) / (2^53 - 1).
 TEST(DrillSession, RangesDrawTheirTimesPortablyOncePerDive)
 {
     std::mt19937_64 engine;
@@ -286,6 +286,10 @@ TEST(DrillSession, RangesDrawTheirTimesPortablyOncePerDive)
     engine.seed();
     engine.discard(9999);
     EXPECT_EQ(drawMinutes(engine, 0.0, 1.0), 4873801627086811.0 / 9007199254740991.0);
+    // (to - from) k' first, then / (2^53 - 1): seed 1 over 0..1,5 rounds to
+    // ...897 this way and to ...9 with the fraction taken first.
+    engine.seed(1);
+    EXPECT_EQ(drawMinutes(engine, 0.0, 1.5), 0.20081496601879897);
 
     // Seed 1's first output k has k >> 11 = 1205853608176909: 8 + 4 u.
     const std::string drill = "field TickMs 1000\nat 0 note go\nat 8..12 check O2SolenoidStuck 1\n"

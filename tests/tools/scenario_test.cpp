@@ -542,7 +542,7 @@ TEST(LoopwrightSim, FliesADrillAndWritesItsDebriefWholeOrNotAtAll)
     // 15 s, five seconds later.
     const std::string seven = readBytes(dir + "/seven.json");
     EXPECT_NE(seven.find("\"seed\": 7, \"drawn\": [{\"line\": 3, \"from_min\": 0, \"to_min\": "
-                         "0.2, \"t_min\": 0.15087706083057162}]"),
+                         "0.2, \"t_min\": 0.15087706083057165}]"),
             std::string::npos)
             << seven;
     EXPECT_NE(seven.find("\"reaction_s\": 5}"), std::string::npos);
