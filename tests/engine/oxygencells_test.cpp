@@ -180,6 +180,10 @@ TEST(Cells, TwoLimitedCellsDriveTheLoopAboveWhatTheyShow)
     r.set(Edit::setpoint1, "1,2");
     ASSERT_EQ(r.tick(), "");
     EXPECT_EQ(r.sim.view().console.ppo2Colour, kPpo2Blue) << "the colour goes by the vote too";
+    r.state.cells.apply(0, CellAction::Stuck, 2.0);
+    r.state.cells.apply(1, CellAction::Stuck, 2.0);
+    ASSERT_EQ(r.tick(), "");
+    EXPECT_EQ(r.sim.view().console.ppo2Colour, kPpo2Red) << "judged on this tick's vote";
 }
 
 // Without a setpoint box the ascent plan holds the PPO2 the cells vote: a
