@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <tuple>
 
@@ -89,6 +90,15 @@ TEST(BailoutPlan, OneGasNeedsWhatItsStopsAndClimbTake)
     EXPECT_NEAR(plan->gases[0].needL, 20.0 * pressureSeconds / 60.0, 1e-9);
     EXPECT_EQ(plan->gases[1].needL, 0.0);
     EXPECT_FALSE(plan->gases[1].carried);
+    // Exactly what the ascent needs is enough; a hair less is not.
+    const double need = plan->gases[0].needL;
+    for (const auto &[content, enough] :
+            {std::pair {need, true}, {std::nextafter(need, 0.0), false}})
+        EXPECT_EQ(planBailout(t, 12.0, ascent(gases({21, 0, 2200}, {50, 0, 0}), 0.3, 0.7),
+                          {content, 0.0})
+                          ->gases[0]
+                          .enough,
+                enough);
 }
 
 TEST(BailoutPlan, ItsTextRoundsTheNeedUpAndTheContentDown)

@@ -164,6 +164,11 @@ TEST(Ceilings, RegressionEmptyCompartmentsGiveNumbersNotNaN)
     for (double ceiling : out.ceiling)
         EXPECT_TRUE(std::isfinite(ceiling));
     EXPECT_TRUE(std::isfinite(out.safeAscentDepth));
+    // Compartment 1's nitrogen a and b, not its helium a (1.7424), at both factors.
+    EXPECT_DOUBLE_EQ(out.ceiling[0], -1.2599 * 0.505);
+    std::array<double, kCompartmentCount> atHalf {};
+    compartmentCeilings(uniform(0.0, 0.0), 0.5, atHalf);
+    EXPECT_DOUBLE_EQ(atHalf[0], -1.2599 * 0.5 / (0.5 / 0.505 + 0.5));
     TissueState cancelling = uniform(1.0, -1.0); // negative start values are allowed
     computeCeilings(cancelling, out);
     EXPECT_TRUE(std::isfinite(out.safeAscentDepth));

@@ -202,6 +202,12 @@ TEST(DrillFile, ReadsNumbersAsTheProgramDoesAndNamesObjectivesAsWritten)
     EXPECT_EQ(d.endAfterMinutes, 2.5);
     EXPECT_EQ(std::pair(d.events.at(0).minutes, d.events.at(0).toMinutes),
             std::pair(0.5, std::optional(1.5)));
+    // Each at its edge: a range of one time, no seconds to react, a cell
+    // without lag, the least oxygen with helium to 100 %, pure oxygen.
+    const auto edges = parseDrill("objective react-within 0\nat 3..3 cell 1 slow 0\n"
+                                  "bailout-gas 1 5 95 10\nbailout-gas 2 100 0 10\n");
+    if (const auto *error = std::get_if<DrillError>(&edges))
+        ADD_FAILURE() << error->english;
 }
 
 TEST(DrillFile, AFileThatCannotBeReadIsNamedAsSuch)
@@ -273,6 +279,19 @@ TEST(DrillSession, EventsRunAfterEveryTickInDueOrderAndFiguresCountCompletedTick
     EXPECT_EQ(f.debrief.figures.minutesPpo2Below04, 0.1);
     EXPECT_EQ(f.r.state.simClockMs - kSimClockStartMs, 6000);
     EXPECT_FALSE(f.r.sim.view().controls.timerOn) << "the end pauses the dive";
+
+    // Forty lines at one time keep file order, as a sort that is not stable would not.
+    std::string same = "field TickMs 1000\nend-after 0,05\n";
+    std::vector<std::string> fileOrder;
+    for (int i = 0; i < 40; ++i) {
+        fileOrder.push_back(std::to_string(i));
+        same += "at 0,02 note " + fileOrder.back() + "\n";
+    }
+    notes.clear();
+    const Flight inOrder(same);
+    for (const auto &note : inOrder.session->notes())
+        notes.push_back(note.text);
+    EXPECT_EQ(notes, fileOrder);
 }
 
 // The engine's outputs are fixed by the standard (the 10 000th of the default
@@ -451,6 +470,13 @@ TEST(DrillSession, BailoutFiguresAndTheReserveOfTheGasesCarried)
     EXPECT_EQ(dry.debrief.objectives[0].value, 0.0);
     EXPECT_EQ(figures(dry), (std::array {5.0 / 60.0, 3.0, 2.0 / 60.0}));
     EXPECT_EQ(dry.debrief.figures.minPpo2, 0.21) << "what was breathed, not the loop";
+
+    // On gas 2 with gas 1 not carried: only the gas carried counts.
+    Flight second("field TickMs 1000\nrmv 60\nend-after 0,1\nat 0 bailout 2\n"
+                  "bailout-gas 1 21 0 0\nbailout-gas 2 50 0 4\nat 0,05 bailout loop\n"
+                  "objective bailout-reserve-above 50\n");
+    EXPECT_EQ(second.passes, "+");
+    EXPECT_EQ(figures(second), (std::array {2.0 / 60.0, 2.0, 0.0}));
 
     Flight none(surface
             + "bailout-gas 1 21 0 0\nbailout-gas 2 50 0 0\nobjective bailout-reserve-above 0\n");

@@ -111,6 +111,16 @@ TEST(Cells, ACommandWaitsForTheNextStepAndStuckNowKeepsTheReading)
     EXPECT_FALSE(cells.settings()[0].isOk());
     cells.apply(0, CellAction::NoLimit);
     EXPECT_TRUE(cells.settings()[0].isOk());
+    // A new half-time counts from the next step, the tick length unchanged:
+    // half way in one half-time of 1 s, then 1 - 2^-0.5 of the rest at 2 s.
+    OxygenCells slow;
+    slow.settle(0.0);
+    slow.apply(0, CellAction::Slow, 1.0);
+    slow.step(1.0, 1.0);
+    EXPECT_EQ(slow.readings[0], 0.5);
+    slow.apply(0, CellAction::Slow, 2.0);
+    slow.step(1.0, 1.0);
+    EXPECT_DOUBLE_EQ(slow.readings[0], 0.5 + 0.5 * (1.0 - std::exp2(-0.5)));
 }
 
 // Start and reset set the readings as their last step; reset makes the
