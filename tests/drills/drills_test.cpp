@@ -520,7 +520,7 @@ TEST(DrillSession, AResetEndsItKeepingWhatTheDiveShowed)
 TEST(Debrief, JsonHasTheAgreedShapeWithItsTextsEscaped)
 {
     Debrief d;
-    d.title = "Кислород \"пуст\" \\ a\tb\x01";
+    d.title = "Кислород \"пуст\" \\ a\tb\x01\x1f";
     d.endedBy = DrillEnd::Reset;
     d.objectives = {{ObjectiveKind::CnsBelow, "cns-below 80", 0, 80, true, -0.0},
             {ObjectiveKind::ReactWithin, "react-within 30", 0, 30, false, std::nullopt}};
@@ -535,7 +535,8 @@ TEST(Debrief, JsonHasTheAgreedShapeWithItsTextsEscaped)
             {573000, Actor::Trainee, "field PresetName a\nb"}};
     d.reactionS = 93;
     EXPECT_EQ(debriefJson(d),
-            "{\"title\": \"Кислород \\\"пуст\\\" \\\\ a\\tb\\u0001\", \"ended_by\": \"reset\",\n"
+            "{\"title\": \"Кислород \\\"пуст\\\" \\\\ a\\tb\\u0001\\u001f\", \"ended_by\": "
+            "\"reset\",\n"
             " \"objectives\": [{\"name\": \"cns-below 80\", \"passed\": true, \"value\": 0},\n"
             "  {\"name\": \"react-within 30\", \"passed\": false, \"value\": null}],\n"
             " \"figures\": {\"dive_time_min\": 0.3333333333333333,\n"

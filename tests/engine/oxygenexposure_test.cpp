@@ -116,6 +116,11 @@ TEST(DiveComputer, OutlookOfADiveAndOfABadField)
     EXPECT_EQ(v.noStop, OutlookView::NoStop::Deco);
     ASSERT_TRUE(v.plan && !v.plan->stops.empty());
     EXPECT_EQ(v.plan->stops.front().depthM, 9.0);
+    r.state.currentDepthM = 3.0;
+    v = outlookView(r.sim);
+    EXPECT_EQ(v.noStop, OutlookView::NoStop::Deco) << "a single stop is decompression too";
+    ASSERT_TRUE(v.plan);
+    EXPECT_EQ(v.plan->stops.size(), 1u);
 }
 
 // GF99 and the surface GF come from the tissues of the last completed tick,
