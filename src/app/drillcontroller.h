@@ -63,6 +63,7 @@ public:
     void setSeedSource(std::function<std::uint64_t()> source) { m_seedSource = std::move(source); }
 
     QAction *openAction() const { return m_open; } ///< "Открыть тренировку…"
+    QAction *closeAction() const { return m_close; } ///< "Закрыть тренировку"
     /// The briefing of the drill last opened, while it is shown.
     QMessageBox *briefing() const { return m_briefing; }
     TDebrief &debriefWindow() const { return *m_debrief; }

@@ -148,7 +148,10 @@ TEST_F(DrillWindow, AShippedDrillHidesItsFailureAndLocksIt)
     ASSERT_NE(drills.briefing(), nullptr);
     EXPECT_TRUE(drills.briefing()->text().contains("лампа соленоида горит, не гаснет"));
     EXPECT_EQ(drills.session(), nullptr);
+    EXPECT_TRUE(drills.closeAction()->isEnabled());
     form.buttonstartClick();
+    EXPECT_FALSE(drills.closeAction()->isEnabled()) << "the dive ends at the debrief";
+    EXPECT_FALSE(drills.openAction()->isEnabled());
     while (minutes() < 9)
         form.TimerPPO2Timer();
     // Stuck since 8:33: only the instruments tell.
@@ -177,8 +180,19 @@ TEST_F(DrillWindow, AShippedDrillHidesItsFailureAndLocksIt)
     bailout.litresField(1)->setText("900");
     bailout.rmvField()->setText("15,5");
     bailout.okButton()->click();
+    // The diluent solenoid's switch; a slider let go where it was taken, and
+    // one moved.
+    QCheckBox *dilOff = form.check(Check::dilSolenoidDisabled);
+    ASSERT_TRUE(dilOff->isEnabled());
+    const std::string dilWords =
+            dilOff->isChecked() ? "check DilSolenoidDisabled 0" : "check DilSolenoidDisabled 1";
+    QTest::mouseClick(dilOff, Qt::LeftButton, {}, QPoint(7, 8));
+    dragTo(form.slider(Slider::maxDepth), form.slider(Slider::maxDepth)->position());
+    dragTo(form.slider(Slider::o2Consumption), 12);
     const auto log = drills.session()->log();
-    ASSERT_EQ(log.size(), 6u);
+    ASSERT_EQ(log.size(), 8u);
+    EXPECT_EQ(log[6].what, dilWords);
+    EXPECT_EQ(log[7].what, "slider O2Consumption 12");
     EXPECT_EQ(log[1], (LogEntry {513000, Actor::Drill, "check O2SolenoidStuck 1"}));
     EXPECT_EQ(log[2], (LogEntry {540000, Actor::Trainee, "check Setpoint1Active 0"}));
     EXPECT_EQ(log[3].what, "gf 30 80");

@@ -65,6 +65,9 @@ TEST_F(DiveInput, ARetypeAtFullSpeedKeepsEveryKeyAndActsWhenFinished)
     EXPECT_EQ(tick(), 100);
     EXPECT_EQ(tickMs->text(), "100") << "no half-typed \"1\" was made \"10\"";
     EXPECT_EQ(done, std::vector<std::string> {"field TickMs 100"}) << "the finished edit only";
+    type(form.edit(Edit::presetName), "Mine");
+    QTest::keyClick(form.edit(Edit::presetName), Qt::Key_Return);
+    EXPECT_EQ(done.size(), 1u) << "a name for the settings is no diver's action";
     EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
 }
 
