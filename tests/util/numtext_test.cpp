@@ -45,8 +45,9 @@ TEST(ConversionError, QuotesAtMost64CharactersOfTheText)
 {
     const std::string ya = "я"; // two bytes
     std::string cyrillic64;
-    for (int i = 0; i < 64; ++i)
+    for (int i = 0; i < 63; ++i)
         cyrillic64 += ya;
+    cyrillic64 += "\xF0\x9F\x98\x80"; // four bytes, the lowest lead byte of them
     const std::string stray64(64, '\x80');
     const std::pair<std::string, std::string> cases[] = {
             {std::string(64, 'a'), std::string(64, 'a')},
