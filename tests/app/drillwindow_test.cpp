@@ -518,6 +518,12 @@ TEST_F(DrillWindow, BailingOutFromTheMenuShowsOnTheDiveComputer)
     form.TimerPPO2Timer();
     EXPECT_FALSE(red("breathing"));
     EXPECT_FALSE(shown("warnings").contains("НЕТ ГАЗА"));
+    // A gas set to no litres is no longer carried, from the next plan.
+    menu.settingsAction()->trigger();
+    dialog.litresField(1)->setText("0");
+    dialog.okButton()->click();
+    program.diveComputer.refreshNow();
+    EXPECT_EQ(shown("bailout2Need"), "не взят");
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
     drills.perform("bailout 3"); // words the language refuses are reported, not thrown
     EXPECT_EQ(messages, QStringList("ожидается 1, 2 или loop, а не «3»"));
