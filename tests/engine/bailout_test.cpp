@@ -127,9 +127,11 @@ TEST(OpenCircuit, ASwitchActsAtTheNextTickAndStartAndResetGoBackToTheLoop)
     r.state.breathing = Breathing::Gas2;
     r.state.bailoutLeft = {1.0, 1.0};
     r.state.bailout.gases[1].litres = 700.0;
+    r.state.outOfGas = true;
     r.set(Edit::startTissueHe, "x");
     EXPECT_EQ(r.attempt([&] { r.sim.start(); }), "'x' is not a valid floating point value");
     EXPECT_EQ(r.state.breathing, Breathing::Loop);
+    EXPECT_FALSE(r.state.outOfGas);
     EXPECT_EQ(r.state.bailoutLeft[0], 2200.0);
     EXPECT_EQ(r.state.bailoutLeft[1], 700.0);
     EXPECT_EQ(r.state.breathedPPO2, 0.0) << "the last step was not reached";

@@ -104,6 +104,23 @@ TEST(DiveLog, TakesTheDiveComputersResults)
         EXPECT_EQ(s.noStopSeconds.has_value(), c.noStop);
         EXPECT_EQ(s.setpoint, c.setpoint ? std::optional(c.setpoint2 ? 1.4 : 1.0) : std::nullopt);
     }
+    // On gas 2, 50 % at 30 m: the greatest PPO2 is the 2,0 breathed, not the
+    // loop's; the sample holds the bailout plan's first stop, on gas 1 (the
+    // 50 % is above 1,6), again 9 m.
+    Rig rig;
+    rig.form.setPosition(Slider::startDepth, 30);
+    rig.form.setPosition(Slider::maxDepth, 30);
+    rig.set(Edit::startTissueN2, "2");
+    rig.sim.start();
+    DiveLog log;
+    log.start(rig.sim);
+    rig.state.breathing = Breathing::Gas2;
+    ASSERT_EQ(rig.ticks(1), "");
+    log.afterTick(rig.sim, true);
+    EXPECT_EQ(log.record().highestPpo2, 2.0);
+    log.start(rig.sim);
+    const std::optional<DecoStop> &first = log.record().samples.at(0).firstStop;
+    EXPECT_EQ(first ? first->depthM : 0.0, 9.0);
 }
 
 DiveRecord handMadeRecord()
