@@ -8,6 +8,7 @@
 #include "app/tdivecomputersettings.h"
 #include "appwindow.h"
 #include "controls/tgradienttrackbar.h"
+#include "controls/tplotchart.h"
 #include "profile/settingsfile.h"
 #include "shippeddrills.h"
 #include "tempfolder.h"
@@ -28,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -214,6 +216,12 @@ TEST_F(DrillWindow, TheDebriefListsWhatHappenedAndTheDrillsDiveEndsWithIt)
     EXPECT_EQ(runState(form.simulation().view().controls), RunState::Paused);
     EXPECT_TRUE(status().endsWith("\nСпуск до 30 м, 15 минут на дне."));
     EXPECT_EQ(debrief.findChild<QLabel *>("objective0")->text(), "✘ не выполнена");
+    // The chart's minutes on round steps: 1, 2 or 5 times a power of ten.
+    const auto &ticks = debrief.findChild<TPlotChart *>("depthChart")->layout().xTicks();
+    ASSERT_GE(ticks.size(), 2u);
+    const double step = ticks[1].value - ticks[0].value;
+    const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+    EXPECT_TRUE(mantissa == 1.0 || mantissa == 2.0 || mantissa == 5.0) << step;
     EXPECT_EQ(debrief.findChild<QLabel *>("objective1")->text(), "✔ выполнена");
     EXPECT_EQ(debrief.findChild<QLabel *>("value2")->text(), "время реакции: 62 с");
     QTreeWidget *log = debrief.findChild<QTreeWidget *>("log");
@@ -263,6 +271,25 @@ TEST_F(DrillWindow, TheDebriefListsWhatHappenedAndTheDrillsDiveEndsWithIt)
 // At the surface a litre a tick (60 l/min): gas 1's 150 l last ticks 2 to
 // 151 of the 179 on it, ticks 152 to 180 are out of gas; gas 2 untouched. The
 // bailout figures and objective in the window and its text, both languages.
+// Times as a clock shows them, whole seconds passed: 12,9 s is 0:12 and
+// 65,999 s is 1:05; a reaction is shown to the nearest tenth.
+TEST_F(DrillWindow, TheDebriefWritesTimesAsAClockDoes)
+{
+    Debrief d;
+    d.title = "T";
+    d.endedBy = DrillEnd::Reset;
+    d.reactionS = 27.46;
+    d.drawn = {{3, 0.0, 1.0, 0.215}};
+    d.events = {{65999, Actor::Trainee, "supply O2 closed"}};
+    TDebrief &debrief = drills.debriefWindow();
+    debrief.showDebrief(d);
+    ASSERT_TRUE(debrief.saveText(folder.path() / "t.txt"));
+    const std::string text = readBytes(folder.path() / "t.txt");
+    for (const char *line : {"Время реакции: 27,5 с\n", "строка 3: 0:12 (из 0–1 мин)",
+                 "  1:05  обучаемый  supply O2 closed\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << text;
+}
+
 TEST_F(DrillWindow, TheDebriefShowsTheBailoutFigures)
 {
     ASSERT_TRUE(drills.open(drill("oc.drill",
