@@ -27,18 +27,18 @@
 
 namespace {
 
-constexpr FontSpec kWindowFont {"Comic Sans MS", 12, true};
-constexpr FontSpec kGasFont {"Comic Sans MS", 12, true, true};
-constexpr FontSpec kValueFont {"Comic Sans MS", 19, true};
-constexpr FontSpec kRunFont {"Comic Sans MS", 13, true};
-constexpr FontSpec kNameFont {"Comic Sans MS", 11};
-constexpr FontSpec kBypassFont {"Comic Sans MS", 9};
-constexpr FontSpec kArial {"Arial", 12, true};
-constexpr FontSpec kSmallArial {"Arial", 10, true};
-constexpr FontSpec kTimes {"Times New Roman", 11};
-constexpr FontSpec kTahoma {"Tahoma", 21, true, true};
-constexpr FontSpec kSylfaen {"Sylfaen", 17};
-constexpr FontSpec kListFont {"Small Fonts", 8};
+constexpr FontChoice kWindowFont {"Comic Sans MS", 12, true};
+constexpr FontChoice kGasFont {"Comic Sans MS", 12, true, true};
+constexpr FontChoice kValueFont {"Comic Sans MS", 19, true};
+constexpr FontChoice kRunFont {"Comic Sans MS", 13, true};
+constexpr FontChoice kNameFont {"Comic Sans MS", 11};
+constexpr FontChoice kBypassFont {"Comic Sans MS", 9};
+constexpr FontChoice kArial {"Arial", 12, true};
+constexpr FontChoice kSmallArial {"Arial", 10, true};
+constexpr FontChoice kTimes {"Times New Roman", 11};
+constexpr FontChoice kTahoma {"Tahoma", 21, true, true};
+constexpr FontChoice kSylfaen {"Sylfaen", 17};
+constexpr FontChoice kListFont {"Small Fonts", 8};
 
 constexpr Rgb kBlueA {99, 135, 241}; // #6387F1, even input rows' captions
 constexpr Rgb kBlueB {108, 108, 255}; // #6C6CFF, odd input rows' captions
@@ -486,7 +486,7 @@ bool isTranslatable(const char *text)
     return std::string_view(text).find_first_of("\xD0\xD1") != std::string_view::npos;
 }
 
-QFont fontOf(const FontSpec &f)
+QFont fontOf(const FontChoice &f)
 {
     return designFont(QString::fromLatin1(f.family), f.pixels, f.bold, f.italic);
 }

@@ -37,7 +37,7 @@ struct Box
 };
 
 /// A design font; sizes are in pixels (see designFont).
-struct FontSpec
+struct FontChoice
 {
     const char *family;
     int pixels;
@@ -60,7 +60,7 @@ struct ControlRow
     const char *text = "";
     std::optional<Rgb> ink {}; ///< text colour
     std::optional<Rgb> paper {}; ///< background
-    const FontSpec *font = nullptr; ///< none: a label or a button wears the window's
+    const FontChoice *font = nullptr; ///< none: a label or a button wears the window's
     const char *hint = "";
     unsigned flags = 0;
 };

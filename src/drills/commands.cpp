@@ -505,7 +505,7 @@ std::string bailoutWords(const ScenarioCommand &c)
 
 // The scenario language: adding a command is adding a row here (with its
 // kind, and its step in applyCommand or the runner).
-struct CommandSpec
+struct CommandEntry
 {
     std::string_view word;
     Kind kind;
@@ -516,7 +516,7 @@ struct CommandSpec
 
 constexpr unsigned kAnywhere = kDrillSetup | kDrillTimed | kTraineeAction;
 
-constexpr CommandSpec kCommands[] = {
+constexpr CommandEntry kCommands[] = {
         {"field", Kind::Field, kAnywhere, parseField, fieldWords},
         {"slider", Kind::Slider, kAnywhere, parseSlider, sliderWords},
         {"check", Kind::Check, kAnywhere, parseCheck, checkWords},
@@ -544,20 +544,20 @@ constexpr CommandSpec kCommands[] = {
         {"bailoutplan", Kind::BailoutPlan, 0, parseNothing, plainWords},
 };
 
-const CommandSpec *findCommand(std::string_view word)
+const CommandEntry *findCommand(std::string_view word)
 {
-    for (const CommandSpec &spec : kCommands) {
-        if (spec.word == word)
-            return &spec;
+    for (const CommandEntry &entry : kCommands) {
+        if (entry.word == word)
+            return &entry;
     }
     return nullptr;
 }
 
-const CommandSpec &specOf(Kind kind)
+const CommandEntry &entryOf(Kind kind)
 {
-    for (const CommandSpec &spec : kCommands) {
-        if (spec.kind == kind)
-            return spec;
+    for (const CommandEntry &entry : kCommands) {
+        if (entry.kind == kind)
+            return entry;
     }
     return kCommands[0]; // every kind has its row
 }
@@ -566,17 +566,17 @@ const CommandSpec &specOf(Kind kind)
 
 std::optional<unsigned> commandUses(std::string_view word)
 {
-    if (const CommandSpec *spec = findCommand(word))
-        return spec->uses;
+    if (const CommandEntry *entry = findCommand(word))
+        return entry->uses;
     return std::nullopt;
 }
 
 std::string commandsFor(CommandUse use)
 {
     std::string out;
-    for (const CommandSpec &spec : kCommands) {
-        if (spec.uses & use)
-            out += (out.empty() ? "" : ", ") + std::string(spec.word);
+    for (const CommandEntry &entry : kCommands) {
+        if (entry.uses & use)
+            out += (out.empty() ? "" : ", ") + std::string(entry.word);
     }
     return out;
 }
@@ -586,26 +586,26 @@ ScenarioCommand parseCommandLine(std::string_view line)
     CommandLine l;
     l.rest = line;
     l.command = scriptwords::next(l.rest);
-    const CommandSpec *spec = findCommand(l.command);
-    if (!spec)
+    const CommandEntry *entry = findCommand(l.command);
+    if (!entry)
         throw LineRejection {"unknown command " + quoted(l.command),
                 "неизвестная команда " + guillemets(l.command)};
     l.args = words(l.rest);
     ScenarioCommand c;
     c.word = std::string(l.command);
-    c.kind = spec->kind;
-    spec->parse(l, c);
+    c.kind = entry->kind;
+    entry->parse(l, c);
     return c;
 }
 
 std::string commandWords(const ScenarioCommand &c)
 {
-    return specOf(c.kind).words(c);
+    return entryOf(c.kind).words(c);
 }
 
 bool isTraineeAction(const ScenarioCommand &c)
 {
-    return (specOf(c.kind).uses & kTraineeAction) != 0
+    return (entryOf(c.kind).uses & kTraineeAction) != 0
             && !(c.kind == Kind::Check && isFaultBox(c.check));
 }
 

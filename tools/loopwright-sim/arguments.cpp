@@ -25,7 +25,7 @@ unsigned bit(Mode mode)
 // One option: adding an option to the program is adding a row here (and its
 // member in SimArguments). The row without a name is the argument that is
 // no option. A file (Input, Output) takes part in the clobbering rule.
-struct OptionSpec
+struct OptionEntry
 {
     std::string_view name;
     std::string SimArguments::*value;
@@ -35,7 +35,7 @@ struct OptionSpec
     std::string_view what; ///< the value, as the usage error names it
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionEntry kOptions[] = {
         {"", &SimArguments::scenario, Role::Input, kScenario, true, "a SCENARIO"},
         {"--uddf", &SimArguments::uddf, Role::Output, kBoth, false, "a FILE"},
         {"--csv", &SimArguments::csv, Role::Output, kBoth, false, "a FILE"},
@@ -46,16 +46,16 @@ constexpr OptionSpec kOptions[] = {
         {"--seed", &SimArguments::seedText, Role::Value, kDebrief, false, "a NUMBER"},
 };
 
-const OptionSpec *findOption(std::string_view name)
+const OptionEntry *findOption(std::string_view name)
 {
-    for (const OptionSpec &o : kOptions) {
+    for (const OptionEntry &o : kOptions) {
         if (o.name == name)
             return &o;
     }
     return nullptr;
 }
 
-std::string shown(const OptionSpec &o)
+std::string shown(const OptionEntry &o)
 {
     return o.name.empty() ? std::string("the scenario") : "'" + std::string(o.name) + "'";
 }
@@ -63,7 +63,7 @@ std::string shown(const OptionSpec &o)
 // What a file argument is, compared by the file rather than its spelling.
 struct FileArgument
 {
-    const OptionSpec *option = nullptr;
+    const OptionEntry *option = nullptr;
     std::string path;
     std::optional<ReplaceTarget> output; ///< an output that can be replaced
     std::optional<struct stat> input; ///< an input that exists
@@ -78,7 +78,7 @@ bool isFile(const ReplaceTarget &output, const struct stat &input)
 std::optional<UsageError> clobbering(const SimArguments &a)
 {
     std::vector<FileArgument> files;
-    for (const OptionSpec &o : kOptions) {
+    for (const OptionEntry &o : kOptions) {
         const std::string &path = a.*o.value;
         if (!(o.modes & bit(a.mode)) || o.role == Role::Value || path.empty())
             continue;
@@ -123,7 +123,7 @@ std::variant<SimArguments, UsageError> parseSimArguments(const std::vector<std::
     }
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
-        const OptionSpec *option = nullptr;
+        const OptionEntry *option = nullptr;
         std::string value;
         if (arg.size() > 1 && arg.front() == '-') {
             const std::size_t equals = arg.find('=');
@@ -156,7 +156,7 @@ std::variant<SimArguments, UsageError> parseSimArguments(const std::vector<std::
                             : shown(*option) + " is given twice"};
         slot = value;
     }
-    for (const OptionSpec &o : kOptions) {
+    for (const OptionEntry &o : kOptions) {
         if ((o.modes & bit(a.mode)) && o.required && (a.*o.value).empty())
             return UsageError {
                     o.name.empty() ? std::string("no scenario to run") : shown(o) + " is missing"};
@@ -177,7 +177,7 @@ std::variant<SimArguments, UsageError> parseSimArguments(const std::vector<std::
 std::vector<std::string> simOutputs(const SimArguments &a)
 {
     std::vector<std::string> out;
-    for (const OptionSpec &o : kOptions) {
+    for (const OptionEntry &o : kOptions) {
         if ((o.modes & bit(a.mode)) && o.role == Role::Output && !(a.*o.value).empty())
             out.push_back(a.*o.value);
     }
