@@ -68,8 +68,11 @@ TEST(BailoutPlan, OneGasNeedsWhatItsStopsAndClimbTake)
 {
     TissueState t;
     t.n2[7] = 1.45 / 0.891 + 0.45;
-    const auto plan =
-            planBailout(t, 12.0, ascent(gases({21, 0, 2200}, {50, 0, 0}), 0.3, 0.7), {1000.0, 0.0});
+    const auto withContent = [&t](double litres) {
+        return planBailout(
+                t, 12.0, ascent(gases({21, 0, 2200}, {50, 0, 0}), 0.3, 0.7), {litres, 0.0});
+    };
+    const auto plan = withContent(1000.0);
     ASSERT_TRUE(plan);
     AscentGas loop;
     loop.fractionN2 = 0.79;
@@ -94,11 +97,7 @@ TEST(BailoutPlan, OneGasNeedsWhatItsStopsAndClimbTake)
     const double need = plan->gases[0].needL;
     for (const auto &[content, enough] :
             {std::pair {need, true}, {std::nextafter(need, 0.0), false}})
-        EXPECT_EQ(planBailout(t, 12.0, ascent(gases({21, 0, 2200}, {50, 0, 0}), 0.3, 0.7),
-                          {content, 0.0})
-                          ->gases[0]
-                          .enough,
-                enough);
+        EXPECT_EQ(withContent(content)->gases[0].enough, enough);
 }
 
 TEST(BailoutPlan, ItsTextRoundsTheNeedUpAndTheContentDown)
